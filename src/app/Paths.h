@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace kovara {
+
+// The folder of the program file, without a trailing separator. When that
+// folder cannot be written (an installed, read-only location) a per-user
+// folder is used instead, and the files the installation supplies beside the
+// program are copied into it once.
+QString ProgramDir();
+
+// ProgramDir + "Data", joined with the platform's separator.
+QString DataDir();
+
+// Tests and tools point the program at another folder.
+void setProgramDir(const QString &dir);
+
+// The per-user folder used when the program's own folder is read-only.
+QString userProgramDir();
+
+} // namespace kovara

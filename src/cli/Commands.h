@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace kovara::cli {
+
+struct Context
+{
+    QString dataDir;   // --data, or the Data folder beside the program
+    QStringList args;  // the words after the command's name
+    QTextStream &out;  // results
+    QTextStream &err;  // messages
+};
+
+// Each command returns the process exit code: 0 on success.
+int sqlCommand(const Context &ctx);     // sql "SELECT ..."
+int checkCommand(const Context &ctx);   // check
+int backupCommand(const Context &ctx);  // backup FILE.kov
+int verifyCommand(const Context &ctx);  // verify FILE.kov
+int restoreCommand(const Context &ctx); // restore FILE.kov
+
+} // namespace kovara::cli

@@ -1,0 +1,109 @@
+#pragma once
+
+// dBase III table files, read and written record by record.
+//
+// Records are kept raw: the bytes of the file, Windows-1250 text, blanks for
+// an empty value; nothing is trimmed on read. Conversions between a field's
+// bytes and a value are separate functions, so the SQL layer and the tools
+// decide what they need.
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <memory>
+
+namespace kovara::dbf {
+
+struct FieldDef
+{
+    QByteArray name; // upper-case ASCII, at most 10 characters
+    char type = 'C'; // 'C', 'N', 'D', 'L' ('F' is read as 'N')
+    int length = 0;  // C: 1..254, N: 1..20, D: 8, L: 1
+    int decimals = 0;
+};
+
+struct Field : FieldDef
+{
+    int offset = 0; // position in the record; byte 0 is the deletion flag
+};
+
+// The language byte of a new table: Windows-1250 (Eastern European).
+constexpr std::uint8_t kLanguageWin1250 = 0xC8;
+
+enum class Mode { ReadOnly, ReadWrite };
+
+class Table
+{
+public:
+    // Opens an existing table. A damaged file (header shorter than it
+    // claims, record length that does not match the fields, records cut
+    // short) fails with kovara::Error naming the file and the fault.
+    static std::unique_ptr<Table> open(const QString &path, Mode mode = Mode::ReadOnly);
+
+    // Writes a new empty table; fails when the file exists or a field is
+    // not valid (name, type, width).
+    static void create(const QString &path, const QList<FieldDef> &fields,
+                       std::uint8_t language = kLanguageWin1250);
+
+    ~Table();
+    Table(const Table &) = delete;
+    Table &operator=(const Table &) = delete;
+
+    const QString &path() const;
+    const QList<Field> &fields() const;
+    int fieldIndex(QByteArrayView name) const; // case-insensitive; -1 when absent
+    int recordLength() const;                   // deletion flag included
+    int headerLength() const;
+    std::uint8_t language() const;
+    qint64 recordCount() const; // deleted records included
+
+    // Records are numbered from 0. The raw record includes the flag byte.
+    QByteArray readRecord(qint64 recno) const;
+    // Reads `count` consecutive records into one buffer (count * recordLength bytes).
+    QByteArray readRecords(qint64 first, qint64 count) const;
+    bool isDeleted(const QByteArray &record) const { return !record.isEmpty() && record.at(0) == '*'; }
+
+    // Writes go to disk at once; the header's record count and the
+    // end-of-file byte are right after every call.
+    qint64 appendRecord(const QByteArray &record); // returns the new number
+    void writeRecord(qint64 recno, const QByteArray &record);
+    void setDeleted(qint64 recno, bool deleted);
+
+    // A record of blanks (every value empty, not deleted).
+    QByteArray blankRecord() const;
+
+private:
+    Table();
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+// Bytes of one field inside a raw record.
+QByteArrayView fieldBytes(const Field &field, const QByteArray &record);
+
+// The value of a field: null when the bytes are blank. C -> QString (as on
+// disk, nothing trimmed), N without decimals -> qint64, N with decimals ->
+// double, D -> QDate, L -> bool (T/Y true, F/N false, '?' or blank null).
+// Bytes that are not a valid value of the type read as null.
+QVariant decodeField(const Field &field, QByteArrayView bytes);
+
+// Writes a value into the field's bytes of a raw record. Null writes blanks;
+// text is encoded Windows-1250 and padded with blanks (longer text is cut);
+// numbers are right-aligned with the field's decimals; a number too wide for
+// the field fails with kovara::Error rather than being stored wrong.
+void encodeField(const Field &field, const QVariant &value, QByteArray &record);
+
+// Removes the deleted records: a new file is written beside the old one and
+// renamed over it, so an interruption leaves the old or the new table. When
+// no record is deleted, the file is not rewritten. Returns the number of
+// records removed.
+qint64 pack(const QString &path);
+
+// Adds a column at the end of every record (blanks), through a new file and
+// a rename like pack().
+void addColumn(const QString &path, const FieldDef &field);
+
+} // namespace kovara::dbf

@@ -1,0 +1,1 @@
+kovara_test(test_win1250 SOURCES ${CMAKE_CURRENT_LIST_DIR}/Win1250Test.cpp)
