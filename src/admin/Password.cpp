@@ -12,7 +12,10 @@ namespace {
 class Generator
 {
 public:
-    explicit Generator(std::uint32_t seed) : m_state(seed) {}
+    explicit Generator(std::uint32_t seed)
+        : m_state(seed)
+    {
+    }
 
     int draw(int n)
     {

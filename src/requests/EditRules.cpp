@@ -60,18 +60,24 @@ EditKey classifyKey(int qtKey, Qt::KeyboardModifiers modifiers)
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
         return EditKey::digitKey(static_cast<char>('0' + (qtKey - Qt::Key_0)));
     switch (qtKey) {
-    case Qt::Key_Backspace: return EditKey::backspace();
-    case Qt::Key_Delete: return EditKey::del();
-    case Qt::Key_Minus: return EditKey::minus();
-    default: return {};
+    case Qt::Key_Backspace:
+        return EditKey::backspace();
+    case Qt::Key_Delete:
+        return EditKey::del();
+    case Qt::Key_Minus:
+        return EditKey::minus();
+    default:
+        return {};
     }
 }
 
 EditState cnpKey(const EditState &state, const EditKey &key)
 {
     switch (key.kind) {
-    case EditKey::Backspace: return erase(state, true);
-    case EditKey::Delete: return erase(state, false);
+    case EditKey::Backspace:
+        return erase(state, true);
+    case EditKey::Delete:
+        return erase(state, false);
     case EditKey::Digit: {
         EditState s = withoutSelection(state);
         if (s.text == QLatin1String("0")) {
@@ -82,15 +88,18 @@ EditState cnpKey(const EditState &state, const EditKey &key)
             return state;
         return inserted(s, key.digit);
     }
-    default: return state;
+    default:
+        return state;
     }
 }
 
 EditState numericKey(const EditState &state, const EditKey &key, int maxLength)
 {
     switch (key.kind) {
-    case EditKey::Backspace: return erase(state, true);
-    case EditKey::Delete: return erase(state, false);
+    case EditKey::Backspace:
+        return erase(state, true);
+    case EditKey::Delete:
+        return erase(state, false);
     case EditKey::Digit: {
         EditState s = withoutSelection(state);
         if (s.text == QLatin1String("0")) {
@@ -115,7 +124,8 @@ EditState numericKey(const EditState &state, const EditKey &key, int maxLength)
             return state;
         return inserted(s, QLatin1Char('-'));
     }
-    default: return state;
+    default:
+        return state;
     }
 }
 

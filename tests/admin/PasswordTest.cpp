@@ -48,7 +48,8 @@ TEST(CodeazaStr, TextGoesThroughWin1250)
 {
     // Comma-below letters are the cedilla letters of the code page.
     EXPECT_EQ(toWin1250(u"Parolă"), fromHex("50 61 72 6f 6c e3"));
-    EXPECT_EQ(encodePassword(QString::fromUtf8("Parolă")), fromWin1250(fromHex("6c74726c6f6f9123933e3486756150e3")));
+    EXPECT_EQ(encodePassword(QString::fromUtf8("Parolă")),
+              fromWin1250(fromHex("6c74726c6f6f9123933e3486756150e3")));
     EXPECT_EQ(encodePassword(QString::fromUtf8("știință")), encodePassword(QString::fromUtf8("ştiinţă")));
 }
 

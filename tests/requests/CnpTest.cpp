@@ -100,9 +100,17 @@ TEST(CnpNascutLa, Table)
 TEST(CnpSex, Table)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"", "masculin"},       {"1", "masculin"}, {"5", "masculin"}, {"7", "masculin"},
-        {"9850101123456", "masculin"}, {"2", "feminin"}, {"6", "feminin"}, {"8", "feminin"},
-        {"0", "feminin"},       {"3", "feminin"}, {"4", "feminin"},
+        {"", "masculin"},
+        {"1", "masculin"},
+        {"5", "masculin"},
+        {"7", "masculin"},
+        {"9850101123456", "masculin"},
+        {"2", "feminin"},
+        {"6", "feminin"},
+        {"8", "feminin"},
+        {"0", "feminin"},
+        {"3", "feminin"},
+        {"4", "feminin"},
     };
     for (const auto &[code, sex] : cases)
         EXPECT_EQ(Sex(QString::fromLatin1(code)), QString::fromLatin1(sex)) << code;
@@ -115,13 +123,13 @@ struct FiscalCase
 };
 
 const FiscalCase fiscalCases[] = {
-    {"1235", true},          {"1234", false},       {"RO1235", true},      {"RO 1235", true},
-    {"  RO1235  ", true},    {" 1235 ", true},      {"RO", false},         {"1", false},
-    {"", false},             {"12", false},         {"RO12", false},       {"0", false},
-    {"000", true},           {"14186770", true},    {"14186771", false},   {"4316422", true},
-    {"0001235", true},       {"12345678901", false}, {"2147483648", false}, {"9999999994", false},
-    {"3000000001", false},   {"2147483630", true},   {"-1235", false},      {"+1235", false},
-    {"12 35", false},        {"ro1235", false},     {"12a5", false},       {"1235.0", false},
+    {"1235", true},        {"1234", false},        {"RO1235", true},      {"RO 1235", true},
+    {"  RO1235  ", true},  {" 1235 ", true},       {"RO", false},         {"1", false},
+    {"", false},           {"12", false},          {"RO12", false},       {"0", false},
+    {"000", true},         {"14186770", true},     {"14186771", false},   {"4316422", true},
+    {"0001235", true},     {"12345678901", false}, {"2147483648", false}, {"9999999994", false},
+    {"3000000001", false}, {"2147483630", true},   {"-1235", false},      {"+1235", false},
+    {"12 35", false},      {"ro1235", false},      {"12a5", false},       {"1235.0", false},
 };
 
 class FiscalCode : public ::testing::TestWithParam<FiscalCase>

@@ -49,10 +49,14 @@ EditKey keyOf(char k)
     if (k >= '0' && k <= '9')
         return EditKey::digitKey(k);
     switch (k) {
-    case 'b': return EditKey::backspace();
-    case 'd': return EditKey::del();
-    case '-': return EditKey::minus();
-    default: return {};
+    case 'b':
+        return EditKey::backspace();
+    case 'd':
+        return EditKey::del();
+    case '-':
+        return EditKey::minus();
+    default:
+        return {};
     }
 }
 
@@ -190,10 +194,21 @@ TEST(MaskTest, Table)
         bool passes;
     };
     const Case cases[] = {
-        {"", 2, 2, true},        {"00", 0, 0, false},     {"-00", -5, 0, false},  {"0", 10, 0, true},
-        {"12.34", 2, 2, true},   {"123.4", 2, 2, false},  {"1.234", 2, 2, false}, {"123", 2, 2, false},
-        {"12", 2, 2, true},      {"-12", -2, 0, true},    {"-123", -2, 0, false}, {"99999999999", 0, 0, true},
-        {"12", 0, 2, false},     {".5", 0, 2, true},      {"1234567890", 10, 0, true},
+        {"", 2, 2, true},
+        {"00", 0, 0, false},
+        {"-00", -5, 0, false},
+        {"0", 10, 0, true},
+        {"12.34", 2, 2, true},
+        {"123.4", 2, 2, false},
+        {"1.234", 2, 2, false},
+        {"123", 2, 2, false},
+        {"12", 2, 2, true},
+        {"-12", -2, 0, true},
+        {"-123", -2, 0, false},
+        {"99999999999", 0, 0, true},
+        {"12", 0, 2, false},
+        {".5", 0, 2, true},
+        {"1234567890", 10, 0, true},
         {"12345678901", 10, 0, false},
     };
     for (const Case &c : cases) {
