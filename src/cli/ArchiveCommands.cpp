@@ -1,23 +1,64 @@
+// backup, verify and restore: the archive commands of kovara-cli.
+#include "admin/Archive.h"
 #include "cli/Commands.h"
 
+#include <QDir>
+
 namespace kovara::cli {
+namespace {
+
+// The archive named on the command line, or an empty text after the usage
+// message when it is missing.
+QString archiveArgument(const Context &ctx, const char *command)
+{
+    if (ctx.args.size() != 1) {
+        ctx.err << "Folosire: kovara-cli [--data DOSAR] " << command << " FISIER.kov\n";
+        return {};
+    }
+    return QDir(ctx.args.first()).absolutePath();
+}
+
+} // namespace
 
 int backupCommand(const Context &ctx)
 {
-    ctx.err << "Comanda backup nu este inca disponibila.\n";
-    return 1;
+    const QString archive = archiveArgument(ctx, "backup");
+    if (archive.isEmpty())
+        return 2;
+    const int count = backupDataDir(ctx.dataDir, archive);
+    if (count == 0)
+        ctx.out << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir)
+                << " nu contine fisiere de salvat; nu s-a scris nicio arhiva.\n";
+    else
+        ctx.out << "Salvare incheiata cu succes: " << count << " fisiere in " << QDir::toNativeSeparators(archive)
+                << ".\n";
+    return 0;
 }
 
 int verifyCommand(const Context &ctx)
 {
-    ctx.err << "Comanda verify nu este inca disponibila.\n";
-    return 1;
+    const QString archive = archiveArgument(ctx, "verify");
+    if (archive.isEmpty())
+        return 2;
+    const QList<ArchiveEntry> entries = VerifyArchive(archive);
+    qint64 total = 0;
+    for (const ArchiveEntry &e : entries) {
+        ctx.out << "Data\\" << e.name << "\t" << e.size << "\n";
+        total += e.size;
+    }
+    ctx.out << "Arhiva este corecta: " << entries.size() << " fisiere, " << total << " octeti.\n";
+    return 0;
 }
 
 int restoreCommand(const Context &ctx)
 {
-    ctx.err << "Comanda restore nu este inca disponibila.\n";
-    return 1;
+    const QString archive = archiveArgument(ctx, "restore");
+    if (archive.isEmpty())
+        return 2;
+    const QList<ArchiveEntry> entries = restoreDataDir(archive, ctx.dataDir);
+    ctx.out << "Restaurare incheiata cu succes: " << entries.size() << " fisiere in "
+            << QDir::toNativeSeparators(ctx.dataDir) << ".\n";
+    return 0;
 }
 
 } // namespace kovara::cli

@@ -1,0 +1,71 @@
+#pragma once
+
+// Backup archives (*.kov) of the data folder.
+//
+// Layout, every integer signed 32-bit little-endian:
+//   count N
+//   N times: name length L, name ("Data\" + file name, Windows-1250),
+//            size S, one zlib stream (level 9) that inflates to S bytes.
+// The compressed length is not stored: an entry ends where its stream ends.
+//
+// Every file is streamed through fixed buffers; no file is held in memory.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace kovara {
+
+// Called once per archive entry with its position and the number of entries.
+using ArchiveProgress = std::function<void(int position, int maximum)>;
+
+struct ArchiveEntry
+{
+    QString name;      // the file's name inside the data folder (no "Data\")
+    qint64 size = 0;   // its size once inflated
+    quint32 adler = 0; // Adler-32 of its bytes
+};
+
+// folder + "/Data/" + name for every file of folder/Data that is not a
+// subfolder and is not empty, in the order they are stored.
+QStringList ListFileDir(const QString &folder);
+
+// The same for a data folder named directly. `except`, when given, is a file
+// left out of the list (an archive being written into the data folder).
+QStringList listDataFiles(const QString &dataDir, const QString &except = QString());
+
+// Writes the archive of the files. An empty list writes nothing. The archive
+// appears under its name only once complete; an older file of that name stays
+// untouched when anything fails.
+void CompressFiles(const QStringList &files, const QString &archivePath,
+                   const ArchiveProgress &progress = {});
+
+// Reads the whole archive, inflates every entry and checks its size, its
+// checksum, its name and what follows the last entry. Returns the entries;
+// throws kovara::Error with the reason when anything is wrong.
+QList<ArchiveEntry> VerifyArchive(const QString &archivePath, const ArchiveProgress &progress = {});
+
+// Restores targetFolder/Data from the archive (see restoreDataDir).
+QList<ArchiveEntry> DecompressFiles(const QString &archivePath, const QString &targetFolder,
+                                    const ArchiveProgress &progress = {});
+
+// Replaces the files of the data folder (not its subfolders) with the files
+// of the archive. The archive is read and checked completely while its files
+// are written into a scratch folder inside the data folder; only then are the
+// old files moved aside and the new ones put in place. On any failure the
+// data folder is left as it was. A stored name that differs from an existing
+// file (or from Cereri.dbf and Kovara.ini) only in letter case takes that
+// spelling, since the program matches file names without regard to case.
+QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &dataDir,
+                                   const ArchiveProgress &progress = {});
+
+// Saves the data folder into the archive; returns the number of files saved
+// (0: the folder holds no non-empty file and no archive was written).
+int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress = {});
+
+// Deletes every entry of the folder that is not a subfolder; an entry that
+// cannot be deleted is skipped.
+void GolesteDir(const QString &folder);
+
+} // namespace kovara

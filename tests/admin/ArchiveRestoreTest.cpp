@@ -1,0 +1,247 @@
+// Reading archives: round trips, foreign archives, and damaged archives that
+// must leave the data folder exactly as it was.
+#include "ArchiveTestUtil.h"
+#include "admin/Archive.h"
+#include "data/Error.h"
+#include "data/Win1250.h"
+
+#include <QFileInfo>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace kovara;
+using namespace kovara::test;
+
+namespace {
+
+class ArchiveRestore : public ::testing::Test
+{
+protected:
+    void SetUp() override { QDir().mkpath(data()); }
+    QString data() const { return dir.file(QStringLiteral("Data")); }
+    QString inData(const QString &name) const { return data() + QLatin1Char('/') + name; }
+    QString kov() const { return dir.file(QStringLiteral("salvare.kov")); }
+
+    // A data folder in use: tables, settings, a subfolder.
+    void fillData()
+    {
+        writeAll(inData("Cereri.dbf"), recordBytes(20000, 7));
+        writeAll(inData("Kovara.ini"), "[INDEX]\r\nIDCERERE=41\r\n");
+        QDir().mkpath(inData("Modele"));
+        writeAll(inData("Modele/Disp3.rtf"), "{\\rtf1 model}");
+    }
+
+    ScratchDir dir;
+};
+
+TEST_F(ArchiveRestore, RoundTripKeepsEveryFile)
+{
+    const QString w1250 = QStringLiteral("Situaţie ăâîşţ ĂÂÎŞŢ.xls");
+    const QMap<QString, QByteArray> files{
+        {QStringLiteral("gol.dbf"), QByteArray()},
+        {QStringLiteral("unu.txt"), QByteArray("A")},
+        {QStringLiteral("Cereri.dbf"), recordBytes(6 * 1024 * 1024, 3)},
+        {QStringLiteral("aleator.bin"), randomBytes(3 * 1024 * 1024 + 17, 5)},
+        {w1250, QByteArray("\x00\x01\xff", 3)},
+    };
+    for (auto it = files.begin(); it != files.end(); ++it)
+        writeAll(inData(it.key()), it.value());
+    ASSERT_EQ(backupDataDir(data(), kov()), 4);
+
+    const QString other = dir.file(QStringLiteral("Alt/Data"));
+    const QList<ArchiveEntry> entries = restoreDataDir(kov(), other);
+    ASSERT_EQ(entries.size(), 4);
+    QMap<QString, QByteArray> expected = files;
+    expected.remove(QStringLiteral("gol.dbf")); // empty files are never stored
+    EXPECT_EQ(snapshot(other), expected);
+    for (const ArchiveEntry &e : entries) {
+        EXPECT_EQ(e.size, files.value(e.name).size());
+        const QByteArray &bytes = files[e.name];
+        EXPECT_EQ(e.adler, adler32(1, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+    }
+}
+
+TEST_F(ArchiveRestore, RestoreReplacesFilesButKeepsSubfolders)
+{
+    fillData();
+    ASSERT_EQ(backupDataDir(data(), kov()), 2);
+    writeAll(inData("Cereri.dbf"), "schimbat");
+    writeAll(inData("nou.txt"), "adaugat dupa salvare");
+    const QByteArray original = recordBytes(20000, 7);
+
+    DecompressFiles(kov(), dir.path());
+    const QMap<QString, QByteArray> after = snapshot(data());
+    EXPECT_EQ(after.keys(), QStringList({"Cereri.dbf", "Kovara.ini", "Modele", "Modele/Disp3.rtf"}));
+    EXPECT_EQ(after.value("Cereri.dbf"), original);
+}
+
+TEST_F(ArchiveRestore, EmptyArchiveEmptiesTheFolder)
+{
+    fillData();
+    writeAll(kov(), int32le(0));
+    EXPECT_TRUE(restoreDataDir(kov(), data()).isEmpty());
+    EXPECT_EQ(snapshot(data()).keys(), QStringList({"Modele", "Modele/Disp3.rtf"}));
+}
+
+TEST_F(ArchiveRestore, ForeignArchivesAreRead)
+{
+    // Another level, an empty entry, the folder prefix in capitals.
+    writeAll(kov(), handArchive({{"Data\\Cereri.dbf", "abc", 6}, {"DATA\\gol.txt", "", 9}, {"Data\\x", "y", 1}}));
+    restoreDataDir(kov(), data());
+    EXPECT_EQ(snapshot(data()),
+              (QMap<QString, QByteArray>{{"Cereri.dbf", "abc"}, {"gol.txt", ""}, {"x", "y"}}));
+}
+
+TEST_F(ArchiveRestore, LetterCaseFollowsTheFilesTheProgramOpens)
+{
+    // Existing spellings win; with none, the program's own names; names
+    // that differ only in case from each other stay as they are.
+    writeAll(inData("KOVARA.INI"), "vechi");
+    writeAll(kov(), handArchive({{"Data\\Kovara.ini", "nou"}, {"Data\\CERERI.DBF", "tabel"},
+                                 {"Data\\a.txt", "1"}, {"Data\\A.txt", "2"}}));
+    restoreDataDir(kov(), data());
+    EXPECT_EQ(snapshot(data()), (QMap<QString, QByteArray>{
+                                    {"KOVARA.INI", "nou"}, {"Cereri.dbf", "tabel"}, {"a.txt", "1"}, {"A.txt", "2"}}));
+}
+
+TEST_F(ArchiveRestore, ArchiveKeptInTheDataFolderSurvives)
+{
+    fillData();
+    const QString inside = inData("salvare.kov");
+    backupDataDir(data(), inside);
+    const QByteArray bytes = readAll(inside);
+    restoreDataDir(inside, data());
+    EXPECT_EQ(readAll(inside), bytes);
+}
+
+TEST_F(ArchiveRestore, MissingArchiveIsReported)
+{
+    try {
+        restoreDataDir(kov(), data());
+        FAIL();
+    } catch (const Error &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(kov())));
+    }
+}
+
+// Damaged archives: each is refused by VerifyArchive and by a restore,
+// and the restore leaves the data folder and its parent byte-identical.
+struct Damage
+{
+    const char *what;
+    std::function<QByteArray(QByteArray)> apply;
+};
+
+// The good archive used below: two entries, Cereri.dbf (27 + 15 bytes of
+// header) then Kovara.ini.
+QByteArray goodArchive()
+{
+    return handArchive({{"Data\\Cereri.dbf", recordBytes(40000, 9)}, {"Data\\Kovara.ini", "[A]\r\nB=1\r\n"}});
+}
+
+const qsizetype kFirstStream = 4 + 4 + 15 + 4;
+
+QByteArray withInt32(QByteArray a, qsizetype at, qint32 v)
+{
+    a.replace(at, 4, int32le(v));
+    return a;
+}
+
+QByteArray renamed(const QByteArray &to)
+{
+    return handArchive({{"Data\\Cereri.dbf", "abc"}, {to, "rau"}});
+}
+
+const Damage kDamages[] = {
+    {"empty file", [](QByteArray) { return QByteArray(); }},
+    {"cut inside the count", [](QByteArray a) { return a.first(3); }},
+    {"cut inside a name", [](QByteArray a) { return a.first(12); }},
+    {"cut inside a stream", [](QByteArray a) { return a.first(kFirstStream + 20); }},
+    {"last checksum byte missing", [](QByteArray a) { return a.chopped(1); }},
+    {"byte flipped in a stream",
+     [](QByteArray a) {
+         a[kFirstStream + 40] = char(a[kFirstStream + 40] ^ 0x10);
+         return a;
+     }},
+    {"checksum changed",
+     [](QByteArray a) {
+         a[a.size() - 1] = char(a[a.size() - 1] ^ 1);
+         return a;
+     }},
+    {"size one larger", [](QByteArray a) { return withInt32(a, kFirstStream - 4, 40001); }},
+    {"size one smaller", [](QByteArray a) { return withInt32(a, kFirstStream - 4, 39999); }},
+    {"negative size", [](QByteArray a) { return withInt32(a, kFirstStream - 4, -5); }},
+    {"absurd size", [](QByteArray a) { return withInt32(a, kFirstStream - 4, 0x7FFFFFFF); }},
+    {"one entry more", [](QByteArray a) { return withInt32(a, 0, 3); }},
+    {"negative count", [](QByteArray a) { return withInt32(a, 0, -1); }},
+    {"absurd count", [](QByteArray a) { return withInt32(a, 0, 0x7FFFFFFF); }},
+    {"negative name length", [](QByteArray a) { return withInt32(a, 4, -15); }},
+    {"absurd name length", [](QByteArray a) { return withInt32(a, 4, 0x7FFFFFF0); }},
+    {"trailing garbage", [](QByteArray a) { return a + "XYZ"; }},
+    {"one trailing zero", [](QByteArray a) { return a + QByteArray(1, '\0'); }},
+    {"not zlib (gzip)",
+     [](QByteArray) {
+         return int32le(1) + int32le(6) + "Data\\a" + int32le(3) + fromHex("1f8b0800000000000003 4b4c4a0600c2412435 03000000");
+     }},
+    {"name with ..", [](QByteArray) { return renamed("Data\\..\\..\\evadat.txt"); }},
+    {"name ..", [](QByteArray) { return renamed("Data\\.."); }},
+    {"name with a slash", [](QByteArray) { return renamed("Data\\Sub/../../evadat.txt"); }},
+    {"absolute name", [](QByteArray) { return renamed("/tmp/evadat.txt"); }},
+    {"drive letter", [](QByteArray) { return renamed("C:\\evadat.txt"); }},
+    {"drive letter after the folder", [](QByteArray) { return renamed("Data\\C:evadat.txt"); }},
+    {"outside the Data folder", [](QByteArray) { return renamed("evadat.txt"); }},
+    {"folder only", [](QByteArray) { return renamed("Data\\"); }},
+    {"control character", [](QByteArray) { return renamed(QByteArray("Data\\a\0b", 8)); }},
+    {"same name twice", [](QByteArray) { return renamed("Data\\Cereri.dbf"); }},
+    {"entry onto a subfolder", [](QByteArray) { return renamed("Data\\modele"); }},
+};
+
+class DamagedArchive : public ArchiveRestore, public ::testing::WithParamInterface<Damage>
+{
+};
+
+TEST_P(DamagedArchive, IsRefusedAndChangesNothing)
+{
+    fillData();
+    writeAll(kov(), GetParam().apply(goodArchive()));
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+    if (QByteArray(GetParam().what) != "entry onto a subfolder") {
+        EXPECT_THROW(VerifyArchive(kov()), Error);
+    }
+    try {
+        restoreDataDir(kov(), data());
+        ADD_FAILURE() << "restored";
+    } catch (const Error &e) {
+        EXPECT_FALSE(e.message().isEmpty());
+    }
+    EXPECT_EQ(snapshot(dir.path()), before);
+    EXPECT_FALSE(QFileInfo::exists(QDir::tempPath() + QStringLiteral("/evadat.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Archive, DamagedArchive, ::testing::ValuesIn(kDamages),
+                         [](const ::testing::TestParamInfo<Damage> &info) {
+                             std::string n;
+                             for (const char c : std::string(info.param.what))
+                                 n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return n;
+                         });
+
+TEST_F(ArchiveRestore, RefusedRestoreCreatesNoDataFolder)
+{
+    writeAll(kov(), goodArchive().chopped(3));
+    const QString absent = dir.file(QStringLiteral("Nou/Data"));
+    EXPECT_THROW(restoreDataDir(kov(), absent), Error);
+    EXPECT_FALSE(QFileInfo::exists(absent));
+}
+
+TEST_F(ArchiveRestore, GoodArchiveOfTheTableRestores)
+{
+    // The table above starts from an archive that is itself sound.
+    writeAll(kov(), goodArchive());
+    EXPECT_EQ(VerifyArchive(kov()).size(), 2);
+    restoreDataDir(kov(), data());
+    EXPECT_EQ(readAll(inData("Cereri.dbf")), recordBytes(40000, 9));
+}
+
+} // namespace

@@ -1,0 +1,175 @@
+// Writing archives: the bytes of the format, the file list, the names.
+#include "ArchiveTestUtil.h"
+#include "admin/Archive.h"
+#include "data/Error.h"
+#include "data/Win1250.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace kovara;
+using namespace kovara::test;
+
+namespace {
+
+class ArchiveWrite : public ::testing::Test
+{
+protected:
+    void SetUp() override { QDir().mkpath(data()); }
+    QString data() const { return dir.file(QStringLiteral("Data")); }
+    QString inData(const QString &name) const { return data() + QLatin1Char('/') + name; }
+    QString kov() const { return dir.file(QStringLiteral("salvare.kov")); }
+
+    ScratchDir dir;
+};
+
+// Length of the zlib stream at the start of `bytes`, found by inflating it.
+qsizetype streamLength(const QByteArray &bytes, QByteArray *inflated)
+{
+    z_stream zs{};
+    inflateInit(&zs);
+    QByteArray out(64 * 1024 * 1024, '\0');
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    zs.avail_in = uInt(bytes.size());
+    zs.next_out = reinterpret_cast<Bytef *>(out.data());
+    zs.avail_out = uInt(out.size());
+    const int rc = inflate(&zs, Z_FINISH);
+    const qsizetype used = bytes.size() - zs.avail_in;
+    out.truncate(qsizetype(zs.total_out));
+    inflateEnd(&zs);
+    *inflated = out;
+    return rc == Z_STREAM_END ? used : -1;
+}
+
+TEST_F(ArchiveWrite, TwoFileExampleToTheByte)
+{
+    const QByteArray cereri = recordBytes(5000, 1);
+    const QByteArray ini = "[CONSTANTE]\r\nPRIMARIA=Primaria Brasov\r\n";
+    writeAll(inData("Cereri.dbf"), cereri);
+    writeAll(inData("Kovara.ini"), ini);
+
+    EXPECT_EQ(backupDataDir(data(), kov()), 2);
+    const QByteArray a = readAll(kov());
+
+    EXPECT_EQ(a.first(8), fromHex("02000000 0F000000"));
+    EXPECT_EQ(a.sliced(8, 15), QByteArray("Data\\Cereri.dbf"));
+    EXPECT_EQ(a.sliced(23, 4), int32le(qint32(cereri.size())));
+    EXPECT_EQ(a.sliced(27, 2), fromHex("78 DA"));
+
+    QByteArray inflated;
+    const qsizetype len = streamLength(a.sliced(27), &inflated);
+    ASSERT_GT(len, 0);
+    EXPECT_EQ(inflated, cereri);
+    EXPECT_EQ(a.sliced(27, len), zlibStream(cereri, 9)); // the bytes zlib gives at level 9
+    const quint32 adler = adler32(1, reinterpret_cast<const Bytef *>(cereri.constData()), uInt(cereri.size()));
+    EXPECT_EQ(a.sliced(27 + len - 4, 4), fromHex(QByteArray::number(adler, 16).rightJustified(8, '0')));
+
+    const qsizetype second = 27 + len;
+    EXPECT_EQ(a.sliced(second, 4), int32le(15));
+    EXPECT_EQ(a.sliced(second + 4, 15), QByteArray("Data\\Kovara.ini"));
+    EXPECT_EQ(a.sliced(second + 19, 4), int32le(qint32(ini.size())));
+    EXPECT_EQ(a.sliced(second + 23), zlibStream(ini, 9)); // and nothing after it
+}
+
+TEST_F(ArchiveWrite, NothingToSaveWritesNoArchive)
+{
+    // An empty folder, then one with only empty files and a subfolder.
+    EXPECT_EQ(backupDataDir(data(), kov()), 0);
+    EXPECT_FALSE(QFileInfo::exists(kov()));
+    writeAll(inData("Gol.txt"), {});
+    QDir().mkpath(inData("Modele"));
+    writeAll(inData("Modele/Disp3.rtf"), "{\\rtf1}");
+    EXPECT_EQ(backupDataDir(data(), kov()), 0);
+    EXPECT_FALSE(QFileInfo::exists(kov()));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("tmp")));
+}
+
+TEST_F(ArchiveWrite, ListSkipsEmptyFilesAndSubfoldersInListingOrder)
+{
+    for (const char *name : {"b.txt", "Cereri.dbf", "a.txt", ".ascuns", "Zeta.ini"})
+        writeAll(inData(QString::fromLatin1(name)), "x");
+    writeAll(inData("gol.dbf"), {});
+    QDir().mkpath(inData("Sub"));
+    writeAll(inData("Sub/in.txt"), "y");
+
+    QStringList names;
+    for (const QString &p : ListFileDir(dir.path()))
+        names << QFileInfo(p).fileName();
+    EXPECT_EQ(names, QStringList({".ascuns", "a.txt", "b.txt", "Cereri.dbf", "Zeta.ini"}));
+    EXPECT_EQ(ListFileDir(dir.path()).first(), dir.path() + QStringLiteral("/Data/.ascuns"));
+
+    EXPECT_EQ(backupDataDir(data(), kov()), 5);
+    const QList<ArchiveEntry> entries = VerifyArchive(kov());
+    ASSERT_EQ(entries.size(), 5);
+    EXPECT_EQ(entries[3].name, QStringLiteral("Cereri.dbf"));
+}
+
+TEST_F(ArchiveWrite, NamesAreStoredInWindows1250)
+{
+    const QString name = QStringLiteral("Dispoziţie ăâîşţ.rtf");
+    writeAll(inData(name), "continut");
+    backupDataDir(data(), kov());
+    const QByteArray a = readAll(kov());
+    const QByteArray stored = QByteArray("Data\\") + toWin1250(name);
+    EXPECT_EQ(a.sliced(4, 4), int32le(qint32(stored.size())));
+    EXPECT_EQ(a.sliced(8, stored.size()), stored);
+    EXPECT_EQ(VerifyArchive(kov()).first().name, name);
+}
+
+TEST_F(ArchiveWrite, NamesThatCannotBeStoredAreRefusedBeforeWriting)
+{
+    const QByteArray old = "arhiva veche";
+    writeAll(kov(), old);
+    for (const QString &name : {QStringLiteral("a\\b.txt"), QStringLiteral("nume\u4E2D.txt"), QStringLiteral("c:d")}) {
+        QDir(data()).removeRecursively();
+        QDir().mkpath(data());
+        writeAll(inData("Cereri.dbf"), "date");
+        writeAll(inData(name), "x");
+        EXPECT_THROW(backupDataDir(data(), kov()), Error) << name.toStdString();
+        EXPECT_EQ(readAll(kov()), old) << name.toStdString();
+    }
+}
+
+TEST_F(ArchiveWrite, FailedBackupKeepsTheOldArchive)
+{
+    const QByteArray old = "arhiva veche";
+    writeAll(kov(), old);
+    writeAll(inData("Cereri.dbf"), "date");
+    const QStringList files{inData("Cereri.dbf"), inData("lipsa.dbf")};
+    EXPECT_THROW(CompressFiles(files, kov()), Error);
+    EXPECT_EQ(readAll(kov()), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("salvare.kov")});
+}
+
+TEST_F(ArchiveWrite, ArchiveInsideTheDataFolderIsNotSavedIntoItself)
+{
+    writeAll(inData("Cereri.dbf"), "date");
+    const QString inside = inData("salvare.kov");
+    ASSERT_EQ(backupDataDir(data(), inside), 1);
+    ASSERT_EQ(backupDataDir(data(), inside), 1); // replaces it, still one entry
+    EXPECT_EQ(VerifyArchive(inside).size(), 1);
+}
+
+TEST_F(ArchiveWrite, ProgressCountsEveryFile)
+{
+    for (const char *name : {"a", "b", "c"})
+        writeAll(inData(QString::fromLatin1(name)), "x");
+    QList<std::pair<int, int>> seen;
+    backupDataDir(data(), kov(), [&](int pos, int max) { seen.append({pos, max}); });
+    EXPECT_EQ(seen, (QList<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
+    seen.clear();
+    VerifyArchive(kov(), [&](int pos, int max) { seen.append({pos, max}); });
+    EXPECT_EQ(seen, (QList<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+}
+
+TEST_F(ArchiveWrite, GolesteDirDeletesFilesOnly)
+{
+    writeAll(inData("a.dbf"), "x");
+    writeAll(inData(".h"), "x");
+    QDir().mkpath(inData("Sub"));
+    writeAll(inData("Sub/b.dbf"), "y");
+    GolesteDir(data());
+    EXPECT_EQ(snapshot(data()).keys(), QStringList({QStringLiteral("Sub"), QStringLiteral("Sub/b.dbf")}));
+}
+
+} // namespace
