@@ -17,13 +17,13 @@ MunicipalityConstants &Constants()
 const QStringList &Counties()
 {
     static const QStringList counties{
-        "ALBA",      "ARAD",      "ARGES",     "BACAU",    "BIHOR",           "BISTRITA-NASAUD",
-        "BOTOSANI",  "BRASOV",    "BRAILA",    "BUZAU",    "CARAS-SEVERIN",   "CALARASI",
-        "CLUJ",      "CONSTANTA", "COVASNA",   "DAMBOVITA", "DOLJ",           "GALATI",
-        "GIURGIU",   "GORJ",      "HARGHITA",  "HUNEDOARA", "IALOMITA",       "IASI",
-        "ILFOV",     "MARAMURES", "MEHEDINTI", "MURES",    "NEAMT",           "OLT",
-        "PRAHOVA",   "SATU-MARE", "SALAJ",     "SIBIU",    "SUCEAVA",         "TELEORMAN",
-        "TIMIS",     "TULCEA",    "VASLUI",    "VALCEA",   "VRANCEA",         "BUCURESTI"};
+        "ALBA",     "ARAD",      "ARGES",     "BACAU",     "BIHOR",         "BISTRITA-NASAUD",
+        "BOTOSANI", "BRASOV",    "BRAILA",    "BUZAU",     "CARAS-SEVERIN", "CALARASI",
+        "CLUJ",     "CONSTANTA", "COVASNA",   "DAMBOVITA", "DOLJ",          "GALATI",
+        "GIURGIU",  "GORJ",      "HARGHITA",  "HUNEDOARA", "IALOMITA",      "IASI",
+        "ILFOV",    "MARAMURES", "MEHEDINTI", "MURES",     "NEAMT",         "OLT",
+        "PRAHOVA",  "SATU-MARE", "SALAJ",     "SIBIU",     "SUCEAVA",       "TELEORMAN",
+        "TIMIS",    "TULCEA",    "VASLUI",    "VALCEA",    "VRANCEA",       "BUCURESTI"};
     return counties;
 }
 

@@ -53,7 +53,11 @@ struct Line
 class LineReader
 {
 public:
-    LineReader(QByteArrayView data, qsizetype start) : m_data(data), m_pos(start) {}
+    LineReader(QByteArrayView data, qsizetype start)
+        : m_data(data)
+        , m_pos(start)
+    {
+    }
 
     bool next(Line &line)
     {
@@ -64,6 +68,8 @@ public:
         const qsizetype lf = m_data.indexOf('\n', m_pos);
         line.hasBreak = lf >= 0;
         line.end = line.hasBreak ? lf : m_data.size();
+        if (line.end > line.begin && m_data[line.end - 1] == '\r')
+            --line.end; // the CR of CR LF belongs to the line end
         line.next = line.hasBreak ? lf + 1 : m_data.size();
         m_pos = line.next;
         classify(line);
@@ -126,7 +132,7 @@ QByteArrayView nameOf(QByteArrayView data, const Line &line)
 
 // Calls visit(line) for each key line of the sections named `section`, in
 // file order, until it returns true. Returns the line found, if any.
-template<typename Visit>
+template <typename Visit>
 bool findKey(QByteArrayView data, qsizetype start, QByteArrayView section, Visit visit)
 {
     LineReader reader(data, start);
@@ -149,7 +155,8 @@ void checkWritable(const QString &section, const QString &key, const QString &va
 {
     const QString s = section.trimmed(), k = key.trimmed();
     if (s.isEmpty() || hasLineBreak(section) || s.contains(QLatin1Char(']')))
-        throw Error(QStringLiteral("Numele sectiunii \"%1\" nu este valid in fisierul de setari.").arg(section));
+        throw Error(
+            QStringLiteral("Numele sectiunii \"%1\" nu este valid in fisierul de setari.").arg(section));
     if (k.isEmpty() || hasLineBreak(key) || k.contains(QLatin1Char('=')) || k.startsWith(QLatin1Char(';')) ||
         k.startsWith(QLatin1Char('[')))
         throw Error(QStringLiteral("Numele cheii \"%1\" nu este valid in fisierul de setari.").arg(key));
@@ -170,7 +177,11 @@ QByteArray quotedForWriting(QByteArray v)
 
 } // namespace
 
-IniFile::IniFile(QByteArray bytes) : m_bytes(std::move(bytes)), m_utf8(m_bytes.startsWith(kUtf8Bom)) {}
+IniFile::IniFile(QByteArray bytes)
+    : m_bytes(std::move(bytes))
+    , m_utf8(m_bytes.startsWith(kUtf8Bom))
+{
+}
 
 IniFile IniFile::load(const QString &path)
 {
@@ -178,7 +189,8 @@ IniFile IniFile::load(const QString &path)
     if (!file.exists())
         return IniFile();
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi citit.").arg(QDir::toNativeSeparators(path)));
+        throw Error(
+            QStringLiteral("Fisierul de setari %1 nu poate fi citit.").arg(QDir::toNativeSeparators(path)));
     return IniFile(file.readAll());
 }
 
@@ -190,7 +202,8 @@ void IniFile::save(const QString &path) const
         throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi scris: folderul %2 nu exista.")
                         .arg(shown, QDir::toNativeSeparators(info.absolutePath())));
     if (info.exists() && !info.isWritable())
-        throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi scris: este protejat la scriere.").arg(shown));
+        throw Error(
+            QStringLiteral("Fisierul de setari %1 nu poate fi scris: este protejat la scriere.").arg(shown));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size() || !file.commit())
         throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi scris.").arg(shown));

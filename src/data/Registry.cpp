@@ -26,8 +26,8 @@ std::unique_ptr<QSettings> openKey()
         key = std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Sorvent\\24"),
                                           QSettings::Registry32Format);
 #else
-        key = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Sorvent"),
-                                          QStringLiteral("24"));
+        key = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                          QStringLiteral("Sorvent"), QStringLiteral("24"));
 #endif
     }
     if (key->status() == QSettings::AccessError)
@@ -70,7 +70,8 @@ void WriteRegValue(const QString &name, const QString &value)
     key->setValue(storedName(*key, name), value);
     key->sync();
     if (key->status() != QSettings::NoError)
-        throw Error(QStringLiteral("Valoarea %1 nu poate fi scrisa in cheia de registru %2.").arg(name, key->fileName()));
+        throw Error(QStringLiteral("Valoarea %1 nu poate fi scrisa in cheia de registru %2.")
+                        .arg(name, key->fileName()));
 }
 
 } // namespace kovara
