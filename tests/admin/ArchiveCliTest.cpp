@@ -1,0 +1,93 @@
+// kovara-cli backup, verify and restore, run as the office's IT person would.
+#include "ArchiveTestUtil.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace kovara::test;
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QString out, err;
+};
+
+CliRun cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + QStringLiteral("/kovara-cli"), args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+class ArchiveCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(data + QStringLiteral("/Modele"));
+        writeAll(data + QStringLiteral("/Cereri.dbf"), recordBytes(2 * 1024 * 1024, 11));
+        writeAll(data + QStringLiteral("/Kovara.ini"), "[INDEX]\r\nIDCERERE=7\r\n");
+        writeAll(data + QStringLiteral("/Dispoziţie.rtf"), "{\\rtf1 ă}");
+        writeAll(data + QStringLiteral("/Modele/m.rtf"), "model");
+    }
+
+    ScratchDir dir;
+    const QString data = dir.file(QStringLiteral("Data"));
+    const QString kov = dir.file(QStringLiteral("noapte.kov"));
+};
+
+TEST_F(ArchiveCli, BackupVerifyRestoreGivesIdenticalFiles)
+{
+    const CliRun backup = cli({"--data", data, "backup", kov});
+    ASSERT_EQ(backup.code, 0) << backup.err.toStdString();
+
+    const CliRun verify = cli({"verify", kov});
+    ASSERT_EQ(verify.code, 0) << verify.err.toStdString();
+    EXPECT_TRUE(verify.out.contains(QStringLiteral("Data\\Cereri.dbf\t2097152\n")));
+    EXPECT_TRUE(verify.out.contains(QStringLiteral("Data\\Dispoziţie.rtf\t")));
+    EXPECT_TRUE(verify.out.contains(QStringLiteral("3 fisiere")));
+
+    const QString other = dir.file(QStringLiteral("Alt"));
+    const CliRun restore = cli({"--data", other, "restore", kov});
+    ASSERT_EQ(restore.code, 0) << restore.err.toStdString();
+    QMap<QString, QByteArray> expected = snapshot(data);
+    expected.remove(QStringLiteral("Modele"));
+    expected.remove(QStringLiteral("Modele/m.rtf"));
+    EXPECT_EQ(snapshot(other), expected);
+}
+
+TEST_F(ArchiveCli, DamagedArchiveFailsWithTheReason)
+{
+    ASSERT_EQ(cli({"--data", data, "backup", kov}).code, 0);
+    QByteArray bytes = readAll(kov);
+    bytes[200] = char(bytes[200] ^ 0x55);
+    writeAll(kov, bytes);
+    const QMap<QString, QByteArray> before = snapshot(data);
+
+    const CliRun verify = cli({"verify", kov});
+    EXPECT_NE(verify.code, 0);
+    EXPECT_TRUE(verify.err.contains(QStringLiteral("Cereri.dbf"))) << verify.err.toStdString();
+    const CliRun restore = cli({"--data", data, "restore", kov});
+    EXPECT_NE(restore.code, 0);
+    EXPECT_EQ(snapshot(data), before);
+}
+
+TEST_F(ArchiveCli, UsageAndEmptyFolder)
+{
+    EXPECT_EQ(cli({"verify"}).code, 2);
+    EXPECT_EQ(cli({"restore", "a.kov", "b.kov"}).code, 2);
+    EXPECT_NE(cli({"verify", dir.file(QStringLiteral("lipsa.kov"))}).code, 0);
+
+    const QString empty = dir.file(QStringLiteral("Gol"));
+    QDir().mkpath(empty);
+    const CliRun backup = cli({"--data", empty, "backup", kov});
+    EXPECT_EQ(backup.code, 0);
+    EXPECT_FALSE(QFileInfo::exists(kov));
+}
+
+} // namespace
