@@ -1,0 +1,181 @@
+#include "app/TextHelpers.h"
+#include "TestSupport.h"
+#include "app/Paths.h"
+#include "data/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace kovara;
+using kovara::test::readAll;
+using kovara::test::ScratchDir;
+using kovara::test::writeAll;
+
+namespace {
+
+TEST(NameWords, SplitSurnameFromGivenNames)
+{
+    const struct
+    {
+        QString text, first, rest;
+    } cases[] = {
+        {"POPESCU ION VASILE", "POPESCU", "ION VASILE"},
+        {"POPESCU", "POPESCU", ""},
+        {" POPESCU", "", "POPESCU"},
+        {"POPESCU  ION ", "POPESCU", "ION"},
+        {"POPESCU ", "POPESCU", ""},
+        {"", "", ""},
+        {"  POPESCU\t", "", "POPESCU"},
+        {"POPESCU\tION", "POPESCU\tION", ""}, // only a space separates
+        {QString::fromUtf8("ŢEPEŞ ŞTEFAN"), QString::fromUtf8("ŢEPEŞ"), QString::fromUtf8("ŞTEFAN")},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(FirstWord(c.text), c.first) << c.text.toStdString();
+        EXPECT_EQ(RestWords(c.text), c.rest) << c.text.toStdString();
+    }
+}
+
+TEST(NameWords, GivenNamesAreCutAt200Characters)
+{
+    const QString given = QString(199, QLatin1Char('a')) + QStringLiteral("bc");
+    EXPECT_EQ(RestWords(QStringLiteral("POP ") + given), given.left(200));
+    EXPECT_EQ(RestWords(QStringLiteral("POP ") + QString(198, QLatin1Char('a')) + QStringLiteral("  x")),
+              QString(198, QLatin1Char('a'))); // cut, then trimmed
+}
+
+TEST(TypedText, SqueezeSpacesAndTrim)
+{
+    const struct
+    {
+        QString in, out;
+    } cases[] = {
+        {"   A   B ", "A B"},
+        {"A B", "A B"},
+        {"", ""},
+        {"     ", ""},
+        {"\t\r\nA  \t  B\x01", "A \t B"}, // codes up to 32 trimmed at the ends, only spaces squeezed
+        {"A    B     C", "A B C"},
+        {QString::fromUtf8("\u00A0A\u00A0"), QString::fromUtf8("\u00A0A\u00A0")}, // no-break space kept
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SqueezeSpaces(c.in), c.out) << c.in.toStdString();
+}
+
+TEST(TypedText, JoinFilterConditions)
+{
+    const struct
+    {
+        QString in, out;
+    } cases[] = {
+        {"(SUBSEMN='POP*')(CNP='2*')", "(SUBSEMN='POP*') AND (CNP='2*')"},
+        {"(A='1')(B='2')(C='3')", "(A='1') AND (B='2') AND (C='3')"},
+        {"  (SUBSEMN='POP*')  ", "(SUBSEMN='POP*')"},
+        {"(A='1') (B='2')", "(A='1') (B='2')"},
+        {"(A='1') AND (B='2')", "(A='1') AND (B='2')"},
+        {")()(", ") AND () AND ("},
+        {"", ""},
+        {"   ", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(JoinFilter(c.in), c.out) << c.in.toStdString();
+}
+
+TEST(Months, NamesInOrder)
+{
+    const QStringList expected{"ianuarie", "februarie", "martie",     "aprilie",   "mai",       "iunie",
+                               "iulie",    "august",    "septembrie", "octombrie", "noiembrie", "decembrie"};
+    EXPECT_EQ(MonthNames(), expected);
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(MonthName(m), expected[m - 1]);
+    for (int bad : {0, 13, -1})
+        EXPECT_THROW(MonthName(bad), Error) << bad;
+}
+
+TEST(BirthDate, FromPersonalNumericCode)
+{
+    const struct
+    {
+        const char *cnp, *date;
+    } cases[] = {
+        {"5080315123456", "15.martie.2008"},   {"1990101123456", "01.ianuarie.1999"},
+        {"6990101123456", "01.ianuarie.2099"}, {"2001231123456", "31.decembrie.1900"},
+        {"3450612123456", "12.iunie.2045"},    {"9081109123456", "09.noiembrie.2008"},
+        {"7000200", "00.februarie.2000"}, // only positions 1 to 7 are read; the day is not checked
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CnpBirthDate(c.cnp), c.date) << c.cnp;
+}
+
+TEST(BirthDate, BadMonthOrNonDigitsFail)
+{
+    for (const char *cnp : {"5081315123456", "5080015123456", "5A80315123456", "508 315123456",
+                            "50803 5123456", "508031", "", "5+80315123456", "5-10315123456"})
+        EXPECT_THROW(CnpBirthDate(cnp), Error) << cnp;
+}
+
+class FreeXlsNameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { setProgramDir(m_dir.path()); }
+    QString file(const QString &name) const { return QDir::toNativeSeparators(m_dir.file(name)); }
+    ScratchDir m_dir;
+};
+
+TEST_F(FreeXlsNameTest, CleanFolderGivesNumberZero)
+{
+    EXPECT_EQ(FreeXlsName("Exp"), file("Exp0.xls"));
+    EXPECT_FALSE(QFileInfo::exists(file("Exp0.xls"))); // only named, not created
+}
+
+TEST_F(FreeXlsNameTest, StaleFileIsDeleted)
+{
+    writeAll(file("Exp0.xls"), "old");
+    EXPECT_EQ(FreeXlsName("Exp"), file("Exp0.xls"));
+    EXPECT_FALSE(QFileInfo::exists(file("Exp0.xls")));
+}
+
+TEST_F(FreeXlsNameTest, StaleFileInOtherCaseIsDeleted)
+{
+    writeAll(file("EXP0.XLS"), "old");
+    EXPECT_EQ(FreeXlsName("Exp"), file("Exp0.xls"));
+    EXPECT_FALSE(QFileInfo::exists(file("EXP0.XLS")));
+}
+
+// A folder of that name stands for a file that cannot be deleted (a workbook
+// still open in another program): it works even for root.
+TEST_F(FreeXlsNameTest, NameThatCannotBeDeletedIsSkipped)
+{
+    ASSERT_TRUE(QDir().mkdir(file("Exp0.xls")));
+    writeAll(file("Exp1.xls"), "old");
+    EXPECT_EQ(FreeXlsName("Exp"), file("Exp1.xls"));
+    EXPECT_TRUE(QFileInfo(file("Exp0.xls")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(file("Exp1.xls")));
+}
+
+TEST_F(FreeXlsNameTest, NoFreeNameGivesEmptyText)
+{
+    for (int n = 0; n <= 100; ++n)
+        ASSERT_TRUE(QDir().mkdir(file(QStringLiteral("Exp%1.xls").arg(n))));
+    EXPECT_EQ(FreeXlsName("Exp"), QString());
+    ASSERT_TRUE(QDir().rmdir(file("Exp100.xls")));
+    EXPECT_EQ(FreeXlsName("Exp"), file("Exp100.xls"));
+}
+
+// Files of a read-only folder cannot be deleted, except by root, who is not
+// stopped by permissions: then the case says nothing and is skipped.
+TEST_F(FreeXlsNameTest, FileOfReadOnlyFolderIsSkipped)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root deletes files of read-only folders";
+    writeAll(file("Exp0.xls"), "open");
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const QString name = FreeXlsName("Exp");
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(name, file("Exp1.xls"));
+    EXPECT_EQ(readAll(file("Exp0.xls")), QByteArray("open"));
+}
+
+} // namespace
