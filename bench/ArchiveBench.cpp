@@ -1,0 +1,154 @@
+// Backup and restore of a 100 MB data folder, next to gzip -9 and gzip -d on
+// the same bytes in the same run. Counters: ratio to gzip, peak memory.
+#include "admin/Archive.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <sys/resource.h>
+
+using namespace kovara;
+
+namespace {
+
+const char *const kNames[] = {"POPESCU",   "IONESCU", "POPA",  "CONSTANTIN", "STAN",    "DUMITRU",
+                              "GHEORGHE",  "MATEI",   "RADU",  "TUDOR",      "MUNTEANU", "SERBAN"};
+const char *const kGiven[] = {"ION", "MARIA", "ELENA", "ANDREI", "ANA", "MIHAI", "IOANA", "GEORGE"};
+
+// A dBase-like table: fixed-width records of names, codes, dates, amounts.
+void writeTable(const QString &path, qint64 size)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    QRandomGenerator gen(2024);
+    QByteArray block;
+    qint64 written = 0;
+    while (written < size) {
+        block.clear();
+        for (int r = 0; r < 2000; ++r) {
+            QByteArray rec = " ";
+            rec += QByteArray::number(100000 + gen.bounded(900000)).leftJustified(10);
+            rec += QByteArray(kNames[gen.bounded(12)]).leftJustified(30);
+            rec += QByteArray(kGiven[gen.bounded(8)]).leftJustified(30);
+            rec += QByteArray::number(1000000000000LL + gen.bounded(999999999) * 1000LL).leftJustified(13);
+            rec += QByteArray("Str. ") + kNames[gen.bounded(12)] + " nr. " + QByteArray::number(gen.bounded(300));
+            rec = rec.leftJustified(150);
+            rec += QByteArray::number(20200101 + gen.bounded(5) * 10000 + gen.bounded(12) * 100 + gen.bounded(28));
+            rec += QByteArray::number(gen.bounded(3) + 1) + (gen.bounded(2) ? "A " : "3 ");
+            rec += QByteArray::number(200 + gen.bounded(2000)).rightJustified(12) + ".00";
+            block += rec.leftJustified(256);
+        }
+        const qint64 n = std::min<qint64>(block.size(), size - written);
+        f.write(block.constData(), n);
+        written += n;
+    }
+}
+
+struct Folder
+{
+    QTemporaryDir root;
+    QString data = root.filePath(QStringLiteral("Data"));
+    QString kov = root.filePath(QStringLiteral("b.kov"));
+    QString restored = root.filePath(QStringLiteral("Restaurat"));
+    QString gz = root.filePath(QStringLiteral("gz"));
+
+    Folder()
+    {
+        QDir().mkpath(data);
+        QDir().mkpath(gz);
+        writeTable(data + QStringLiteral("/Cereri.dbf"), 100LL * 1024 * 1024 - 200 * 1024);
+        QFile ini(data + QStringLiteral("/Kovara.ini"));
+        ini.open(QIODevice::WriteOnly);
+        ini.write("[CONSTANTE]\r\nPRIMARIA=Primaria Municipiului\r\nJUDET=Brasov\r\n[INDEX]\r\nIDCERERE=51234\r\n");
+        for (const char *name : {"Disp2.rtf", "Disp3.rtf", "Cerere1.rtf", "Cerere2.rtf"}) {
+            QFile rtf(data + QLatin1Char('/') + QLatin1String(name));
+            rtf.open(QIODevice::WriteOnly);
+            for (int i = 0; i < 800; ++i)
+                rtf.write("{\\rtf1\\ansi\\deff0 {\\fonttbl{\\f0 Times New Roman;}} \\par Dispozitia nr. #NRDISP# \\par}\n");
+        }
+    }
+};
+
+Folder &folder()
+{
+    static Folder f;
+    return f;
+}
+
+double seconds(const std::function<void()> &work)
+{
+    QElapsedTimer t;
+    t.start();
+    work();
+    return double(t.nsecsElapsed()) / 1e9;
+}
+
+int shell(const QString &command)
+{
+    return std::system(command.toLocal8Bit().constData());
+}
+
+// gzip over the same files, one by one, as the archive holds them.
+void gzipAll(const char *options, bool decompress)
+{
+    Folder &f = folder();
+    for (const QString &name : QDir(f.data).entryList(QDir::Files)) {
+        const QString plain = QStringLiteral("'%1/%2'").arg(decompress ? f.restored : f.data, name);
+        const QString packed = QStringLiteral("'%1/%2.gz'").arg(f.gz, name);
+        shell(QStringLiteral("gzip %1 -c %2 > %3").arg(QLatin1String(options), decompress ? packed : plain,
+                                                        decompress ? plain : packed));
+    }
+}
+
+double peakMb()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_maxrss) / 1024.0;
+}
+
+void BM_Backup(benchmark::State &state)
+{
+    Folder &f = folder();
+    double ours = 0, gzip = 0;
+    for (auto _ : state) {
+        const double t = seconds([&] { backupDataDir(f.data, f.kov); });
+        state.SetIterationTime(t);
+        ours += t;
+        gzip += seconds([] { gzipAll("-9", false); });
+    }
+    state.counters["gzip9_s"] = gzip / double(state.iterations());
+    state.counters["ratio_to_gzip9"] = ours / gzip;
+    state.counters["archive_MB"] = double(QFile(f.kov).size()) / 1048576.0;
+    state.counters["peak_rss_MB"] = peakMb();
+    state.SetBytesProcessed(state.iterations() * 100LL * 1024 * 1024);
+}
+
+void BM_Restore(benchmark::State &state)
+{
+    Folder &f = folder();
+    if (!QFile::exists(f.kov))
+        backupDataDir(f.data, f.kov);
+    gzipAll("-9", false);
+    double ours = 0, gzip = 0;
+    for (auto _ : state) {
+        const double t = seconds([&] { restoreDataDir(f.kov, f.restored); });
+        state.SetIterationTime(t);
+        ours += t;
+        gzip += seconds([] { gzipAll("-d", true); });
+    }
+    state.counters["gunzip_s"] = gzip / double(state.iterations());
+    state.counters["ratio_to_gunzip"] = ours / gzip;
+    state.counters["peak_rss_MB"] = peakMb();
+    state.SetBytesProcessed(state.iterations() * 100LL * 1024 * 1024);
+}
+
+} // namespace
+
+BENCHMARK(BM_Backup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Restore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_MAIN();
