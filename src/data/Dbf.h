@@ -64,7 +64,11 @@ public:
     QByteArray readRecord(qint64 recno) const;
     // Reads `count` consecutive records into one buffer (count * recordLength bytes).
     QByteArray readRecords(qint64 first, qint64 count) const;
+    // The same into a buffer the caller keeps between blocks (no new
+    // allocation once it is large enough).
+    void readRecords(qint64 first, qint64 count, QByteArray &buffer) const;
     bool isDeleted(const QByteArray &record) const { return !record.isEmpty() && record.at(0) == '*'; }
+    bool isDeleted(QByteArrayView record) const { return !record.isEmpty() && record.at(0) == '*'; }
 
     // Writes go to disk at once; the header's record count and the
     // end-of-file byte are right after every call.
@@ -75,6 +79,10 @@ public:
     // A record of blanks (every value empty, not deleted).
     QByteArray blankRecord() const;
 
+    // The header as read at open: fixed part, field descriptors, 0x0D and
+    // whatever a writer put after it.
+    const QByteArray &headerBytes() const;
+
 private:
     Table();
     struct Private;
@@ -83,6 +91,8 @@ private:
 
 // Bytes of one field inside a raw record.
 QByteArrayView fieldBytes(const Field &field, const QByteArray &record);
+// The same over a record inside a block read by readRecords().
+QByteArrayView fieldBytes(const Field &field, QByteArrayView record);
 
 // The value of a field: null when the bytes are blank. C -> QString (as on
 // disk, nothing trimmed), N without decimals -> qint64, N with decimals ->

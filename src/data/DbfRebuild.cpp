@@ -1,0 +1,161 @@
+// Operations that rewrite a whole table: a new file is written beside the
+// old one and renamed over it, so that an interruption at any moment leaves
+// either the old table or the complete new one at the path.
+
+#include "data/Dbf.h"
+
+#include "data/DbfFormat.h"
+#include "data/Error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace kovara::dbf {
+
+using namespace detail;
+
+namespace {
+
+constexpr qint64 kBlockBytes = 1 << 20; // records are streamed about a megabyte at a time
+
+qint64 blockRecords(const Table &table)
+{
+    return std::max<qint64>(1, kBlockBytes / table.recordLength());
+}
+
+class Replacement
+{
+public:
+    explicit Replacement(const QString &path)
+        : m_path(path)
+        , m_out(path)
+    {
+        m_out.setDirectWriteFallback(false);
+        if (!m_out.open(QIODevice::WriteOnly))
+            throw Error(QStringLiteral("In dosarul tabelului %1 nu se poate scrie: %2.")
+                            .arg(QDir::toNativeSeparators(path), m_out.errorString()));
+    }
+
+    void write(const char *data, qint64 size)
+    {
+        if (m_out.write(data, size) != size)
+            throw Error(QStringLiteral("Scrierea copiei noi a tabelului %1 a esuat: %2.")
+                            .arg(QDir::toNativeSeparators(m_path), m_out.errorString()));
+    }
+    void write(const QByteArray &bytes) { write(bytes.constData(), bytes.size()); }
+
+    // Puts the new file on disk, then in place of the old one.
+    void commit()
+    {
+        bool ok = m_out.flush();
+#if defined(Q_OS_UNIX)
+        ok = ok && ::fsync(m_out.handle()) == 0;
+#endif
+        if (!ok || !m_out.commit())
+            throw Error(QStringLiteral("Tabelul %1 nu poate fi inlocuit cu copia noua: %2.")
+                            .arg(QDir::toNativeSeparators(m_path), m_out.errorString()));
+#if defined(Q_OS_UNIX)
+        // The rename itself is made durable by syncing the folder.
+        const QByteArray dir = QFile::encodeName(QFileInfo(m_path).absolutePath());
+        const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+#endif
+    }
+
+private:
+    QString m_path;
+    QSaveFile m_out;
+};
+
+} // namespace
+
+qint64 pack(const QString &path)
+{
+    auto table = Table::open(path, Mode::ReadWrite);
+    const qint64 total = table->recordCount();
+    const int length = table->recordLength();
+    const qint64 step = blockRecords(*table);
+    QByteArray block;
+
+    qint64 deleted = 0;
+    for (qint64 first = 0; first < total; first += step) {
+        const qint64 n = std::min(step, total - first);
+        table->readRecords(first, n, block);
+        for (qint64 i = 0; i < n; ++i)
+            deleted += block.at(i * length) == '*' ? 1 : 0;
+    }
+    if (deleted == 0)
+        return 0;
+
+    Replacement out(path);
+    QByteArray header = table->headerBytes();
+    stampDate(header.data());
+    putU32(header.data() + kOffCount, quint32(total - deleted));
+    out.write(header);
+    QByteArray kept;
+    for (qint64 first = 0; first < total; first += step) {
+        const qint64 n = std::min(step, total - first);
+        table->readRecords(first, n, block);
+        kept.resize(0);
+        for (qint64 i = 0; i < n; ++i) {
+            const char *record = block.constData() + i * length;
+            if (*record != '*')
+                kept.append(record, length);
+        }
+        out.write(kept);
+    }
+    out.write(&kEndOfFile, 1);
+    out.commit();
+    return deleted;
+}
+
+void addColumn(const QString &path, const FieldDef &field)
+{
+    const FieldDef def = checkedDefinition(field);
+    auto table = Table::open(path, Mode::ReadWrite);
+    const QString native = QDir::toNativeSeparators(path);
+    if (table->fieldIndex(def.name) >= 0)
+        throw Error(QStringLiteral("Coloana %1 exista deja in tabelul %2.").arg(QString::fromLatin1(def.name), native));
+    if (table->fields().size() >= kMaxFields)
+        throw Error(QStringLiteral("Tabelul %1 are deja %2 coloane.").arg(native).arg(kMaxFields));
+    const int oldLength = table->recordLength();
+    const int newLength = oldLength + def.length;
+    const int headerLength = table->headerLength() + kDescriptorLength;
+    if (newLength > 0xFFFF || headerLength > 0xFFFF)
+        throw Error(QStringLiteral("Inregistrarea tabelului %1 ar fi prea lunga.").arg(native));
+
+    const QByteArray &old = table->headerBytes();
+    const int terminatorAt = kPrefixLength + kDescriptorLength * int(table->fields().size());
+    QByteArray header = old.left(terminatorAt) + descriptor(def) + old.mid(terminatorAt);
+    stampDate(header.data());
+    putU16(header.data() + kOffHeaderLength, quint16(headerLength));
+    putU16(header.data() + kOffRecordLength, quint16(newLength));
+
+    Replacement out(path);
+    out.write(header);
+    const qint64 total = table->recordCount();
+    const qint64 step = blockRecords(*table);
+    QByteArray block;
+    QByteArray wide;
+    for (qint64 first = 0; first < total; first += step) {
+        const qint64 n = std::min(step, total - first);
+        table->readRecords(first, n, block);
+        wide.fill(' ', n * newLength);
+        for (qint64 i = 0; i < n; ++i)
+            std::memcpy(wide.data() + i * newLength, block.constData() + i * oldLength, size_t(oldLength));
+        out.write(wide);
+    }
+    out.write(&kEndOfFile, 1);
+    out.commit();
+}
+
+} // namespace kovara::dbf
