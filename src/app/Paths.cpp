@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace kovara {
 namespace {
+
+const char *const SeededMarker = ".kovara-seeded";
 
 QString &overrideDir()
 {
@@ -21,47 +24,65 @@ bool isWritableDir(const QString &dir)
     return probe.open();
 }
 
-// Copies, once, the files supplied beside the program into the user folder.
-void seedUserDir(const QString &from, const QString &to)
+bool isInstallationFile(const QFileInfo &fi)
 {
-    QDir().mkpath(to);
-    const QFileInfoList entries = QDir(from).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo &fi : entries) {
-        const QString suffix = fi.suffix().toLower();
-        if (suffix != QLatin1String("dbf") && suffix != QLatin1String("rtf") && suffix != QLatin1String("doc"))
-            continue;
-        const QString target = to + QLatin1Char('/') + fi.fileName();
-        if (!QFileInfo::exists(target))
-            QFile::copy(fi.absoluteFilePath(), target);
-    }
+    const QString suffix = fi.suffix().toLower();
+    return suffix == QLatin1String("dbf") || suffix == QLatin1String("rtf") || suffix == QLatin1String("doc");
 }
 
-QString computeProgramDir()
+QString native(const QString &dir)
 {
-    QString dir = QCoreApplication::applicationDirPath();
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
-    if (isWritableDir(dir))
-        return QDir::toNativeSeparators(QDir::cleanPath(dir));
-    const QString user = userProgramDir();
-    seedUserDir(dir, user);
-    return QDir::toNativeSeparators(QDir::cleanPath(user));
+    return QDir::toNativeSeparators(QDir::cleanPath(dir));
 }
 
 } // namespace
 
+void SeedUserDir(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    const QString marker = to + QLatin1Char('/') + QLatin1String(SeededMarker);
+    if (QFileInfo::exists(marker))
+        return;
+    bool complete = true;
+    const QFileInfoList entries = QDir(from).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo &fi : entries) {
+        if (!isInstallationFile(fi))
+            continue;
+        const QString target = to + QLatin1Char('/') + fi.fileName();
+        if (!QFileInfo::exists(target) && !QFile::copy(fi.absoluteFilePath(), target))
+            complete = false;
+    }
+    // Only a complete copy is marked; an interrupted one is finished next time.
+    if (complete) {
+        QFile mark(marker);
+        if (mark.open(QIODevice::WriteOnly))
+            mark.close();
+    }
+}
+
+QString ResolveProgramDir(const QString &programFolder, const QString &userFolder)
+{
+    if (isWritableDir(programFolder))
+        return native(programFolder);
+    SeedUserDir(programFolder, userFolder);
+    return native(userFolder);
+}
+
 QString userProgramDir()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).isEmpty()
-               ? QDir::homePath() + QStringLiteral("/.local/share/Kovara")
-               : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                     QStringLiteral("/Kovara");
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return (base.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : base) +
+           QStringLiteral("/Kovara");
 }
 
 QString ProgramDir()
 {
-    if (overrideDir().isEmpty())
-        overrideDir() = computeProgramDir();
+    if (overrideDir().isEmpty()) {
+        QString dir = QCoreApplication::applicationDirPath();
+        if (dir.isEmpty())
+            dir = QDir::currentPath();
+        overrideDir() = ResolveProgramDir(dir, userProgramDir());
+    }
     return overrideDir();
 }
 
@@ -72,7 +93,7 @@ QString DataDir()
 
 void setProgramDir(const QString &dir)
 {
-    overrideDir() = QDir::toNativeSeparators(QDir::cleanPath(dir));
+    overrideDir() = native(dir);
 }
 
 } // namespace kovara

@@ -19,4 +19,14 @@ void setProgramDir(const QString &dir);
 // The per-user folder used when the program's own folder is read-only.
 QString userProgramDir();
 
+// The folder to work in for a program living in programFolder: that folder
+// when it can be written, otherwise userFolder, seeded with SeedUserDir.
+QString ResolveProgramDir(const QString &programFolder, const QString &userFolder);
+
+// Copies the installation's files (tables, templates and forms: *.dbf,
+// *.rtf, *.doc, matched without regard to case) from `from` into `to`, once:
+// a marker file records that it was done, and a file already in `to` is
+// never replaced.
+void SeedUserDir(const QString &from, const QString &to);
+
 } // namespace kovara

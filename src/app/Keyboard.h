@@ -1,0 +1,64 @@
+#pragma once
+
+// The keyboard rules of every window, written once:
+//  - Esc closes the window (a dialog is rejected: nothing was chosen);
+//  - Enter in an entry field moves the focus to the next control that takes
+//    it, and is consumed (no default button runs, no sound);
+//  - Enter in a window's last field runs its main button after the focus
+//    has moved.
+// The window sees each key before its controls do.
+//
+//   KeyboardRules::attach(this)->addLastField(Data2, AmAlesBut);
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QWidget;
+
+namespace kovara {
+
+class KeyboardRules : public QObject
+{
+    Q_OBJECT
+public:
+    // Puts the rules on a window (idempotent) and returns them.
+    static KeyboardRules *attach(QWidget *window);
+    // The rules of a window, or null when none were attached.
+    static KeyboardRules *of(const QWidget *window);
+
+    // Enter in field runs the action (or clicks the button) after moving on.
+    // When `when` is given, the field counts as last only while it is true
+    // (a window whose last field depends on a hidden panel).
+    void addLastField(QWidget *field, QAbstractButton *mainButton, std::function<bool()> when = {});
+    void addLastField(QWidget *field, std::function<void()> action, std::function<bool()> when = {});
+
+    // Esc normally closes the window; a window may do something else.
+    void setEscapeAction(std::function<void()> action) { m_escape = std::move(action); }
+
+    // True when the widget is an entry field in the sense of these rules.
+    static bool isEntryField(const QWidget *widget);
+
+    // Handles one key press sent to `receiver`; true when it was consumed.
+    bool handleKey(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers);
+
+private:
+    explicit KeyboardRules(QWidget *window);
+
+    struct LastField
+    {
+        QPointer<QWidget> field;
+        std::function<void()> action;
+        std::function<bool()> when;
+    };
+
+    void moveFocusFrom(QWidget *field);
+
+    QWidget *m_window;
+    std::vector<LastField> m_last;
+    std::function<void()> m_escape;
+};
+
+} // namespace kovara

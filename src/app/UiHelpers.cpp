@@ -1,0 +1,48 @@
+#include "app/UiHelpers.h"
+
+#include "app/Resources.h"
+#include "widgets/Balloon.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPointer>
+#include <QStyle>
+
+namespace kovara {
+namespace {
+
+QPointer<Balloon> g_balloon;
+
+} // namespace
+
+void ShowProblem(const QString &message, QWidget *control)
+{
+    InitResources();
+    if (!g_balloon)
+        g_balloon = new Balloon;
+    const QPoint tip = control ? control->mapToGlobal(QPoint(10, 10)) : QPoint(10, 10);
+    const QPixmap icon = QPixmap(QStringLiteral(":/icons/dialog-error.png"));
+    g_balloon->popup(tip, QStringLiteral("Problema !"), message,
+                     icon.isNull() ? QApplication::style()->standardPixmap(QStyle::SP_MessageBoxCritical) : icon,
+                     300, 5000);
+}
+
+Balloon *ProblemBalloon()
+{
+    return g_balloon;
+}
+
+void SelectComboText(QComboBox *combo, const QString &text)
+{
+    if (!combo)
+        return;
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
+            combo->setCurrentIndex(i);
+            return;
+        }
+    }
+    combo->setCurrentIndex(-1);
+}
+
+} // namespace kovara

@@ -1,0 +1,136 @@
+#include "app/ErrorDisplay.h"
+#include "app/TestSeam.h"
+#include "app/UiHelpers.h"
+#include "app/Unit7.h"
+#include "data/Error.h"
+#include "widgets/Balloon.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace kovara;
+
+TEST(ShowProblem, PointsABalloonAtTheControlWithoutBlocking)
+{
+    QWidget window;
+    auto *field = new QLineEdit(&window);
+    field->move(40, 30);
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    ShowProblem(QStringLiteral("Cod Fiscal incorect!"), field);
+    Balloon *balloon = ProblemBalloon();
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_TRUE(balloon->isVisible());
+    EXPECT_EQ(balloon->title(), QStringLiteral("Problema !"));
+    EXPECT_EQ(balloon->text(), QStringLiteral("Cod Fiscal incorect!"));
+    EXPECT_EQ(balloon->textWidth(), 300);
+    EXPECT_EQ(balloon->tip(), field->mapToGlobal(QPoint(10, 10)));
+    EXPECT_TRUE(balloon->lifetime().isActive());
+    EXPECT_EQ(balloon->lifetime().interval(), 5000);
+    EXPECT_FALSE(balloon->isActiveWindow()); // the field keeps the keyboard
+
+    // A second problem replaces the first balloon.
+    ShowProblem(QStringLiteral("Alt camp"), &window);
+    EXPECT_EQ(ProblemBalloon(), balloon);
+    EXPECT_EQ(balloon->text(), QStringLiteral("Alt camp"));
+
+    // When its lifetime ends it goes away by itself.
+    QMetaObject::invokeMethod(const_cast<QTimer *>(&balloon->lifetime()), "timeout");
+    EXPECT_FALSE(balloon->isVisible());
+}
+
+TEST(SelectComboText, SelectsIgnoringCaseOrNothing)
+{
+    QComboBox combo;
+    combo.addItems({QStringLiteral("ALBA"), QStringLiteral("ARAD"), QStringLiteral("ARGES")});
+    struct Case
+    {
+        const char *text;
+        int index;
+    } cases[] = {{"ARAD", 1}, {"arges", 2}, {"Alba", 0}, {"BIHOR", -1}, {"", -1}, {"ARA", -1}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        combo.setCurrentIndex(0);
+        SelectComboText(&combo, QString::fromUtf8(c.text));
+        EXPECT_EQ(combo.currentIndex(), c.index);
+    }
+}
+
+TEST(Contor, BlocksTheCallerAndGivesItBack)
+{
+    QWidget caller;
+    auto *edit = new QLineEdit(&caller);
+    caller.show();
+    TContor contor;
+    EXPECT_EQ(contor.Bar->maximum(), 100);
+    EXPECT_EQ(contor.Bar->value(), 0);
+    EXPECT_TRUE(contor.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(contor.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(contor.cursor().shape(), Qt::WaitCursor);
+
+    contor.Descr->setText(QStringLiteral("Numerotez dispozitiile..."));
+    contor.Bar->setValue(0);
+    contor.Bar->setMaximum(4);
+    contor.Arata(&caller);
+    EXPECT_TRUE(contor.isVisible());
+    EXPECT_FALSE(caller.isEnabled());
+    EXPECT_EQ(caller.cursor().shape(), Qt::WaitCursor);
+    contor.Bar->setValue(1);
+    EXPECT_EQ(contor.Bar->text(), QStringLiteral("25%"));
+
+    contor.Distruge(&caller);
+    EXPECT_FALSE(contor.isVisible());
+    EXPECT_TRUE(caller.isEnabled());
+    EXPECT_EQ(caller.cursor().shape(), Qt::ArrowCursor);
+    // The counter keeps its last values for the next caller.
+    EXPECT_EQ(contor.Descr->text(), QStringLiteral("Numerotez dispozitiile..."));
+    EXPECT_EQ(contor.Bar->maximum(), 4);
+    (void)edit;
+}
+
+TEST(RunCommand, ShowsTheFailuresOwnTextAndGoesOn)
+{
+    seam::activate();
+    QWidget caller;
+    caller.show();
+    struct Case
+    {
+        std::function<void()> command;
+        bool ok;
+        QString shown;
+    } cases[] = {
+        {[] {}, true, {}},
+        {[] { throw Error(QStringLiteral("Fisierul X nu poate fi deschis.")); }, false,
+         QStringLiteral("Fisierul X nu poate fi deschis.")},
+        {[] { throw std::runtime_error("disk full"); }, false, QStringLiteral("disk full")},
+        {[] { throw 42; }, false, QStringLiteral("Eroare necunoscuta.")},
+        {[&] {
+             TContor::instance()->Arata(&caller); // a long operation that fails halfway
+             throw Error(QStringLiteral("Tabela este blocata."));
+         },
+         false, QStringLiteral("Tabela este blocata.")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown.toStdString());
+        const qsizetype before = seam::errorsShown().size();
+        EXPECT_EQ(RunCommand(c.command), c.ok);
+        if (c.ok) {
+            EXPECT_EQ(seam::errorsShown().size(), before);
+        } else {
+            ASSERT_EQ(seam::errorsShown().size(), before + 1);
+            EXPECT_EQ(seam::errorsShown().last(), c.shown);
+        }
+    }
+    // The failed long operation gave its window back.
+    EXPECT_FALSE(TContor::instance()->isVisible());
+    EXPECT_TRUE(caller.isEnabled());
+    seam::deactivate();
+}

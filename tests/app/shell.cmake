@@ -1,0 +1,12 @@
+find_package(Qt6 REQUIRED COMPONENTS Test)
+kovara_test(test_shell_core
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/FormatsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/StartupWorkTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/PathsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SingleInstanceTest.cpp
+  LIBS kovara_shell kovara_instance Qt6::Test)
+kovara_test(test_shell_ui UI
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/MesajTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/UiHelpersTest.cpp
+  LIBS Qt6::Test)
