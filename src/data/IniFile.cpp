@@ -245,6 +245,15 @@ QString IniFile::value(const QString &section, const QString &key) const
 void IniFile::setValue(const QString &section, const QString &key, const QString &value)
 {
     checkWritable(section, key, value);
+    if (!m_utf8) {
+        for (const QString *text : {&section, &key, &value}) {
+            if (!fitsWin1250(*text))
+                throw Error(
+                    QStringLiteral("Textul \"%1\" contine caractere care nu pot fi scrise in fisierul de "
+                                   "setari.")
+                        .arg(*text));
+        }
+    }
     const QByteArray s = encode(section.trimmed());
     const QByteArray k = encode(key.trimmed());
     const QByteArray v = quotedForWriting(encode(value));

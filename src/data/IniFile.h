@@ -26,7 +26,8 @@
 // - a value with blanks at either end, or enclosed in matching quotes, is
 //   written inside double quotes, so that it reads back unchanged;
 // - section names, keys and values that would break the line structure
-//   (line breaks, '=' in a key, ...) are refused.
+//   (line breaks, '=' in a key, ...) or that have characters the file's
+//   character set lacks are refused, rather than written changed.
 //
 // The file is Windows-1250 on disk; one that starts with the UTF-8 byte
 // order mark is read and written as UTF-8.

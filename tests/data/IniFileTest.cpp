@@ -108,6 +108,8 @@ TEST(IniFileWrite, ChangesOnlyWhatIsWritten)
         {"a quoted value is quoted again", "", "A", "X", "\"a\"", "[A]\r\nX=\"\"a\"\"\r\n"},
         {"Windows-1250 letters, comma below as cedilla", "", "A", "X", QString::fromUtf8("ăîâșț ĂÎÂȘȚ"),
          "[A]\r\nX=\xE3\xEE\xE2\xBA\xFE \xC3\xCE\xC2\xAA\xDE\r\n"},
+        {"UTF-8 file takes any letter", "\xEF\xBB\xBF", "A", "X", QString::fromUtf8("Ж"),
+         "\xEF\xBB\xBF[A]\r\nX=\xD0\x96\r\n"},
         {"UTF-8 file stays UTF-8", "\xEF\xBB\xBF[A]\r\nX=1\r\n", "A", "X", QString::fromUtf8("ș"),
          "\xEF\xBB\xBF[A]\r\nX=\xC8\x99\r\n"},
     };
@@ -170,6 +172,8 @@ TEST(IniFileWrite, RefusesWhatWouldBreakTheFile)
         {"CR LF in value", "A", "X", "1\r\n[B]\r\nY=2"},
         {"LF in value", "A", "X", "1\n2"},
         {"CR in value", "A", "X", "1\r2"},
+        {"value letter outside Windows-1250", "A", "X", QString::fromUtf8("Жук")},
+        {"key letter outside Windows-1250", "A", QString::fromUtf8("Ж"), "1"},
     };
     const QByteArray before("[A]\r\nX=0\r\n");
     for (const auto &c : cases) {
