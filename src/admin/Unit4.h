@@ -1,0 +1,87 @@
+#pragma once
+
+// The administration window: the municipality constants, the administrator
+// password, and the way to the document templates. Closing it in any way
+// reloads the constants from the settings file, so unsaved edits are
+// dropped.
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace kovara {
+
+class TNumericF;
+
+class TForm4 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget *parent = nullptr);
+
+    // New password, twice.
+    QGroupBox *GroupBox1;
+    QLineEdit *Edit1;
+    QLineEdit *Edit2;
+    QPushButton *SchimbaBut;
+
+    // Municipality constants, in tab order.
+    QLineEdit *PrimariaEd;
+    QLineEdit *LocalitEd;
+    QComboBox *Judet;
+    TNumericF *CodFiscal;
+    QLineEdit *Primar;
+    QLineEdit *Secretar;
+    QLineEdit *DirectorEd;
+    QLineEdit *IntocmitEd;
+    QLineEdit *AvizatEd;
+
+    // The button that leads to the document templates; its menu is filled
+    // by the template management.
+    QPushButton *ModeleBut;
+    QMenu *ModeleMenu;
+
+    QPushButton *SalveazaBut;
+    QPushButton *RenuntBut;
+
+    // The access state, never shown; only the login ticks it.
+    QCheckBox *CheckBox1;
+
+    // The fields again hold the constants record.
+    void loadFields();
+
+    // "Salveaza si inchide", "&Schimba parola".
+    void SalveazaClick();
+    void SchimbaClick();
+
+    // Ticks CheckBox1 and applies it: AccessGranted and accessChanged.
+    void grantAccess();
+
+    // The one administration window of the run (created on first use).
+    static TForm4 *instance();
+
+signals:
+    // The access state changed; the main window enables or disables its
+    // commands (SetAccess).
+    void accessChanged(bool granted);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void applyAccess(bool granted);
+    void reloadConstants();
+};
+
+// The command of the main window's "Administrare" while access is not yet
+// granted: asks for the stored password (if any) and grants access on
+// success. Returns true when access was granted. The administration window
+// is not shown by this command.
+bool AdministratorLogin(TForm4 *form = nullptr);
+
+} // namespace kovara

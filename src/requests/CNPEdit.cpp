@@ -1,0 +1,113 @@
+#include "requests/CNPEdit.h"
+
+#include "requests/CNP.h"
+#include "requests/EditRules.h"
+#include "requests/FieldState.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace kovara {
+
+TCNPEdit::TCNPEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setMaxLength(CnpMaxLength);
+    closeSideEntrances(this);
+    connect(this, &QLineEdit::textChanged, this, &TCNPEdit::updateInfo);
+}
+
+bool TCNPEdit::Corect() const
+{
+    return kovara::Corect(text(), m_acceptGol);
+}
+
+QDate TCNPEdit::NascutLa() const
+{
+    return kovara::NascutLa(text());
+}
+
+QString TCNPEdit::Sex() const
+{
+    return kovara::Sex(text());
+}
+
+QString TCNPEdit::infoText() const
+{
+    return m_info;
+}
+
+void TCNPEdit::updateInfo()
+{
+    const QString t = text();
+    QString info;
+    if (t.size() == CnpMaxLength && kovara::Corect(t))
+        info = kovara::NascutLa(t).toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(", ") +
+               kovara::Sex(t);
+    if (info == m_info)
+        return;
+    m_info = info;
+    setToolTip(m_info);
+    update();
+}
+
+int TCNPEdit::infoWidth() const
+{
+    return fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000, masculin")) + 8;
+}
+
+QSize TCNPEdit::sizeHint() const
+{
+    QSize size = QLineEdit::sizeHint();
+    const int needed =
+        fontMetrics().horizontalAdvance(QString(CnpMaxLength, QLatin1Char('0'))) + infoWidth() + 16;
+    size.setWidth(qMax(size.width(), needed));
+    return size;
+}
+
+QSize TCNPEdit::minimumSizeHint() const
+{
+    QSize size = QLineEdit::minimumSizeHint();
+    const int needed = fontMetrics().horizontalAdvance(QString(CnpMaxLength, QLatin1Char('0'))) + 12;
+    size.setWidth(qMax(size.width(), needed));
+    return size;
+}
+
+void TCNPEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (isNavigationKey(event)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (isWindowKey(event)) {
+        event->ignore();
+        return;
+    }
+    const EditKey key = classifyKey(event->key(), event->modifiers());
+    applyState(this, cnpKey(stateOf(this), key));
+    event->accept();
+}
+
+void TCNPEdit::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_info.isEmpty())
+        return;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect inner = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const int digits = fontMetrics().horizontalAdvance(text());
+    // Right of the typed digits; in a field too narrow for it the tool tip
+    // still tells.
+    const QRect area = inner.adjusted(digits + 10, 0, -2, 0);
+    if (area.width() < fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")))
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const QString shown = painter.fontMetrics().elidedText(m_info, Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, shown);
+}
+
+} // namespace kovara
