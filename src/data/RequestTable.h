@@ -2,18 +2,33 @@
 
 // The request table Cereri.dbf of the data folder and its counters.
 
+#include "data/Dbf.h"
+
+#include <QList>
 #include <QString>
+#include <functional>
 
 namespace kovara {
 
 QString RequestTablePath(); // DataDir() + "/Cereri.dbf", matched without regard to case
+// The 27 columns of the table, in file order.
+QList<dbf::FieldDef> RequestTableColumns();
 
 // Creates the table with its 27 columns when the file is missing.
 void CreateRequestTable();
-// Stamps the data version, adds the HANDI column to older tables.
+// Stamps the data version, adds the HANDI column to older tables. For data
+// older than 1.25 the request form template is deleted and the refresh set
+// below runs (it writes the missing templates again).
 void UpgradeData();
+// What UpgradeData runs to write the document templates anew (nothing
+// until the template module sets it).
+void setTemplateRefresh(std::function<void()> refresh);
 
-// Counters of section INDEX of the settings file.
+// Counters of section INDEX of the settings file. A stored text that is not
+// a whole number fails (kovara::Error) and leaves the counter as it was.
+// NextIndex("IDCERERE") never returns an identifier the request table
+// already holds, deleted rows included, even when the settings file was
+// lost or replaced.
 QString NextIndex(const QString &key); // returns the counter, stores it + 1
 void SetIndex(const QString &key, const QString &value);
 QString PeekIndex(const QString &key); // "1" when empty

@@ -1,0 +1,255 @@
+#include "data/DbfVtabTable.h"
+
+#include "data/Error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace kovara::sqlvtab {
+namespace {
+
+constexpr qint64 kBlockBytes = 64 * 1024;
+
+} // namespace
+
+FileStamp stampOf(const QString &path)
+{
+    FileStamp s;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        s.size = st.st_size;
+        s.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        s.inode = st.st_ino;
+    }
+#else
+    QFileInfo fi(path);
+    if (fi.exists()) {
+        s.size = fi.size();
+        s.mtimeNs = fi.lastModified().toMSecsSinceEpoch() * 1000000;
+    }
+#endif
+    return s;
+}
+
+void ColumnIndex::insert(qint64 key, qint32 recno)
+{
+    const Entry e{key, recno};
+    entries.insert(std::upper_bound(entries.begin(), entries.end(), e), e);
+}
+
+void ColumnIndex::erase(qint64 key, qint32 recno)
+{
+    const Entry e{key, recno};
+    auto it = std::lower_bound(entries.begin(), entries.end(), e);
+    if (it != entries.end() && it->key == key && it->recno == recno)
+        entries.erase(it);
+}
+
+int keyOf(const Column &c, const char *record, qint64 &key)
+{
+    const char *p = record + c.offset;
+    if (sqlcodec::isBlank(p, c.length))
+        return 0;
+    if (c.kind == sqlcodec::Kind::Date) {
+        int d = 0;
+        if (!sqlcodec::parseDate(p, sqlcodec::trimmedLength(p, c.length), d))
+            return 0; // reads as null
+        key = d;
+        return 1;
+    }
+    if (sqlcodec::parseInteger(p, c.length, key))
+        return 1;
+    double real = 0;
+    return sqlcodec::parseReal(p, c.length, real) ? -1 : 0;
+}
+
+void VTable::setError(const QString &message)
+{
+    sqlite3_free(zErrMsg);
+    zErrMsg = sqlite3_mprintf("%s", message.toUtf8().constData());
+}
+
+void VTable::ensureFresh()
+{
+    if (inTransaction)
+        return;
+    const FileStamp now = stampOf(path);
+    if (now == stamp && table)
+        return;
+    auto reopened = dbf::Table::open(path, writable ? dbf::Mode::ReadWrite : dbf::Mode::ReadOnly);
+    const QList<dbf::Field> &f = reopened->fields();
+    bool same = f.size() == fields.size() && reopened->recordLength() == recordLength;
+    for (int i = 0; same && i < f.size(); ++i)
+        same = f[i].name == fields[i].name && f[i].type == fields[i].type && f[i].length == fields[i].length &&
+               f[i].decimals == fields[i].decimals && f[i].offset == fields[i].offset;
+    if (!same)
+        throw Error(QStringLiteral("Structura tabelei %1 s-a schimbat; tabela trebuie deschisa din nou.")
+                        .arg(QFileInfo(path).fileName()));
+    table = std::move(reopened);
+    stamp = now;
+    dropIndexes();
+}
+
+void VTable::ensureWritable()
+{
+    if (readOnly)
+        throw Error(QStringLiteral("Tabela %1 este deschisa doar pentru citire.").arg(QFileInfo(path).fileName()));
+    ensureFresh();
+    if (writable)
+        return;
+    table = dbf::Table::open(path, dbf::Mode::ReadWrite);
+    writable = true;
+}
+
+// Back to reading only, so that the file is not held locked between statements.
+void VTable::releaseWritable()
+{
+    if (!writable)
+        return;
+    table.reset();
+    writable = false;
+    table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+    stamp = stampOf(path);
+}
+
+void VTable::dropIndexes()
+{
+    indexes.clear();
+    indexesBuilt = false;
+}
+
+ColumnIndex *VTable::indexOf(int column)
+{
+    for (ColumnIndex &ix : indexes)
+        if (ix.column == column)
+            return &ix;
+    return nullptr;
+}
+
+void VTable::buildIndexes()
+{
+    if (indexesBuilt)
+        return;
+    indexes.clear();
+    for (int c : indexedColumns) {
+        ColumnIndex ix;
+        ix.column = c;
+        indexes.push_back(std::move(ix));
+    }
+    const qint64 count = table->recordCount();
+    for (ColumnIndex &ix : indexes)
+        ix.entries.reserve(size_t(count));
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / recordLength);
+    QByteArray block;
+    for (qint64 first = 0; first < count; first += perBlock) {
+        const qint64 n = qMin(perBlock, count - first);
+        table->readRecords(first, n, block);
+        for (qint64 i = 0; i < n; ++i)
+            indexAdd(first + i, block.constData() + i * recordLength);
+    }
+    for (ColumnIndex &ix : indexes)
+        std::sort(ix.entries.begin(), ix.entries.end());
+    indexesBuilt = true;
+}
+
+void VTable::indexAdd(qint64 recno, const char *record)
+{
+    if (record[0] == '*')
+        return;
+    for (ColumnIndex &ix : indexes) {
+        qint64 key = 0;
+        const int k = keyOf(columns[size_t(ix.column)], record, key);
+        if (k > 0) {
+            if (indexesBuilt)
+                ix.insert(key, qint32(recno));
+            else
+                ix.entries.push_back({key, qint32(recno)});
+        } else if (k < 0) {
+            ix.odd.push_back(qint32(recno));
+        }
+    }
+}
+
+void VTable::indexRemove(qint64 recno, const char *record)
+{
+    if (record[0] == '*')
+        return;
+    for (ColumnIndex &ix : indexes) {
+        qint64 key = 0;
+        const int k = keyOf(columns[size_t(ix.column)], record, key);
+        if (k > 0)
+            ix.erase(key, qint32(recno));
+        else if (k < 0)
+            ix.odd.erase(std::remove(ix.odd.begin(), ix.odd.end(), qint32(recno)), ix.odd.end());
+    }
+}
+
+void VTable::prepareUndo()
+{
+    if (undoReady)
+        return;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(path));
+    undoSize = f.size();
+    undoHeader = f.read(32);
+    undoCount = table->recordCount();
+    const qint64 end = table->headerLength() + undoCount * recordLength;
+    if (undoSize > end && f.seek(end))
+        undoTail = f.read(undoSize - end);
+    else
+        undoTail.clear();
+    undo.clear();
+    undoReady = true;
+}
+
+void VTable::remember(qint64 recno, const QByteArray &original)
+{
+    prepareUndo();
+    if (recno < undoCount)
+        undo.try_emplace(recno, original);
+}
+
+void VTable::commit()
+{
+    inTransaction = false;
+    undoReady = false;
+    undo.clear();
+    releaseWritable();
+    stamp = stampOf(path);
+}
+
+void VTable::rollback()
+{
+    inTransaction = false;
+    if (!undoReady) {
+        releaseWritable();
+        return;
+    }
+    undoReady = false;
+    for (const auto &[recno, bytes] : undo)
+        table->writeRecord(recno, bytes);
+    undo.clear();
+    const qint64 end = table->headerLength() + undoCount * recordLength;
+    table.reset();
+    QFile f(path);
+    if (f.open(QIODevice::ReadWrite)) {
+        f.write(undoHeader);
+        if (f.seek(end))
+            f.write(undoTail);
+        f.resize(undoSize);
+        f.close();
+    }
+    writable = false;
+    table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+    dropIndexes();
+    stamp = stampOf(path);
+}
+
+} // namespace kovara::sqlvtab

@@ -1,0 +1,100 @@
+#pragma once
+
+// Inner state of one dbf virtual table: the open file, its column layout,
+// the in-memory indexes and the undo log of the running statement.
+
+#include "data/Dbf.h"
+#include "data/DbfCodec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <sqlite3.h>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace kovara::sqlvtab {
+
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 mtimeNs = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+FileStamp stampOf(const QString &path);
+
+struct Column
+{
+    QByteArray name;
+    sqlcodec::Kind kind = sqlcodec::Kind::Text;
+    int offset = 0;
+    int length = 0;
+    int field = 0; // index in Table::fields()
+};
+
+// Sorted (key, record) pairs of one column. Keys: whole numbers, or dates
+// as yyyymmdd. Records whose value is not a key but not null either (a
+// fraction in a whole-number column) are kept apart and always returned.
+struct ColumnIndex
+{
+    int column = 0;
+    struct Entry
+    {
+        qint64 key;
+        qint32 recno;
+        bool operator<(const Entry &o) const { return key < o.key || (key == o.key && recno < o.recno); }
+    };
+    std::vector<Entry> entries;
+    std::vector<qint32> odd;
+
+    void insert(qint64 key, qint32 recno);
+    void erase(qint64 key, qint32 recno);
+};
+
+// The key of a column in a raw record: 1 key, 0 null, -1 not a key.
+int keyOf(const Column &c, const char *record, qint64 &key);
+
+struct VTable : sqlite3_vtab
+{
+    QString path;
+    bool readOnly = false;
+    std::unique_ptr<dbf::Table> table;
+    bool writable = false;
+    FileStamp stamp;
+    std::vector<Column> columns;
+    QList<dbf::Field> fields;
+    int recordLength = 0;
+
+    std::vector<int> indexedColumns;
+    std::vector<ColumnIndex> indexes;
+    bool indexesBuilt = false;
+
+    // The running statement's undo log.
+    bool inTransaction = false;
+    bool undoReady = false;
+    std::unordered_map<qint64, QByteArray> undo;
+    qint64 undoCount = 0;
+    QByteArray undoHeader;
+    QByteArray undoTail;
+    qint64 undoSize = 0;
+
+    void setError(const QString &message);
+    // Reopens the file when another writer changed it since the last look.
+    void ensureFresh();
+    void ensureWritable();
+    void releaseWritable();
+    void buildIndexes();
+    void dropIndexes();
+    ColumnIndex *indexOf(int column);
+
+    void prepareUndo();
+    void remember(qint64 recno, const QByteArray &original);
+    void commit();
+    void rollback();
+
+    void indexRemove(qint64 recno, const char *record);
+    void indexAdd(qint64 recno, const char *record);
+};
+
+} // namespace kovara::sqlvtab

@@ -1,0 +1,269 @@
+#include "data/Query.h"
+
+#include "data/DbfCodec.h"
+#include "data/Error.h"
+#include "data/SqlEngine.h"
+#include "data/Win1250.h"
+
+#include <cmath>
+#include <cstring>
+#include <sqlite3.h>
+
+namespace kovara {
+namespace {
+
+enum Tag : char { TagNull = 0, TagInt = 1, TagReal = 2, TagText = 3, TagBlob = 4 };
+
+void appendInt(std::vector<char> &data, qint64 v)
+{
+    int n = 1;
+    while (n < 8) {
+        const qint64 lim = qint64(1) << (8 * n - 1);
+        if (v >= -lim && v < lim)
+            break;
+        ++n;
+    }
+    for (int i = 0; i < n; ++i)
+        data.push_back(char((quint64(v) >> (8 * i)) & 0xFF));
+}
+
+qint64 readInt(const char *p, int n)
+{
+    quint64 u = 0;
+    for (int i = 0; i < n; ++i)
+        u |= quint64(quint8(p[i])) << (8 * i);
+    if (n < 8 && (quint8(p[n - 1]) & 0x80))
+        u |= ~quint64(0) << (8 * n);
+    return qint64(u);
+}
+
+} // namespace
+
+Filter &Filter::andWhere(const QString &column, Op op, const QVariant &value)
+{
+    if (m_groups.empty())
+        m_groups.emplace_back();
+    m_groups.back().push_back({column, op, value});
+    return *this;
+}
+
+Filter &Filter::orWhere(const QString &column, Op op, const QVariant &value)
+{
+    m_groups.emplace_back();
+    return andWhere(column, op, value);
+}
+
+Query::Query(Database &db) : m_db(&db) {}
+
+Query::Query() : m_db(&Database::shared()) {}
+
+Query::~Query() = default;
+
+void Query::open(const QString &sql, const QVariantList &values)
+{
+    close();
+    m_sql = sql;
+    m_values = values;
+    m_useNamed = false;
+    fetch();
+}
+
+void Query::open(const QString &sql, const QVariantMap &values)
+{
+    close();
+    m_sql = sql;
+    m_named = values;
+    m_useNamed = true;
+    fetch();
+}
+
+void Query::reopen()
+{
+    if (m_sql.isEmpty())
+        return;
+    close();
+    fetch();
+}
+
+void Query::close()
+{
+    m_open = false;
+    m_names.clear();
+    m_isDate.clear();
+    std::vector<char>().swap(m_data);
+    std::vector<quint32>().swap(m_cells);
+    m_rows = 0;
+    m_visible.clear();
+    m_pos = -1;
+    m_eof = m_bof = true;
+}
+
+void Query::fetch()
+{
+    Statement st(*m_db, m_sql);
+    if (m_useNamed)
+        st.bind(m_named);
+    else
+        st.bind(m_values);
+    const int cols = st.columnCount();
+    if (cols == 0)
+        throw Error(QStringLiteral("Instructiunea nu intoarce randuri."));
+    bool first = true;
+    sqlite3_stmt *s = st.handle();
+    while (st.step()) {
+        if (first) {
+            for (int i = 0; i < cols; ++i) {
+                m_names << st.columnName(i);
+                m_isDate.push_back(st.declaredType(i) == "DATETEXT");
+            }
+            first = false;
+        }
+        for (int i = 0; i < cols; ++i) {
+            if (m_data.size() > 0xFFFFFF00u)
+                throw Error(QStringLiteral("Rezultatul interogarii este prea mare."));
+            m_cells.push_back(quint32(m_data.size()));
+            switch (sqlite3_column_type(s, i)) {
+            case SQLITE_INTEGER:
+                m_data.push_back(TagInt);
+                appendInt(m_data, sqlite3_column_int64(s, i));
+                break;
+            case SQLITE_FLOAT: {
+                m_data.push_back(TagReal);
+                const double d = sqlite3_column_double(s, i);
+                char raw[8];
+                std::memcpy(raw, &d, 8);
+                m_data.insert(m_data.end(), raw, raw + 8);
+                break;
+            }
+            case SQLITE_TEXT:
+            case SQLITE_BLOB: {
+                const bool text = sqlite3_column_type(s, i) == SQLITE_TEXT;
+                const char *p = static_cast<const char *>(text ? static_cast<const void *>(sqlite3_column_text(s, i))
+                                                               : sqlite3_column_blob(s, i));
+                const int n = sqlite3_column_bytes(s, i);
+                m_data.push_back(text ? TagText : TagBlob);
+                if (n > 0)
+                    m_data.insert(m_data.end(), p, p + n);
+                break;
+            }
+            default: m_data.push_back(TagNull);
+            }
+        }
+        ++m_rows;
+    }
+    if (first) { // no rows: the names still come from the statement
+        for (int i = 0; i < cols; ++i) {
+            m_names << st.columnName(i);
+            m_isDate.push_back(st.declaredType(i) == "DATETEXT");
+        }
+    }
+    m_data.shrink_to_fit();
+    m_cells.shrink_to_fit();
+    m_open = true;
+    applyFilter();
+}
+
+QVariant Query::cell(int row, int column) const
+{
+    const size_t idx = size_t(row) * size_t(m_names.size()) + size_t(column);
+    const quint32 start = m_cells[idx];
+    const size_t end = idx + 1 < m_cells.size() ? m_cells[idx + 1] : m_data.size();
+    const char *p = m_data.data() + start;
+    const int n = int(end - start) - 1;
+    switch (p[0]) {
+    case TagInt: return QVariant(qlonglong(readInt(p + 1, n)));
+    case TagReal: {
+        double d;
+        std::memcpy(&d, p + 1, 8);
+        return QVariant(d);
+    }
+    case TagText: return QVariant(QString::fromUtf8(p + 1, n));
+    case TagBlob: return QVariant(QByteArray(p + 1, n));
+    default: return {};
+    }
+}
+
+int Query::columnIndex(const QString &name) const
+{
+    for (int i = 0; i < m_names.size(); ++i)
+        if (m_names[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int Query::checkedColumn(const QString &name) const
+{
+    const int i = columnIndex(name);
+    if (i < 0)
+        throw Error(QStringLiteral("Coloana %1 nu exista in rezultat.").arg(name));
+    return i;
+}
+
+QVariant Query::value(int column) const
+{
+    if (column < 0 || column >= m_names.size())
+        throw Error(QStringLiteral("Coloana %1 nu exista in rezultat.").arg(column));
+    if (m_pos < 0 || m_pos >= int(m_visible.size()))
+        return {};
+    return cell(m_visible[size_t(m_pos)], column);
+}
+
+QVariant Query::value(const QString &column) const
+{
+    return value(checkedColumn(column));
+}
+
+QString Query::text(const QString &column) const
+{
+    const int c = checkedColumn(column);
+    const QVariant v = value(c);
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::Double)
+        return QString::number(v.toDouble(), 'g', 15);
+    if (m_isDate[size_t(c)]) {
+        const QDate d = QDate::fromString(v.toString(), Qt::ISODate);
+        if (d.isValid())
+            return d.toString(QStringLiteral("dd.MM.yyyy"));
+    }
+    QString s = v.toString();
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == u' ')
+        --n;
+    s.truncate(n);
+    return s;
+}
+
+qint64 Query::integer(const QString &column) const
+{
+    const QVariant v = value(column);
+    if (v.typeId() == QMetaType::Double)
+        return qRound64(v.toDouble());
+    return v.toString().trimmed().toLongLong();
+}
+
+double Query::amount(const QString &column) const
+{
+    return value(column).toString().trimmed().toDouble();
+}
+
+QDate Query::date(const QString &column) const
+{
+    const QString s = value(column).toString().trimmed();
+    QDate d = QDate::fromString(s, Qt::ISODate);
+    if (!d.isValid())
+        d = QDate::fromString(s, QStringLiteral("dd.MM.yyyy"));
+    return d;
+}
+
+bool Query::isNull(const QString &column) const
+{
+    return value(column).isNull();
+}
+
+qint64 Query::storageBytes() const
+{
+    return qint64(m_data.capacity()) + qint64(m_cells.capacity()) * 4 + qint64(m_visible.capacity()) * 4;
+}
+
+} // namespace kovara

@@ -1,0 +1,168 @@
+#include "data/RequestTable.h"
+
+#include "app/Paths.h"
+#include "data/Dbf.h"
+#include "data/DbfCodec.h"
+#include "data/Error.h"
+#include "data/Query.h"
+#include "data/Settings.h"
+#include "data/SqlEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace kovara {
+namespace {
+
+const char *const kIndexSection = "INDEX";
+const char *const kIdKey = "IDCERERE";
+
+// Version of the data this program writes, in ten-thousandths.
+constexpr qint64 kDataVersion = 12500;
+
+std::function<void()> &templateRefresh()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+// "1.2" -> 12000; absent or not a decimal with at most four decimals -> 0.
+qint64 versionOf(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\s*(\d{1,9})(?:\.(\d{1,4}))?\s*$)"));
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return 0;
+    const QString decimals = m.captured(2).leftJustified(4, u'0');
+    return m.captured(1).toLongLong() * 10000 + decimals.toLongLong();
+}
+
+qint64 wholeNumber(const QString &key, const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\s*[-+]?\d{1,18}\s*$)"));
+    if (!re.match(text).hasMatch())
+        throw Error(QStringLiteral("Contorul %1 din fisierul de setari are valoarea \"%2\", care nu este un numar "
+                                   "intreg.")
+                        .arg(key, text));
+    return text.trimmed().toLongLong();
+}
+
+// The largest IDCERERE in the file, deleted records included (they are
+// still there until the next pack); 0 for an empty or absent table.
+qint64 largestRequestId()
+{
+    const QString path = RequestTablePath();
+    if (!QFileInfo::exists(path))
+        return 0;
+    auto table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+    const int fi = table->fieldIndex("IDCERERE");
+    if (fi < 0)
+        return 0;
+    const dbf::Field field = table->fields().at(fi);
+    const qint64 count = table->recordCount();
+    const int length = table->recordLength();
+    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / length);
+    qint64 largest = 0;
+    QByteArray block;
+    for (qint64 first = 0; first < count; first += perBlock) {
+        const qint64 n = qMin(perBlock, count - first);
+        table->readRecords(first, n, block);
+        for (qint64 i = 0; i < n; ++i) {
+            qint64 v = 0;
+            if (sqlcodec::parseInteger(block.constData() + i * length + field.offset, field.length, v))
+                largest = qMax(largest, v);
+        }
+    }
+    return largest;
+}
+
+// The 27 columns of the request table, in file order.
+const char *const kRequestColumns =
+    "IDCERERE DECIMAL(10,0), DINDATA DATE, NR DECIMAL(9,0), TIP CHAR(3), SUBSEMN CHAR(32), CALITATE CHAR(32), "
+    "CNP CHAR(13), BISERIA CHAR(6), BINR CHAR(12), ADRESA CHAR(60), JUDADR CHAR(16), COPIL1 CHAR(32), "
+    "CNP1 CHAR(13), COPIL2 CHAR(32), CNP2 CHAR(13), COPIL3 CHAR(32), CNP3 CHAR(13), CUANTUM DECIMAL(6,0), "
+    "ALCATE CHAR(18), CNSERIA CHAR(6), CNNR CHAR(12), CNELIB CHAR(60), NRDISP DECIMAL(9,0), DATADISP DATE, "
+    "PTLUNA CHAR(16), NRCOPII DECIMAL(6,0), HANDI CHAR(2)";
+
+} // namespace
+
+QString RequestTablePath()
+{
+    return findFileNoCase(QDir(DataDir()).filePath(QStringLiteral("Cereri.dbf")));
+}
+
+QList<dbf::FieldDef> RequestTableColumns()
+{
+    return parseColumnList(QString::fromLatin1(kRequestColumns));
+}
+
+void CreateRequestTable()
+{
+    const QString path = RequestTablePath();
+    if (QFileInfo::exists(path))
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    Database::shared().createTable(path, RequestTableColumns());
+}
+
+void setTemplateRefresh(std::function<void()> refresh)
+{
+    templateRefresh() = std::move(refresh);
+}
+
+void UpgradeData()
+{
+    const qint64 stored = versionOf(ReadSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE")));
+    WriteSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE"), QStringLiteral("1.25"));
+    if (stored < kDataVersion) {
+        const QString form = findFileNoCase(QDir(DataDir()).filePath(QStringLiteral("Cerere.rtf")));
+        QFile::remove(form); // a failure to delete is of no consequence
+        if (templateRefresh())
+            templateRefresh()();
+    }
+
+    Database &db = Database::shared();
+    const QString path = RequestTablePath();
+    Query probe(db);
+    probe.open(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(db.table(path)));
+    const bool hasHandi = probe.hasColumn(QStringLiteral("HANDI"));
+    probe.close();
+    if (hasHandi)
+        return;
+    db.addColumn(path, QStringLiteral("HANDI CHAR(2)"));
+    db.exec(QStringLiteral("UPDATE %1 SET HANDI = ?").arg(db.table(path)), {QStringLiteral("NU")});
+}
+
+QString NextIndex(const QString &key)
+{
+    const QString stored = ReadSetting(QString::fromLatin1(kIndexSection), key);
+    const QString text = stored.isEmpty() ? QStringLiteral("1") : stored;
+    qint64 value = wholeNumber(key, text);
+    QString result = text;
+    // The counter lives in the settings file; should that file be lost or
+    // replaced, an identifier must still never repeat one the table holds.
+    if (key.compare(QLatin1String(kIdKey), Qt::CaseInsensitive) == 0) {
+        const qint64 floor = largestRequestId() + 1;
+        if (value < floor) {
+            value = floor;
+            result = QString::number(value);
+        }
+    }
+    WriteSetting(QString::fromLatin1(kIndexSection), key, QString::number(value + 1));
+    return result;
+}
+
+void SetIndex(const QString &key, const QString &value)
+{
+    WriteSetting(QString::fromLatin1(kIndexSection), key, value);
+}
+
+QString PeekIndex(const QString &key)
+{
+    const QString stored = ReadSetting(QString::fromLatin1(kIndexSection), key);
+    return stored.isEmpty() ? QStringLiteral("1") : stored;
+}
+
+} // namespace kovara

@@ -1,0 +1,444 @@
+#include "data/SqlEngine.h"
+
+#include "app/Paths.h"
+#include "data/DbfVtab.h"
+#include "data/Error.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace kovara {
+namespace {
+
+constexpr int kCacheLimit = 64;
+
+QString quoted(const QString &name)
+{
+    QString n = name;
+    n.replace(u'"', QLatin1String("\"\""));
+    return u'"' + n + u'"';
+}
+
+QString sqlString(const QString &text)
+{
+    QString t = text;
+    t.replace(u'\'', QLatin1String("''"));
+    return u'\'' + t + u'\'';
+}
+
+QString keyOf(const QString &path)
+{
+    return QFileInfo(findFileNoCase(path)).absoluteFilePath();
+}
+
+void bindOne(sqlite3_stmt *stmt, int i, const QVariant &v)
+{
+    int rc = SQLITE_OK;
+    if (!v.isValid() || v.isNull()) {
+        rc = sqlite3_bind_null(stmt, i);
+    } else {
+        switch (v.typeId()) {
+        case QMetaType::QDate: {
+            const QByteArray iso = v.toDate().toString(Qt::ISODate).toUtf8();
+            rc = sqlite3_bind_text(stmt, i, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::Bool: rc = sqlite3_bind_int(stmt, i, v.toBool() ? 1 : 0); break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort: rc = sqlite3_bind_int64(stmt, i, v.toLongLong()); break;
+        case QMetaType::ULong:
+        case QMetaType::ULongLong: rc = sqlite3_bind_int64(stmt, i, qint64(v.toULongLong())); break;
+        case QMetaType::Double:
+        case QMetaType::Float: rc = sqlite3_bind_double(stmt, i, v.toDouble()); break;
+        case QMetaType::QByteArray: {
+            const QByteArray b = v.toByteArray();
+            rc = sqlite3_bind_blob(stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray text = v.toString().toUtf8();
+            rc = sqlite3_bind_text(stmt, i, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        throw Error(QStringLiteral("Valoarea parametrului %1 nu poate fi folosita.").arg(i));
+}
+
+int readOnlyAuthorizer(void *, int action, const char *, const char *, const char *, const char *)
+{
+    switch (action) {
+    case SQLITE_SELECT:
+    case SQLITE_READ:
+    case SQLITE_FUNCTION:
+    case SQLITE_RECURSIVE: return SQLITE_OK;
+    default: return SQLITE_DENY;
+    }
+}
+
+} // namespace
+
+// ---- Statement -------------------------------------------------------------
+
+Statement::Statement(Database &db, const QString &sql) : m_db(db), m_sql(sql)
+{
+    m_stmt = db.acquire(sql);
+}
+
+Statement::~Statement()
+{
+    m_db.release(m_sql, m_stmt);
+}
+
+void Statement::bind(const QVariantList &values)
+{
+    const int n = sqlite3_bind_parameter_count(m_stmt);
+    if (n != values.size())
+        throw Error(QStringLiteral("Instructiunea asteapta %1 valori, au fost date %2.").arg(n).arg(values.size()));
+    for (int i = 0; i < n; ++i)
+        bindOne(m_stmt, i + 1, values[i]);
+}
+
+void Statement::bind(const QVariantMap &values)
+{
+    const int n = sqlite3_bind_parameter_count(m_stmt);
+    for (int i = 1; i <= n; ++i) {
+        const char *raw = sqlite3_bind_parameter_name(m_stmt, i);
+        if (!raw)
+            throw Error(QStringLiteral("Instructiunea are parametri fara nume."));
+        const QString name = QString::fromUtf8(raw);
+        auto it = values.constFind(name);
+        if (it == values.cend())
+            it = values.constFind(name.mid(1));
+        if (it == values.cend())
+            throw Error(QStringLiteral("Lipseste valoarea parametrului %1.").arg(name));
+        bindOne(m_stmt, i, it.value());
+    }
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db.handle()));
+    sqlite3_reset(m_stmt);
+    throw Error(message);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+QString Statement::columnName(int i) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+}
+
+QByteArray Statement::declaredType(int i) const
+{
+    const char *t = sqlite3_column_decltype(m_stmt, i);
+    return t ? QByteArray(t).toUpper() : QByteArray();
+}
+
+bool Statement::isReadOnly() const
+{
+    return sqlite3_stmt_readonly(m_stmt) != 0;
+}
+
+// ---- Database ----------------------------------------------------------------
+
+Database::Database()
+{
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        throw Error(QStringLiteral("Motorul SQL nu poate fi pornit."));
+    sqlvtab::registerDbfModule(m_db);
+    sqlite3_exec(m_db, "PRAGMA temp_store=MEMORY", nullptr, nullptr, nullptr);
+}
+
+Database::~Database()
+{
+    clearCache();
+    sqlite3_close_v2(m_db);
+}
+
+Database &Database::shared()
+{
+    static Database db;
+    return db;
+}
+
+sqlite3_stmt *Database::acquire(const QString &sql)
+{
+    if (sqlite3_stmt *cached = m_cache.take(sql))
+        return cached;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *stmt = nullptr;
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail) !=
+        SQLITE_OK)
+        throw Error(QStringLiteral("Instructiune SQL gresita: %1").arg(QString::fromUtf8(sqlite3_errmsg(m_db))));
+    if (!stmt)
+        throw Error(QStringLiteral("Textul nu contine nici o instructiune SQL."));
+    // Anything after the first statement, other than blanks and comments, is refused.
+    sqlite3_stmt *next = nullptr;
+    const char *end = text.constData() + text.size();
+    const int rc = tail && tail < end ? sqlite3_prepare_v2(m_db, tail, int(end - tail), &next, nullptr) : SQLITE_OK;
+    if (rc != SQLITE_OK || next) {
+        sqlite3_finalize(next);
+        sqlite3_finalize(stmt);
+        throw Error(QStringLiteral("Este permisa o singura instructiune SQL."));
+    }
+    return stmt;
+}
+
+void Database::release(const QString &sql, sqlite3_stmt *stmt)
+{
+    if (!stmt)
+        return;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (m_cache.size() >= kCacheLimit || m_cache.contains(sql)) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    m_cache.insert(sql, stmt);
+}
+
+void Database::clearCache()
+{
+    for (sqlite3_stmt *s : std::as_const(m_cache))
+        sqlite3_finalize(s);
+    m_cache.clear();
+}
+
+void Database::setReadOnlyGuard(bool on)
+{
+    clearCache();
+    sqlite3_set_authorizer(m_db, on ? readOnlyAuthorizer : nullptr, nullptr);
+}
+
+void Database::attach(const QString &name, const QString &path, bool readOnly)
+{
+    const QString file = findFileNoCase(path);
+    const QString key = QFileInfo(file).absoluteFilePath();
+    for (const Attached &a : std::as_const(m_byPath))
+        if (a.name.compare(name, Qt::CaseInsensitive) == 0 && a.path != key)
+            throw Error(QStringLiteral("Numele de tabela %1 este deja folosit.").arg(name));
+    if (m_byPath.contains(key))
+        return;
+    QString sql = QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
+                      .arg(quoted(name), sqlString(key), readOnly ? QStringLiteral(", 'readonly'") : QString());
+    char *err = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
+        sqlite3_free(err);
+        throw Error(message);
+    }
+    m_byPath.insert(key, {name, key, readOnly});
+}
+
+QString Database::table(const QString &path)
+{
+    const QString key = keyOf(path);
+    auto it = m_byPath.constFind(key);
+    if (it != m_byPath.cend())
+        return quoted(it->name);
+    QString base = QFileInfo(key).completeBaseName().toUpper();
+    for (QChar &c : base)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'_')
+            c = u'_';
+    if (base.isEmpty())
+        base = QStringLiteral("T");
+    QString name = base;
+    for (int n = 2; !pathOf(name).isEmpty(); ++n)
+        name = base + u'_' + QString::number(n);
+    attach(name, key);
+    return quoted(name);
+}
+
+QString Database::pathOf(const QString &name) const
+{
+    for (const Attached &a : m_byPath)
+        if (a.name.compare(name, Qt::CaseInsensitive) == 0)
+            return a.path;
+    return {};
+}
+
+QStringList Database::tableNames() const
+{
+    QStringList names;
+    for (const Attached &a : m_byPath)
+        names << a.name;
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+Database::Attached Database::takeAttached(const QString &path)
+{
+    const QString key = keyOf(path);
+    auto it = m_byPath.find(key);
+    if (it == m_byPath.end())
+        return {};
+    Attached a = *it;
+    clearCache();
+    const QString sql = QStringLiteral("DROP TABLE temp.%1").arg(quoted(a.name));
+    sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    m_byPath.erase(it);
+    return a;
+}
+
+void Database::reattach(const Attached &a)
+{
+    if (!a.name.isEmpty() && QFileInfo::exists(a.path))
+        attach(a.name, a.path, a.readOnly);
+}
+
+void Database::detach(const QString &path)
+{
+    takeAttached(path);
+}
+
+void Database::detachAll()
+{
+    const auto all = m_byPath.keys();
+    for (const QString &p : all)
+        takeAttached(p);
+}
+
+int Database::exec(const QString &sql, const QVariantList &values)
+{
+    Statement st(*this, sql);
+    st.bind(values);
+    while (st.step()) {
+    }
+    return sqlite3_changes(m_db);
+}
+
+int Database::exec(const QString &sql, const QVariantMap &values)
+{
+    Statement st(*this, sql);
+    st.bind(values);
+    while (st.step()) {
+    }
+    return sqlite3_changes(m_db);
+}
+
+void Database::createTable(const QString &path, const QList<dbf::FieldDef> &fields)
+{
+    dbf::Table::create(path, fields);
+}
+
+void Database::createTable(const QString &path, const QString &columns)
+{
+    createTable(path, parseColumnList(columns));
+}
+
+QString Database::createWorkTable(const QString &fileName, const QString &columns)
+{
+    const QString path = QDir(ProgramDir()).filePath(fileName);
+    dropTable(path);
+    createTable(path, columns);
+    return path;
+}
+
+void Database::dropTable(const QString &path)
+{
+    takeAttached(path);
+    const QString file = findFileNoCase(path);
+    if (QFileInfo::exists(file) && !QFile::remove(file))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(QDir::toNativeSeparators(file)));
+}
+
+void Database::addColumn(const QString &path, const dbf::FieldDef &field)
+{
+    // Our own view of the file is closed first; the file's lock refuses the
+    // change while anyone else has the table open for writing.
+    const Attached a = takeAttached(path);
+    const QString file = findFileNoCase(path);
+    try {
+        dbf::addColumn(file, field);
+    } catch (...) {
+        reattach(a);
+        throw;
+    }
+    reattach(a);
+}
+
+void Database::addColumn(const QString &path, const QString &column)
+{
+    const QList<dbf::FieldDef> fields = parseColumnList(column);
+    if (fields.size() != 1)
+        throw Error(QStringLiteral("Se poate adauga o singura coloana odata."));
+    addColumn(path, fields.first());
+}
+
+void Database::packTable(const QString &path)
+{
+    // Our own view of the file is closed first; the file's lock refuses the
+    // change while anyone else has the table open for writing.
+    const Attached a = takeAttached(path);
+    const QString file = findFileNoCase(path);
+    try {
+        dbf::pack(file);
+    } catch (...) {
+        reattach(a);
+        throw;
+    }
+    reattach(a);
+}
+
+void Database::appendRow(const QString &path, const QVariantMap &values)
+{
+    const QString name = table(path);
+    Statement probe(*this, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(name));
+    QStringList columns, marks;
+    QVariantList bound;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        QString found;
+        for (int i = 0; i < probe.columnCount() && found.isEmpty(); ++i)
+            if (probe.columnName(i).compare(it.key(), Qt::CaseInsensitive) == 0)
+                found = probe.columnName(i);
+        if (found.isEmpty())
+            throw Error(QStringLiteral("Coloana %1 nu exista in tabela %2.").arg(it.key(), QFileInfo(path).fileName()));
+        columns << quoted(found);
+        marks << QStringLiteral("?");
+        bound << it.value();
+    }
+    if (columns.isEmpty()) {
+        exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(name));
+        return;
+    }
+    exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(name, columns.join(u','), marks.join(u',')), bound);
+}
+
+QString findFileNoCase(const QString &path)
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    const QFileInfo fi(path);
+    const QDir dir = fi.absoluteDir();
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &n : names)
+        if (n.compare(fi.fileName(), Qt::CaseInsensitive) == 0)
+            return dir.filePath(n);
+    return path;
+}
+
+void PackTable(const QString &path)
+{
+    Database::shared().packTable(path);
+}
+
+} // namespace kovara

@@ -1,0 +1,1 @@
+kovara_test(test_sql_engine SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlEngineTest.cpp LIBS kovara_sql)
