@@ -14,8 +14,9 @@ constexpr int kRecords = 200000;
 
 QList<kovara::dbf::FieldDef> wideFields()
 {
-    return {{"IDCERERE", 'N', 10, 0}, {"DINDATA", 'D', 8, 0}, {"SUBSEMN", 'C', 32, 0}, {"ADRESA", 'C', 60, 0},
-            {"CNP", 'C', 13, 0},      {"NOTE1", 'C', 254, 0}, {"NOTE2", 'C', 80, 0},   {"CUANTUM", 'N', 6, 0}};
+    return {{"IDCERERE", 'N', 10, 0}, {"DINDATA", 'D', 8, 0}, {"SUBSEMN", 'C', 32, 0},
+            {"ADRESA", 'C', 60, 0},   {"CNP", 'C', 13, 0},    {"NOTE1", 'C', 254, 0},
+            {"NOTE2", 'C', 80, 0},    {"CUANTUM", 'N', 6, 0}};
 }
 
 // Writes the table once per run; every tenth record is deleted.
@@ -52,7 +53,11 @@ struct Fixture
     QString path = dir.filePath(QStringLiteral("Cereri.dbf"));
     QByteArray bytes;
 
-    Fixture() { bytes = writeTable(path); restore(); }
+    Fixture()
+    {
+        bytes = writeTable(path);
+        restore();
+    }
     void restore() const
     {
         QFile out(path);
@@ -103,11 +108,13 @@ void BM_ScanDecode(benchmark::State &state)
             const qint64 n = std::min<qint64>(256, table->recordCount() - first);
             table->readRecords(first, n, buffer);
             for (qint64 i = 0; i < n; ++i) {
-                const QByteArrayView record(buffer.constData() + i * table->recordLength(), table->recordLength());
+                const QByteArrayView record(buffer.constData() + i * table->recordLength(),
+                                            table->recordLength());
                 if (table->isDeleted(record))
                     continue;
                 sum += kovara::dbf::decodeField(id, kovara::dbf::fieldBytes(id, record)).toLongLong();
-                sum += kovara::dbf::decodeField(name, kovara::dbf::fieldBytes(name, record)).toString().size();
+                sum +=
+                    kovara::dbf::decodeField(name, kovara::dbf::fieldBytes(name, record)).toString().size();
             }
         }
         benchmark::DoNotOptimize(sum);

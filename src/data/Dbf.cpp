@@ -68,7 +68,8 @@ struct Table::Private
     void writeAt(qint64 pos, const char *data, qint64 size)
     {
         if (!file.seek(pos) || file.write(data, size) != size)
-            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
+            throw Error(
+                QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
     }
 
     void checkWritable() const
@@ -80,20 +81,22 @@ struct Table::Private
     void checkRecord(const QByteArray &record) const
     {
         if (record.size() != header.recordLength)
-            throw Error(QStringLiteral("Inregistrarea are %1 octeti, iar tabelul %2 are inregistrari de %3 octeti.")
-                            .arg(record.size())
-                            .arg(native(path))
-                            .arg(header.recordLength));
+            throw Error(
+                QStringLiteral("Inregistrarea are %1 octeti, iar tabelul %2 are inregistrari de %3 octeti.")
+                    .arg(record.size())
+                    .arg(native(path))
+                    .arg(header.recordLength));
     }
 
     void checkRange(qint64 first, qint64 n) const
     {
         if (first < 0 || n < 0 || first > count || n > count - first)
-            throw Error(QStringLiteral("Inregistrarile %1-%2 nu exista in tabelul %3, care are %4 inregistrari.")
-                            .arg(first + 1)
-                            .arg(first + n)
-                            .arg(native(path))
-                            .arg(count));
+            throw Error(
+                QStringLiteral("Inregistrarile %1-%2 nu exista in tabelul %3, care are %4 inregistrari.")
+                    .arg(first + 1)
+                    .arg(first + n)
+                    .arg(native(path))
+                    .arg(count));
     }
 
     // The end-of-file byte and the header's date after a change in place.
@@ -129,10 +132,12 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
     p.file.setFileName(path);
     if (!QFileInfo(path).isFile())
         throw Error(QStringLiteral("Fisierul %1 nu exista.").arg(native(path)));
-    const auto openMode = (mode == Mode::ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered;
+    const auto openMode =
+        (mode == Mode::ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered;
     if (!p.file.open(openMode))
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis%2.")
-                        .arg(native(path), mode == Mode::ReadWrite ? QStringLiteral(" pentru scriere") : QString()));
+        throw Error(
+            QStringLiteral("Fisierul %1 nu poate fi deschis%2.")
+                .arg(native(path), mode == Mode::ReadWrite ? QStringLiteral(" pentru scriere") : QString()));
     if (mode == Mode::ReadWrite && !lockExclusive(p.file))
         throw Error(QStringLiteral("Tabelul %1 este deja deschis pentru modificare de alt program; "
                                    "incercati din nou dupa ce acesta il inchide.")
@@ -141,7 +146,8 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
     p.header = readHeader(path, p.file, size);
     p.count = p.header.recordCount;
     if (mode == Mode::ReadWrite && !writableVersion(p.header.version))
-        throw Error(QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(native(path)));
+        throw Error(
+            QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(native(path)));
     const qint64 end = p.recordPos(p.count);
     char mark = 0;
     p.endMarkOk = end < size && p.file.seek(end) && p.file.read(&mark, 1) == 1 && mark == kEndOfFile;
@@ -160,7 +166,8 @@ void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint
         FieldDef def = checkedDefinition(f);
         for (const FieldDef &other : defs) {
             if (other.name == def.name)
-                throw Error(QStringLiteral("Campul %1 apare de doua ori.").arg(QString::fromLatin1(def.name)));
+                throw Error(
+                    QStringLiteral("Campul %1 apare de doua ori.").arg(QString::fromLatin1(def.name)));
         }
         recordLength += def.length;
         defs.append(def);
@@ -182,7 +189,8 @@ void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint
 
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(native(path), out.errorString()));
+        throw Error(
+            QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(native(path), out.errorString()));
 }
 
 const QString &Table::path() const

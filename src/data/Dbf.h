@@ -55,7 +55,7 @@ public:
     const QString &path() const;
     const QList<Field> &fields() const;
     int fieldIndex(QByteArrayView name) const; // case-insensitive; -1 when absent
-    int recordLength() const;                   // deletion flag included
+    int recordLength() const;                  // deletion flag included
     int headerLength() const;
     std::uint8_t language() const;
     qint64 recordCount() const; // deleted records included

@@ -81,19 +81,22 @@ bool writableVersion(std::uint8_t version)
 Header readHeader(const QString &path, QIODevice &file, qint64 fileSize)
 {
     if (fileSize < kPrefixLength)
-        throw Error(damaged(path, QStringLiteral("are doar %1 octeti, mai putin decat antetul de 32").arg(fileSize)));
+        throw Error(
+            damaged(path, QStringLiteral("are doar %1 octeti, mai putin decat antetul de 32").arg(fileSize)));
     Header h;
     h.bytes.resize(kPrefixLength);
     readExactly(path, file, 0, h.bytes.data(), kPrefixLength);
     const char *p = h.bytes.constData();
     h.version = static_cast<std::uint8_t>(p[kOffVersion]);
     if (!knownVersion(h.version))
-        throw Error(damaged(path, QStringLiteral("octetul de versiune %1 nu este cunoscut").arg(hexByte(h.version))));
+        throw Error(
+            damaged(path, QStringLiteral("octetul de versiune %1 nu este cunoscut").arg(hexByte(h.version))));
     h.recordCount = getU32(p + kOffCount);
     h.headerLength = getU16(p + kOffHeaderLength);
     h.recordLength = getU16(p + kOffRecordLength);
     if (h.headerLength < kPrefixLength + kDescriptorLength + 1)
-        throw Error(damaged(path, QStringLiteral("lungimea antetului (%1) este prea mica").arg(h.headerLength)));
+        throw Error(
+            damaged(path, QStringLiteral("lungimea antetului (%1) este prea mica").arg(h.headerLength)));
     if (h.headerLength > fileSize)
         throw Error(damaged(path, QStringLiteral("lungimea antetului (%1) depaseste lungimea fisierului (%2)")
                                       .arg(h.headerLength)
@@ -121,7 +124,8 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize)
             throw Error(damaged(path, QStringLiteral("campul nr. %1 nu are nume").arg(number)));
         for (char c : f.name) {
             if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F)
-                throw Error(damaged(path, QStringLiteral("numele campului nr. %1 nu este valid").arg(number)));
+                throw Error(
+                    damaged(path, QStringLiteral("numele campului nr. %1 nu este valid").arg(number)));
         }
         f.type = d[11] >= 'a' && d[11] <= 'z' ? char(d[11] - 'a' + 'A') : d[11];
         if (f.type == 'F')
@@ -167,7 +171,8 @@ FieldDef checkedDefinition(const FieldDef &def)
 {
     FieldDef out = def;
     out.name = def.name.trimmed().toUpper();
-    bool nameOk = !out.name.isEmpty() && out.name.size() <= 10 && out.name.at(0) >= 'A' && out.name.at(0) <= 'Z';
+    bool nameOk =
+        !out.name.isEmpty() && out.name.size() <= 10 && out.name.at(0) >= 'A' && out.name.at(0) <= 'Z';
     for (char c : out.name)
         nameOk = nameOk && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_');
     if (!nameOk)

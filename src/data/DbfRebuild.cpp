@@ -124,7 +124,8 @@ void addColumn(const QString &path, const FieldDef &field)
     auto table = Table::open(path, Mode::ReadWrite);
     const QString native = QDir::toNativeSeparators(path);
     if (table->fieldIndex(def.name) >= 0)
-        throw Error(QStringLiteral("Coloana %1 exista deja in tabelul %2.").arg(QString::fromLatin1(def.name), native));
+        throw Error(QStringLiteral("Coloana %1 exista deja in tabelul %2.")
+                        .arg(QString::fromLatin1(def.name), native));
     if (table->fields().size() >= kMaxFields)
         throw Error(QStringLiteral("Tabelul %1 are deja %2 coloane.").arg(native).arg(kMaxFields));
     const int oldLength = table->recordLength();

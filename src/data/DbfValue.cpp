@@ -86,9 +86,15 @@ QVariant decodeLogical(QByteArrayView bytes)
     if (bytes.isEmpty())
         return {};
     switch (bytes[0]) {
-    case 'T': case 't': case 'Y': case 'y':
+    case 'T':
+    case 't':
+    case 'Y':
+    case 'y':
         return true;
-    case 'F': case 'f': case 'N': case 'n':
+    case 'F':
+    case 'f':
+    case 'N':
+    case 'n':
         return false;
     default:
         return {};
@@ -164,7 +170,8 @@ QByteArray numberText(const Field &field, const QVariant &value)
     const double dv = s.toDouble(&ok);
     if (ok)
         return formatDouble(field, dv);
-    throw Error(QStringLiteral("Valoarea \"%1\" nu este un numar (campul %2).").arg(s, QString::fromLatin1(field.name)));
+    throw Error(QStringLiteral("Valoarea \"%1\" nu este un numar (campul %2).")
+                    .arg(s, QString::fromLatin1(field.name)));
 }
 
 QByteArray dateText(const Field &field, const QVariant &value)
@@ -204,9 +211,11 @@ QByteArray logicalText(const Field &field, const QVariant &value)
     const QString s = value.toString().trimmed().toUpper();
     if (s.isEmpty() || s == QLatin1String("?"))
         return {};
-    if (s == QLatin1String("T") || s == QLatin1String("Y") || s == QLatin1String("TRUE") || s == QLatin1String("DA"))
+    if (s == QLatin1String("T") || s == QLatin1String("Y") || s == QLatin1String("TRUE") ||
+        s == QLatin1String("DA"))
         return "T";
-    if (s == QLatin1String("F") || s == QLatin1String("N") || s == QLatin1String("FALSE") || s == QLatin1String("NU"))
+    if (s == QLatin1String("F") || s == QLatin1String("N") || s == QLatin1String("FALSE") ||
+        s == QLatin1String("NU"))
         return "F";
     throw Error(QStringLiteral("Valoarea \"%1\" nu este logica (campul %2).")
                     .arg(value.toString(), QString::fromLatin1(field.name)));
@@ -246,7 +255,8 @@ QVariant decodeField(const Field &field, QByteArrayView bytes)
 void encodeField(const Field &field, const QVariant &value, QByteArray &record)
 {
     if (field.offset < 1 || field.length < 1 || record.size() < qsizetype(field.offset) + field.length)
-        throw Error(QStringLiteral("Inregistrarea nu cuprinde campul %1.").arg(QString::fromLatin1(field.name)));
+        throw Error(
+            QStringLiteral("Inregistrarea nu cuprinde campul %1.").arg(QString::fromLatin1(field.name)));
     char *dst = record.data() + field.offset;
     const bool empty = !value.isValid() || value.isNull();
     QByteArray text;

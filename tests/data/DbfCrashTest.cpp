@@ -46,7 +46,10 @@ TEST_P(DbfCrash, KilledRewriteLeavesOldOrNewTable)
 {
     const Rewrite rewrites[] = {
         {"pack", [](const QString &p) { dbf::pack(p); }},
-        {"addColumn", [](const QString &p) { dbf::addColumn(p, {"HANDI", 'C', 2, 0}); }},
+        {"addColumn",
+         [](const QString &p) {
+             dbf::addColumn(p, {"HANDI", 'C', 2, 0});
+         }},
     };
     const Rewrite &op = rewrites[GetParam()];
     ScratchDir dir;
@@ -98,7 +101,8 @@ TEST_P(DbfCrash, KilledRewriteLeavesOldOrNewTable)
         if (now == old) {
             ++sawOld;
         } else {
-            ASSERT_TRUE(sameTable(now, expected)) << "neither the old nor the new table (" << now.size() << " bytes)";
+            ASSERT_TRUE(sameTable(now, expected))
+                << "neither the old nor the new table (" << now.size() << " bytes)";
             ++sawNew;
         }
         auto table = dbf::Table::open(path);

@@ -19,7 +19,9 @@ QByteArray soundTable(const ScratchDir &dir)
 {
     const QString path = dir.file(QStringLiteral("model.dbf"));
     makeTable(path, sampleFields(),
-              {{QStringLiteral("unu"), 1}, {QStringLiteral("doi"), 2}, {QStringLiteral("trei"), 3},
+              {{QStringLiteral("unu"), 1},
+               {QStringLiteral("doi"), 2},
+               {QStringLiteral("trei"), 3},
                {QStringLiteral("patru"), 4}});
     return readAll(path);
 }
@@ -60,7 +62,8 @@ const QList<Damage> &damages()
         {"header too small", [](QByteArray &b) { put16(b, 8, 40); }, "prea mica"},
         {"terminator missing", [](QByteArray &b) { b[kHeader - 1] = 'X'; }, "0x0D"},
         {"header counts a field less", [](QByteArray &b) { put16(b, 8, kHeader - 32); }, "0x0D"},
-        {"header counts a field more", [](QByteArray &b) { put16(b, 8, kHeader + 32); }, "lungimea antetului"},
+        {"header counts a field more", [](QByteArray &b) { put16(b, 8, kHeader + 32); },
+         "lungimea antetului"},
         {"header off by a few bytes", [](QByteArray &b) { put16(b, 8, kHeader + 5); }, "lungimea antetului"},
         {"record length too large", [](QByteArray &b) { put16(b, 10, 38); }, "lungimea inregistrarii"},
         {"record length zero", [](QByteArray &b) { put16(b, 10, 0); }, "lungimea inregistrarii"},
@@ -74,10 +77,12 @@ const QList<Damage> &damages()
         {"count larger than data", [](QByteArray &b) { put32(b, 4, 5); }, "trunchiat"},
         {"absurd count", [](QByteArray &b) { put32(b, 4, 0xFFFFFFFFu); }, "trunchiat"},
         {"last record cut short", [](QByteArray &b) { b.chop(10); }, "trunchiat"},
-        {"no field at all", [](QByteArray &b) {
+        {"no field at all",
+         [](QByteArray &b) {
              b = b.left(32) + '\x0d' + b.mid(kHeader);
              put16(b, 8, 33);
-         }, "prea mica"},
+         },
+         "prea mica"},
     };
     return list;
 }
@@ -121,14 +126,18 @@ TEST(DbfDamage, HarmlessOddsAreTolerated)
         {"no end mark", [](QByteArray &b) { b.chop(1); }, 4},
         {"count smaller than data", [](QByteArray &b) { put32(b, 4, 3); }, 3},
         {"garbage after the end mark", [](QByteArray &b) { b += "xyz"; }, 4},
-        {"a pad byte after 0x0D", [](QByteArray &b) {
+        {"a pad byte after 0x0D",
+         [](QByteArray &b) {
              b.insert(kHeader, '\0');
              put16(b, 8, kHeader + 1);
-         }, 4},
-        {"dBase III with memo, lower-case type", [](QByteArray &b) {
+         },
+         4},
+        {"dBase III with memo, lower-case type",
+         [](QByteArray &b) {
              b[0] = char(0x83);
              b[kDesc + 11] = 'c';
-         }, 4},
+         },
+         4},
         {"FoxPro float field", [](QByteArray &b) { b[kNr + 11] = 'F'; }, 4},
         {"garbage after the field name", [](QByteArray &b) { b[kNr + 4] = 'Z'; }, 4},
     };

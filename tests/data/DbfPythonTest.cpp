@@ -27,7 +27,8 @@ protected:
     {
         QProcess probe;
         probe.start(kPython, {QStringLiteral("-c"), QStringLiteral("import dbfread")});
-        if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit ||
+            probe.exitCode() != 0)
             GTEST_SKIP() << "python3 with dbfread is not installed";
     }
 
@@ -55,19 +56,19 @@ TEST_F(DbfPython, DbfreadReadsOurTable)
                   {QStringLiteral("șț ȘȚ"), 0, 0.0, QDate(2000, 1, 1), QVariant()},
                   {QStringLiteral("*"), QStringLiteral("Şters"), 1, 1.0, QDate(2010, 5, 6), true},
               });
-    const QString expected = QStringLiteral(
-        "language 0xC8\n"
-        "count 5\n"
-        "field NAME C 12 0\n"
-        "field NR N 6 0\n"
-        "field SUMA N 9 2\n"
-        "field DATA D 8 0\n"
-        "field OK L 1 0\n"
-        "record NAME=ăâîşţ | NR=42 | SUMA=1234.5 | DATA=2024-02-29 | OK=True\n"
-        "record NAME=Ion Popescu | NR=-7 | SUMA=-0.25 | DATA=1999-12-31 | OK=False\n"
-        "record NAME= | NR=None | SUMA=None | DATA=None | OK=None\n"
-        "record NAME=şţ ŞŢ | NR=0 | SUMA=0.0 | DATA=2000-01-01 | OK=None\n"
-        "deleted NAME=Şters | NR=1 | SUMA=1.0 | DATA=2010-05-06 | OK=True\n");
+    const QString expected =
+        QStringLiteral("language 0xC8\n"
+                       "count 5\n"
+                       "field NAME C 12 0\n"
+                       "field NR N 6 0\n"
+                       "field SUMA N 9 2\n"
+                       "field DATA D 8 0\n"
+                       "field OK L 1 0\n"
+                       "record NAME=ăâîşţ | NR=42 | SUMA=1234.5 | DATA=2024-02-29 | OK=True\n"
+                       "record NAME=Ion Popescu | NR=-7 | SUMA=-0.25 | DATA=1999-12-31 | OK=False\n"
+                       "record NAME= | NR=None | SUMA=None | DATA=None | OK=None\n"
+                       "record NAME=şţ ŞŢ | NR=0 | SUMA=0.0 | DATA=2000-01-01 | OK=None\n"
+                       "deleted NAME=Şters | NR=1 | SUMA=1.0 | DATA=2010-05-06 | OK=True\n");
     EXPECT_EQ(python(QStringLiteral("dbfread_dump.py"), {path}).toStdString(), expected.toStdString());
 }
 
@@ -102,10 +103,10 @@ QString shown(const dbf::Field &f, const QVariant &v)
 
 TEST_F(DbfPython, LegacyTablesReadExactly)
 {
-    const char *names[] = {"IDCERERE", "DINDATA", "NR",      "TIP",     "SUBSEMN", "CALITATE", "CNP",
-                           "BISERIA",  "BINR",    "ADRESA",  "JUDADR",  "COPIL1",  "CNP1",     "COPIL2",
-                           "CNP2",     "COPIL3",  "CNP3",    "CUANTUM", "ALCATE",  "CNSERIA",  "CNNR",
-                           "CNELIB",   "NRDISP",  "DATADISP", "PTLUNA", "NRCOPII"};
+    const char *names[] = {"IDCERERE", "DINDATA", "NR",       "TIP",     "SUBSEMN", "CALITATE", "CNP",
+                           "BISERIA",  "BINR",    "ADRESA",   "JUDADR",  "COPIL1",  "CNP1",     "COPIL2",
+                           "CNP2",     "COPIL3",  "CNP3",     "CUANTUM", "ALCATE",  "CNSERIA",  "CNNR",
+                           "CNELIB",   "NRDISP",  "DATADISP", "PTLUNA",  "NRCOPII"};
     for (int language : {0x00, 0x57}) {
         SCOPED_TRACE(language);
         const QString path = dir.file(QStringLiteral("Cereri%1.dbf").arg(language));
@@ -146,8 +147,8 @@ TEST_F(DbfPython, LegacyTablesReadExactly)
 TEST_F(DbfPython, UpgradedLegacyTableStillReadsElsewhere)
 {
     const QString path = dir.file(QStringLiteral("Cereri.dbf"));
-    python(QStringLiteral("make_legacy_dbf.py"),
-           {path, QStringLiteral("--rows"), QStringLiteral("25"), QStringLiteral("--deleted"), QStringLiteral("4")});
+    python(QStringLiteral("make_legacy_dbf.py"), {path, QStringLiteral("--rows"), QStringLiteral("25"),
+                                                  QStringLiteral("--deleted"), QStringLiteral("4")});
     const QStringList before = python(QStringLiteral("dbfread_dump.py"), {path}).split(QLatin1Char('\n'));
 
     dbf::addColumn(path, {"HANDI", 'C', 2, 0});

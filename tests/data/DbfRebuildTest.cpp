@@ -25,7 +25,8 @@ protected:
     {
         QList<QVariantList> rows;
         for (int i = 0; i < 10; ++i) {
-            QVariantList row = {QStringLiteral("Şerban %1").arg(i), i + 1, (i + 1) * 1.5, QDate(2020, 1, 1 + i), i % 2 == 0};
+            QVariantList row = {QStringLiteral("Şerban %1").arg(i), i + 1, (i + 1) * 1.5,
+                                QDate(2020, 1, 1 + i), i % 2 == 0};
             if (deleted.contains(i))
                 row.prepend(QStringLiteral("*"));
             rows.append(row);

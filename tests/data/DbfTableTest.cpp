@@ -94,8 +94,8 @@ TEST_F(DbfTable, CreateRefusesBadDefinitionsAndExistingFiles)
 
 TEST_F(DbfTable, OpenReportsTheFields)
 {
-    dbf::Table::create(path, {{"nume", 'c', 20, 0}, {"SUMA", 'N', 10, 2}, {"DATA", 'D', 0, 0}, {"OK", 'L', 0, 0}},
-                       0x57);
+    dbf::Table::create(
+        path, {{"nume", 'c', 20, 0}, {"SUMA", 'N', 10, 2}, {"DATA", 'D', 0, 0}, {"OK", 'L', 0, 0}}, 0x57);
     auto table = dbf::Table::open(path);
     ASSERT_EQ(table->fields().size(), 4);
     const int offsets[] = {1, 21, 31, 39};

@@ -8,7 +8,8 @@ namespace kovara::test {
 
 QList<dbf::FieldDef> sampleFields()
 {
-    return {{"NAME", 'C', 12, 0}, {"NR", 'N', 6, 0}, {"SUMA", 'N', 9, 2}, {"DATA", 'D', 8, 0}, {"OK", 'L', 1, 0}};
+    return {
+        {"NAME", 'C', 12, 0}, {"NR", 'N', 6, 0}, {"SUMA", 'N', 9, 2}, {"DATA", 'D', 8, 0}, {"OK", 'L', 1, 0}};
 }
 
 quint32 headerCount(const QByteArray &file)
@@ -46,9 +47,9 @@ void makeTable(const QString &path, const QList<dbf::FieldDef> &fields, const QL
 
 QByteArray writeWideTable(const QString &path, int count, int deletedEvery)
 {
-    const QList<dbf::FieldDef> fields = {{"IDCERERE", 'N', 10, 0}, {"DINDATA", 'D', 8, 0}, {"SUBSEMN", 'C', 32, 0},
-                                         {"ADRESA", 'C', 60, 0},   {"CNP", 'C', 13, 0},     {"NOTE1", 'C', 254, 0},
-                                         {"NOTE2", 'C', 80, 0},    {"CUANTUM", 'N', 6, 0}};
+    const QList<dbf::FieldDef> fields = {
+        {"IDCERERE", 'N', 10, 0}, {"DINDATA", 'D', 8, 0}, {"SUBSEMN", 'C', 32, 0}, {"ADRESA", 'C', 60, 0},
+        {"CNP", 'C', 13, 0},      {"NOTE1", 'C', 254, 0}, {"NOTE2", 'C', 80, 0},   {"CUANTUM", 'N', 6, 0}};
     dbf::Table::create(path, fields);
     QByteArray bytes = readAll(path);
     bytes.chop(1); // the end mark of the empty table
@@ -63,7 +64,8 @@ QByteArray writeWideTable(const QString &path, int count, int deletedEvery)
             dbf::encodeField(f[1], QDate(2010, 1, 1).addDays(i % 5000), record);
             dbf::encodeField(f[2], QStringLiteral("POPESCU ŞTEFAN %1").arg(i), record);
             dbf::encodeField(f[3], QStringLiteral("Str. Ţepeş Vodă nr. %1").arg(i % 300), record);
-            dbf::encodeField(f[4], QStringLiteral("1850517%1").arg(i % 1000000, 6, 10, QLatin1Char('0')), record);
+            dbf::encodeField(f[4], QStringLiteral("1850517%1").arg(i % 1000000, 6, 10, QLatin1Char('0')),
+                             record);
             dbf::encodeField(f[5], QString(i % 200, QLatin1Char('x')), record);
             dbf::encodeField(f[7], i % 1000, record);
             bytes += record;
