@@ -1,10 +1,32 @@
-#include <QApplication>
-#include <QLabel>
+// The program entry: one running copy per user, fixed formats, every window
+// created once, then the startup window.
+
+#include "app/AboutBox.h"
+#include "app/ErrorDisplay.h"
+#include "app/ErrorUnit.h"
+#include "app/Formats.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "app/Unit1.h"
+#include "app/Unit3.h"
+#include "app/Unit7.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Kovara v.1.25"));
-    label.show();
+    kovara::KovaraApplication app(argc, argv);
+
+    // Before anything is created or written: is a copy already running?
+    kovara::SingleInstance instance;
+    if (!instance.claim())
+        return 0;
+    QApplication::setApplicationName(kovara::ApplicationTitle());
+    QApplication::setApplicationDisplayName(kovara::ApplicationTitle());
+    kovara::SetUpTooltips();
+    kovara::ApplyFixedFormats();
+
+    kovara::ProgramWindows windows = kovara::CreateWindows();
+    QObject::connect(&instance, &kovara::SingleInstance::activateRequested,
+                     [&windows] { kovara::BringForward(windows); });
+    windows.startup->show();
     return app.exec();
 }

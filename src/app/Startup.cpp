@@ -1,0 +1,85 @@
+#include "app/Startup.h"
+
+#include "app/AboutBox.h"
+#include "app/ErrorUnit.h"
+#include "app/StartupWork.h"
+#include "app/Unit1.h"
+#include "app/Unit3.h"
+#include "app/Unit7.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
+
+namespace kovara {
+namespace {
+
+// Shows every hint for 5000 ms.
+class TooltipTimer : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        if (widget->toolTip().isEmpty())
+            return false;
+        auto *help = static_cast<QHelpEvent *>(event);
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), 5000);
+        return true;
+    }
+};
+
+void connectAreas(ProgramWindows &windows)
+{
+    Q_UNUSED(windows);
+}
+
+} // namespace
+
+ProgramWindows CreateWindows()
+{
+    ProgramWindows w;
+    w.about = new TAboutBox;
+    w.main = new TForm3(w.about);
+    w.startup = new TForm1(w.main, w.about);
+    w.startup->setSteps(DefaultStartupSteps());
+    w.contor = new TContor;
+    w.erori = new TErori;
+    connectAreas(w);
+    return w;
+}
+
+void SetUpTooltips()
+{
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, Qt::white);
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+    qApp->setStyleSheet(qApp->styleSheet() +
+                        QStringLiteral("QToolTip { background-color: white; color: black;"
+                                       " border: 1px solid #808080; }"));
+    static TooltipTimer *timer = nullptr;
+    if (!timer) {
+        timer = new TooltipTimer(qApp);
+        qApp->installEventFilter(timer);
+    }
+}
+
+void BringForward(const ProgramWindows &windows)
+{
+    QWidget *target = windows.main && windows.main->isVisible() ? static_cast<QWidget *>(windows.main)
+                                                                 : static_cast<QWidget *>(windows.startup);
+    if (!target)
+        return;
+    if (target->isMinimized())
+        target->showNormal();
+    target->raise();
+    target->activateWindow();
+}
+
+} // namespace kovara

@@ -1,0 +1,36 @@
+#pragma once
+
+// The windows of the program, created once at startup in their order, and
+// what the program entry does around them.
+
+#include <QPointer>
+
+namespace kovara {
+
+class TAboutBox;
+class TContor;
+class TErori;
+class TForm1;
+class TForm3;
+
+struct ProgramWindows
+{
+    QPointer<TForm1> startup;
+    QPointer<TAboutBox> about;
+    QPointer<TForm3> main;
+    QPointer<TContor> contor;
+    QPointer<TErori> erori;
+};
+
+// Creates the windows of the program in their order and connects the main
+// window's commands to the windows of the other areas. The startup window
+// runs the data store's startup operations.
+ProgramWindows CreateWindows();
+
+// Hints disappear after 5000 ms and have a white background.
+void SetUpTooltips();
+
+// The running copy comes forward: restored when minimised, raised otherwise.
+void BringForward(const ProgramWindows &windows);
+
+} // namespace kovara

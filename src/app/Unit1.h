@@ -1,0 +1,61 @@
+#pragma once
+
+// The startup window: borderless, centred, above the other windows, with
+// the hourglass cursor. One second after it is shown the startup work runs
+// on its timer; at the end it hides itself and shows the main window.
+
+#include "app/StartupWork.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+namespace kovara {
+
+class GradientPanel;
+class ProgressStrip;
+class TAboutBox;
+
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+public:
+    TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent = nullptr);
+
+    QLabel *Titlu1;    // the title with version
+    QLabel *Titlu2;    // its shadow
+    QLabel *Subtitlu;  // "Alocatii si indemnizatii crestere copii"
+    QLabel *Status;    // "Incarcare date", then what is being done
+    ProgressStrip *Bara; // 310 pixels at 100 %
+    QTimer Timer1;     // one shot, 1000 ms
+
+    // The operations the startup work runs (the data store's by default is
+    // set by the program entry).
+    void setSteps(StartupSteps steps) { m_steps = std::move(steps); }
+
+    // Adds a number of percent to the strip (never beyond 100) and repaints it.
+    void StepProgress(int percent);
+    double accumulatedPercent() const { return m_percent; }
+
+    // The timer's work; runs only once.
+    void Timer1Timer();
+
+signals:
+    void startupDone(kovara::StartupOutcome outcome);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    friend class StartupWindowView;
+
+    QPointer<QWidget> m_main;
+    QPointer<TAboutBox> m_about;
+    StartupSteps m_steps;
+    double m_percent = 0;
+    bool m_ran = false;
+};
+
+} // namespace kovara

@@ -1,0 +1,96 @@
+#pragma once
+
+// The main window: a strip across the top of the screen with the program's
+// large buttons, today's date and the two drop-down menus. Every command of
+// the program starts here and runs through RunCommand.
+//
+// The windows of the other areas plug in through the handlers below; a
+// command without its handler stays disabled.
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace kovara {
+
+class PictureButton;
+class TAboutBox;
+
+class TForm3 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm3(TAboutBox *about = nullptr, QWidget *parent = nullptr);
+
+    PictureButton *MBut1;       // "Cereri"
+    PictureButton *MBut2;       // "Rapoarte"
+    PictureButton *MBut4;       // "Formulare"
+    PictureButton *MButAdm;     // "Administrare"
+    PictureButton *MBut3;       // "Salvare"
+    PictureButton *ToolButton3; // "Despre..."
+    PictureButton *ModelF;      // "Iesire"
+    QLabel *DataLabel;          // today's date, dd.MM.yyyy
+    QLabel *StatusLine;         // "ESC - Iesire din program"
+    QMenu *RapoarteMenu;
+    QMenu *FormulareMenu;
+
+    // Enables (granted) or disables "Cereri", "Rapoarte", "Formulare" and
+    // "Salvare", and shows on "Administrare" the picture of open or closed
+    // access.
+    void SetAccess(bool granted);
+    bool accessOpen() const { return m_open; }
+
+    // "Administrare" while access is not granted: the administrator login;
+    // true when it granted access. Without a handler access stays locked.
+    void setLoginHandler(std::function<bool()> login) { m_login = std::move(login); }
+    // "Administrare" once access is granted: the administration window.
+    void setAdminWindowHandler(std::function<void()> open) { m_adminWindow = std::move(open); }
+    // "Cereri": the request list; "Salvare": the backup window.
+    void setRequestListHandler(std::function<void()> open);
+    void setBackupHandler(std::function<void()> open);
+
+    // A menu entry, by its path: {"Rapoarte", "Trusou pentru nou-nascuti",
+    // "Raport Finante", "Creare DBF"} or {"Formulare", "Cerere ..."}.
+    // Null when there is no such entry.
+    QAction *menuAction(const QStringList &path) const;
+    // Gives a menu entry its command and enables it.
+    void setCommand(const QStringList &path, std::function<void()> command);
+    // Every leaf entry of both menus, as paths.
+    QList<QStringList> menuPaths() const;
+
+    // What ends the program once closing is confirmed (tests replace it).
+    void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    // The button commands.
+    void CereriClick();
+    void RapoarteClick();
+    void FormulareClick();
+    void AdministrareClick();
+    void SalvareClick();
+    void DespreClick();
+    void IesireClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QMenu *dropDown(QMenu *menu, QWidget *button);
+
+    QPointer<TAboutBox> m_about;
+    bool m_open = false;
+    bool m_closing = false;
+    std::function<bool()> m_login;
+    std::function<void()> m_adminWindow;
+    std::function<void()> m_requestList;
+    std::function<void()> m_backup;
+    std::function<void()> m_quit;
+};
+
+} // namespace kovara
