@@ -1,0 +1,69 @@
+#pragma once
+
+// A program folder of its own, the registry values in a scratch file and no
+// modal window: Mesaj and InputQuery2 take queued answers.
+
+#include "TestSupport.h"
+#include "admin/Unit4.h"
+#include "admin/Unit5.h"
+#include "app/Formats.h"
+#include "app/Paths.h"
+#include "app/TestSeam.h"
+#include "data/Settings.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace kovara::test {
+
+inline const QString Erori = QStringLiteral("Erori");
+
+class AdminWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setProgramDir(scratch.path());
+        QDir().mkpath(DataDir());
+        setRegistryPath(scratch.file(QStringLiteral("registry.ini")));
+        seam::activate();
+        seam::clearInputQuery();
+        setAccessGranted(false);
+        LoadConstants();
+        form = std::make_unique<TForm4>();
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        seam::clearInputQuery();
+        seam::deactivate();
+        setRegistryPath(QString());
+        setAccessGranted(false);
+    }
+
+    void setPassword(const char *first, const char *second)
+    {
+        form->Edit1->setText(QString::fromUtf8(first));
+        form->Edit2->setText(QString::fromUtf8(second));
+        form->SchimbaBut->click();
+    }
+
+    QString lastMesajText() const
+    {
+        return seam::mesajCalls().isEmpty() ? QString() : seam::mesajCalls().last().text;
+    }
+
+    kovara::test::ScratchDir scratch;
+    std::unique_ptr<TForm4> form;
+};
+
+} // namespace kovara::test

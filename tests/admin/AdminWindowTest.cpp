@@ -1,0 +1,158 @@
+#include "AdminFixture.h"
+#include "admin/Password.h"
+#include "data/Win1250.h"
+
+#include <QCheckBox>
+#include <QSignalSpy>
+
+using namespace kovara;
+using namespace kovara::test;
+
+namespace {
+
+TEST_F(AdminWindow, LoginWithoutPasswordWarnsAndGrants)
+{
+    QSignalSpy access(form.get(), &TForm4::accessChanged);
+    EXPECT_TRUE(AdministratorLogin(form.get()));
+    ASSERT_EQ(seam::mesajCalls().size(), 1);
+    const seam::MesajCall &call = seam::mesajCalls().first();
+    EXPECT_EQ(call.title, "Administrare");
+    EXPECT_EQ(call.text,
+              QStringLiteral("        ATENTIE!") + LineBreak() + QStringLiteral("Nu aveti nici o parola!"));
+    EXPECT_EQ(call.kind, 0);
+    EXPECT_EQ(call.buttons, 4);
+    EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
+    EXPECT_TRUE(AccessGranted());
+    EXPECT_TRUE(form->CheckBox1->isChecked());
+    EXPECT_FALSE(form->CheckBox1->isVisibleTo(form.get()));
+    ASSERT_EQ(access.size(), 1);
+    EXPECT_TRUE(access.first().first().toBool());
+    EXPECT_FALSE(form->isVisible()) << "the login does not open the window";
+}
+
+TEST_F(AdminWindow, PasswordSetThroughTheWindowUnlocks)
+{
+    setPassword("Secret7", "Secret7");
+    EXPECT_EQ(seam::mesajCalls().last().title, "Confirmare");
+    EXPECT_EQ(lastMesajText(), "Parola a fost schimbata cu succes!");
+    EXPECT_EQ(seam::mesajCalls().last().kind, 2);
+    EXPECT_TRUE(form->Edit1->text().isEmpty());
+    EXPECT_TRUE(form->Edit2->text().isEmpty());
+    EXPECT_EQ(ReadRegValue(Erori), encodePassword(QStringLiteral("Secret7")));
+    EXPECT_FALSE(AccessGranted()) << "changing the password grants nothing";
+
+    struct Attempt
+    {
+        bool confirmed;
+        const char *typed;
+        bool granted;
+        const char *message;
+    };
+    const Attempt attempts[] = {
+        {true, "secret7", false, "PAROLA INCORECTA !"},
+        {true, "SECRET7", false, "PAROLA INCORECTA !"},
+        {true, "", false, "PAROLA INCORECTA !"},
+        {false, "Secret7", false, nullptr},
+        {true, "Secret7", true, nullptr},
+    };
+    for (const Attempt &a : attempts) {
+        seam::activate();
+        seam::clearInputQuery();
+        seam::pushInputQueryAnswer(a.confirmed, QString::fromUtf8(a.typed));
+        EXPECT_EQ(AdministratorLogin(form.get()), a.granted) << a.typed;
+        EXPECT_EQ(AccessGranted(), a.granted) << a.typed;
+        ASSERT_EQ(seam::inputQueryCalls().size(), 1);
+        EXPECT_EQ(seam::inputQueryCalls().first().caption, "IDENTIFICARE ADMIN");
+        EXPECT_EQ(seam::inputQueryCalls().first().prompt, "PAROLA :");
+        if (a.message) {
+            ASSERT_EQ(seam::mesajCalls().size(), 1) << a.typed;
+            EXPECT_EQ(seam::mesajCalls().first().title, "Greseala!");
+            EXPECT_EQ(lastMesajText(), QString::fromLatin1(a.message));
+            EXPECT_EQ(seam::mesajCalls().first().kind, 1);
+        } else {
+            EXPECT_TRUE(seam::mesajCalls().isEmpty()) << a.typed;
+        }
+    }
+}
+
+TEST_F(AdminWindow, PasswordWithWin1250Letters)
+{
+    setPassword("Parolă", "Parolă");
+    EXPECT_EQ(ReadRegValue(Erori), fromWin1250(kovara::test::fromHex("6c74726c6f6f9123933e3486756150e3")));
+    seam::pushInputQueryAnswer(true, QStringLiteral("Parola"));
+    EXPECT_FALSE(AdministratorLogin(form.get()));
+    seam::pushInputQueryAnswer(true, QString::fromUtf8("Parolă"));
+    EXPECT_TRUE(AdministratorLogin(form.get()));
+}
+
+TEST_F(AdminWindow, EveryEncodedPasswordSurvivesTheStore)
+{
+    // Encoded passwords hold blanks, quotes, '=', ';', ',' and bytes above
+    // 127 anywhere, first and last place included.
+    for (int n = 0; n < 120; ++n) {
+        QString typed;
+        for (int i = 0; i <= n % 9; ++i)
+            typed += QChar(0x21 + (n * 31 + i * 17) % 94);
+        setPassword(typed.toUtf8().constData(), typed.toUtf8().constData());
+        ASSERT_EQ(ReadRegValue(Erori), encodePassword(typed)) << typed.toStdString();
+        seam::pushInputQueryAnswer(true, typed);
+        setAccessGranted(false);
+        ASSERT_TRUE(AdministratorLogin(form.get())) << typed.toStdString();
+    }
+}
+
+TEST_F(AdminWindow, BoxesThatDifferStoreNothing)
+{
+    setPassword("Secret7", "Secret7");
+    const QString stored = ReadRegValue(Erori);
+    setPassword("abc", "abd");
+    EXPECT_EQ(seam::mesajCalls().last().title, "Eroare la completare");
+    EXPECT_EQ(lastMesajText(), "Nu ati scris parola noua la fel in cele doua casute !");
+    EXPECT_EQ(seam::mesajCalls().last().kind, 1);
+    EXPECT_EQ(seam::mesajCalls().last().buttons, 4);
+    EXPECT_EQ(ReadRegValue(Erori), stored);
+    setPassword("abc", "ABC");
+    EXPECT_EQ(ReadRegValue(Erori), stored) << "letter case counts";
+    EXPECT_EQ(form->Edit1->text(), "abc") << "the boxes stay for correction";
+}
+
+TEST_F(AdminWindow, TwoEmptyBoxesAskToRemoveThePassword)
+{
+    setPassword("Secret7", "Secret7");
+    const QString stored = ReadRegValue(Erori);
+    const QString question = QStringLiteral("ATENTIE !") + LineBreak() +
+                             QStringLiteral("Doriti sa dezactivati parola de administrator?");
+    for (int answer : {7, 2}) {
+        seam::pushMesajAnswer(answer);
+        setPassword("", "");
+        EXPECT_EQ(seam::mesajCalls().last().title, "Eroare la completare");
+        EXPECT_EQ(lastMesajText(), question);
+        EXPECT_EQ(seam::mesajCalls().last().kind, 0);
+        EXPECT_EQ(seam::mesajCalls().last().buttons, 3);
+        EXPECT_EQ(ReadRegValue(Erori), stored) << "answer " << answer;
+    }
+    seam::pushMesajAnswer(6);
+    setPassword("", "");
+    EXPECT_TRUE(ReadRegValue(Erori).isEmpty());
+
+    seam::activate();
+    EXPECT_TRUE(AdministratorLogin(form.get()));
+    EXPECT_TRUE(lastMesajText().endsWith(QStringLiteral("Nu aveti nici o parola!")));
+    EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
+}
+
+TEST_F(AdminWindow, LettersOutsideTheCodePageAreRefused)
+{
+    setPassword("Пароль", "Пароль");
+    EXPECT_EQ(seam::mesajCalls().last().kind, 1);
+    EXPECT_TRUE(ReadRegValue(Erori).isEmpty()) << "it would be stored as ??????";
+}
+
+TEST_F(AdminWindow, AccessAlreadyGrantedStaysAfterAChange)
+{
+    ASSERT_TRUE(AdministratorLogin(form.get()));
+    setPassword("Secret7", "Secret7");
+    EXPECT_TRUE(AccessGranted());
+}
+
+} // namespace
