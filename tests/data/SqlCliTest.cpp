@@ -1,0 +1,118 @@
+// kovara-cli sql and check, run as the built program over a data folder
+// holding a table written by an independent writer.
+
+#include "TestSupport.h"
+#include "data/Dbf.h"
+#include "data/SqlEngine.h"
+
+#include <QDate>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace kovara;
+using kovara::test::readAll;
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QString out, err;
+};
+
+class SqlCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QProcess p;
+        p.start("python3", {kovara::test::sourcePath("tests/data/make_legacy_dbf.py"), scratch.file("CERERI.DBF"),
+                            "--rows", "30", "--deleted", "4"});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        Database db;
+        db.createTable(scratch.file("Nume.dbf"), "ID DECIMAL(4,0), NUME CHAR(30), ZI DATE");
+        db.appendRow(scratch.file("Nume.dbf"), {{"ID", 1}, {"NUME", "O'Brien \"X\", 50%"}, {"ZI", QDate(2024, 1, 2)}});
+        db.appendRow(scratch.file("Nume.dbf"), {{"ID", 2}, {"NUME", QString::fromUtf8("ŞERBAN")}});
+    }
+
+    CliRun run(const QStringList &args)
+    {
+        QProcess p;
+        p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
+                QStringList{"--data", scratch.path()} + args);
+        CliRun r;
+        if (!p.waitForFinished(60000))
+            return r;
+        r.code = p.exitCode();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    kovara::test::ScratchDir scratch;
+};
+
+TEST_F(SqlCli, PrintsTheRowsOfAQueryAsCsv)
+{
+    CliRun r = run({"sql", "SELECT ID, NUME, ZI FROM nume ORDER BY ID"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QString::fromUtf8("ID,NUME,ZI\r\n1,\"O'Brien \"\"X\"\", 50%\",2024-01-02\r\n2,ŞERBAN,\r\n"));
+
+    // Tables are named by their file, without regard to case; deleted rows are not seen.
+    r = run({"sql", "SELECT count(*) AS N, max(IDCERERE) AS M FROM Cereri"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "N,M\r\n26,30\r\n");
+}
+
+TEST_F(SqlCli, RefusesAnythingButOneReadingStatement)
+{
+    const QByteArray before = readAll(scratch.file("CERERI.DBF"));
+    const char *const refused[] = {
+        "DELETE FROM cereri",
+        "UPDATE cereri SET NR = 1",
+        "INSERT INTO nume (ID) VALUES (3)",
+        "SELECT 1; DELETE FROM cereri",
+        "CREATE TABLE x (a)",
+        "DROP TABLE cereri",
+        "ATTACH DATABASE 'evil.db' AS evil",
+        "PRAGMA writable_schema = 1",
+        "SELEC nonsense",
+    };
+    for (const char *sql : refused) {
+        const CliRun r = run({"sql", QString::fromLatin1(sql)});
+        EXPECT_NE(r.code, 0) << sql;
+        EXPECT_FALSE(r.err.isEmpty()) << sql;
+        EXPECT_TRUE(r.out.isEmpty()) << sql;
+    }
+    EXPECT_EQ(readAll(scratch.file("CERERI.DBF")), before);
+    EXPECT_FALSE(QFile::exists(scratch.file("evil.db")));
+    EXPECT_EQ(run({"sql"}).code, 2);
+}
+
+TEST_F(SqlCli, CheckReportsEveryTable)
+{
+    CliRun r = run({"check"});
+    EXPECT_EQ(r.code, 0) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("CERERI.DBF: 30 inregistrari, 4 sterse, 26 coloane, in regula")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Nume.dbf: 2 inregistrari, 0 sterse")) << r.out.toStdString();
+
+    // A value that cannot be read, and a table cut short.
+    {
+        auto table = dbf::Table::open(scratch.file("Nume.dbf"), dbf::Mode::ReadWrite);
+        QByteArray raw = table->readRecord(1);
+        raw.replace(table->fields().at(2).offset, 8, "2024AB01");
+        table->writeRecord(1, raw);
+    }
+    const QByteArray whole = readAll(scratch.file("CERERI.DBF"));
+    kovara::test::writeAll(scratch.file("CERERI.DBF"), whole.left(whole.size() - 100));
+    r = run({"check"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.out.contains("CERERI.DBF: GRESEALA:")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Nume.dbf: 2 inregistrari, 0 sterse, 3 coloane; GRESELI: 1 valori nu se pot citi "
+                               "(prima: inregistrarea 2, coloana ZI)"))
+        << r.out.toStdString();
+}
+
+} // namespace
