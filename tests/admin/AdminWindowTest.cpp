@@ -1,6 +1,9 @@
 #include "AdminFixture.h"
+#include "admin/AdminWiring.h"
 #include "admin/Password.h"
+#include "app/Unit3.h"
 #include "data/Win1250.h"
+#include "widgets/PictureButton.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>
@@ -153,6 +156,34 @@ TEST_F(AdminWindow, AccessAlreadyGrantedStaysAfterAChange)
     ASSERT_TRUE(AdministratorLogin(form.get()));
     setPassword("Secret7", "Secret7");
     EXPECT_TRUE(AccessGranted());
+}
+
+TEST_F(AdminWindow, MainWindowUnlocksCereriOnlyWithTheRightPassword)
+{
+    TForm3 mainWindow;
+    installAdministration(&mainWindow, form.get());
+    mainWindow.setRequestListHandler([] {});
+    setPassword("Secret7", "Secret7");
+    ASSERT_FALSE(mainWindow.MBut1->isEnabled());
+
+    seam::pushInputQueryAnswer(true, QStringLiteral("SECRET7"));
+    mainWindow.AdministrareClick();
+    EXPECT_FALSE(mainWindow.MBut1->isEnabled());
+    EXPECT_FALSE(AccessGranted());
+    EXPECT_EQ(lastMesajText(), "PAROLA INCORECTA !");
+
+    seam::pushInputQueryAnswer(true, QStringLiteral("Secret7"));
+    mainWindow.AdministrareClick();
+    EXPECT_TRUE(mainWindow.MBut1->isEnabled());
+    EXPECT_TRUE(AccessGranted());
+    EXPECT_FALSE(form->isVisible()) << "the login click does not open the window";
+
+    // The next click opens the administration window.
+    mainWindow.AdministrareClick();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(seam::inputQueryCalls().size(), 2);
+    form->RenuntBut->click();
+    EXPECT_TRUE(mainWindow.MBut1->isEnabled()) << "closing the window keeps access";
 }
 
 } // namespace
