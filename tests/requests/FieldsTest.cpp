@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -159,6 +160,25 @@ TEST(MaskedField, EnteringSelectsEverything)
     EXPECT_EQ(edit.selectedText(), "1235");
     typeText(&edit, "7");
     EXPECT_EQ(edit.text(), "7");
+}
+
+TEST(Fields, EscapeReachesTheWindow)
+{
+    // A dialog without the program's keyboard rules: the fields must not
+    // swallow the keys that belong to it, nor beep at them.
+    QDialog dialog;
+    auto *cnp = new TCNPEdit(&dialog);
+    auto *numeric = new TNumericEdit(&dialog);
+    auto *masked = new TNumericF(&dialog);
+    for (QLineEdit *field : {static_cast<QLineEdit *>(cnp), static_cast<QLineEdit *>(numeric),
+                             static_cast<QLineEdit *>(masked)}) {
+        dialog.open();
+        ASSERT_TRUE(dialog.isVisible());
+        QTest::keyClick(field, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible()) << field->metaObject()->className();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(masked->beeps(), 0);
 }
 
 } // namespace
