@@ -10,6 +10,8 @@
 //
 // Every file is streamed through fixed buffers; no file is held in memory.
 
+#include "data/Error.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -45,6 +47,15 @@ void CompressFiles(const QStringList &files, const QString &archivePath,
 // checksum, its name and what follows the last entry. Returns the entries;
 // throws kovara::Error with the reason when anything is wrong.
 QList<ArchiveEntry> VerifyArchive(const QString &archivePath, const ArchiveProgress &progress = {});
+
+// Thrown by a restore when, after a failure, the old files could not all be
+// put back: the data folder is incomplete (the message says where the old
+// files are) and the program must not go on with it.
+class IncompleteRestore : public Error
+{
+public:
+    using Error::Error;
+};
 
 // Restores targetFolder/Data from the archive (see restoreDataDir).
 QList<ArchiveEntry> DecompressFiles(const QString &archivePath, const QString &targetFolder,

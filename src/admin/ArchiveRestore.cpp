@@ -149,7 +149,7 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
         if (moves.undo())
             throw Error(failure + QStringLiteral(" Dosarul de date a ramas neschimbat."));
         stage.setAutoRemove(false);
-        throw Error(failure + QStringLiteral(" Fisierele vechi au ramas in %1.").arg(native(old)));
+        throw IncompleteRestore(failure + QStringLiteral(" Fisierele vechi au ramas in %1.").arg(native(old)));
     }
     return entries; // the scratch folder goes, with the old files
 }

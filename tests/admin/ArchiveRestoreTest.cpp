@@ -6,6 +6,7 @@
 #include "data/Win1250.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -233,6 +234,31 @@ TEST_F(ArchiveRestore, RefusedRestoreCreatesNoDataFolder)
     const QString absent = dir.file(QStringLiteral("Nou/Data"));
     EXPECT_THROW(restoreDataDir(kov(), absent), Error);
     EXPECT_FALSE(QFileInfo::exists(absent));
+}
+
+// A file that cannot be moved (here: immutable) stops the swap half-way; the
+// files already moved go back and the folder is as it was.
+TEST_F(ArchiveRestore, FileThatCannotBeReplacedPutsEverythingBack)
+{
+    fillData();
+    writeAll(kov(), goodArchive());
+    writeAll(inData("zz.txt"), "blocat");
+    const auto chattr = [&](const char *flag) {
+        return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), inData("zz.txt")}) == 0;
+    };
+    if (!chattr("+i"))
+        GTEST_SKIP() << "chattr is not available here";
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    try {
+        restoreDataDir(kov(), data());
+        ADD_FAILURE() << "restored";
+    } catch (const IncompleteRestore &) {
+        ADD_FAILURE() << "the old files were not put back";
+    } catch (const Error &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("ramas neschimbat"))) << e.message().toStdString();
+    }
+    chattr("-i");
+    EXPECT_EQ(snapshot(dir.path()), before);
 }
 
 TEST_F(ArchiveRestore, GoodArchiveOfTheTableRestores)
