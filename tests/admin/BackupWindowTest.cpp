@@ -1,0 +1,166 @@
+// The backup window: save and restore through queued answers, no real dialog.
+#include "ArchiveTestUtil.h"
+#include "admin/Archive.h"
+#include "admin/Unit6.h"
+#include "app/Formats.h"
+#include "app/Paths.h"
+#include "app/TestSeam.h"
+#include "app/Unit7.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace kovara;
+using namespace kovara::test;
+
+namespace {
+
+class BackupWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setProgramDir(scratch.file(QStringLiteral("Program")));
+        QDir().mkpath(DataDir());
+        seam::activate();
+        form.endProgram = [this] { ++ended; };
+        form.show();
+    }
+    void TearDown() override { seam::deactivate(); }
+
+    QString inData(const char *name) const { return DataDir() + QLatin1Char('/') + QLatin1String(name); }
+    void fillData()
+    {
+        writeAll(inData("Cereri.dbf"), recordBytes(300000, 4));
+        writeAll(inData("Kovara.ini"), "[INDEX]\r\nIDCERERE=3\r\n");
+    }
+    QStringList mesajTexts() const
+    {
+        QStringList t;
+        for (const seam::MesajCall &c : seam::mesajCalls())
+            t << c.title + QLatin1Char('|') + c.text + QLatin1Char('|') + QString::number(c.kind);
+        return t;
+    }
+
+    ScratchDir scratch;
+    QString kov = scratch.file(QStringLiteral("salvare.kov"));
+    TForm21 form;
+    int ended = 0;
+};
+
+TEST_F(BackupWindow, LooksAsDescribed)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Salvare - Restaurare"));
+    EXPECT_EQ(form.BE1->text(), QStringLiteral("Salveaza baza de date"));
+    EXPECT_EQ(form.LbSpeedButton1->text(), QStringLiteral("Restaureaza baza de date"));
+    EXPECT_EQ(form.StatusBar->text(), QStringLiteral("ESC - Iesire"));
+}
+
+TEST_F(BackupWindow, SaveWritesTheArchiveAndReportsSuccess)
+{
+    fillData();
+    seam::pushChoice(kov);
+    form.BE1->click();
+    ASSERT_EQ(seam::chooserCalls().size(), 1);
+    EXPECT_EQ(seam::chooserCalls()[0].kind, QStringLiteral("save"));
+    EXPECT_EQ(seam::chooserCalls()[0].title, QStringLiteral("Unde salvam arhiva ?"));
+    EXPECT_EQ(VerifyArchive(kov).size(), 2);
+    EXPECT_EQ(mesajTexts(), QStringList{QStringLiteral("Informatie|Salvare incheiata cu succes !|2")});
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_FALSE(TContor::instance()->isVisible());
+    EXPECT_EQ(TContor::instance()->Descr->text(), QStringLiteral("Salvez starea actuala..."));
+}
+
+TEST_F(BackupWindow, ReplacingAnArchiveAsksFirst)
+{
+    fillData();
+    writeAll(kov, "vechi");
+    const QString question =
+        QStringLiteral("Atentionare|Vreti sa inlocuiti salvarea %1?|0").arg(QDir::toNativeSeparators(kov));
+    for (const int answer : {7, 2}) { // NU, Esc
+        seam::activate();
+        seam::pushChoice(kov);
+        seam::pushMesajAnswer(answer);
+        form.BE1->click();
+        EXPECT_EQ(mesajTexts(), QStringList{question});
+        EXPECT_EQ(readAll(kov), QByteArray("vechi"));
+    }
+    seam::activate();
+    seam::pushChoice(kov);
+    seam::pushMesajAnswer(6);
+    form.BE1->click();
+    EXPECT_EQ(mesajTexts().value(1), QStringLiteral("Informatie|Salvare incheiata cu succes !|2"));
+    EXPECT_EQ(VerifyArchive(kov).size(), 2);
+}
+
+TEST_F(BackupWindow, EmptyDataFolderSavesNothingYetReportsSuccess)
+{
+    seam::pushChoice(kov);
+    form.BE1->click();
+    EXPECT_FALSE(QFileInfo::exists(kov));
+    EXPECT_EQ(mesajTexts(), QStringList{QStringLiteral("Informatie|Salvare incheiata cu succes !|2")});
+}
+
+TEST_F(BackupWindow, CancelledChoiceDoesNothing)
+{
+    fillData();
+    seam::pushChoice(QString());
+    form.BE1->click();
+    seam::pushChoice(QString());
+    form.LbSpeedButton1->click();
+    EXPECT_TRUE(seam::mesajCalls().isEmpty());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(ended, 0);
+}
+
+TEST_F(BackupWindow, RestoreReplacesTheDataAndEndsTheProgram)
+{
+    fillData();
+    backupDataDir(DataDir(), kov);
+    writeAll(inData("Cereri.dbf"), "stricat");
+    writeAll(inData("nou.txt"), "x");
+    seam::pushChoice(kov);
+    form.LbSpeedButton1->click();
+    EXPECT_EQ(seam::chooserCalls().value(0).title, QStringLiteral("Indicati salvarea precedenta Kovara."));
+    EXPECT_EQ(readAll(inData("Cereri.dbf")), recordBytes(300000, 4));
+    EXPECT_FALSE(QFileInfo::exists(inData("nou.txt")));
+    EXPECT_EQ(mesajTexts(), QStringList{QStringLiteral("Informatie|Restaurare incheiata cu succes !") + LineBreak() +
+                                        QStringLiteral("Va rog sa porniti programul din nou !|2")});
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(BackupWindow, MissingArchiveIsReported)
+{
+    seam::pushChoice(kov);
+    form.LbSpeedButton1->click();
+    EXPECT_EQ(mesajTexts(),
+              QStringList{QStringLiteral("Eroare|Salvarea %1 nu exista !|1").arg(QDir::toNativeSeparators(kov))});
+    EXPECT_EQ(ended, 0);
+}
+
+TEST_F(BackupWindow, DamagedArchiveLeavesDataAndProgramGoing)
+{
+    fillData();
+    backupDataDir(DataDir(), kov);
+    QByteArray bytes = readAll(kov);
+    bytes[300] = char(bytes[300] ^ 0x40);
+    writeAll(kov, bytes);
+    const QMap<QString, QByteArray> before = snapshot(DataDir());
+
+    seam::pushChoice(kov);
+    form.LbSpeedButton1->click();
+    EXPECT_EQ(snapshot(DataDir()), before);
+    ASSERT_EQ(seam::errorsShown().size(), 1);
+    EXPECT_TRUE(seam::errorsShown()[0].contains(QStringLiteral("deteriorata")));
+    EXPECT_TRUE(seam::mesajCalls().isEmpty());
+    EXPECT_EQ(ended, 0);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_FALSE(TContor::instance()->isVisible());
+}
+
+} // namespace
