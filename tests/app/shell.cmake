@@ -10,3 +10,9 @@ kovara_test(test_shell_ui UI
           ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/UiHelpersTest.cpp
   LIBS Qt6::Test)
+kovara_test(test_main_window UI
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
+  LIBS Qt6::Test)
+kovara_test(test_startup_window UI
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/StartupWindowTest.cpp
+  LIBS kovara_startup Qt6::Test)

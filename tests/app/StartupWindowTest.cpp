@@ -1,0 +1,186 @@
+#include "app/Formats.h"
+#include "app/Paths.h"
+#include "app/StartupWork.h"
+#include "app/TestSeam.h"
+#include "app/Unit1.h"
+#include "app/Unit3.h"
+#include "data/Error.h"
+#include "data/RequestTable.h"
+#include "data/Settings.h"
+#include "widgets/ProgressStrip.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kovara;
+
+namespace {
+
+class StartupWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        seam::activate();
+        setProgramDir(scratch.path());
+        setRegistryPath(scratch.file(QStringLiteral("registry.ini")));
+        main.setQuitAction([] {});
+    }
+    void TearDown() override
+    {
+        seam::pushMesajAnswer(6);
+        seam::deactivate();
+        setRegistryPath(QString());
+    }
+
+    // Shows the startup window and waits for its work to end.
+    StartupOutcome start(const StartupSteps &steps)
+    {
+        form.setSteps(steps);
+        QSignalSpy done(&form, &TForm1::startupDone);
+        form.show();
+        EXPECT_TRUE(done.wait(5000));
+        return done.isEmpty() ? StartupOutcome::Stopped : done.first().first().value<StartupOutcome>();
+    }
+
+    test::ScratchDir scratch;
+    TForm3 main;
+    TForm1 form{&main, nullptr};
+};
+
+StartupSteps failingAt(int index)
+{
+    StartupSteps steps;
+    std::function<void()> *targets[] = {&steps.makeDataDir,   &steps.createRequestTable, &steps.loadConstants,
+                                      &steps.upgradeData,   &steps.stampRegistry,      &steps.packTable};
+    *targets[index] = [] { throw Error(QStringLiteral("Tabela nu poate fi deschisa.")); };
+    return steps;
+}
+
+} // namespace
+
+TEST_F(StartupWindow, LooksAsAStartupWindowShould)
+{
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(form.Titlu1->text(), QStringLiteral("Kovara v.1.25"));
+    EXPECT_EQ(form.Titlu2->text(), QStringLiteral("Kovara v.1.25"));
+    EXPECT_EQ(form.Subtitlu->text(), QStringLiteral("Alocatii si indemnizatii crestere copii"));
+    EXPECT_EQ(form.Status->text(), QStringLiteral("Incarcare date"));
+    EXPECT_EQ(form.Bara->length(), 0);
+    EXPECT_TRUE(form.Timer1.isSingleShot());
+    EXPECT_EQ(form.Timer1.interval(), 1000);
+}
+
+TEST_F(StartupWindow, WorkRunsOneSecondAfterShowingThenTheMainWindowOpens)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(start(StartupSteps{}), StartupOutcome::Ready);
+    EXPECT_GE(clock.elapsed(), 900);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(form.Bara->length(), 310);
+    EXPECT_EQ(form.Status->text(), QStringLiteral("Refac bazele de date ..."));
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(seam::errorsShown().isEmpty());
+    EXPECT_FALSE(AccessGranted());
+    // Shown again (it never is), the work would not run twice.
+    form.Timer1Timer();
+    EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(StartupWindow, DataFailureLeavesTheStartupWindowUp)
+{
+    for (int step = 0; step < 4; ++step) {
+        SCOPED_TRACE(step);
+        seam::activate();
+        TForm3 otherMain;
+        otherMain.setQuitAction([] {});
+        TForm1 other(&otherMain, nullptr);
+        other.setSteps(failingAt(step));
+        QSignalSpy done(&other, &TForm1::startupDone);
+        other.show();
+        ASSERT_TRUE(done.wait(5000));
+        EXPECT_EQ(done.first().first().value<StartupOutcome>(), StartupOutcome::Stopped);
+        EXPECT_TRUE(other.isVisible());
+        EXPECT_FALSE(otherMain.isVisible());
+        EXPECT_EQ(seam::errorsShown(), QList<QString>({QStringLiteral("Tabela nu poate fi deschisa.")}));
+        seam::pushMesajAnswer(6);
+    }
+}
+
+TEST_F(StartupWindow, LaterFailureIsShownAndTheMainWindowStillOpens)
+{
+    for (int step : {4, 5}) {
+        SCOPED_TRACE(step);
+        seam::activate();
+        TForm3 otherMain;
+        otherMain.setQuitAction([] {});
+        TForm1 other(&otherMain, nullptr);
+        other.setSteps(failingAt(step));
+        QSignalSpy done(&other, &TForm1::startupDone);
+        other.show();
+        ASSERT_TRUE(done.wait(5000));
+        EXPECT_EQ(done.first().first().value<StartupOutcome>(), StartupOutcome::ReadyAfterFailure);
+        EXPECT_FALSE(other.isVisible());
+        EXPECT_TRUE(otherMain.isVisible());
+        EXPECT_EQ(seam::errorsShown(), QList<QString>({QStringLiteral("Tabela nu poate fi deschisa.")}));
+        seam::pushMesajAnswer(6);
+    }
+}
+
+TEST_F(StartupWindow, StripNeverGoesBeyondFullLength)
+{
+    const std::pair<int, int> steps[] = {{50, 155}, {50, 310}, {50, 310}, {-200, 0}, {33, 102}};
+    for (const auto &[percent, length] : steps) {
+        form.StepProgress(percent);
+        EXPECT_EQ(form.Bara->length(), length) << percent;
+    }
+}
+
+TEST_F(StartupWindow, FirstStartInAnEmptyFolderCreatesTheData)
+{
+    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready) << seam::errorsShown().join(' ').toStdString();
+    EXPECT_TRUE(seam::errorsShown().isEmpty());
+    EXPECT_TRUE(main.isVisible());
+    const QDir data(scratch.file(QStringLiteral("Data")));
+    ASSERT_TRUE(data.exists());
+    const QStringList tables = data.entryList({QStringLiteral("cereri.dbf")}, QDir::Files);
+    EXPECT_EQ(tables.size(), 1);
+    QSettings ini(data.filePath(QStringLiteral("Kovara.ini")), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("CONST/VERSIUNE")).toString(), QStringLiteral("1.25"));
+    EXPECT_EQ(ReadRegValue(QStringLiteral("CALE")), ProgramDir());
+    EXPECT_EQ(ReadRegValue(QStringLiteral("VER")), QStringLiteral("Kovara v.1.25"));
+}
+
+TEST_F(StartupWindow, StartWithAnExistingTableKeepsIt)
+{
+    setProgramDir(scratch.path());
+    MakeDataDir();
+    CreateRequestTable();
+    const QString table = QDir(DataDir()).filePath(QDir(DataDir()).entryList({QStringLiteral("cereri.dbf")}).value(0));
+    const QByteArray before = test::readAll(table);
+    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready) << seam::errorsShown().join(' ').toStdString();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(QFileInfo::exists(table));
+    EXPECT_EQ(test::readAll(table).size(), before.size());
+}
+
+TEST_F(StartupWindow, DataFolderThatCannotBeMadeStopsTheStart)
+{
+    test::writeAll(scratch.file(QStringLiteral("Data")), "not a folder");
+    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Stopped);
+    ASSERT_EQ(seam::errorsShown().size(), 1);
+    EXPECT_TRUE(seam::errorsShown().first().startsWith(QStringLiteral("Directorul ")));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(main.isVisible());
+}
