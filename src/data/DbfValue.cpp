@@ -104,7 +104,8 @@ QVariant decodeLogical(QByteArrayView bytes)
 void fill(char *dst, QByteArrayView text, int width)
 {
     const qsizetype n = std::min<qsizetype>(text.size(), width);
-    std::memcpy(dst, text.data(), size_t(n));
+    if (n > 0)
+        std::memcpy(dst, text.data(), size_t(n));
     std::memset(dst + n, ' ', size_t(width - n));
 }
 
