@@ -15,8 +15,8 @@ using namespace kovara;
 
 namespace {
 
-const char *const kNames[] = {"POPESCU",   "IONESCU", "POPA",  "CONSTANTIN", "STAN",    "DUMITRU",
-                              "GHEORGHE",  "MATEI",   "RADU",  "TUDOR",      "MUNTEANU", "SERBAN"};
+const char *const kNames[] = {"POPESCU",  "IONESCU", "POPA", "CONSTANTIN", "STAN",     "DUMITRU",
+                              "GHEORGHE", "MATEI",   "RADU", "TUDOR",      "MUNTEANU", "SERBAN"};
 const char *const kGiven[] = {"ION", "MARIA", "ELENA", "ANDREI", "ANA", "MIHAI", "IOANA", "GEORGE"};
 
 // A dBase-like table: fixed-width records of names, codes, dates, amounts.
@@ -35,9 +35,11 @@ void writeTable(const QString &path, qint64 size)
             rec += QByteArray(kNames[gen.bounded(12)]).leftJustified(30);
             rec += QByteArray(kGiven[gen.bounded(8)]).leftJustified(30);
             rec += QByteArray::number(1000000000000LL + gen.bounded(999999999) * 1000LL).leftJustified(13);
-            rec += QByteArray("Str. ") + kNames[gen.bounded(12)] + " nr. " + QByteArray::number(gen.bounded(300));
+            rec += QByteArray("Str. ") + kNames[gen.bounded(12)] + " nr. " +
+                   QByteArray::number(gen.bounded(300));
             rec = rec.leftJustified(150);
-            rec += QByteArray::number(20200101 + gen.bounded(5) * 10000 + gen.bounded(12) * 100 + gen.bounded(28));
+            rec += QByteArray::number(20200101 + gen.bounded(5) * 10000 + gen.bounded(12) * 100 +
+                                      gen.bounded(28));
             rec += QByteArray::number(gen.bounded(3) + 1) + (gen.bounded(2) ? "A " : "3 ");
             rec += QByteArray::number(200 + gen.bounded(2000)).rightJustified(12) + ".00";
             block += rec.leftJustified(256);
@@ -63,12 +65,14 @@ struct Folder
         writeTable(data + QStringLiteral("/Cereri.dbf"), 100LL * 1024 * 1024 - 200 * 1024);
         QFile ini(data + QStringLiteral("/Kovara.ini"));
         ini.open(QIODevice::WriteOnly);
-        ini.write("[CONSTANTE]\r\nPRIMARIA=Primaria Municipiului\r\nJUDET=Brasov\r\n[INDEX]\r\nIDCERERE=51234\r\n");
+        ini.write(
+            "[CONSTANTE]\r\nPRIMARIA=Primaria Municipiului\r\nJUDET=Brasov\r\n[INDEX]\r\nIDCERERE=51234\r\n");
         for (const char *name : {"Disp2.rtf", "Disp3.rtf", "Cerere1.rtf", "Cerere2.rtf"}) {
             QFile rtf(data + QLatin1Char('/') + QLatin1String(name));
             rtf.open(QIODevice::WriteOnly);
             for (int i = 0; i < 800; ++i)
-                rtf.write("{\\rtf1\\ansi\\deff0 {\\fonttbl{\\f0 Times New Roman;}} \\par Dispozitia nr. #NRDISP# \\par}\n");
+                rtf.write("{\\rtf1\\ansi\\deff0 {\\fonttbl{\\f0 Times New Roman;}} \\par Dispozitia nr. "
+                          "#NRDISP# \\par}\n");
         }
     }
 };
@@ -99,8 +103,8 @@ void gzipAll(const char *options, bool decompress)
     for (const QString &name : QDir(f.data).entryList(QDir::Files)) {
         const QString plain = QStringLiteral("'%1/%2'").arg(decompress ? f.restored : f.data, name);
         const QString packed = QStringLiteral("'%1/%2.gz'").arg(f.gz, name);
-        shell(QStringLiteral("gzip %1 -c %2 > %3").arg(QLatin1String(options), decompress ? packed : plain,
-                                                        decompress ? plain : packed));
+        shell(QStringLiteral("gzip %1 -c %2 > %3")
+                  .arg(QLatin1String(options), decompress ? packed : plain, decompress ? plain : packed));
     }
 }
 

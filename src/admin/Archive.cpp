@@ -64,7 +64,11 @@ void writeBytes(QSaveFile &out, const char *data, qint64 size)
 class Deflater
 {
 public:
-    Deflater() : m_in(kBufferSize), m_out(kBufferSize) {}
+    Deflater()
+        : m_in(kBufferSize)
+        , m_out(kBufferSize)
+    {
+    }
 
     // Compresses exactly `size` bytes of `in` as one zlib stream into `out`.
     void run(QFile &in, qint64 size, QSaveFile &out)
@@ -84,8 +88,9 @@ public:
             const qint64 want = std::min<qint64>(left, kBufferSize);
             const qint64 got = want > 0 ? in.read(m_in.data(), want) : 0;
             if (got != want)
-                throw Error(QStringLiteral("Fisierul %1 nu poate fi citit (s-a modificat in timpul salvarii?).")
-                                .arg(QDir::toNativeSeparators(in.fileName())));
+                throw Error(
+                    QStringLiteral("Fisierul %1 nu poate fi citit (s-a modificat in timpul salvarii?).")
+                        .arg(QDir::toNativeSeparators(in.fileName())));
             left -= got;
             flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
             zs.next_in = reinterpret_cast<Bytef *>(m_in.data());

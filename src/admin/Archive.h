@@ -43,10 +43,14 @@ QStringList listDataFiles(const QString &dataDir, const QString &except = QStrin
 void CompressFiles(const QStringList &files, const QString &archivePath,
                    const ArchiveProgress &progress = {});
 
+// Called with each entry once it has been read and found sound.
+using ArchiveEntrySeen = std::function<void(const ArchiveEntry &entry)>;
+
 // Reads the whole archive, inflates every entry and checks its size, its
 // checksum, its name and what follows the last entry. Returns the entries;
 // throws kovara::Error with the reason when anything is wrong.
-QList<ArchiveEntry> VerifyArchive(const QString &archivePath, const ArchiveProgress &progress = {});
+QList<ArchiveEntry> VerifyArchive(const QString &archivePath, const ArchiveProgress &progress = {},
+                                  const ArchiveEntrySeen &seen = {});
 
 // Thrown by a restore when, after a failure, the old files could not all be
 // put back: the data folder is incomplete (the message says where the old

@@ -34,8 +34,8 @@ inline void putInt32(char *p, qint32 value)
 inline qint32 getInt32(const char *p)
 {
     const auto b = reinterpret_cast<const unsigned char *>(p);
-    return static_cast<qint32>(std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) |
-                               (std::uint32_t(b[3]) << 24));
+    return static_cast<qint32>(std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) |
+                               (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24));
 }
 
 // Why a file name cannot stand in the data folder (it would leave it, or it
@@ -45,6 +45,6 @@ QString nameProblem(const QString &name);
 // Reads and checks the whole archive. With a stage folder, entry i (from 1)
 // is written there as the file named i; without one the bytes are dropped.
 QList<ArchiveEntry> readArchiveInto(const QString &archivePath, const QString &stageDir,
-                                    const ArchiveProgress &progress);
+                                    const ArchiveProgress &progress, const ArchiveEntrySeen &seen = {});
 
 } // namespace kovara::archive

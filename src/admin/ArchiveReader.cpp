@@ -36,7 +36,11 @@ QString native(const QString &path)
 class Input
 {
 public:
-    explicit Input(const QString &path) : m_file(path), m_buf(kBufferSize) {}
+    explicit Input(const QString &path)
+        : m_file(path)
+        , m_buf(kBufferSize)
+    {
+    }
 
     void open()
     {
@@ -92,34 +96,44 @@ private:
 class Reader
 {
 public:
-    Reader(const QString &path, const QString &stageDir) : m_path(path), m_stage(stageDir), m_in(path) {}
+    Reader(const QString &path, const QString &stageDir)
+        : m_path(path)
+        , m_stage(stageDir)
+        , m_in(path)
+    {
+    }
 
-    QList<ArchiveEntry> run(const ArchiveProgress &progress)
+    QList<ArchiveEntry> run(const ArchiveProgress &progress, const ArchiveEntrySeen &seen)
     {
         m_in.open();
         if (m_in.remaining() == 0)
             throw bad(QStringLiteral("fisierul este gol"));
         const qint32 count = readInt32(QStringLiteral("numarul de fisiere"));
         if (count < 0 || count > m_in.remaining() / kMinEntrySize)
-            throw bad(QStringLiteral("numarul de fisiere (%1) nu se potriveste cu marimea arhivei").arg(count));
+            throw bad(
+                QStringLiteral("numarul de fisiere (%1) nu se potriveste cu marimea arhivei").arg(count));
         QList<ArchiveEntry> entries;
-        QSet<QString> seen;
+        QSet<QString> names;
         std::vector<char> out(kBufferSize);
         for (int i = 1; i <= count; ++i) {
             if (progress)
                 progress(i, count);
             ArchiveEntry e;
             e.name = readName(i);
-            if (seen.contains(e.name))
+            if (names.contains(e.name))
                 throw bad(QStringLiteral("fisierul Data\\%1 apare de doua ori").arg(e.name));
-            seen.insert(e.name);
+            names.insert(e.name);
             e.size = readInt32(QStringLiteral("dimensiunea fisierului Data\\") + e.name);
             if (m_in.remaining() < 8)
                 throw truncated(QStringLiteral("datele fisierului Data\\") + e.name);
             if (e.size < 0 || e.size > m_in.remaining() * kMaxRatio)
-                throw bad(QStringLiteral("fisierul Data\\%1 are o dimensiune imposibila (%2)").arg(e.name).arg(e.size));
+                throw bad(QStringLiteral("fisierul Data\\%1 are o dimensiune imposibila (%2)")
+                              .arg(e.name)
+                              .arg(e.size));
             e.adler = m_stage.isEmpty() ? inflateTo(nullptr, e, out) : inflateToStage(i, e, out);
             entries << e;
+            if (seen)
+                seen(e);
         }
         if (m_in.fill())
             throw bad(QStringLiteral("dupa ultimul fisier urmeaza date in plus"));
@@ -151,7 +165,8 @@ private:
         const QString what = QStringLiteral("numele fisierului %1").arg(index);
         const qint32 length = readInt32(what);
         if (length <= kPrefixLength || length > kMaxNameLength || length > m_in.remaining())
-            throw bad(QStringLiteral("lungimea numelui fisierului %1 (%2) este gresita").arg(index).arg(length));
+            throw bad(
+                QStringLiteral("lungimea numelui fisierului %1 (%2) este gresita").arg(index).arg(length));
         QByteArray raw(length, Qt::Uninitialized);
         if (!m_in.readExact(raw.data(), length))
             throw truncated(what);
@@ -168,7 +183,8 @@ private:
     {
         QFile file(m_stage + QLatin1Char('/') + QString::number(index));
         if (!file.open(QIODevice::WriteOnly))
-            throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2").arg(native(file.fileName()), file.errorString()));
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2")
+                            .arg(native(file.fileName()), file.errorString()));
         const quint32 adler = inflateTo(&file, e, buf);
         bool ok = file.flush();
 #ifdef Q_OS_UNIX
@@ -176,7 +192,8 @@ private:
 #endif
         file.close();
         if (!ok || file.error() != QFileDevice::NoError)
-            throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2").arg(native(file.fileName()), file.errorString()));
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2")
+                            .arg(native(file.fileName()), file.errorString()));
         return adler;
     }
 
@@ -206,7 +223,9 @@ private:
             const qint64 produced = qint64(buf.size()) - zs.avail_out;
             written += produced;
             if (written > e.size)
-                throw bad(QStringLiteral("fisierul %1 are mai mult de %2 octeti, cat arata arhiva").arg(label).arg(e.size));
+                throw bad(QStringLiteral("fisierul %1 are mai mult de %2 octeti, cat arata arhiva")
+                              .arg(label)
+                              .arg(e.size));
             if (sink && produced > 0 && sink->write(buf.data(), produced) != produced)
                 throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2")
                                 .arg(native(sink->fileName()), sink->errorString()));
@@ -217,7 +236,10 @@ private:
                               .arg(label, QString::fromLatin1(zs.msg ? zs.msg : "dictionar necunoscut")));
         }
         if (written != e.size)
-            throw bad(QStringLiteral("fisierul %1 are %2 octeti, iar arhiva arata %3").arg(label).arg(written).arg(e.size));
+            throw bad(QStringLiteral("fisierul %1 are %2 octeti, iar arhiva arata %3")
+                          .arg(label)
+                          .arg(written)
+                          .arg(e.size));
         return quint32(zs.adler);
     }
 
@@ -235,15 +257,16 @@ void requireArchive(const QString &archivePath)
 } // namespace
 
 QList<ArchiveEntry> archive::readArchiveInto(const QString &archivePath, const QString &stageDir,
-                                             const ArchiveProgress &progress)
+                                             const ArchiveProgress &progress, const ArchiveEntrySeen &seen)
 {
     requireArchive(archivePath);
-    return Reader(archivePath, stageDir).run(progress);
+    return Reader(archivePath, stageDir).run(progress, seen);
 }
 
-QList<ArchiveEntry> VerifyArchive(const QString &archivePath, const ArchiveProgress &progress)
+QList<ArchiveEntry> VerifyArchive(const QString &archivePath, const ArchiveProgress &progress,
+                                  const ArchiveEntrySeen &seen)
 {
-    return archive::readArchiveInto(archivePath, QString(), progress);
+    return archive::readArchiveInto(archivePath, QString(), progress, seen);
 }
 
 QList<ArchiveEntry> DecompressFiles(const QString &archivePath, const QString &targetFolder,

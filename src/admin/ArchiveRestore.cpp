@@ -92,17 +92,19 @@ private:
     QList<std::pair<QString, QString>> m_done;
 };
 
-QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataDir, const ArchiveProgress &progress)
+QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataDir,
+                                const ArchiveProgress &progress)
 {
     QTemporaryDir stage(dataDir + QStringLiteral("/.kovara-restore-XXXXXX"));
     if (!stage.isValid())
-        throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2").arg(native(dataDir), stage.errorString()));
+        throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
+                        .arg(native(dataDir), stage.errorString()));
     const QList<ArchiveEntry> entries = archive::readArchiveInto(archivePath, stage.path(), progress);
 
     // The files now in the folder (not its subfolders, not the scratch folder).
     QStringList existing;
-    const QFileInfoList infos =
-        QDir(dataDir).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfoList infos = QDir(dataDir).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden |
+                                                            QDir::System | QDir::NoDotAndDotDot);
     QStringList folders;
     for (const QFileInfo &fi : infos)
         (fi.isDir() && !fi.isSymLink() ? folders : existing) << fi.fileName();
@@ -113,9 +115,10 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
     for (const ArchiveEntry &e : entries) {
         const QString target = spelling(e.name, storedNames, existing);
         if (countIgnoringCase(folders, target) > 0)
-            throw Error(QStringLiteral("Fisierul %1 din arhiva nu poate fi restaurat: in dosarul de date exista un "
-                                       "dosar cu acelasi nume. Dosarul de date a ramas neschimbat.")
-                            .arg(target));
+            throw Error(
+                QStringLiteral("Fisierul %1 din arhiva nu poate fi restaurat: in dosarul de date exista un "
+                               "dosar cu acelasi nume. Dosarul de date a ramas neschimbat.")
+                    .arg(target));
         targets << target;
     }
 
@@ -149,14 +152,16 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
         if (moves.undo())
             throw Error(failure + QStringLiteral(" Dosarul de date a ramas neschimbat."));
         stage.setAutoRemove(false);
-        throw IncompleteRestore(failure + QStringLiteral(" Fisierele vechi au ramas in %1.").arg(native(old)));
+        throw IncompleteRestore(failure +
+                                QStringLiteral(" Fisierele vechi au ramas in %1.").arg(native(old)));
     }
     return entries; // the scratch folder goes, with the old files
 }
 
 } // namespace
 
-QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &dataDir, const ArchiveProgress &progress)
+QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &dataDir,
+                                   const ArchiveProgress &progress)
 {
     if (!QFileInfo(archivePath).isFile())
         throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(native(archivePath)));

@@ -109,8 +109,8 @@ void TForm21::BitBtn1Click()
     // The old archive is replaced only once the new one is complete.
     if (QFileInfo::exists(file) &&
         Mesaj(QStringLiteral("Atentionare"),
-              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(QDir::toNativeSeparators(file)), KindAtentie,
-              BtnDa | BtnNu) != ResDa)
+              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(QDir::toNativeSeparators(file)),
+              KindAtentie, BtnDa | BtnNu) != ResDa)
         return;
     try {
         ListFileDir(ProgramDir(), file);
@@ -121,17 +121,20 @@ void TForm21::BitBtn1Click()
         return;
     }
     endWork();
-    Mesaj(QStringLiteral("Informatie"), QStringLiteral("Salvare incheiata cu succes !"), KindInformatie, BtnOk);
+    Mesaj(QStringLiteral("Informatie"), QStringLiteral("Salvare incheiata cu succes !"), KindInformatie,
+          BtnOk);
 }
 
 void TForm21::BitBtn2Click()
 {
-    const QString file = ChooseOpenFile(this, QStringLiteral("Indicati salvarea precedenta Kovara."), kFilter);
+    const QString file =
+        ChooseOpenFile(this, QStringLiteral("Indicati salvarea precedenta Kovara."), kFilter);
     if (file.isEmpty())
         return;
     if (!QFileInfo(file).isFile()) {
-        Mesaj(QStringLiteral("Eroare"), QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(file)),
-              KindEroare, BtnOk);
+        Mesaj(QStringLiteral("Eroare"),
+              QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(file)), KindEroare,
+              BtnOk);
         return;
     }
     // The archive is read and checked before any file of the data folder

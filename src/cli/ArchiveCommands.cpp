@@ -30,8 +30,8 @@ int backupCommand(const Context &ctx)
         ctx.out << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir)
                 << " nu contine fisiere de salvat; nu s-a scris nicio arhiva.\n";
     else
-        ctx.out << "Salvare incheiata cu succes: " << count << " fisiere in " << QDir::toNativeSeparators(archive)
-                << ".\n";
+        ctx.out << "Salvare incheiata cu succes: " << count << " fisiere in "
+                << QDir::toNativeSeparators(archive) << ".\n";
     return 0;
 }
 
@@ -40,12 +40,14 @@ int verifyCommand(const Context &ctx)
     const QString archive = archiveArgument(ctx, "verify");
     if (archive.isEmpty())
         return 2;
-    const QList<ArchiveEntry> entries = VerifyArchive(archive);
+    // Each entry is listed once found sound, so a damaged archive still
+    // shows how far it reads.
     qint64 total = 0;
-    for (const ArchiveEntry &e : entries) {
+    const QList<ArchiveEntry> entries = VerifyArchive(archive, {}, [&](const ArchiveEntry &e) {
         ctx.out << "Data\\" << e.name << "\t" << e.size << "\n";
+        ctx.out.flush();
         total += e.size;
-    }
+    });
     ctx.out << "Arhiva este corecta: " << entries.size() << " fisiere, " << total << " octeti.\n";
     return 0;
 }

@@ -20,8 +20,8 @@ CliRun cli(const QStringList &args)
     QProcess p;
     p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + QStringLiteral("/kovara-cli"), args);
     p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 class ArchiveCli : public ::testing::Test
@@ -75,6 +75,17 @@ TEST_F(ArchiveCli, DamagedArchiveFailsWithTheReason)
     const CliRun restore = cli({"--data", data, "restore", kov});
     EXPECT_NE(restore.code, 0);
     EXPECT_EQ(snapshot(data), before);
+
+    // Cut in the last entry: the sound entries before it are still listed.
+    writeAll(kov, {});
+    ASSERT_EQ(cli({"--data", data, "backup", kov}).code, 0);
+    writeAll(kov, readAll(kov).chopped(1));
+    const CliRun cut = cli({"verify", kov});
+    EXPECT_NE(cut.code, 0);
+    EXPECT_TRUE(cut.out.startsWith(QStringLiteral("Data\\Cereri.dbf\t2097152\nData\\Dispoziţie.rtf\t")))
+        << cut.out.toStdString();
+    EXPECT_FALSE(cut.out.contains(QStringLiteral("Kovara.ini")));
+    EXPECT_TRUE(cut.err.contains(QStringLiteral("Kovara.ini"))) << cut.err.toStdString();
 }
 
 TEST_F(ArchiveCli, UsageAndEmptyFolder)

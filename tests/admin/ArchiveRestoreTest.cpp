@@ -58,7 +58,8 @@ TEST_F(ArchiveRestore, RoundTripKeepsEveryFile)
     for (const ArchiveEntry &e : entries) {
         EXPECT_EQ(e.size, files.value(e.name).size());
         const QByteArray &bytes = files[e.name];
-        EXPECT_EQ(e.adler, adler32(1, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+        EXPECT_EQ(e.adler,
+                  adler32(1, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
     }
 }
 
@@ -87,7 +88,8 @@ TEST_F(ArchiveRestore, EmptyArchiveEmptiesTheFolder)
 TEST_F(ArchiveRestore, ForeignArchivesAreRead)
 {
     // Another level, an empty entry, the folder prefix in capitals.
-    writeAll(kov(), handArchive({{"Data\\Cereri.dbf", "abc", 6}, {"DATA\\gol.txt", "", 9}, {"Data\\x", "y", 1}}));
+    writeAll(kov(),
+             handArchive({{"Data\\Cereri.dbf", "abc", 6}, {"DATA\\gol.txt", "", 9}, {"Data\\x", "y", 1}}));
     restoreDataDir(kov(), data());
     EXPECT_EQ(snapshot(data()),
               (QMap<QString, QByteArray>{{"Cereri.dbf", "abc"}, {"gol.txt", ""}, {"x", "y"}}));
@@ -98,11 +100,14 @@ TEST_F(ArchiveRestore, LetterCaseFollowsTheFilesTheProgramOpens)
     // Existing spellings win; with none, the program's own names; names
     // that differ only in case from each other stay as they are.
     writeAll(inData("KOVARA.INI"), "vechi");
-    writeAll(kov(), handArchive({{"Data\\Kovara.ini", "nou"}, {"Data\\CERERI.DBF", "tabel"},
-                                 {"Data\\a.txt", "1"}, {"Data\\A.txt", "2"}}));
+    writeAll(kov(), handArchive({{"Data\\Kovara.ini", "nou"},
+                                 {"Data\\CERERI.DBF", "tabel"},
+                                 {"Data\\a.txt", "1"},
+                                 {"Data\\A.txt", "2"}}));
     restoreDataDir(kov(), data());
-    EXPECT_EQ(snapshot(data()), (QMap<QString, QByteArray>{
-                                    {"KOVARA.INI", "nou"}, {"Cereri.dbf", "tabel"}, {"a.txt", "1"}, {"A.txt", "2"}}));
+    EXPECT_EQ(snapshot(data()),
+              (QMap<QString, QByteArray>{
+                  {"KOVARA.INI", "nou"}, {"Cereri.dbf", "tabel"}, {"a.txt", "1"}, {"A.txt", "2"}}));
 }
 
 TEST_F(ArchiveRestore, ArchiveKeptInTheDataFolderSurvives)
@@ -121,7 +126,8 @@ TEST_F(ArchiveRestore, MissingArchiveIsReported)
         restoreDataDir(kov(), data());
         FAIL();
     } catch (const Error &e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(kov())));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(kov())));
     }
 }
 
@@ -182,7 +188,8 @@ const Damage kDamages[] = {
     {"one trailing zero", [](QByteArray a) { return a + QByteArray(1, '\0'); }},
     {"not zlib (gzip)",
      [](QByteArray) {
-         return int32le(1) + int32le(6) + "Data\\a" + int32le(3) + fromHex("1f8b0800000000000003 4b4c4a0600c2412435 03000000");
+         return int32le(1) + int32le(6) + "Data\\a" + int32le(3) +
+                fromHex("1f8b0800000000000003 4b4c4a0600c2412435 03000000");
      }},
     {"name with ..", [](QByteArray) { return renamed("Data\\..\\..\\evadat.txt"); }},
     {"name ..", [](QByteArray) { return renamed("Data\\.."); }},
@@ -244,7 +251,8 @@ TEST_F(ArchiveRestore, FileThatCannotBeReplacedPutsEverythingBack)
     writeAll(kov(), goodArchive());
     writeAll(inData("zz.txt"), "blocat");
     const auto chattr = [&](const char *flag) {
-        return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), inData("zz.txt")}) == 0;
+        return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), inData("zz.txt")}) ==
+               0;
     };
     if (!chattr("+i"))
         GTEST_SKIP() << "chattr is not available here";

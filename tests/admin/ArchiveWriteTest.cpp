@@ -61,7 +61,8 @@ TEST_F(ArchiveWrite, TwoFileExampleToTheByte)
     ASSERT_GT(len, 0);
     EXPECT_EQ(inflated, cereri);
     EXPECT_EQ(a.sliced(27, len), zlibStream(cereri, 9)); // the bytes zlib gives at level 9
-    const quint32 adler = adler32(1, reinterpret_cast<const Bytef *>(cereri.constData()), uInt(cereri.size()));
+    const quint32 adler =
+        adler32(1, reinterpret_cast<const Bytef *>(cereri.constData()), uInt(cereri.size()));
     EXPECT_EQ(a.sliced(27 + len - 4, 4), fromHex(QByteArray::number(adler, 16).rightJustified(8, '0')));
 
     const qsizetype second = 27 + len;
@@ -120,7 +121,8 @@ TEST_F(ArchiveWrite, NamesThatCannotBeStoredAreRefusedBeforeWriting)
 {
     const QByteArray old = "arhiva veche";
     writeAll(kov(), old);
-    for (const QString &name : {QStringLiteral("a\\b.txt"), QStringLiteral("nume\u4E2D.txt"), QStringLiteral("c:d")}) {
+    for (const QString &name :
+         {QStringLiteral("a\\b.txt"), QStringLiteral("nume\u4E2D.txt"), QStringLiteral("c:d")}) {
         QDir(data()).removeRecursively();
         QDir().mkpath(data());
         writeAll(inData("Cereri.dbf"), "date");

@@ -127,8 +127,9 @@ TEST_F(BackupWindow, RestoreReplacesTheDataAndEndsTheProgram)
     EXPECT_EQ(seam::chooserCalls().value(0).title, QStringLiteral("Indicati salvarea precedenta Kovara."));
     EXPECT_EQ(readAll(inData("Cereri.dbf")), recordBytes(300000, 4));
     EXPECT_FALSE(QFileInfo::exists(inData("nou.txt")));
-    EXPECT_EQ(mesajTexts(), QStringList{QStringLiteral("Informatie|Restaurare incheiata cu succes !") + LineBreak() +
-                                        QStringLiteral("Va rog sa porniti programul din nou !|2")});
+    EXPECT_EQ(mesajTexts(),
+              QStringList{QStringLiteral("Informatie|Restaurare incheiata cu succes !") + LineBreak() +
+                          QStringLiteral("Va rog sa porniti programul din nou !|2")});
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(form.isVisible());
 }
@@ -137,8 +138,9 @@ TEST_F(BackupWindow, MissingArchiveIsReported)
 {
     seam::pushChoice(kov);
     form.LbSpeedButton1->click();
-    EXPECT_EQ(mesajTexts(),
-              QStringList{QStringLiteral("Eroare|Salvarea %1 nu exista !|1").arg(QDir::toNativeSeparators(kov))});
+    EXPECT_EQ(
+        mesajTexts(),
+        QStringList{QStringLiteral("Eroare|Salvarea %1 nu exista !|1").arg(QDir::toNativeSeparators(kov))});
     EXPECT_EQ(ended, 0);
 }
 
