@@ -105,7 +105,8 @@ int TErori::prepare(const QString &title, const QString &text, int kind, int but
 {
     m_result = ResRenunt;
     m_title->setText(title);
-    m_text->setText(text);
+    QString shown = text;
+    m_text->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     const MesajLook look = MesajLookOf(kind);
     setWindowTitle(look.caption);

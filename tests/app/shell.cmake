@@ -16,3 +16,10 @@ kovara_test(test_main_window UI
 kovara_test(test_startup_window UI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/StartupWindowTest.cpp
   LIBS kovara_startup Qt6::Test)
+kovara_test(test_kovara_program SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramTest.cpp)
+add_dependencies(test_kovara_program kovara)
+
+# Not a test: the tool that takes the pictures of docs/screenshots
+# (scripts/screenshots.sh).
+add_executable(kovara-screens ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTool.cpp)
+target_link_libraries(kovara-screens PRIVATE kovara_ui)
