@@ -13,6 +13,9 @@
 #include <sys/file.h>
 #elif defined(Q_OS_WIN)
 #include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 

@@ -76,6 +76,18 @@ private:
     QSaveFile m_out;
 };
 
+// Elsewhere the old file stays open, and locked, until the new one has taken
+// its place, so no writer can slip a change in between. Windows cannot
+// rename over an open file, so there it is closed first.
+void releaseBeforeRename(std::unique_ptr<Table> &table)
+{
+#if defined(Q_OS_WIN)
+    table.reset();
+#else
+    Q_UNUSED(table);
+#endif
+}
+
 } // namespace
 
 qint64 pack(const QString &path)
@@ -114,6 +126,7 @@ qint64 pack(const QString &path)
         out.write(kept);
     }
     out.write(&kEndOfFile, 1);
+    releaseBeforeRename(table);
     out.commit();
     return deleted;
 }
@@ -156,6 +169,7 @@ void addColumn(const QString &path, const FieldDef &field)
         out.write(wide);
     }
     out.write(&kEndOfFile, 1);
+    releaseBeforeRename(table);
     out.commit();
 }
 
