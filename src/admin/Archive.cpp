@@ -159,6 +159,8 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
         QString problem = nameProblem(name);
         if (problem.isEmpty() && !fitsWin1250(name))
             problem = QStringLiteral("numele contine litere care nu exista in setul Windows-1250");
+        if (problem.isEmpty() && QFileInfo(path).size() > std::numeric_limits<qint32>::max())
+            problem = QStringLiteral("depaseste 2 GB");
         if (!problem.isEmpty())
             throw Error(QStringLiteral("Fisierul %1 nu poate fi salvat: %2.")
                             .arg(QDir::toNativeSeparators(path), problem));

@@ -132,6 +132,22 @@ TEST_F(ArchiveWrite, NamesThatCannotBeStoredAreRefusedBeforeWriting)
     }
 }
 
+TEST_F(ArchiveWrite, FileOf2GBIsRefusedBeforeWriting)
+{
+    // The sizes are signed 32-bit; a (sparse) file of 2^31 bytes cannot be stored.
+    writeAll(inData("Cereri.dbf"), "date");
+    QFile big(inData("Mare.dbf"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(qint64(1) << 31));
+    big.close();
+    try {
+        backupDataDir(data(), kov());
+        ADD_FAILURE() << "saved";
+    } catch (const Error &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("2 GB"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(kov()));
+}
+
 TEST_F(ArchiveWrite, FailedBackupKeepsTheOldArchive)
 {
     const QByteArray old = "arhiva veche";
