@@ -6,7 +6,8 @@ MesajLook MesajLookOf(int kind)
 {
     switch (kind) {
     case KindAtentie:
-        return {QStringLiteral("Atentie !"), 0xB7B18A, 0x383623, 0x2C291B, QStringLiteral(":/icons/dialog-warning.png")};
+        return {QStringLiteral("Atentie !"), 0xB7B18A, 0x383623, 0x2C291B,
+                QStringLiteral(":/icons/dialog-warning.png")};
     case KindInformatie:
         return {QStringLiteral("Informatie"), 0xE1DEFA, 0x0000BB, 0x0000FF,
                 QStringLiteral(":/icons/dialog-information.png")};
@@ -14,7 +15,8 @@ MesajLook MesajLookOf(int kind)
         return {QStringLiteral("Confirmare"), 0x81A2D3, 0x365F9C, 0x3966A8,
                 QStringLiteral(":/icons/dialog-question.png")};
     default:
-        return {QStringLiteral("Eroare"), 0xFFD5D5, 0xFF0000, 0xFF0000, QStringLiteral(":/icons/dialog-error.png")};
+        return {QStringLiteral("Eroare"), 0xFFD5D5, 0xFF0000, 0xFF0000,
+                QStringLiteral(":/icons/dialog-error.png")};
     }
 }
 

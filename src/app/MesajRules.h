@@ -21,10 +21,10 @@ enum MesajResult : int { ResOk = 1, ResRenunt = 2, ResDa = 6, ResNu = 7 };
 struct MesajLook
 {
     QString caption;
-    quint32 from;  // header and footer gradient, 0xRRGGBB
+    quint32 from; // header and footer gradient, 0xRRGGBB
     quint32 to;
-    quint32 face;  // button face colour
-    QString icon;  // resource path of the kind's picture
+    quint32 face; // button face colour
+    QString icon; // resource path of the kind's picture
 };
 
 // Every value outside 0, 2 and 3 has the look of an error.

@@ -36,7 +36,8 @@ QString SingleInstance::defaultKey()
 
 bool SingleInstance::claim()
 {
-    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + m_key + QStringLiteral(".lock"));
+    auto lock =
+        std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + m_key + QStringLiteral(".lock"));
     lock->setStaleLockTime(0); // a lock is stale only when its process is gone
     if (!lock->tryLock(0)) {
         notifyRunningCopy();

@@ -1,5 +1,9 @@
 #include "app/Startup.h"
 
+#include "admin/AdminWiring.h"
+#include "admin/Unit4.h"
+#include "admin/Unit5.h"
+#include "admin/Unit6.h"
 #include "app/AboutBox.h"
 #include "app/ErrorUnit.h"
 #include "app/StartupWork.h"
@@ -34,23 +38,28 @@ protected:
     }
 };
 
-void connectAreas(ProgramWindows &windows)
-{
-    Q_UNUSED(windows);
-}
-
 } // namespace
 
 ProgramWindows CreateWindows()
 {
     ProgramWindows w;
+    w.startup = new TForm1(nullptr, nullptr);
+    w.startup->setSteps(DefaultStartupSteps());
     w.about = new TAboutBox;
     w.main = new TForm3(w.about);
-    w.startup = new TForm1(w.main, w.about);
-    w.startup->setSteps(DefaultStartupSteps());
-    w.contor = new TContor;
-    w.erori = new TErori;
-    connectAreas(w);
+    w.startup->setWindows(w.main, w.about);
+    // Administration window and password prompt: the login of "Administrare".
+    TForm4 *admin = TForm4::instance();
+    TForm5::instance();
+    installAdministration(w.main, admin);
+    // "Salvare": the backup window, modal.
+    QPointer<TForm21> backup = new TForm21;
+    w.main->setBackupHandler([backup] {
+        if (backup)
+            backup->exec();
+    });
+    w.contor = TContor::instance();
+    w.erori = TErori::instance();
     return w;
 }
 
@@ -73,7 +82,7 @@ void SetUpTooltips()
 void BringForward(const ProgramWindows &windows)
 {
     QWidget *target = windows.main && windows.main->isVisible() ? static_cast<QWidget *>(windows.main)
-                                                                 : static_cast<QWidget *>(windows.startup);
+                                                                : static_cast<QWidget *>(windows.startup);
     if (!target)
         return;
     if (target->isMinimized())

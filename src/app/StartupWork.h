@@ -15,7 +15,7 @@ struct StartupSteps
     std::function<void()> createRequestTable; // when its file is missing
     std::function<void()> loadConstants;
     std::function<void()> upgradeData;
-    std::function<void()> stampRegistry;      // CALE and VER
+    std::function<void()> stampRegistry; // CALE and VER
     std::function<void()> packTable;
 };
 
@@ -30,7 +30,7 @@ public:
     virtual void setStatus(const QString &text) = 0;
     virtual void stepProgress(int percent) = 0;
     virtual void showFailure(const QString &message) = 0; // the plain error box
-    virtual void finish() = 0; // hide the startup window, show the main window
+    virtual void finish() = 0;                            // hide the startup window, show the main window
 };
 
 enum class StartupOutcome {

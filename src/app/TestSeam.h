@@ -26,8 +26,8 @@ struct ChooserCall
     QString title;
 };
 
-void activate();     // clears every queue and record, then activates
-void deactivate();   // back to real windows
+void activate();   // clears every queue and record, then activates
+void deactivate(); // back to real windows
 bool active();
 
 void pushMesajAnswer(int result);

@@ -23,7 +23,8 @@ void ShowProblem(const QString &message, QWidget *control)
     const QPoint tip = control ? control->mapToGlobal(QPoint(10, 10)) : QPoint(10, 10);
     const QPixmap icon = QPixmap(QStringLiteral(":/icons/dialog-error.png"));
     g_balloon->popup(tip, QStringLiteral("Problema !"), message,
-                     icon.isNull() ? QApplication::style()->standardPixmap(QStyle::SP_MessageBoxCritical) : icon,
+                     icon.isNull() ? QApplication::style()->standardPixmap(QStyle::SP_MessageBoxCritical)
+                                   : icon,
                      300, 5000);
 }
 

@@ -113,6 +113,12 @@ TForm1::TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent)
     });
 }
 
+void TForm1::setWindows(QWidget *mainWindow, TAboutBox *about)
+{
+    m_main = mainWindow;
+    m_about = about;
+}
+
 void TForm1::StepProgress(int percent)
 {
     m_percent = qBound(0.0, m_percent + percent, 100.0);

@@ -24,12 +24,15 @@ class TForm1 : public QWidget
 public:
     TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent = nullptr);
 
-    QLabel *Titlu1;    // the title with version
-    QLabel *Titlu2;    // its shadow
-    QLabel *Subtitlu;  // "Alocatii si indemnizatii crestere copii"
-    QLabel *Status;    // "Incarcare date", then what is being done
+    QLabel *Titlu1;      // the title with version
+    QLabel *Titlu2;      // its shadow
+    QLabel *Subtitlu;    // "Alocatii si indemnizatii crestere copii"
+    QLabel *Status;      // "Incarcare date", then what is being done
     ProgressStrip *Bara; // 310 pixels at 100 %
-    QTimer Timer1;     // one shot, 1000 ms
+    QTimer Timer1;       // one shot, 1000 ms
+
+    // The main and About windows, when they are created after this one.
+    void setWindows(QWidget *mainWindow, TAboutBox *about);
 
     // The operations the startup work runs (the data store's by default is
     // set by the program entry).

@@ -39,8 +39,9 @@ TForm3::TForm3(TAboutBox *about, QWidget *parent)
                               QStringLiteral("Evidenta / cautare cereri."), this);
     MBut2 = new PictureButton(QStringLiteral("Rapoarte"), QStringLiteral(":/icons/document-print.png"),
                               QStringLiteral("Diverse rapoarte."), this);
-    MBut4 = new PictureButton(QStringLiteral("Formulare"), QStringLiteral(":/icons/accessories-text-editor.png"),
-                              QStringLiteral("Listare formulare. Modele."), this);
+    MBut4 =
+        new PictureButton(QStringLiteral("Formulare"), QStringLiteral(":/icons/accessories-text-editor.png"),
+                          QStringLiteral("Listare formulare. Modele."), this);
     MButAdm = new PictureButton(QStringLiteral("Administrare"), LockedPicture,
                                 QStringLiteral("Administrare program."), this);
     MBut3 = new PictureButton(QStringLiteral("Salvare"), QStringLiteral(":/icons/document-save.png"),
@@ -49,9 +50,10 @@ TForm3::TForm3(TAboutBox *about, QWidget *parent)
                                     QStringLiteral("Date despre program."), this);
     ModelF = new PictureButton(QStringLiteral("Iesire"), QStringLiteral(":/icons/application-exit.png"),
                                QStringLiteral("Inchide programul."), this);
-    const std::pair<PictureButton *, const char *> names[] = {
-        {MBut1, "MBut1"}, {MBut2, "MBut2"},         {MBut4, "MBut4"},  {MButAdm, "MButAdm"},
-        {MBut3, "MBut3"}, {ToolButton3, "ToolButton3"}, {ModelF, "ModelF"}};
+    const std::pair<PictureButton *, const char *> names[] = {{MBut1, "MBut1"},  {MBut2, "MBut2"},
+                                                              {MBut4, "MBut4"},  {MButAdm, "MButAdm"},
+                                                              {MBut3, "MBut3"},  {ToolButton3, "ToolButton3"},
+                                                              {ModelF, "ModelF"}};
     for (const auto &[button, name] : names)
         button->setObjectName(QLatin1String(name));
 
@@ -216,8 +218,8 @@ void TForm3::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (Mesaj(QStringLiteral("Inchidere program"), QStringLiteral("Vreti sa inchideti programul?"), KindConfirmare,
-              BtnDa | BtnNu) != ResDa) {
+    if (Mesaj(QStringLiteral("Inchidere program"), QStringLiteral("Vreti sa inchideti programul?"),
+              KindConfirmare, BtnDa | BtnNu) != ResDa) {
         event->ignore();
         return;
     }

@@ -88,7 +88,9 @@ TEST(FixedFormatsUnderLocale, AnyMachineLocale)
     {
         const char *lang;
         const char *name;
-    } cases[] = {{"ro_RO.UTF-8", "ro_RO"}, {"en_US.UTF-8", "en_US"}, {"de_DE.UTF-8", "de_DE"},
+    } cases[] = {{"ro_RO.UTF-8", "ro_RO"},
+                 {"en_US.UTF-8", "en_US"},
+                 {"de_DE.UTF-8", "de_DE"},
                  {"fr_FR.UTF-8", "fr_FR"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.lang);
@@ -114,7 +116,7 @@ TEST(MesajRules, KindsLookAsTheTableSays)
         const char *caption;
         quint32 from, to, face;
     } cases[] = {
-        {0, "Atentie !", 0xB7B18A, 0x383623, 0x2C291B}, {1, "Eroare", 0xFFD5D5, 0xFF0000, 0xFF0000},
+        {0, "Atentie !", 0xB7B18A, 0x383623, 0x2C291B},  {1, "Eroare", 0xFFD5D5, 0xFF0000, 0xFF0000},
         {2, "Informatie", 0xE1DEFA, 0x0000BB, 0x0000FF}, {3, "Confirmare", 0x81A2D3, 0x365F9C, 0x3966A8},
         {5, "Eroare", 0xFFD5D5, 0xFF0000, 0xFF0000},     {255, "Eroare", 0xFFD5D5, 0xFF0000, 0xFF0000},
     };
@@ -149,8 +151,8 @@ TEST(MesajRules, ButtonsInOrderWithTheirResults)
 TEST(MesajRules, ButtonRowLayout)
 {
     EXPECT_TRUE(MesajButtonLefts(0).empty());
-    EXPECT_EQ(MesajButtonLefts(1), std::vector<int>({134}));          // (342-73)/2
-    EXPECT_EQ(MesajButtonLefts(2), std::vector<int>({65, 203}));      // gap 65
-    EXPECT_EQ(MesajButtonLefts(3), std::vector<int>({30, 133, 236})); // gap (342-219)/4 = 30
+    EXPECT_EQ(MesajButtonLefts(1), std::vector<int>({134}));              // (342-73)/2
+    EXPECT_EQ(MesajButtonLefts(2), std::vector<int>({65, 203}));          // gap 65
+    EXPECT_EQ(MesajButtonLefts(3), std::vector<int>({30, 133, 236}));     // gap (342-219)/4 = 30
     EXPECT_EQ(MesajButtonLefts(4), std::vector<int>({10, 93, 176, 259})); // gap (342-292)/5 = 10
 }

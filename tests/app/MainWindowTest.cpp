@@ -1,6 +1,8 @@
 #include "app/AboutBox.h"
 #include "app/Formats.h"
+#include "app/Startup.h"
 #include "app/TestSeam.h"
+#include "app/Unit1.h"
 #include "app/Unit3.h"
 #include "data/Error.h"
 #include "widgets/PictureButton.h"
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace kovara;
@@ -257,13 +260,32 @@ TEST_F(MainWindow, AMenuCommandRunsThroughTheErrorDisplay)
     EXPECT_TRUE(form->isVisible()); // the program goes on
 }
 
+TEST_F(MainWindow, ARunningCopyComesForwardRestoredWhenMinimised)
+{
+    ProgramWindows windows;
+    windows.main = form.get();
+    form->showMinimized();
+    ASSERT_TRUE(form->isMinimized());
+    BringForward(windows);
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST(Tooltips, WhiteBackground)
+{
+    SetUpTooltips();
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(Qt::white));
+    EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("QToolTip")));
+}
+
 TEST(AboutBox, ShowsTheTitleAndClosesWithContinuareOrEsc)
 {
     TAboutBox about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Despre program"));
     EXPECT_EQ(about.Titlu->text(), QStringLiteral("Kovara v.1.25"));
-    EXPECT_EQ(about.Descriere->text(), QStringLiteral("Program pentru evidenta alocatiilor si indemnizatiilor\n"
-                                                      "pentru cresterea copiilor."));
+    EXPECT_EQ(about.Descriere->text(),
+              QStringLiteral("Program pentru evidenta alocatiilor si indemnizatiilor\n"
+                             "pentru cresterea copiilor."));
     EXPECT_EQ(about.Continuare->text(), QStringLiteral("CONTINUARE"));
     for (int way = 0; way < 2; ++way) {
         QTimer::singleShot(0, &about, [&about, way] {
@@ -305,7 +327,8 @@ TEST(DateOnScreen, UnderAnyMachineLocale)
         env.insert(QStringLiteral("KOVARA_LOCALE_CHILD"), QStringLiteral("1"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=DateOnScreen.Child")});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=DateOnScreen.Child")});
         ASSERT_TRUE(child.waitForFinished(30000));
         const QByteArray out = child.readAllStandardOutput();
         EXPECT_EQ(child.exitCode(), 0) << out.toStdString();

@@ -23,7 +23,8 @@ TEST(ResolveProgramDir, WritableFolderIsUsedAsItIs)
     EXPECT_EQ(ResolveProgramDir(program.path(), user.file(QStringLiteral("Kovara"))),
               QDir::toNativeSeparators(program.path()));
     EXPECT_FALSE(QFileInfo::exists(user.file(QStringLiteral("Kovara"))));
-    EXPECT_TRUE(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+    EXPECT_TRUE(
+        QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
         << "the write probe was left behind";
 }
 
@@ -39,7 +40,8 @@ TEST(ResolveProgramDir, ReadOnlyFolderFallsBackToTheUserFolder)
 TEST(SeedUserDir, CopiesTheInstallationFilesOnce)
 {
     test::ScratchDir program, user;
-    const char *files[] = {"RapAj.DBF", "ModelTrz.dbf", "Statistic.rtf", "cerereas.doc", "kovara", "notes.txt"};
+    const char *files[] = {"RapAj.DBF",    "ModelTrz.dbf", "Statistic.rtf",
+                           "cerereas.doc", "kovara",       "notes.txt"};
     for (const char *f : files)
         test::writeAll(program.file(QString::fromLatin1(f)), QByteArray("install ") + f);
     test::writeAll(user.file(QStringLiteral("cerereas.doc")), "edited by the user");
@@ -50,9 +52,12 @@ TEST(SeedUserDir, CopiesTheInstallationFilesOnce)
         const char *file;
         QByteArray content; // empty: not copied
     } expected[] = {
-        {"RapAj.DBF", "install RapAj.DBF"},       {"ModelTrz.dbf", "install ModelTrz.dbf"},
-        {"Statistic.rtf", "install Statistic.rtf"}, {"cerereas.doc", "edited by the user"},
-        {"kovara", ""},                            {"notes.txt", ""},
+        {"RapAj.DBF", "install RapAj.DBF"},
+        {"ModelTrz.dbf", "install ModelTrz.dbf"},
+        {"Statistic.rtf", "install Statistic.rtf"},
+        {"cerereas.doc", "edited by the user"},
+        {"kovara", ""},
+        {"notes.txt", ""},
     };
     for (const Expect &e : expected) {
         SCOPED_TRACE(e.file);

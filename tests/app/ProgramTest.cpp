@@ -44,7 +44,8 @@ TEST(Program, FirstStartCreatesTheDataAndASecondStartEndsAtOnce)
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("HOME"), scratch.file(QStringLiteral("home")));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch.file(QStringLiteral("home/.config")));
-    env.insert(QStringLiteral("USER"), QStringLiteral("t") + QUuid::createUuid().toString(QUuid::Id128).left(10));
+    env.insert(QStringLiteral("USER"),
+               QStringLiteral("t") + QUuid::createUuid().toString(QUuid::Id128).left(10));
 
     const QString first = programIn(scratch.file(QStringLiteral("one")));
     ASSERT_FALSE(first.isEmpty()) << "KOVARA_BIN_DIR must name the built program";
@@ -72,7 +73,8 @@ TEST(Program, FirstStartCreatesTheDataAndASecondStartEndsAtOnce)
     EXPECT_TRUE(again.waitForFinished(10000));
     EXPECT_EQ(again.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(again.exitCode(), 0);
-    EXPECT_EQ(QDir(scratch.file(QStringLiteral("two"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+    EXPECT_EQ(QDir(scratch.file(QStringLiteral("two")))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList({QStringLiteral("kovara")}));
 
     // The first copy is still the one running.

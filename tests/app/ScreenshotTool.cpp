@@ -10,8 +10,8 @@
 #include "widgets/PictureButton.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QTimer>
@@ -23,7 +23,8 @@ namespace {
 void photographThenQuit(const QString &file, int delayMs)
 {
     QTimer::singleShot(delayMs, [file] {
-        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"), file});
         QCoreApplication::exit(0);
     });
 }
@@ -58,8 +59,8 @@ int main(int argc, char **argv)
             QAction *trusou = main.RapoarteMenu->actions().value(2);
             main.RapoarteMenu->setActiveAction(trusou);
             if (trusou && trusou->menu())
-                trusou->menu()->popup(main.RapoarteMenu->mapToGlobal(
-                    main.RapoarteMenu->actionGeometry(trusou).topRight()));
+                trusou->menu()->popup(
+                    main.RapoarteMenu->mapToGlobal(main.RapoarteMenu->actionGeometry(trusou).topRight()));
         });
         photographThenQuit(file, 1200);
     } else if (scene.startsWith(QLatin1String("mesaj-"))) {

@@ -58,8 +58,8 @@ protected:
 StartupSteps failingAt(int index)
 {
     StartupSteps steps;
-    std::function<void()> *targets[] = {&steps.makeDataDir,   &steps.createRequestTable, &steps.loadConstants,
-                                      &steps.upgradeData,   &steps.stampRegistry,      &steps.packTable};
+    std::function<void()> *targets[] = {&steps.makeDataDir, &steps.createRequestTable, &steps.loadConstants,
+                                        &steps.upgradeData, &steps.stampRegistry,      &steps.packTable};
     *targets[index] = [] { throw Error(QStringLiteral("Tabela nu poate fi deschisa.")); };
     return steps;
 }
@@ -149,7 +149,8 @@ TEST_F(StartupWindow, StripNeverGoesBeyondFullLength)
 
 TEST_F(StartupWindow, FirstStartInAnEmptyFolderCreatesTheData)
 {
-    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready) << seam::errorsShown().join(' ').toStdString();
+    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready)
+        << seam::errorsShown().join(' ').toStdString();
     EXPECT_TRUE(seam::errorsShown().isEmpty());
     EXPECT_TRUE(main.isVisible());
     const QDir data(scratch.file(QStringLiteral("Data")));
@@ -167,9 +168,11 @@ TEST_F(StartupWindow, StartWithAnExistingTableKeepsIt)
     setProgramDir(scratch.path());
     MakeDataDir();
     CreateRequestTable();
-    const QString table = QDir(DataDir()).filePath(QDir(DataDir()).entryList({QStringLiteral("cereri.dbf")}).value(0));
+    const QString table =
+        QDir(DataDir()).filePath(QDir(DataDir()).entryList({QStringLiteral("cereri.dbf")}).value(0));
     const QByteArray before = test::readAll(table);
-    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready) << seam::errorsShown().join(' ').toStdString();
+    EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready)
+        << seam::errorsShown().join(' ').toStdString();
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(QFileInfo::exists(table));
     EXPECT_EQ(test::readAll(table).size(), before.size());

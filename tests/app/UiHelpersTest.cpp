@@ -1,6 +1,7 @@
+#include "app/UiHelpers.h"
+#include "app/Choosers.h"
 #include "app/ErrorDisplay.h"
 #include "app/TestSeam.h"
-#include "app/UiHelpers.h"
 #include "app/Unit7.h"
 #include "data/Error.h"
 #include "widgets/Balloon.h"
@@ -132,5 +133,31 @@ TEST(RunCommand, ShowsTheFailuresOwnTextAndGoesOn)
     // The failed long operation gave its window back.
     EXPECT_FALSE(TContor::instance()->isVisible());
     EXPECT_TRUE(caller.isEnabled());
+    seam::deactivate();
+}
+
+TEST(Choosers, SeamAnswersEachChooserAndAddsTheDefaultSuffix)
+{
+    seam::activate();
+    seam::pushChoice(QStringLiteral("/tmp/arhiva"));
+    seam::pushChoice(QStringLiteral("/tmp/veche.kov"));
+    seam::pushChoice(QStringLiteral("/tmp/folder"));
+    EXPECT_EQ(ChooseSaveFile(nullptr, QStringLiteral("Unde salvam arhiva ?"),
+                             QStringLiteral("Arhiva Kovara|*.kov"), QStringLiteral("kov")),
+              QStringLiteral("/tmp/arhiva.kov"));
+    EXPECT_EQ(ChooseOpenFile(nullptr, QStringLiteral("Indicati salvarea precedenta Kovara."),
+                             QStringLiteral("Arhiva Kovara|*.kov")),
+              QStringLiteral("/tmp/veche.kov"));
+    EXPECT_EQ(ChooseFolder(nullptr, QStringLiteral("Unde punem DBF-ul?")), QStringLiteral("/tmp/folder"));
+    // Nothing queued: cancelled, and a cancelled save gets no suffix.
+    EXPECT_EQ(ChooseSaveFile(nullptr, QStringLiteral("T"), QStringLiteral("Arhiva Kovara|*.kov"),
+                             QStringLiteral("kov")),
+              QString());
+    ASSERT_EQ(seam::chooserCalls().size(), 4);
+    const QStringList kinds = {QStringLiteral("save"), QStringLiteral("open"), QStringLiteral("folder"),
+                               QStringLiteral("save")};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(seam::chooserCalls()[i].kind, kinds[i]);
+    EXPECT_EQ(seam::chooserCalls()[2].title, QStringLiteral("Unde punem DBF-ul?"));
     seam::deactivate();
 }
