@@ -20,7 +20,6 @@ int main(int argc, char **argv)
     if (!instance.claim())
         return 0;
     QApplication::setApplicationName(kovara::ApplicationTitle());
-    QApplication::setApplicationDisplayName(kovara::ApplicationTitle());
     kovara::SetUpTooltips();
     kovara::ApplyFixedFormats();
 
