@@ -23,3 +23,8 @@ add_dependencies(test_kovara_program kovara)
 # (scripts/screenshots.sh).
 add_executable(kovara-screens ${CMAKE_CURRENT_LIST_DIR}/ScreenshotTool.cpp)
 target_link_libraries(kovara-screens PRIVATE kovara_ui)
+
+add_executable(test_app_notify ${CMAKE_CURRENT_LIST_DIR}/AppNotifyTest.cpp)
+target_link_libraries(test_app_notify PRIVATE kovara_test_support kovara_ui)
+add_test(NAME test_app_notify COMMAND test_app_notify)
+set_tests_properties(test_app_notify PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
