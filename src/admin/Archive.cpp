@@ -207,7 +207,7 @@ void GolesteDir(const QString &folder)
     const QFileInfoList infos =
         QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &fi : infos) {
-        if (fi.isDir() && !fi.isSymLink())
+        if (fi.isDir()) // a subfolder, or a link to one
             continue;
         std::error_code ec;
         std::filesystem::remove(std::filesystem::path(fi.absoluteFilePath().toStdU16String()), ec);

@@ -107,7 +107,7 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
                                                             QDir::System | QDir::NoDotAndDotDot);
     QStringList folders;
     for (const QFileInfo &fi : infos)
-        (fi.isDir() && !fi.isSymLink() ? folders : existing) << fi.fileName();
+        (fi.isDir() ? folders : existing) << fi.fileName(); // links to folders count as folders
 
     QStringList storedNames, targets;
     for (const ArchiveEntry &e : entries)

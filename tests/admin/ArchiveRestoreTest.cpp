@@ -110,6 +110,30 @@ TEST_F(ArchiveRestore, LetterCaseFollowsTheFilesTheProgramOpens)
                   {"KOVARA.INI", "nou"}, {"Cereri.dbf", "tabel"}, {"a.txt", "1"}, {"A.txt", "2"}}));
 }
 
+TEST_F(ArchiveRestore, LinksAreReplacedNeverWrittenThrough)
+{
+    // A link to a file outside is replaced by the restored file (the file
+    // outside stays as it was); a link to a folder counts as a subfolder.
+    const QString outsideFile = dir.file(QStringLiteral("afara.dbf"));
+    const QString outsideDir = dir.file(QStringLiteral("AfaraDosar"));
+    writeAll(outsideFile, "afara");
+    QDir().mkpath(outsideDir);
+    writeAll(outsideDir + QStringLiteral("/f.txt"), "in dosar");
+    ASSERT_TRUE(QFile::link(outsideFile, inData("Cereri.dbf")));
+    ASSERT_TRUE(QFile::link(outsideDir, inData("Legatura")));
+
+    ASSERT_EQ(backupDataDir(data(), kov()), 1); // the linked file's bytes, not the folder
+    writeAll(kov(), handArchive({{"Data\\Cereri.dbf", "din arhiva"}}));
+    restoreDataDir(kov(), data());
+    EXPECT_EQ(readAll(outsideFile), QByteArray("afara"));
+    EXPECT_FALSE(QFileInfo(inData("Cereri.dbf")).isSymLink());
+    EXPECT_EQ(readAll(inData("Cereri.dbf")), QByteArray("din arhiva"));
+    EXPECT_TRUE(QFileInfo(inData("Legatura")).isSymLink());
+    GolesteDir(data());
+    EXPECT_TRUE(QFileInfo(inData("Legatura")).isSymLink());
+    EXPECT_EQ(readAll(outsideDir + QStringLiteral("/f.txt")), QByteArray("in dosar"));
+}
+
 TEST_F(ArchiveRestore, ArchiveKeptInTheDataFolderSurvives)
 {
     fillData();
