@@ -19,6 +19,7 @@ struct Tables
     std::array<quint8, 256> utf8Length{};
     static constexpr int kCodePoints = 0x2200;
     std::array<qint16, kCodePoints> byteOf{};
+    std::array<quint32, 256> byteKey{}; // sort key of each byte, as the collation has it
 
     Tables()
     {
@@ -36,6 +37,12 @@ struct Tables
         const char16_t commaBelow[4][2] = {{0x0218, 0x015E}, {0x0219, 0x015F}, {0x021A, 0x0162}, {0x021B, 0x0163}};
         for (const auto &pair : commaBelow)
             byteOf[pair[0]] = byteOf[pair[1]];
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString s = fromWin1250(QByteArrayView(&byte, 1));
+            const char16_t cp = s.isEmpty() ? 0xFFFD : s.at(0).unicode();
+            byteKey[b] = cp < kCodePoints && byteOf[cp] >= 0 ? quint32(byteOf[cp]) : 0x100u + cp;
+        }
     }
 };
 
@@ -120,6 +127,14 @@ quint32 nextKey(const unsigned char *s, int n, int &i)
 
 int trimmedLength(const char *p, int n)
 {
+    constexpr quint64 kBlanks = 0x2020202020202020ull;
+    while (n >= 8) { // eight blanks at a time first: fields are mostly padding
+        quint64 w;
+        std::memcpy(&w, p + n - 8, 8);
+        if (w != kBlanks)
+            break;
+        n -= 8;
+    }
     while (n > 0 && (p[n - 1] == ' ' || p[n - 1] == '\0'))
         --n;
     return n;
@@ -223,7 +238,14 @@ int logicalValue(char c)
 
 bool isAscii(const char *p, int n)
 {
-    for (int i = 0; i < n; ++i)
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ull)
+            return false;
+    }
+    for (; i < n; ++i)
         if (static_cast<unsigned char>(p[i]) >= 0x80)
             return false;
     return true;
@@ -264,6 +286,30 @@ int compareWin1250(int n1, const void *v1, int n2, const void *v2)
     if (j < n2)
         return -1;
     return 0;
+}
+
+bool bytesSortAsThemselves(const char *p, int n)
+{
+    const Tables &t = tables();
+    for (int i = 0; i < n; ++i)
+        if (t.byteKey[static_cast<unsigned char>(p[i])] != static_cast<unsigned char>(p[i]))
+            return false;
+    return true;
+}
+
+int compareWin1250Bytes(const char *s1, int n1, const char *s2, int n2)
+{
+    const Tables &t = tables();
+    const int n = qMin(n1, n2);
+    for (int i = 0; i < n; ++i) {
+        if (s1[i] == s2[i])
+            continue;
+        const quint32 k1 = t.byteKey[static_cast<unsigned char>(s1[i])];
+        const quint32 k2 = t.byteKey[static_cast<unsigned char>(s2[i])];
+        if (k1 != k2)
+            return k1 < k2 ? -1 : 1;
+    }
+    return n1 < n2 ? -1 : n1 > n2 ? 1 : 0;
 }
 
 } // namespace kovara::sqlcodec

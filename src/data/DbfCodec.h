@@ -42,5 +42,10 @@ bool isAscii(const char *p, int n);
 // The "WIN1250" collation: texts (UTF-8) ordered by their Windows-1250
 // bytes. Characters the code page lacks sort after every byte, by code point.
 int compareWin1250(int n1, const void *s1, int n2, const void *s2);
+// The same order over Windows-1250 bytes (as stored in a file).
+int compareWin1250Bytes(const char *s1, int n1, const char *s2, int n2);
+// True when plain byte order gives that order for these bytes (true unless
+// they hold one of the few bytes the code page leaves undefined).
+bool bytesSortAsThemselves(const char *p, int n);
 
 } // namespace kovara::sqlcodec

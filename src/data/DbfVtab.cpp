@@ -18,6 +18,8 @@ constexpr qint64 kBlockBytes = 64 * 1024;
 // Plans chosen by xBestIndex (low bits of idxNum).
 enum Plan { FullScan = 0, ByRowid = 1, ByIndex = 2 };
 enum Bound { HasEq = 4, HasLower = 8, HasUpper = 16 };
+// The rows come in the order of one column (its number from bit 16 on).
+enum Order { Ordered = 32, Descending = 64 };
 
 struct Cursor : sqlite3_vtab_cursor
 {
@@ -100,6 +102,7 @@ int xConnect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vta
         }
         tab->table = dbf::Table::open(tab->path, dbf::Mode::ReadOnly);
         tab->stamp = stampOf(tab->path);
+        tab->reopenReader();
         tab->fields = tab->table->fields();
         tab->recordLength = tab->table->recordLength();
         QByteArray schema = "CREATE TABLE x(";
@@ -172,6 +175,7 @@ int xBestIndex(sqlite3_vtab *vt, sqlite3_index_info *info)
         info->estimatedCost = 1;
         info->estimatedRows = 1;
         info->idxFlags = SQLITE_INDEX_SCAN_UNIQUE;
+        info->orderByConsumed = 1; // one row at most
         return SQLITE_OK;
     }
     for (size_t col = 0; col < uses.size(); ++col) {
@@ -204,6 +208,13 @@ int xBestIndex(sqlite3_vtab *vt, sqlite3_index_info *info)
         info->estimatedCost = cost;
         info->estimatedRows = sqlite3_int64(qMax(1.0, est));
     }
+    // A whole scan in the order of one column: the keys are sorted, not the rows.
+    if (info->idxNum == FullScan && info->nOrderBy == 1 && info->aOrderBy[0].iColumn >= 0) {
+        info->idxNum = int(FullScan) | int(Ordered) | (info->aOrderBy[0].desc ? int(Descending) : 0) |
+                       (info->aOrderBy[0].iColumn << 16);
+        info->orderByConsumed = 1;
+        info->estimatedCost = rows * 1.5;
+    }
     return SQLITE_OK;
 }
 
@@ -226,6 +237,15 @@ void scanFrom(Cursor *c, qint64 from)
 {
     VTable *t = c->tab;
     for (qint64 r = from; r < c->count; ++r) {
+        if (const char *rec = t->mapped(r)) {
+            if (rec[0] != '*') {
+                c->recno = r;
+                c->record = rec;
+                c->eof = false;
+                return;
+            }
+            continue;
+        }
         if (r < c->blockFirst || r >= c->blockFirst + c->blockRecords) {
             const qint64 perBlock = qMax<qint64>(1, kBlockBytes / t->recordLength);
             c->blockFirst = r;
@@ -251,10 +271,14 @@ void listFrom(Cursor *c, size_t from)
         const qint64 r = c->list[c->pos];
         if (r >= t->table->recordCount())
             continue;
-        c->single = t->table->readRecord(r);
-        if (c->single.size() >= t->recordLength && c->single.at(0) != '*') {
+        const char *rec = t->mapped(r);
+        if (!rec) {
+            t->readOne(r, c->single);
+            rec = c->single.size() >= t->recordLength ? c->single.constData() : nullptr;
+        }
+        if (rec && rec[0] != '*') {
             c->recno = r;
-            c->record = c->single.constData();
+            c->record = rec;
             c->eof = false;
             return;
         }
@@ -320,7 +344,7 @@ int xFilter(sqlite3_vtab_cursor *cur, int idxNum, const char *, int argc, sqlite
             return SQLITE_OK;
         }
         if (plan == ByIndex) {
-            const int col = idxNum >> 8;
+            const int col = (idxNum >> 8) & 0xFF;
             const Column &column = t->columns[size_t(col)];
             qint64 lo = std::numeric_limits<qint64>::min(), hi = std::numeric_limits<qint64>::max();
             int arg = 0;
@@ -358,6 +382,12 @@ int xFilter(sqlite3_vtab_cursor *cur, int idxNum, const char *, int argc, sqlite
                 listFrom(c, 0);
                 return SQLITE_OK;
             }
+        }
+        if (idxNum & Ordered) {
+            c->useList = true;
+            orderedRecords(t, idxNum >> 16, (idxNum & Descending) != 0, c->list);
+            listFrom(c, 0);
+            return SQLITE_OK;
         }
         scanFrom(c, 0);
         return SQLITE_OK;

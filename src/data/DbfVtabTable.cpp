@@ -7,7 +7,10 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace kovara::sqlvtab {
@@ -69,6 +72,55 @@ int keyOf(const Column &c, const char *record, qint64 &key)
     return sqlcodec::parseReal(p, c.length, real) ? -1 : 0;
 }
 
+VTable::~VTable()
+{
+#ifdef Q_OS_UNIX
+    if (map)
+        ::munmap(const_cast<char *>(map), size_t(mapSize));
+    if (readFd >= 0)
+        ::close(readFd);
+#endif
+}
+
+void VTable::reopenReader()
+{
+    headerLength = table ? table->headerLength() : 0;
+#ifdef Q_OS_UNIX
+    if (map)
+        ::munmap(const_cast<char *>(map), size_t(mapSize));
+    map = nullptr;
+    mapSize = 0;
+    if (readFd >= 0)
+        ::close(readFd);
+    readFd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (readFd >= 0 && ::fstat(readFd, &st) == 0 && st.st_size > 0) {
+        void *m = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_SHARED, readFd, 0);
+        if (m != MAP_FAILED) {
+            map = static_cast<const char *>(m);
+            mapSize = st.st_size;
+        }
+    }
+#endif
+}
+
+void VTable::readOne(qint64 recno, QByteArray &into)
+{
+    if (const char *rec = mapped(recno)) {
+        into = QByteArray(rec, recordLength);
+        return;
+    }
+#ifdef Q_OS_UNIX
+    if (readFd >= 0) {
+        into.resize(recordLength);
+        const off_t at = off_t(table->headerLength()) + off_t(recno) * recordLength;
+        if (::pread(readFd, into.data(), size_t(recordLength), at) == recordLength)
+            return;
+    }
+#endif
+    table->readRecords(recno, 1, into);
+}
+
 void VTable::setError(const QString &message)
 {
     sqlite3_free(zErrMsg);
@@ -93,6 +145,7 @@ void VTable::ensureFresh()
                         .arg(QFileInfo(path).fileName()));
     table = std::move(reopened);
     stamp = now;
+    reopenReader();
     dropIndexes();
 }
 
@@ -116,6 +169,10 @@ void VTable::releaseWritable()
     writable = false;
     table = dbf::Table::open(path, dbf::Mode::ReadOnly);
     stamp = stampOf(path);
+    // Records rewritten in place show through the mapping; a file that grew
+    // is mapped again.
+    if (!map || stamp.size != mapSize)
+        reopenReader();
 }
 
 void VTable::dropIndexes()
@@ -149,9 +206,13 @@ void VTable::buildIndexes()
     QByteArray block;
     for (qint64 first = 0; first < count; first += perBlock) {
         const qint64 n = qMin(perBlock, count - first);
-        table->readRecords(first, n, block);
+        const char *records = mapped(first + n - 1) ? mapped(first) : nullptr;
+        if (!records) {
+            table->readRecords(first, n, block);
+            records = block.constData();
+        }
         for (qint64 i = 0; i < n; ++i)
-            indexAdd(first + i, block.constData() + i * recordLength);
+            indexAdd(first + i, records + i * recordLength);
     }
     for (ColumnIndex &ix : indexes)
         std::sort(ix.entries.begin(), ix.entries.end());
@@ -176,6 +237,25 @@ void VTable::indexAdd(qint64 recno, const char *record)
     }
 }
 
+void VTable::indexChange(qint64 recno, const char *before, const char *after)
+{
+    for (ColumnIndex &ix : indexes) {
+        const Column &c = columns[size_t(ix.column)];
+        qint64 k1 = 0, k2 = 0;
+        const int s1 = keyOf(c, before, k1), s2 = keyOf(c, after, k2);
+        if (s1 == s2 && (s1 != 1 || k1 == k2))
+            continue; // the key stays: nothing moves
+        if (s1 > 0)
+            ix.erase(k1, qint32(recno));
+        else if (s1 < 0)
+            ix.odd.erase(std::remove(ix.odd.begin(), ix.odd.end(), qint32(recno)), ix.odd.end());
+        if (s2 > 0)
+            ix.insert(k2, qint32(recno));
+        else if (s2 < 0)
+            ix.odd.push_back(qint32(recno));
+    }
+}
+
 void VTable::indexRemove(qint64 recno, const char *record)
 {
     if (record[0] == '*')
@@ -194,17 +274,31 @@ void VTable::prepareUndo()
 {
     if (undoReady)
         return;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(path));
-    undoSize = f.size();
-    undoHeader = f.read(32);
     undoCount = table->recordCount();
     const qint64 end = table->headerLength() + undoCount * recordLength;
-    if (undoSize > end && f.seek(end))
-        undoTail = f.read(undoSize - end);
-    else
-        undoTail.clear();
+    bool done = false;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (readFd >= 0 && ::fstat(readFd, &st) == 0) {
+        undoSize = st.st_size;
+        undoHeader.resize(32);
+        undoTail.resize(qMax<qint64>(0, undoSize - end));
+        done = ::pread(readFd, undoHeader.data(), 32, 0) == 32 &&
+               (undoTail.isEmpty() || ::pread(readFd, undoTail.data(), size_t(undoTail.size()), off_t(end)) ==
+                                          undoTail.size());
+    }
+#endif
+    if (!done) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(path));
+        undoSize = f.size();
+        undoHeader = f.read(32);
+        if (undoSize > end && f.seek(end))
+            undoTail = f.read(undoSize - end);
+        else
+            undoTail.clear();
+    }
     undo.clear();
     undoReady = true;
 }
@@ -238,6 +332,12 @@ void VTable::rollback()
     undo.clear();
     const qint64 end = table->headerLength() + undoCount * recordLength;
     table.reset();
+#ifdef Q_OS_UNIX
+    if (map)
+        ::munmap(const_cast<char *>(map), size_t(mapSize));
+    map = nullptr;
+    mapSize = 0;
+#endif
     QFile f(path);
     if (f.open(QIODevice::ReadWrite)) {
         f.write(undoHeader);
@@ -248,6 +348,7 @@ void VTable::rollback()
     }
     writable = false;
     table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+    reopenReader();
     dropIndexes();
     stamp = stampOf(path);
 }

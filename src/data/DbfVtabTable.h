@@ -79,9 +79,25 @@ struct VTable : sqlite3_vtab
     QByteArray undoTail;
     qint64 undoSize = 0;
 
+    ~VTable();
     void setError(const QString &message);
+    void reopenReader();
     // Reopens the file when another writer changed it since the last look.
     void ensureFresh();
+    // One record straight from the file (deleted ones too).
+    void readOne(qint64 recno, QByteArray &into);
+    int readFd = -1; // a descriptor of its own for reading, where the platform has pread
+    // The file mapped for reading (where the platform can): records are
+    // read in place instead of being copied. Null when not mapped.
+    const char *map = nullptr;
+    qint64 mapSize = 0;
+    // The record in the mapping; null when it lies beyond (appended since).
+    const char *mapped(qint64 recno) const
+    {
+        const qint64 at = headerLength + recno * recordLength;
+        return map && at + recordLength <= mapSize ? map + at : nullptr;
+    }
+    qint64 headerLength = 0;
     void ensureWritable();
     void releaseWritable();
     void buildIndexes();
@@ -95,6 +111,11 @@ struct VTable : sqlite3_vtab
 
     void indexRemove(qint64 recno, const char *record);
     void indexAdd(qint64 recno, const char *record);
+    void indexChange(qint64 recno, const char *before, const char *after);
 };
+
+// Every visible record of the table in the order of a column, as SQLite
+// orders the column's values (nulls first; texts by Windows-1250 bytes).
+void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out);
 
 } // namespace kovara::sqlvtab

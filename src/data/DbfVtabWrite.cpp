@@ -161,8 +161,7 @@ int dbfUpdate(sqlite3_vtab *vt, int argc, sqlite3_value **argv, sqlite3_int64 *r
             return SQLITE_OK;
         t->remember(recno, raw);
         t->table->writeRecord(recno, record);
-        t->indexRemove(recno, raw.constData());
-        t->indexAdd(recno, record.constData());
+        t->indexChange(recno, raw.constData(), record.constData());
         return SQLITE_OK;
     });
 }

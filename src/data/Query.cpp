@@ -122,26 +122,30 @@ void Query::fetch()
             if (m_data.size() > 0xFFFFFF00u)
                 throw Error(QStringLiteral("Rezultatul interogarii este prea mare."));
             m_cells.push_back(quint32(m_data.size()));
-            switch (sqlite3_column_type(s, i)) {
+            sqlite3_value *v = sqlite3_column_value(s, i);
+            switch (sqlite3_value_type(v)) {
             case SQLITE_INTEGER:
                 m_data.push_back(TagInt);
-                appendInt(m_data, sqlite3_column_int64(s, i));
+                appendInt(m_data, sqlite3_value_int64(v));
                 break;
             case SQLITE_FLOAT: {
                 m_data.push_back(TagReal);
-                const double d = sqlite3_column_double(s, i);
+                const double d = sqlite3_value_double(v);
                 char raw[8];
                 std::memcpy(raw, &d, 8);
                 m_data.insert(m_data.end(), raw, raw + 8);
                 break;
             }
-            case SQLITE_TEXT:
+            case SQLITE_TEXT: {
+                const char *p = reinterpret_cast<const char *>(sqlite3_value_text(v));
+                m_data.push_back(TagText);
+                m_data.insert(m_data.end(), p, p + sqlite3_value_bytes(v));
+                break;
+            }
             case SQLITE_BLOB: {
-                const bool text = sqlite3_column_type(s, i) == SQLITE_TEXT;
-                const char *p = static_cast<const char *>(text ? static_cast<const void *>(sqlite3_column_text(s, i))
-                                                               : sqlite3_column_blob(s, i));
-                const int n = sqlite3_column_bytes(s, i);
-                m_data.push_back(text ? TagText : TagBlob);
+                const char *p = static_cast<const char *>(sqlite3_value_blob(v));
+                const int n = sqlite3_value_bytes(v);
+                m_data.push_back(TagBlob);
                 if (n > 0)
                     m_data.insert(m_data.end(), p, p + n);
                 break;
@@ -157,8 +161,6 @@ void Query::fetch()
             m_isDate.push_back(st.declaredType(i) == "DATETEXT");
         }
     }
-    m_data.shrink_to_fit();
-    m_cells.shrink_to_fit();
     m_open = true;
     applyFilter();
 }

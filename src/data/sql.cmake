@@ -1,6 +1,7 @@
 add_library(kovara_sql STATIC
   ${CMAKE_CURRENT_LIST_DIR}/DbfCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtab.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DbfVtabOrder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtabTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtabWrite.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqlColumns.cpp

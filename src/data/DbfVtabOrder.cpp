@@ -1,0 +1,127 @@
+// Rows of a dbf virtual table handed out already in the order of one
+// column, so that SQLite need not sort whole rows: the sort keys alone are
+// read and sorted, then the records are read in that order.
+
+#include "data/DbfVtabTable.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kovara::sqlvtab {
+namespace {
+
+using sqlcodec::Kind;
+
+constexpr qint64 kBlockBytes = 1 << 20;
+
+// A number or date key; nulls sort first, as SQLite has them.
+struct NumberKey
+{
+    bool null = true;
+    long double value = 0;
+};
+
+NumberKey numberKey(const Column &col, const char *record)
+{
+    const char *p = record + col.offset;
+    NumberKey k;
+    switch (col.kind) {
+    case Kind::Date: {
+        int d = 0;
+        if (sqlcodec::parseDate(p, sqlcodec::trimmedLength(p, col.length), d))
+            k = {false, (long double)d};
+        break;
+    }
+    case Kind::Logical: {
+        const int v = col.length > 0 ? sqlcodec::logicalValue(p[0]) : -1;
+        if (v >= 0)
+            k = {false, (long double)v};
+        break;
+    }
+    default: {
+        qint64 whole = 0;
+        double real = 0;
+        if (col.kind == Kind::Integer && sqlcodec::parseInteger(p, col.length, whole))
+            k = {false, (long double)whole};
+        else if (sqlcodec::parseReal(p, col.length, real))
+            k = {false, (long double)real};
+    }
+    }
+    return k;
+}
+
+} // namespace
+
+void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out)
+{
+    const Column &col = t->columns[size_t(column)];
+    const qint64 count = t->table->recordCount();
+    const int length = t->recordLength;
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / length);
+    const bool text = col.kind == Kind::Text;
+    const size_t width = size_t(col.length);
+
+    std::vector<qint32> recnos;
+    std::vector<char> textKeys;      // the field's bytes, row after row
+    std::vector<quint8> textLengths; // without trailing blanks
+    std::vector<bool> plain;         // plain byte order holds
+    std::vector<NumberKey> numberKeys;
+    recnos.reserve(size_t(count));
+    QByteArray block;
+    for (qint64 first = 0; first < count; first += perBlock) {
+        const qint64 n = qMin(perBlock, count - first);
+        const char *records = t->mapped(first + n - 1) ? t->mapped(first) : nullptr;
+        if (!records) {
+            t->table->readRecords(first, n, block);
+            records = block.constData();
+        }
+        for (qint64 i = 0; i < n; ++i) {
+            const char *rec = records + i * length;
+            if (rec[0] == '*')
+                continue;
+            recnos.push_back(qint32(first + i));
+            if (text) {
+                textKeys.insert(textKeys.end(), rec + col.offset, rec + col.offset + width);
+                const int n = sqlcodec::trimmedLength(rec + col.offset, col.length);
+                textLengths.push_back(quint8(n));
+                plain.push_back(sqlcodec::bytesSortAsThemselves(rec + col.offset, n));
+            } else {
+                numberKeys.push_back(numberKey(col, rec));
+            }
+        }
+    }
+
+    std::vector<qint32> order(recnos.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = qint32(i);
+    auto less = [&](qint32 a, qint32 b) {
+        if (text) {
+            const char *pa = textKeys.data() + size_t(a) * width, *pb = textKeys.data() + size_t(b) * width;
+            const int na = textLengths[size_t(a)], nb = textLengths[size_t(b)];
+            int c;
+            if (plain[size_t(a)] && plain[size_t(b)]) {
+                c = std::memcmp(pa, pb, size_t(qMin(na, nb)));
+                if (c == 0)
+                    c = na - nb;
+            } else {
+                c = sqlcodec::compareWin1250Bytes(pa, na, pb, nb);
+            }
+            return c != 0 ? c < 0 : a < b;
+        }
+        const NumberKey &x = numberKeys[size_t(a)], &y = numberKeys[size_t(b)];
+        if (x.null != y.null)
+            return x.null;
+        if (!x.null && x.value != y.value)
+            return x.value < y.value;
+        return a < b;
+    };
+    if (desc)
+        std::sort(order.begin(), order.end(), [&](qint32 a, qint32 b) { return less(b, a); });
+    else
+        std::sort(order.begin(), order.end(), less);
+    out.resize(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        out[i] = recnos[size_t(order[i])];
+}
+
+} // namespace kovara::sqlvtab
