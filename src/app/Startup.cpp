@@ -6,12 +6,14 @@
 #include "admin/Unit6.h"
 #include "app/AboutBox.h"
 #include "app/ErrorUnit.h"
+#include "app/Formats.h"
 #include "app/StartupWork.h"
 #include "app/Unit1.h"
 #include "app/Unit3.h"
 #include "app/Unit7.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -35,6 +37,24 @@ protected:
         auto *help = static_cast<QHelpEvent *>(event);
         QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), 5000);
         return true;
+    }
+};
+
+// Gives date fields that kept the locale's format the program's own.
+class DateFieldFormat : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish) {
+            auto *edit = qobject_cast<QDateEdit *>(watched);
+            if (edit && edit->displayFormat() == edit->locale().dateFormat(QLocale::ShortFormat))
+                edit->setDisplayFormat(ShortDateFormat());
+        }
+        return false;
     }
 };
 
@@ -76,6 +96,15 @@ void SetUpTooltips()
     if (!timer) {
         timer = new TooltipTimer(qApp);
         qApp->installEventFilter(timer);
+    }
+}
+
+void FixDateFields()
+{
+    static DateFieldFormat *filter = nullptr;
+    if (!filter) {
+        filter = new DateFieldFormat(qApp);
+        qApp->installEventFilter(filter);
     }
 }
 

@@ -145,6 +145,9 @@ void TForm1::Timer1Timer()
     m_ran = true;
     StartupWindowView view(*this);
     const StartupOutcome outcome = RunStartupWork(m_steps, view);
+    // After a failed start the window stays up, no longer busy; Esc ends the program.
+    if (outcome == StartupOutcome::Stopped)
+        unsetCursor();
     emit startupDone(outcome);
 }
 

@@ -21,6 +21,7 @@ int main(int argc, char **argv)
         return 0;
     QApplication::setApplicationName(kovara::ApplicationTitle());
     kovara::SetUpTooltips();
+    kovara::FixDateFields();
     kovara::ApplyFixedFormats();
 
     kovara::ProgramWindows windows = kovara::CreateWindows();

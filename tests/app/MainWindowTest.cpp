@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -278,6 +279,19 @@ TEST(Tooltips, WhiteBackground)
     EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("QToolTip")));
 }
 
+TEST(DateFields, DefaultFormatBecomesTheProgramsOwn)
+{
+    FixDateFields();
+    QWidget window;
+    auto *plain = new QDateEdit(QDate(2008, 3, 5), &window);
+    auto *month = new QDateEdit(QDate(2008, 3, 5), &window);
+    month->setDisplayFormat(QStringLiteral("MM.yyyy")); // chosen on purpose: kept
+    window.show();
+    EXPECT_EQ(plain->displayFormat(), QStringLiteral("dd.MM.yyyy"));
+    EXPECT_EQ(plain->text(), QStringLiteral("05.03.2008"));
+    EXPECT_EQ(month->displayFormat(), QStringLiteral("MM.yyyy"));
+}
+
 TEST(AboutBox, ShowsTheTitleAndClosesWithContinuareOrEsc)
 {
     TAboutBox about;
@@ -312,6 +326,11 @@ TEST(DateOnScreen, Child)
                     .hasMatch())
         << form.DataLabel->text().toStdString();
     EXPECT_EQ(form.DataLabel->text(), FormatDate(QDate::currentDate()));
+    ApplyFixedFormats();
+    FixDateFields();
+    QDateEdit edit(QDate(2008, 3, 5));
+    edit.show();
+    EXPECT_EQ(edit.text(), QStringLiteral("05.03.2008"));
     form.setQuitAction([] {});
     seam::pushMesajAnswer(6);
 }

@@ -186,4 +186,8 @@ TEST_F(StartupWindow, DataFolderThatCannotBeMadeStopsTheStart)
     EXPECT_TRUE(seam::errorsShown().first().startsWith(QStringLiteral("Directorul ")));
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(main.isVisible());
+    // No longer busy; Esc ends it.
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
 }
