@@ -96,6 +96,22 @@ TEST_F(BackupWindow, ReplacingAnArchiveAsksFirst)
     EXPECT_EQ(VerifyArchive(kov).size(), 2);
 }
 
+TEST_F(BackupWindow, FailedSaveKeepsTheOldArchiveAndReportsTheError)
+{
+    fillData();
+    writeAll(inData("nu\\se\\poate.txt"), "x"); // a name the archive cannot hold
+    writeAll(kov, "vechi");
+    seam::pushChoice(kov);
+    seam::pushMesajAnswer(6);
+    form.BE1->click();
+    EXPECT_EQ(readAll(kov), QByteArray("vechi"));
+    ASSERT_EQ(seam::errorsShown().size(), 1);
+    EXPECT_TRUE(seam::errorsShown()[0].contains(QStringLiteral("poate.txt")));
+    EXPECT_EQ(seam::mesajCalls().size(), 1); // the question only, no success
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.isEnabled());
+}
+
 TEST_F(BackupWindow, EmptyDataFolderSavesNothingYetReportsSuccess)
 {
     seam::pushChoice(kov);
