@@ -335,11 +335,24 @@ int xFilter(sqlite3_vtab_cursor *cur, int idxNum, const char *, int argc, sqlite
         const int plan = idxNum & 3;
         if (plan == ByRowid && argc >= 1) {
             c->useList = true;
-            if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) {
-                const qint64 r = sqlite3_value_int64(argv[0]) - 1;
-                if (r >= 0 && r < c->count)
-                    c->list.push_back(qint32(r));
+            // The rowid as SQLite compares it: a whole number, also one
+            // written as text or as an integral real.
+            sqlite3_value *v = argv[0];
+            qint64 rowid = 0;
+            bool whole = false;
+            if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+                rowid = sqlite3_value_int64(v);
+                whole = true;
+            } else if (sqlite3_value_type(v) == SQLITE_FLOAT) {
+                const double d = sqlite3_value_double(v);
+                whole = std::fabs(d) < 9e15 && d == std::floor(d);
+                rowid = qint64(d);
+            } else if (sqlite3_value_type(v) == SQLITE_TEXT) {
+                whole = sqlcodec::parseInteger(reinterpret_cast<const char *>(sqlite3_value_text(v)),
+                                               sqlite3_value_bytes(v), rowid);
             }
+            if (whole && rowid >= 1 && rowid <= c->count)
+                c->list.push_back(qint32(rowid - 1));
             listFrom(c, 0);
             return SQLITE_OK;
         }
