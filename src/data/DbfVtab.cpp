@@ -110,7 +110,9 @@ int xConnect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vta
             const dbf::Field &f = tab->fields[i];
             const Kind kind = kindOf(f);
             tab->columns.push_back({f.name, kind, f.offset, f.length, i});
-            schema += (i ? ", \"" : "\"") + f.name + "\" " + declaredType(f);
+            QByteArray quotedName = f.name;
+            quotedName.replace('"', "\"\"");
+            schema += (i ? ", \"" : "\"") + quotedName + "\" " + declaredType(f);
             const bool keyable = kind == Kind::Integer || kind == Kind::Date;
             const bool wanted = f.name == "IDCERERE" || f.name == "DINDATA" ||
                                 extraIndexes.contains(QString::fromLatin1(f.name), Qt::CaseInsensitive);

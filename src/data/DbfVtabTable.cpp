@@ -2,6 +2,7 @@
 
 #include "data/Error.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>

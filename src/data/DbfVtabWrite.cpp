@@ -4,6 +4,7 @@
 
 #include "data/DbfVtabTable.h"
 #include "data/Error.h"
+#include "data/Win1250.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -36,7 +37,15 @@ QVariant toFieldValue(const VTable *t, const Column &col, sqlite3_value *v)
     case Kind::Text:
         if (type == SQLITE_BLOB)
             throw Error(QStringLiteral("Coloana %1 din %2 nu poate primi date binare.").arg(column, tableName(t)));
-        return valueText(v);
+        {
+            // A character the file cannot hold would be stored as '?': refused instead.
+            const QString text = valueText(v);
+            if (!fitsWin1250(text))
+                throw Error(QStringLiteral("Textul \"%1\" contine caractere care nu pot fi scrise in tabela %2 "
+                                           "(coloana %3).")
+                                .arg(text, tableName(t), column));
+            return text;
+        }
     case Kind::Integer:
     case Kind::Real: {
         if (type == SQLITE_INTEGER)

@@ -190,17 +190,20 @@ TEST_F(SqlEngine, UpdateKeepsTheBytesOfColumnsItDoesNotSet)
         raw[name.offset + name.length - 1] = '\0';
         table->writeRecord(0, raw);
     }
-    const QByteArray before = readAll(path);
-    db.exec("UPDATE " + t + " SET NR = 77 WHERE IDCERERE = 1");
-    const QByteArray after = readAll(path);
-    auto table = dbf::Table::open(path);
-    const dbf::Field nr = table->fields().at(table->fieldIndex("NR"));
-    const qint64 at = table->headerLength() + nr.offset;
-    ASSERT_EQ(before.size(), after.size());
-    EXPECT_EQ(after.mid(at, nr.length), QByteArray("       77"));
-    QByteArray patched = before;
-    patched.replace(at, nr.length, after.mid(at, nr.length));
-    EXPECT_EQ(after.mid(32), patched.mid(32)); // every other byte after the header as it was
+    // By the indexed key (two passes in SQLite) and by the rowid (one pass).
+    for (const char *where : {"IDCERERE = 1", "rowid = 1"}) {
+        const QByteArray before = readAll(path);
+        db.exec("UPDATE " + t + " SET NR = NR + 1 WHERE " + QString::fromLatin1(where));
+        const QByteArray after = readAll(path);
+        auto table = dbf::Table::open(path);
+        const dbf::Field nr = table->fields().at(table->fieldIndex("NR"));
+        const qint64 at = table->headerLength() + nr.offset;
+        ASSERT_EQ(before.size(), after.size());
+        EXPECT_NE(after.mid(at, nr.length), before.mid(at, nr.length)) << where;
+        QByteArray patched = before;
+        patched.replace(at, nr.length, after.mid(at, nr.length));
+        EXPECT_EQ(after.mid(32), patched.mid(32)) << where; // every other byte after the header as it was
+    }
 }
 
 TEST_F(SqlEngine, FailedStatementLeavesTheFileExactlyAsItWas)
@@ -270,6 +273,8 @@ TEST_F(SqlEngine, RefusesWhatItCannotDoSafely)
     EXPECT_THROW(db.exec("UPDATE " + t + " SET NR = ? WHERE IDCERERE = ?", {1}), Error);
     EXPECT_THROW(db.exec("UPDATE " + t + " SET DINDATA = ?", {"31.02.2024"}), Error);
     EXPECT_THROW(db.exec("UPDATE " + t + " SET NR = ?", {"abc"}), Error);
+    EXPECT_THROW(db.exec("UPDATE " + t + " SET SUBSEMN = ? WHERE IDCERERE = 1", {QString::fromUtf8("李 ION")}), Error);
+    EXPECT_EQ(column("SELECT SUBSEMN FROM " + t + " WHERE IDCERERE = 1"), QStringList{"POP ION"});
     EXPECT_THROW(db.attach("RO", path), Error); // the name belongs to another file
 }
 
