@@ -65,7 +65,8 @@ void BM_YearQueryByExpression(benchmark::State &state)
     Database db;
     const QString t = db.table(bench::cachedSyntheticCereri());
     const QString sql = QStringLiteral("SELECT * FROM %1 WHERE CAST(strftime('%Y', DINDATA) AS INTEGER) = ? "
-                                       "AND TIP = ? ORDER BY NR").arg(t);
+                                       "AND TIP = ? ORDER BY NR")
+                            .arg(t);
     Query q(db);
     for (auto _ : state) {
         q.open(sql, {2015, "3"});
@@ -107,8 +108,8 @@ void BM_Updates1000ById(benchmark::State &state)
 {
     const QString path = scratchCopy(bench::cachedSyntheticCereri(), QStringLiteral("Updates.dbf"));
     Database db;
-    const QString sql = QStringLiteral("UPDATE %1 SET NR = ?, SUBSEMN = ?, HANDI = ? WHERE IDCERERE = ?")
-                            .arg(db.table(path));
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET NR = ?, SUBSEMN = ?, HANDI = ? WHERE IDCERERE = ?").arg(db.table(path));
     db.exec(sql, {1, "X", "NU", 1}); // first use builds the index
     int round = 0;
     for (auto _ : state) {

@@ -49,12 +49,13 @@ int main(int argc, char **argv)
     if (app.arguments().value(2) == QLatin1String("all"))
         q.open(QStringLiteral("SELECT * FROM %1 ORDER BY SUBSEMN").arg(t));
     else
-        q.open(QStringLiteral("SELECT * FROM %1 WHERE DINDATA >= ? AND DINDATA < ? AND TIP > ? ORDER BY IDCERERE")
+        q.open(QStringLiteral(
+                   "SELECT * FROM %1 WHERE DINDATA >= ? AND DINDATA < ? AND TIP > ? ORDER BY IDCERERE")
                    .arg(t),
                {QDate(2015, 1, 1), QDate(2016, 1, 1), "4"});
     const long after = statusKb("VmHWM:");
     std::printf("%s query: %d rows, rows kept %.1f MB, peak memory (VmHWM) %.1f MB (%.1f MB at start)\n",
-                qPrintable(app.arguments().value(2)), q.rowCount(), double(q.storageBytes()) / 1e6, after / 1024.0,
-                before / 1024.0);
+                qPrintable(app.arguments().value(2)), q.rowCount(), double(q.storageBytes()) / 1e6,
+                after / 1024.0, before / 1024.0);
     return 0;
 }

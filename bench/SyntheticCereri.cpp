@@ -13,13 +13,14 @@
 namespace kovara::bench {
 namespace {
 
-const char *const kSurnames[] = {"POPESCU", "IONESCU", "MUREŞAN", "ŢURCANU", "BĂLAN", "STĂNESCU", "DUMITRAŞCU",
-                                 "PĂUN", "ŞERBAN", "RĂDULESCU", "NEAGU", "CONSTANTIN", "GHEORGHE", "MATEI"};
-const char *const kGiven[] = {"MARIA", "ELENA", "IOANA", "ANDREEA", "ŢINCA", "MIHAELA", "ION", "VASILE", "ŞTEFAN",
-                              "MIHAI", "FLORIN", "CĂTĂLIN"};
+const char *const kSurnames[] = {"POPESCU",  "IONESCU",    "MUREŞAN",  "ŢURCANU", "BĂLAN",
+                                 "STĂNESCU", "DUMITRAŞCU", "PĂUN",     "ŞERBAN",  "RĂDULESCU",
+                                 "NEAGU",    "CONSTANTIN", "GHEORGHE", "MATEI"};
+const char *const kGiven[] = {"MARIA", "ELENA",  "IOANA",  "ANDREEA", "ŢINCA",  "MIHAELA",
+                              "ION",   "VASILE", "ŞTEFAN", "MIHAI",   "FLORIN", "CĂTĂLIN"};
 const char *const kTip[] = {"A", "I", "S", "AI", "AS", "3", "4"};
-const char *const kMonths[] = {"ianuarie", "februarie", "martie", "aprilie", "mai", "iunie", "iulie",
-                               "august", "septembrie", "octombrie", "noiembrie", "decembrie"};
+const char *const kMonths[] = {"ianuarie", "februarie", "martie",     "aprilie",   "mai",       "iunie",
+                               "iulie",    "august",    "septembrie", "octombrie", "noiembrie", "decembrie"};
 
 QString pick(std::mt19937 &rng, const char *const *list, int n)
 {
@@ -43,11 +44,12 @@ void writeSyntheticCereri(const QString &path, int rows, int years, int deleteEv
     auto table = dbf::Table::open(path, dbf::Mode::ReadWrite);
     const QList<dbf::Field> fields = table->fields();
     auto field = [&](const char *name) { return fields.at(table->fieldIndex(name)); };
-    const dbf::Field fId = field("IDCERERE"), fDate = field("DINDATA"), fNr = field("NR"), fTip = field("TIP"),
-                     fName = field("SUBSEMN"), fCal = field("CALITATE"), fCnp = field("CNP"), fAdr = field("ADRESA"),
-                     fJud = field("JUDADR"), fCopil = field("COPIL1"), fCnp1 = field("CNP1"),
-                     fSum = field("CUANTUM"), fDisp = field("NRDISP"), fDataDisp = field("DATADISP"),
-                     fLuna = field("PTLUNA"), fCopii = field("NRCOPII"), fHandi = field("HANDI");
+    const dbf::Field fId = field("IDCERERE"), fDate = field("DINDATA"), fNr = field("NR"),
+                     fTip = field("TIP"), fName = field("SUBSEMN"), fCal = field("CALITATE"),
+                     fCnp = field("CNP"), fAdr = field("ADRESA"), fJud = field("JUDADR"),
+                     fCopil = field("COPIL1"), fCnp1 = field("CNP1"), fSum = field("CUANTUM"),
+                     fDisp = field("NRDISP"), fDataDisp = field("DATADISP"), fLuna = field("PTLUNA"),
+                     fCopii = field("NRCOPII"), fHandi = field("HANDI");
     std::mt19937 rng(20240101);
     const QDate start(2006, 1, 1);
     const qint64 span = start.daysTo(start.addYears(years));
@@ -56,7 +58,8 @@ void writeSyntheticCereri(const QString &path, int rows, int years, int deleteEv
     for (int i = 0; i < rows; ++i) {
         QByteArray rec = table->blankRecord();
         const QDate day = start.addDays(span * i / rows);
-        const QString tip = QString::fromLatin1(kTip[std::uniform_int_distribution<int>(0, tipCount - 1)(rng)]);
+        const QString tip =
+            QString::fromLatin1(kTip[std::uniform_int_distribution<int>(0, tipCount - 1)(rng)]);
         const int kind = tip > QLatin1String("4") ? 0 : tip.toInt() - 2;
         const QString surname = pick(rng, kSurnames, int(std::size(kSurnames)));
         dbf::encodeField(fId, qint64(i + 1), rec);
@@ -74,8 +77,9 @@ void writeSyntheticCereri(const QString &path, int rows, int years, int deleteEv
         dbf::encodeField(fDataDisp, day, rec);
         if (kind > 0 && i % 2 == 0) {
             dbf::encodeField(fDisp, qint64(i / 2 + 1), rec);
-            dbf::encodeField(fLuna, QStringLiteral("%1.%2").arg(QLatin1String(kMonths[day.month() - 1])).arg(day.year()),
-                             rec);
+            dbf::encodeField(
+                fLuna, QStringLiteral("%1.%2").arg(QLatin1String(kMonths[day.month() - 1])).arg(day.year()),
+                rec);
         } else {
             dbf::encodeField(fDisp, qint64(0), rec);
         }

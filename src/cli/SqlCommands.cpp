@@ -70,8 +70,9 @@ QStringList recordFaults(const dbf::Table &table, qint64 &deleted)
                 else
                     ok = sqlcodec::parseInteger(p, f.length, whole) || sqlcodec::parseReal(p, f.length, real);
                 if (!ok && badValues++ == 0)
-                    firstBad = QStringLiteral("inregistrarea %1, coloana %2").arg(first + i + 1).arg(
-                        QString::fromLatin1(f.name));
+                    firstBad = QStringLiteral("inregistrarea %1, coloana %2")
+                                   .arg(first + i + 1)
+                                   .arg(QString::fromLatin1(f.name));
             }
         }
     }
@@ -102,7 +103,8 @@ int sqlCommand(const Context &ctx)
     for (const QFileInfo &fi : tableFiles(ctx.dataDir)) {
         const QString name = fi.completeBaseName();
         if (!db.pathOf(name).isEmpty()) {
-            ctx.err << "Tabela " << fi.fileName() << " are acelasi nume cu alta tabela si nu este folosita.\n";
+            ctx.err << "Tabela " << fi.fileName()
+                    << " are acelasi nume cu alta tabela si nu este folosita.\n";
             continue;
         }
         try {
@@ -115,7 +117,8 @@ int sqlCommand(const Context &ctx)
     {
         Statement probe(db, sql);
         if (!probe.isReadOnly() || probe.columnCount() == 0) {
-            ctx.err << "Sunt permise doar interogari care citesc date (SELECT); instructiunea nu a fost rulata.\n";
+            ctx.err << "Sunt permise doar interogari care citesc date (SELECT); instructiunea nu a fost "
+                       "rulata.\n";
             return 1;
         }
     }
@@ -161,8 +164,8 @@ int checkCommand(const Context &ctx)
             auto table = dbf::Table::open(fi.absoluteFilePath(), dbf::Mode::ReadOnly);
             qint64 deleted = 0;
             const QStringList faults = recordFaults(*table, deleted);
-            ctx.out << fi.fileName() << ": " << table->recordCount() << " inregistrari, " << deleted << " sterse, "
-                    << table->fields().size() << " coloane";
+            ctx.out << fi.fileName() << ": " << table->recordCount() << " inregistrari, " << deleted
+                    << " sterse, " << table->fields().size() << " coloane";
             if (faults.isEmpty()) {
                 ctx.out << ", in regula\n";
             } else {

@@ -34,7 +34,8 @@ struct Tables
             if (cp < kCodePoints && cp != 0xFFFD && byteOf[cp] < 0)
                 byteOf[cp] = static_cast<qint16>(b);
         }
-        const char16_t commaBelow[4][2] = {{0x0218, 0x015E}, {0x0219, 0x015F}, {0x021A, 0x0162}, {0x021B, 0x0163}};
+        const char16_t commaBelow[4][2] = {
+            {0x0218, 0x015E}, {0x0219, 0x015F}, {0x021A, 0x0162}, {0x021B, 0x0163}};
         for (const auto &pair : commaBelow)
             byteOf[pair[0]] = byteOf[pair[1]];
         for (int b = 0; b < 256; ++b) {
@@ -198,7 +199,8 @@ bool parseIsoDate(const char *p, int n, int &yyyymmdd)
     if (n == 8)
         return parseDate(p, n, yyyymmdd);
     int y = 0, m = 0, d = 0;
-    if (n == 10 && p[4] == '-' && p[7] == '-' && allDigits(p, 4) && allDigits(p + 5, 2) && allDigits(p + 8, 2)) {
+    if (n == 10 && p[4] == '-' && p[7] == '-' && allDigits(p, 4) && allDigits(p + 5, 2) &&
+        allDigits(p + 8, 2)) {
         y = number(p, 4), m = number(p + 5, 2), d = number(p + 8, 2);
     } else if (n == 10 && p[2] == '.' && p[5] == '.' && allDigits(p, 2) && allDigits(p + 3, 2) &&
                allDigits(p + 6, 4)) {
@@ -230,9 +232,18 @@ void formatIsoDate(int v, char *out)
 int logicalValue(char c)
 {
     switch (c) {
-    case 'T': case 't': case 'Y': case 'y': return 1;
-    case 'F': case 'f': case 'N': case 'n': return 0;
-    default: return -1;
+    case 'T':
+    case 't':
+    case 'Y':
+    case 'y':
+        return 1;
+    case 'F':
+    case 'f':
+    case 'N':
+    case 'n':
+        return 0;
+    default:
+        return -1;
     }
 }
 

@@ -139,8 +139,9 @@ void VTable::ensureFresh()
     const QList<dbf::Field> &f = reopened->fields();
     bool same = f.size() == fields.size() && reopened->recordLength() == recordLength;
     for (int i = 0; same && i < f.size(); ++i)
-        same = f[i].name == fields[i].name && f[i].type == fields[i].type && f[i].length == fields[i].length &&
-               f[i].decimals == fields[i].decimals && f[i].offset == fields[i].offset;
+        same = f[i].name == fields[i].name && f[i].type == fields[i].type &&
+               f[i].length == fields[i].length && f[i].decimals == fields[i].decimals &&
+               f[i].offset == fields[i].offset;
     if (!same)
         throw Error(QStringLiteral("Structura tabelei %1 s-a schimbat; tabela trebuie deschisa din nou.")
                         .arg(QFileInfo(path).fileName()));
@@ -153,7 +154,8 @@ void VTable::ensureFresh()
 void VTable::ensureWritable()
 {
     if (readOnly)
-        throw Error(QStringLiteral("Tabela %1 este deschisa doar pentru citire.").arg(QFileInfo(path).fileName()));
+        throw Error(
+            QStringLiteral("Tabela %1 este deschisa doar pentru citire.").arg(QFileInfo(path).fileName()));
     ensureFresh();
     if (writable)
         return;
@@ -285,8 +287,8 @@ void VTable::prepareUndo()
         undoHeader.resize(32);
         undoTail.resize(qMax<qint64>(0, undoSize - end));
         done = ::pread(readFd, undoHeader.data(), 32, 0) == 32 &&
-               (undoTail.isEmpty() || ::pread(readFd, undoTail.data(), size_t(undoTail.size()), off_t(end)) ==
-                                          undoTail.size());
+               (undoTail.isEmpty() ||
+                ::pread(readFd, undoTail.data(), size_t(undoTail.size()), off_t(end)) == undoTail.size());
     }
 #endif
     if (!done) {

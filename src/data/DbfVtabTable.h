@@ -5,11 +5,12 @@
 
 #include "data/Dbf.h"
 #include "data/DbfCodec.h"
+#include "data/Error.h"
 
 #include <QByteArray>
 #include <QString>
-#include <sqlite3.h>
 #include <memory>
+#include <sqlite3.h>
 #include <unordered_map>
 #include <vector>
 
@@ -113,6 +114,25 @@ struct VTable : sqlite3_vtab
     void indexAdd(qint64 recno, const char *record);
     void indexChange(qint64 recno, const char *before, const char *after);
 };
+
+// Plans chosen by xBestIndex (low bits of idxNum).
+enum Plan { FullScan = 0, ByRowid = 1, ByIndex = 2 };
+enum Bound { HasEq = 4, HasLower = 8, HasUpper = 16 };
+// The rows come in the order of one column (its number from bit 16 on).
+enum Order { Ordered = 32, Descending = 64 };
+
+// Runs a module callback, turning a failure into the table's error message.
+template <typename F> int guarded(sqlite3_vtab *vt, F &&f)
+{
+    try {
+        return f();
+    } catch (const Error &e) {
+        static_cast<VTable *>(vt)->setError(e.message());
+    } catch (const std::exception &e) {
+        static_cast<VTable *>(vt)->setError(QString::fromUtf8(e.what()));
+    }
+    return SQLITE_ERROR;
+}
 
 // Every visible record of the table in the order of a column, as SQLite
 // orders the column's values (nulls first; texts by Windows-1250 bytes).

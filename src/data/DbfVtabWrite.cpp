@@ -36,14 +36,16 @@ QVariant toFieldValue(const VTable *t, const Column &col, sqlite3_value *v)
     switch (col.kind) {
     case Kind::Text:
         if (type == SQLITE_BLOB)
-            throw Error(QStringLiteral("Coloana %1 din %2 nu poate primi date binare.").arg(column, tableName(t)));
+            throw Error(
+                QStringLiteral("Coloana %1 din %2 nu poate primi date binare.").arg(column, tableName(t)));
         {
             // A character the file cannot hold would be stored as '?': refused instead.
             const QString text = valueText(v);
             if (!fitsWin1250(text))
-                throw Error(QStringLiteral("Textul \"%1\" contine caractere care nu pot fi scrise in tabela %2 "
-                                           "(coloana %3).")
-                                .arg(text, tableName(t), column));
+                throw Error(
+                    QStringLiteral("Textul \"%1\" contine caractere care nu pot fi scrise in tabela %2 "
+                                   "(coloana %3).")
+                        .arg(text, tableName(t), column));
             return text;
         }
     case Kind::Integer:
@@ -59,14 +61,16 @@ QVariant toFieldValue(const VTable *t, const Column &col, sqlite3_value *v)
             if (text.isEmpty())
                 return {};
             qint64 whole = 0;
-            if (col.kind == Kind::Integer && sqlcodec::parseInteger(text.constData(), int(text.size()), whole))
+            if (col.kind == Kind::Integer &&
+                sqlcodec::parseInteger(text.constData(), int(text.size()), whole))
                 return QVariant(qlonglong(whole));
             if (!sqlcodec::parseReal(text.constData(), int(text.size()), d))
                 throw Error(QStringLiteral("Valoarea \"%1\" nu este un numar (coloana %2 din %3).")
                                 .arg(valueText(v), column, tableName(t)));
         }
         if (!std::isfinite(d))
-            throw Error(QStringLiteral("Valoarea coloanei %1 din %2 nu este un numar.").arg(column, tableName(t)));
+            throw Error(
+                QStringLiteral("Valoarea coloanei %1 din %2 nu este un numar.").arg(column, tableName(t)));
         return QVariant(d);
     }
     case Kind::Date: {
@@ -101,18 +105,6 @@ void encode(const VTable *t, size_t i, sqlite3_value *v, QByteArray &record)
 {
     const Column &col = t->columns[i];
     dbf::encodeField(t->fields[col.field], toFieldValue(t, col, v), record);
-}
-
-template <typename F> int guarded(sqlite3_vtab *vt, F &&f)
-{
-    try {
-        return f();
-    } catch (const Error &e) {
-        static_cast<VTable *>(vt)->setError(e.message());
-    } catch (const std::exception &e) {
-        static_cast<VTable *>(vt)->setError(QString::fromUtf8(e.what()));
-    }
-    return SQLITE_ERROR;
 }
 
 qint64 existingRecord(VTable *t, sqlite3_int64 rowid, QByteArray &raw)

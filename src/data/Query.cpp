@@ -53,9 +53,15 @@ Filter &Filter::orWhere(const QString &column, Op op, const QVariant &value)
     return andWhere(column, op, value);
 }
 
-Query::Query(Database &db) : m_db(&db) {}
+Query::Query(Database &db)
+    : m_db(&db)
+{
+}
 
-Query::Query() : m_db(&Database::shared()) {}
+Query::Query()
+    : m_db(&Database::shared())
+{
+}
 
 Query::~Query() = default;
 
@@ -150,7 +156,8 @@ void Query::fetch()
                     m_data.insert(m_data.end(), p, p + n);
                 break;
             }
-            default: m_data.push_back(TagNull);
+            default:
+                m_data.push_back(TagNull);
             }
         }
         ++m_rows;
@@ -173,15 +180,19 @@ QVariant Query::cell(int row, int column) const
     const char *p = m_data.data() + start;
     const int n = int(end - start) - 1;
     switch (p[0]) {
-    case TagInt: return QVariant(qlonglong(readInt(p + 1, n)));
+    case TagInt:
+        return QVariant(qlonglong(readInt(p + 1, n)));
     case TagReal: {
         double d;
         std::memcpy(&d, p + 1, 8);
         return QVariant(d);
     }
-    case TagText: return QVariant(QString::fromUtf8(p + 1, n));
-    case TagBlob: return QVariant(QByteArray(p + 1, n));
-    default: return {};
+    case TagText:
+        return QVariant(QString::fromUtf8(p + 1, n));
+    case TagBlob:
+        return QVariant(QByteArray(p + 1, n));
+    default:
+        return {};
     }
 }
 

@@ -54,7 +54,8 @@ Operand compile(const Filter::Condition &c, int column, bool isDate)
         o.numeric = true;
         o.number = c.value.toDouble();
         break;
-    default: o.number = text.trimmed().toDouble(&o.numeric);
+    default:
+        o.number = text.trimmed().toDouble(&o.numeric);
     }
     return o;
 }
@@ -107,10 +108,14 @@ void Query::applyFilter()
             }
             const double v = cell(row, o.column).toDouble();
             switch (o.op) {
-            case Filter::Op::Equal: return v == o.number;
-            case Filter::Op::NotEqual: return v != o.number;
-            case Filter::Op::GreaterOrEqual: return v >= o.number;
-            case Filter::Op::BeginsWith: return cell(row, o.column).toString().toUtf8().startsWith(o.text);
+            case Filter::Op::Equal:
+                return v == o.number;
+            case Filter::Op::NotEqual:
+                return v != o.number;
+            case Filter::Op::GreaterOrEqual:
+                return v >= o.number;
+            case Filter::Op::BeginsWith:
+                return cell(row, o.column).toString().toUtf8().startsWith(o.text);
             }
         }
         // Text (a null reads as the empty text).
@@ -122,11 +127,14 @@ void Query::applyFilter()
             return o.op == Filter::Op::Equal ? tag == 0 : o.op == Filter::Op::NotEqual ? tag != 0 : false;
         const QByteArrayView cellText(p, n);
         switch (o.op) {
-        case Filter::Op::Equal: return cellText == QByteArrayView(o.text);
-        case Filter::Op::NotEqual: return cellText != QByteArrayView(o.text);
+        case Filter::Op::Equal:
+            return cellText == QByteArrayView(o.text);
+        case Filter::Op::NotEqual:
+            return cellText != QByteArrayView(o.text);
         case Filter::Op::GreaterOrEqual:
             return sqlcodec::compareWin1250(n, p, int(o.text.size()), o.text.constData()) >= 0;
-        case Filter::Op::BeginsWith: return cellText.startsWith(QByteArrayView(o.text));
+        case Filter::Op::BeginsWith:
+            return cellText.startsWith(QByteArrayView(o.text));
         }
         return false;
     };

@@ -43,9 +43,10 @@ qint64 wholeNumber(const QString &key, const QString &text)
 {
     static const QRegularExpression re(QStringLiteral(R"(^\s*[-+]?\d{1,18}\s*$)"));
     if (!re.match(text).hasMatch())
-        throw Error(QStringLiteral("Contorul %1 din fisierul de setari are valoarea \"%2\", care nu este un numar "
-                                   "intreg.")
-                        .arg(key, text));
+        throw Error(
+            QStringLiteral("Contorul %1 din fisierul de setari are valoarea \"%2\", care nu este un numar "
+                           "intreg.")
+                .arg(key, text));
     return text.trimmed().toLongLong();
 }
 
@@ -80,7 +81,8 @@ qint64 largestRequestId()
 
 // The 27 columns of the request table, in file order.
 const char *const kRequestColumns =
-    "IDCERERE DECIMAL(10,0), DINDATA DATE, NR DECIMAL(9,0), TIP CHAR(3), SUBSEMN CHAR(32), CALITATE CHAR(32), "
+    "IDCERERE DECIMAL(10,0), DINDATA DATE, NR DECIMAL(9,0), TIP CHAR(3), SUBSEMN CHAR(32), CALITATE "
+    "CHAR(32), "
     "CNP CHAR(13), BISERIA CHAR(6), BINR CHAR(12), ADRESA CHAR(60), JUDADR CHAR(16), COPIL1 CHAR(32), "
     "CNP1 CHAR(13), COPIL2 CHAR(32), CNP2 CHAR(13), COPIL3 CHAR(32), CNP3 CHAR(13), CUANTUM DECIMAL(6,0), "
     "ALCATE CHAR(18), CNSERIA CHAR(6), CNNR CHAR(12), CNELIB CHAR(60), NRDISP DECIMAL(9,0), DATADISP DATE, "

@@ -45,7 +45,8 @@ dbf::FieldDef parseColumn(const QString &item)
     const bool hasWidth = !m.captured(3).isEmpty();
     const int width = m.captured(3).toInt();
     const int decimals = m.captured(4).toInt();
-    if (type == QLatin1String("CHAR") || type == QLatin1String("CHARACTER") || type == QLatin1String("VARCHAR")) {
+    if (type == QLatin1String("CHAR") || type == QLatin1String("CHARACTER") ||
+        type == QLatin1String("VARCHAR")) {
         f.type = 'C';
         f.length = hasWidth ? width : 1;
     } else if (type == QLatin1String("DECIMAL") || type == QLatin1String("NUMERIC") ||

@@ -35,136 +35,28 @@ QString keyOf(const QString &path)
     return QFileInfo(findFileNoCase(path)).absoluteFilePath();
 }
 
-void bindOne(sqlite3_stmt *stmt, int i, const QVariant &v)
-{
-    int rc = SQLITE_OK;
-    if (!v.isValid() || v.isNull()) {
-        rc = sqlite3_bind_null(stmt, i);
-    } else {
-        switch (v.typeId()) {
-        case QMetaType::QDate: {
-            const QByteArray iso = v.toDate().toString(Qt::ISODate).toUtf8();
-            rc = sqlite3_bind_text(stmt, i, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
-            break;
-        }
-        case QMetaType::Bool: rc = sqlite3_bind_int(stmt, i, v.toBool() ? 1 : 0); break;
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::LongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort: rc = sqlite3_bind_int64(stmt, i, v.toLongLong()); break;
-        case QMetaType::ULong:
-        case QMetaType::ULongLong: rc = sqlite3_bind_int64(stmt, i, qint64(v.toULongLong())); break;
-        case QMetaType::Double:
-        case QMetaType::Float: rc = sqlite3_bind_double(stmt, i, v.toDouble()); break;
-        case QMetaType::QByteArray: {
-            const QByteArray b = v.toByteArray();
-            rc = sqlite3_bind_blob(stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-            break;
-        }
-        default: {
-            const QByteArray text = v.toString().toUtf8();
-            rc = sqlite3_bind_text(stmt, i, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        }
-        }
-    }
-    if (rc != SQLITE_OK)
-        throw Error(QStringLiteral("Valoarea parametrului %1 nu poate fi folosita.").arg(i));
-}
-
 int readOnlyAuthorizer(void *, int action, const char *, const char *, const char *, const char *)
 {
     switch (action) {
     case SQLITE_SELECT:
     case SQLITE_READ:
     case SQLITE_FUNCTION:
-    case SQLITE_RECURSIVE: return SQLITE_OK;
-    default: return SQLITE_DENY;
+    case SQLITE_RECURSIVE:
+        return SQLITE_OK;
+    default:
+        return SQLITE_DENY;
     }
 }
 
 } // namespace
-
-// ---- Statement -------------------------------------------------------------
-
-Statement::Statement(Database &db, const QString &sql) : m_db(db), m_sql(sql)
-{
-    m_stmt = db.acquire(sql);
-}
-
-Statement::~Statement()
-{
-    m_db.release(m_sql, m_stmt);
-}
-
-void Statement::bind(const QVariantList &values)
-{
-    const int n = sqlite3_bind_parameter_count(m_stmt);
-    if (n != values.size())
-        throw Error(QStringLiteral("Instructiunea asteapta %1 valori, au fost date %2.").arg(n).arg(values.size()));
-    for (int i = 0; i < n; ++i)
-        bindOne(m_stmt, i + 1, values[i]);
-}
-
-void Statement::bind(const QVariantMap &values)
-{
-    const int n = sqlite3_bind_parameter_count(m_stmt);
-    for (int i = 1; i <= n; ++i) {
-        const char *raw = sqlite3_bind_parameter_name(m_stmt, i);
-        if (!raw)
-            throw Error(QStringLiteral("Instructiunea are parametri fara nume."));
-        const QString name = QString::fromUtf8(raw);
-        auto it = values.constFind(name);
-        if (it == values.cend())
-            it = values.constFind(name.mid(1));
-        if (it == values.cend())
-            throw Error(QStringLiteral("Lipseste valoarea parametrului %1.").arg(name));
-        bindOne(m_stmt, i, it.value());
-    }
-}
-
-bool Statement::step()
-{
-    const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db.handle()));
-    sqlite3_reset(m_stmt);
-    throw Error(message);
-}
-
-int Statement::columnCount() const
-{
-    return sqlite3_column_count(m_stmt);
-}
-
-QString Statement::columnName(int i) const
-{
-    return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
-}
-
-QByteArray Statement::declaredType(int i) const
-{
-    const char *t = sqlite3_column_decltype(m_stmt, i);
-    return t ? QByteArray(t).toUpper() : QByteArray();
-}
-
-bool Statement::isReadOnly() const
-{
-    return sqlite3_stmt_readonly(m_stmt) != 0;
-}
-
-// ---- Database ----------------------------------------------------------------
 
 Database::Database()
 {
     // No memory statistics: they cost a lock on every allocation.
     static const int configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     Q_UNUSED(configured);
-    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK)
         throw Error(QStringLiteral("Motorul SQL nu poate fi pornit."));
     sqlvtab::registerDbfModule(m_db);
     // One thread uses a connection; sorting stays in memory up to 32 MB.
@@ -190,15 +82,17 @@ sqlite3_stmt *Database::acquire(const QString &sql)
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt *stmt = nullptr;
     const char *tail = nullptr;
-    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail) !=
-        SQLITE_OK)
-        throw Error(QStringLiteral("Instructiune SQL gresita: %1").arg(QString::fromUtf8(sqlite3_errmsg(m_db))));
+    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
+                           &tail) != SQLITE_OK)
+        throw Error(
+            QStringLiteral("Instructiune SQL gresita: %1").arg(QString::fromUtf8(sqlite3_errmsg(m_db))));
     if (!stmt)
         throw Error(QStringLiteral("Textul nu contine nici o instructiune SQL."));
     // Anything after the first statement, other than blanks and comments, is refused.
     sqlite3_stmt *next = nullptr;
     const char *end = text.constData() + text.size();
-    const int rc = tail && tail < end ? sqlite3_prepare_v2(m_db, tail, int(end - tail), &next, nullptr) : SQLITE_OK;
+    const int rc =
+        tail && tail < end ? sqlite3_prepare_v2(m_db, tail, int(end - tail), &next, nullptr) : SQLITE_OK;
     if (rc != SQLITE_OK || next) {
         sqlite3_finalize(next);
         sqlite3_finalize(stmt);
@@ -242,8 +136,9 @@ void Database::attach(const QString &name, const QString &path, bool readOnly)
             throw Error(QStringLiteral("Numele de tabela %1 este deja folosit.").arg(name));
     if (m_byPath.contains(key))
         return;
-    QString sql = QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
-                      .arg(quoted(name), sqlString(key), readOnly ? QStringLiteral(", 'readonly'") : QString());
+    QString sql =
+        QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
+            .arg(quoted(name), sqlString(key), readOnly ? QStringLiteral(", 'readonly'") : QString());
     char *err = nullptr;
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
@@ -415,7 +310,8 @@ void Database::appendRow(const QString &path, const QVariantMap &values)
             if (probe.columnName(i).compare(it.key(), Qt::CaseInsensitive) == 0)
                 found = probe.columnName(i);
         if (found.isEmpty())
-            throw Error(QStringLiteral("Coloana %1 nu exista in tabela %2.").arg(it.key(), QFileInfo(path).fileName()));
+            throw Error(QStringLiteral("Coloana %1 nu exista in tabela %2.")
+                            .arg(it.key(), QFileInfo(path).fileName()));
         columns << quoted(found);
         marks << QStringLiteral("?");
         bound << it.value();
@@ -424,7 +320,8 @@ void Database::appendRow(const QString &path, const QVariantMap &values)
         exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(name));
         return;
     }
-    exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(name, columns.join(u','), marks.join(u',')), bound);
+    exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(name, columns.join(u','), marks.join(u',')),
+         bound);
 }
 
 QString findFileNoCase(const QString &path)

@@ -27,13 +27,14 @@ protected:
     void SetUp() override
     {
         QProcess p;
-        p.start("python3", {kovara::test::sourcePath("tests/data/make_legacy_dbf.py"), scratch.file("CERERI.DBF"),
-                            "--rows", "30", "--deleted", "4"});
+        p.start("python3", {kovara::test::sourcePath("tests/data/make_legacy_dbf.py"),
+                            scratch.file("CERERI.DBF"), "--rows", "30", "--deleted", "4"});
         ASSERT_TRUE(p.waitForFinished(30000));
         ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
         Database db;
         db.createTable(scratch.file("Nume.dbf"), "ID DECIMAL(4,0), NUME CHAR(30), ZI DATE");
-        db.appendRow(scratch.file("Nume.dbf"), {{"ID", 1}, {"NUME", "O'Brien \"X\", 50%"}, {"ZI", QDate(2024, 1, 2)}});
+        db.appendRow(scratch.file("Nume.dbf"),
+                     {{"ID", 1}, {"NUME", "O'Brien \"X\", 50%"}, {"ZI", QDate(2024, 1, 2)}});
         db.appendRow(scratch.file("Nume.dbf"), {{"ID", 2}, {"NUME", QString::fromUtf8("ŞERBAN")}});
     }
 
@@ -58,7 +59,8 @@ TEST_F(SqlCli, PrintsTheRowsOfAQueryAsCsv)
 {
     CliRun r = run({"sql", "SELECT ID, NUME, ZI FROM nume ORDER BY ID"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QString::fromUtf8("ID,NUME,ZI\r\n1,\"O'Brien \"\"X\"\", 50%\",2024-01-02\r\n2,ŞERBAN,\r\n"));
+    EXPECT_EQ(r.out,
+              QString::fromUtf8("ID,NUME,ZI\r\n1,\"O'Brien \"\"X\"\", 50%\",2024-01-02\r\n2,ŞERBAN,\r\n"));
 
     // Tables are named by their file, without regard to case; deleted rows are not seen.
     r = run({"sql", "SELECT count(*) AS N, max(IDCERERE) AS M FROM Cereri"});
@@ -95,7 +97,8 @@ TEST_F(SqlCli, CheckReportsEveryTable)
 {
     CliRun r = run({"check"});
     EXPECT_EQ(r.code, 0) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("CERERI.DBF: 30 inregistrari, 4 sterse, 26 coloane, in regula")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("CERERI.DBF: 30 inregistrari, 4 sterse, 26 coloane, in regula"))
+        << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("Nume.dbf: 2 inregistrari, 0 sterse")) << r.out.toStdString();
 
     // A value that cannot be read, and a table cut short.
@@ -110,8 +113,9 @@ TEST_F(SqlCli, CheckReportsEveryTable)
     r = run({"check"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.out.contains("CERERI.DBF: GRESEALA:")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("Nume.dbf: 2 inregistrari, 0 sterse, 3 coloane; GRESELI: 1 valori nu se pot citi "
-                               "(prima: inregistrarea 2, coloana ZI)"))
+    EXPECT_TRUE(
+        r.out.contains("Nume.dbf: 2 inregistrari, 0 sterse, 3 coloane; GRESELI: 1 valori nu se pot citi "
+                       "(prima: inregistrarea 2, coloana ZI)"))
         << r.out.toStdString();
 }
 

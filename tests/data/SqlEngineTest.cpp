@@ -1,13 +1,13 @@
 // The dbf virtual table and the engine object: types, text, order, writes,
 // undo of failed statements, indexes and the old statement shapes.
 
+#include "data/SqlEngine.h"
 #include "TestSupport.h"
 #include "app/Paths.h"
 #include "data/Dbf.h"
 #include "data/DbfCodec.h"
 #include "data/Error.h"
 #include "data/Query.h"
-#include "data/SqlEngine.h"
 #include "data/Win1250.h"
 
 #include <QDate>
@@ -20,9 +20,10 @@ using kovara::test::ScratchDir;
 
 namespace {
 
-const char *const kColumns = "IDCERERE DECIMAL(10,0), DINDATA DATE, NR DECIMAL(9,0), TIP CHAR(3), "
-                             "SUBSEMN CHAR(32), CUANTUM DECIMAL(6,0), NRCOPII DECIMAL(6,0), SUMA DECIMAL(10,2), "
-                             "VALID LOGICAL";
+const char *const kColumns =
+    "IDCERERE DECIMAL(10,0), DINDATA DATE, NR DECIMAL(9,0), TIP CHAR(3), "
+    "SUBSEMN CHAR(32), CUANTUM DECIMAL(6,0), NRCOPII DECIMAL(6,0), SUMA DECIMAL(10,2), "
+    "VALID LOGICAL";
 
 struct Row
 {
@@ -36,8 +37,10 @@ struct Row
 };
 
 const Row kRows[] = {
-    {1, QDate(2023, 12, 31), 5, "A", "POP ION", 0, 1},      {2, QDate(2024, 1, 1), 1, "3", "ZETA ANA", 204, 2},
-    {3, QDate(2024, 5, 10), 2, "4", "1BETA", 150, 3},       {4, QDate(2024, 7, 1), 3, "AS", "ŞTEFAN ELENA", 0, 1},
+    {1, QDate(2023, 12, 31), 5, "A", "POP ION", 0, 1},
+    {2, QDate(2024, 1, 1), 1, "3", "ZETA ANA", 204, 2},
+    {3, QDate(2024, 5, 10), 2, "4", "1BETA", 150, 3},
+    {4, QDate(2024, 7, 1), 3, "AS", "ŞTEFAN ELENA", 0, 1},
     {5, QDate(2025, 2, 2), 1, "3", "SAVU MIHAI", 204, 1},
 };
 
@@ -50,8 +53,9 @@ protected:
         db.createTable(path, QString::fromLatin1(kColumns));
         t = db.table(path);
         for (const Row &r : kRows)
-            db.exec("INSERT INTO " + t + " (IDCERERE, DINDATA, NR, TIP, SUBSEMN, CUANTUM, NRCOPII) "
-                                         "VALUES (?, ?, ?, ?, ?, ?, ?)",
+            db.exec("INSERT INTO " + t +
+                        " (IDCERERE, DINDATA, NR, TIP, SUBSEMN, CUANTUM, NRCOPII) "
+                        "VALUES (?, ?, ?, ?, ?, ?, ?)",
                     {r.id, r.date, r.nr, r.tip, r.name, r.amount, r.children});
     }
 
@@ -76,9 +80,11 @@ TEST_F(SqlEngine, ColumnsHaveTheirSqlTypes)
     db.exec("UPDATE " + t + " SET SUMA = 12.5, VALID = 1 WHERE IDCERERE = 1");
     Query q(db);
     q.open("SELECT typeof(IDCERERE), typeof(DINDATA), DINDATA, typeof(SUMA), typeof(VALID), VALID, "
-           "typeof(SUBSEMN), SUBSEMN, length(SUBSEMN) FROM " + t + " WHERE IDCERERE = 1");
+           "typeof(SUBSEMN), SUBSEMN, length(SUBSEMN) FROM " +
+           t + " WHERE IDCERERE = 1");
     ASSERT_EQ(q.rowCount(), 1);
-    const QStringList expected = {"integer", "text", "2023-12-31", "real", "integer", "1", "text", "POP ION", "7"};
+    const QStringList expected = {"integer", "text", "2023-12-31", "real", "integer",
+                                  "1",       "text", "POP ION",    "7"};
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(q.value(i).toString(), expected[i]) << i;
     // Blank values are NULL.
@@ -234,7 +240,8 @@ TEST_F(SqlEngine, IndexedLookupsFollowEveryWrite)
     const QString byId = "SELECT SUBSEMN FROM " + t + " WHERE IDCERERE = ?";
     const QString byDate = "SELECT IDCERERE FROM " + t + " WHERE DINDATA >= ? AND DINDATA <= ? ORDER BY 1";
     EXPECT_EQ(column(byId, {4}), QStringList{QString::fromUtf8("ŞTEFAN ELENA")});
-    db.exec("INSERT INTO " + t + " (IDCERERE, DINDATA, SUBSEMN) VALUES (?, ?, ?)", {6, QDate(2024, 3, 3), "NOU"});
+    db.exec("INSERT INTO " + t + " (IDCERERE, DINDATA, SUBSEMN) VALUES (?, ?, ?)",
+            {6, QDate(2024, 3, 3), "NOU"});
     db.exec("UPDATE " + t + " SET DINDATA = ? WHERE IDCERERE = ?", {QDate(2030, 1, 1), 2});
     db.exec("UPDATE " + t + " SET IDCERERE = ? WHERE IDCERERE = ?", {40, 4});
     db.exec("DELETE FROM " + t + " WHERE IDCERERE = ?", {3});
@@ -273,7 +280,8 @@ TEST_F(SqlEngine, RefusesWhatItCannotDoSafely)
     EXPECT_THROW(db.exec("UPDATE " + t + " SET NR = ? WHERE IDCERERE = ?", {1}), Error);
     EXPECT_THROW(db.exec("UPDATE " + t + " SET DINDATA = ?", {"31.02.2024"}), Error);
     EXPECT_THROW(db.exec("UPDATE " + t + " SET NR = ?", {"abc"}), Error);
-    EXPECT_THROW(db.exec("UPDATE " + t + " SET SUBSEMN = ? WHERE IDCERERE = 1", {QString::fromUtf8("李 ION")}), Error);
+    EXPECT_THROW(
+        db.exec("UPDATE " + t + " SET SUBSEMN = ? WHERE IDCERERE = 1", {QString::fromUtf8("李 ION")}), Error);
     EXPECT_EQ(column("SELECT SUBSEMN FROM " + t + " WHERE IDCERERE = 1"), QStringList{"POP ION"});
     EXPECT_THROW(db.attach("RO", path), Error); // the name belongs to another file
 }
@@ -352,7 +360,8 @@ TEST(SqlCollation, FileBytesAndTextsSortAlike)
             const char ca = char(a), cb = char(b);
             const QByteArray ua = fromWin1250(QByteArrayView(&ca, 1)).toUtf8();
             const QByteArray ub = fromWin1250(QByteArrayView(&cb, 1)).toUtf8();
-            const int byText = sqlcodec::compareWin1250(int(ua.size()), ua.constData(), int(ub.size()), ub.constData());
+            const int byText =
+                sqlcodec::compareWin1250(int(ua.size()), ua.constData(), int(ub.size()), ub.constData());
             const int byBytes = sqlcodec::compareWin1250Bytes(&ca, 1, &cb, 1);
             ASSERT_EQ(byText < 0, byBytes < 0) << a << " " << b;
             ASSERT_EQ(byText == 0, byBytes == 0) << a << " " << b;
@@ -371,8 +380,8 @@ TEST(SqlColumnList, ParsesTheTypesOfTheOldStatements)
         EXPECT_EQ(f[i].length, lengths[i]);
     }
     EXPECT_EQ(f[1].decimals, 2);
-    for (const char *bad : {"", "X BLOB", "X CHAR(0)", "X CHAR(300)", "X DECIMAL(3,3)", "NUMETOOLONGX CHAR(2)",
-                            "A CHAR(2), A CHAR(3)", "X CHAR(2) Y"})
+    for (const char *bad : {"", "X BLOB", "X CHAR(0)", "X CHAR(300)", "X DECIMAL(3,3)",
+                            "NUMETOOLONGX CHAR(2)", "A CHAR(2), A CHAR(3)", "X CHAR(2) Y"})
         EXPECT_THROW(parseColumnList(QString::fromLatin1(bad)), Error) << bad;
 }
 

@@ -30,12 +30,15 @@ protected:
             const char *name;
             const char *cnp;
         } rows[] = {
-            {1, {2024, 1, 5}, 10, "POPESCU ION", "1800101123456"}, {2, {2024, 2, 1}, 11, "POP ANA", "2800101123456"},
-            {3, {2024, 3, 9}, 12, "IONESCU DAN", "1900101123456"}, {4, {2024, 4, 2}, 13, "POPA MARIA", "2900101123456"},
+            {1, {2024, 1, 5}, 10, "POPESCU ION", "1800101123456"},
+            {2, {2024, 2, 1}, 11, "POP ANA", "2800101123456"},
+            {3, {2024, 3, 9}, 12, "IONESCU DAN", "1900101123456"},
+            {4, {2024, 4, 2}, 13, "POPA MARIA", "2900101123456"},
             {5, {2024, 5, 7}, 14, "", ""},
         };
         for (const auto &r : rows)
-            db.exec("INSERT INTO " + t + " (IDCERERE, DINDATA, NR, SUBSEMN, CNP, SUMA) VALUES (?, ?, ?, ?, ?, ?)",
+            db.exec("INSERT INTO " + t +
+                        " (IDCERERE, DINDATA, NR, SUBSEMN, CNP, SUMA) VALUES (?, ?, ?, ?, ?, ?)",
                     {r.id, r.date, r.nr, QString::fromUtf8(r.name), QString::fromLatin1(r.cnp), r.nr * 1.5});
         q.open("SELECT * FROM " + t + " ORDER BY IDCERERE");
     }
@@ -89,7 +92,7 @@ TEST_F(SqlQuery, NavigatesLikeATableCursor)
 TEST_F(SqlQuery, ReadsColumnsAsTextNumbersAndDates)
 {
     q.open("SELECT IDCERERE, DINDATA, SUMA, SUBSEMN, 'AB  ' AS PAD, NR/4.0 AS RAPORT FROM " + t +
-           " WHERE IDCERERE = ?",
+               " WHERE IDCERERE = ?",
            {2});
     EXPECT_EQ(q.text("DINDATA"), "01.02.2024");
     EXPECT_EQ(q.date("DINDATA"), QDate(2024, 2, 1));
@@ -128,7 +131,9 @@ TEST_F(SqlQuery, FiltersByValues)
         {"a date typed dd.MM.yyyy", Filter("DINDATA", Op::Equal, "02.04.2024"), {4}},
         {"or", Filter("IDCERERE", Op::Equal, 1).orWhere("IDCERERE", Op::Equal, "3"), {1, 3}},
         {"and binds before or",
-         Filter("SUBSEMN", Op::BeginsWith, "POP").andWhere("NR", Op::GreaterOrEqual, 13).orWhere("NR", Op::Equal, 10),
+         Filter("SUBSEMN", Op::BeginsWith, "POP")
+             .andWhere("NR", Op::GreaterOrEqual, 13)
+             .orWhere("NR", Op::Equal, 10),
          {1, 4}},
         {"empty text is blank", Filter("SUBSEMN", Op::Equal, ""), {5}},
         {"nothing", Filter("SUBSEMN", Op::BeginsWith, "X"), {}},

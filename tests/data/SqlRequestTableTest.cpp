@@ -65,13 +65,13 @@ TEST_F(RequestTable, CreatedWithItsColumnsOnlyWhenMissing)
         const char *name;
         char type;
         int length;
-    } expected[] = {{"IDCERERE", 'N', 10}, {"DINDATA", 'D', 8},  {"NR", 'N', 9},       {"TIP", 'C', 3},
+    } expected[] = {{"IDCERERE", 'N', 10}, {"DINDATA", 'D', 8},   {"NR", 'N', 9},      {"TIP", 'C', 3},
                     {"SUBSEMN", 'C', 32},  {"CALITATE", 'C', 32}, {"CNP", 'C', 13},    {"BISERIA", 'C', 6},
-                    {"BINR", 'C', 12},     {"ADRESA", 'C', 60},  {"JUDADR", 'C', 16},  {"COPIL1", 'C', 32},
-                    {"CNP1", 'C', 13},     {"COPIL2", 'C', 32},  {"CNP2", 'C', 13},    {"COPIL3", 'C', 32},
-                    {"CNP3", 'C', 13},     {"CUANTUM", 'N', 6},  {"ALCATE", 'C', 18},  {"CNSERIA", 'C', 6},
-                    {"CNNR", 'C', 12},     {"CNELIB", 'C', 60},  {"NRDISP", 'N', 9},   {"DATADISP", 'D', 8},
-                    {"PTLUNA", 'C', 16},   {"NRCOPII", 'N', 6},  {"HANDI", 'C', 2}};
+                    {"BINR", 'C', 12},     {"ADRESA", 'C', 60},   {"JUDADR", 'C', 16}, {"COPIL1", 'C', 32},
+                    {"CNP1", 'C', 13},     {"COPIL2", 'C', 32},   {"CNP2", 'C', 13},   {"COPIL3", 'C', 32},
+                    {"CNP3", 'C', 13},     {"CUANTUM", 'N', 6},   {"ALCATE", 'C', 18}, {"CNSERIA", 'C', 6},
+                    {"CNNR", 'C', 12},     {"CNELIB", 'C', 60},   {"NRDISP", 'N', 9},  {"DATADISP", 'D', 8},
+                    {"PTLUNA", 'C', 16},   {"NRCOPII", 'N', 6},   {"HANDI", 'C', 2}};
     for (int i = 0; i < 27; ++i) {
         EXPECT_EQ(f[i].name, QByteArray(expected[i].name)) << i;
         EXPECT_EQ(f[i].type, expected[i].type) << i;
@@ -95,8 +95,8 @@ TEST_F(RequestTable, UpgradeStampsTheVersionAndRefreshesOlderTemplates)
     {
         const char *stored; // nullptr: absent
         bool refresh;
-    } cases[] = {{nullptr, true}, {"1.2", true}, {"1.2499", true}, {"abc", true}, {"1,25", true},
-                 {"1.25", false}, {"1.250", false}, {"2", false}};
+    } cases[] = {{nullptr, true}, {"1.2", true},   {"1.2499", true}, {"abc", true},
+                 {"1,25", true},  {"1.25", false}, {"1.250", false}, {"2", false}};
     for (const auto &c : cases) {
         const QString label = c.stored ? QString::fromLatin1(c.stored) : QStringLiteral("(absent)");
         if (c.stored)
