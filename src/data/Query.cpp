@@ -106,6 +106,18 @@ void Query::close()
 
 void Query::fetch()
 {
+    try {
+        fetchRows();
+    } catch (...) {
+        close(); // nothing half-read stays behind
+        throw;
+    }
+    m_open = true;
+    applyFilter();
+}
+
+void Query::fetchRows()
+{
     Statement st(*m_db, m_sql);
     if (m_useNamed)
         st.bind(m_named);
@@ -168,8 +180,6 @@ void Query::fetch()
             m_isDate.push_back(st.declaredType(i) == "DATETEXT");
         }
     }
-    m_open = true;
-    applyFilter();
 }
 
 QVariant Query::cell(int row, int column) const

@@ -99,6 +99,7 @@ public:
 
 private:
     void fetch();
+    void fetchRows();
     void applyFilter();
     void moveTo(int pos);
     QVariant cell(int row, int column) const;

@@ -211,6 +211,12 @@ TEST_F(SqlQuery, OnlyReadingStatementsGiveRows)
     EXPECT_THROW(q.open("UPDATE " + t + " SET NR = 1"), Error);
     EXPECT_FALSE(q.isOpen());
     EXPECT_THROW(q.open("SELECT * FROM NOSUCH"), Error);
+    // A failure while reading the rows leaves the query closed and empty.
+    EXPECT_THROW(q.open("SELECT IDCERERE, abs(CASE WHEN IDCERERE = 3 THEN -9223372036854775807 - 1 ELSE 1 END) "
+                        "FROM " + t + " ORDER BY IDCERERE"),
+                 Error);
+    EXPECT_FALSE(q.isOpen());
+    EXPECT_EQ(q.rowCount(), 0);
 }
 
 } // namespace
