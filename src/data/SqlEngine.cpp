@@ -134,8 +134,12 @@ void Database::attach(const QString &name, const QString &path, bool readOnly)
     for (const Attached &a : std::as_const(m_byPath))
         if (a.name.compare(name, Qt::CaseInsensitive) == 0 && a.path != key)
             throw Error(QStringLiteral("Numele de tabela %1 este deja folosit.").arg(name));
-    if (m_byPath.contains(key))
+    if (auto it = m_byPath.constFind(key); it != m_byPath.cend()) {
+        if (it->name.compare(name, Qt::CaseInsensitive) != 0)
+            throw Error(QStringLiteral("Fisierul %1 este deja folosit ca tabela %2.")
+                            .arg(QDir::toNativeSeparators(key), it->name));
         return;
+    }
     QString sql =
         QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
             .arg(quoted(name), sqlString(key), readOnly ? QStringLiteral(", 'readonly'") : QString());

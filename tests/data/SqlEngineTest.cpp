@@ -283,7 +283,9 @@ TEST_F(SqlEngine, RefusesWhatItCannotDoSafely)
     EXPECT_THROW(
         db.exec("UPDATE " + t + " SET SUBSEMN = ? WHERE IDCERERE = 1", {QString::fromUtf8("李 ION")}), Error);
     EXPECT_EQ(column("SELECT SUBSEMN FROM " + t + " WHERE IDCERERE = 1"), QStringList{"POP ION"});
-    EXPECT_THROW(db.attach("RO", path), Error); // the name belongs to another file
+    EXPECT_THROW(db.attach("RO", path), Error);    // the name belongs to another file
+    EXPECT_THROW(db.attach("OTHER", path), Error); // the file has its name already
+    db.attach("cereri", path);                      // the same name again: nothing to do
 }
 
 TEST_F(SqlEngine, NamedValuesAndAppendRow)
