@@ -43,6 +43,11 @@ Operand compile(const Filter::Condition &c, int column, bool isDate)
         }
     }
     o.text = text.toUtf8();
+    // Trailing blanks do not count in a stored text, so neither in the value
+    // it is compared with (a prefix keeps them: "POP " is not "POPESCU").
+    if (o.op != Filter::Op::BeginsWith)
+        while (o.text.endsWith(' '))
+            o.text.chop(1);
     switch (c.value.typeId()) {
     case QMetaType::Int:
     case QMetaType::UInt:

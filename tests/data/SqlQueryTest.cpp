@@ -124,6 +124,8 @@ TEST_F(SqlQuery, FiltersByValues)
          Filter("SUBSEMN", Op::BeginsWith, "POP").andWhere("CNP", Op::BeginsWith, "2"),
          {2, 4}},
         {"equal text", Filter("SUBSEMN", Op::Equal, "POP ANA"), {2}},
+        {"trailing blanks do not count", Filter("SUBSEMN", Op::Equal, "POP ANA  "), {2}},
+        {"a prefix keeps its blank", Filter("SUBSEMN", Op::BeginsWith, "POP "), {2}},
         {"not equal number", Filter("NR", Op::NotEqual, 12), {1, 2, 4, 5}},
         {"at least a number", Filter("NR", Op::GreaterOrEqual, 13), {4, 5}},
         {"at least a text", Filter("SUBSEMN", Op::GreaterOrEqual, "POPA"), {1, 4}},
