@@ -3,7 +3,9 @@
 // 1,000 updates by identifier <= 200 ms, pack <= 2x a plain copy.
 
 #include "SyntheticCereri.h"
+#include "app/Paths.h"
 #include "data/Query.h"
+#include "data/RequestTable.h"
 #include "data/SqlEngine.h"
 
 #include <QCoreApplication>
@@ -122,6 +124,19 @@ void BM_Updates1000ById(benchmark::State &state)
     QFile::remove(path);
 }
 BENCHMARK(BM_Updates1000ById)->Unit(benchmark::kMillisecond);
+
+// The next request identifier: the counter, checked against the table.
+void BM_NextIndexOnFullTable(benchmark::State &state)
+{
+    const QString dir = QDir::temp().filePath(QStringLiteral("kovara-bench/program"));
+    QDir().mkpath(dir + QStringLiteral("/Data"));
+    setProgramDir(dir);
+    QFile::remove(RequestTablePath());
+    QFile::copy(bench::cachedSyntheticCereri(), QDir(DataDir()).filePath(QStringLiteral("Cereri.dbf")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NextIndex(QStringLiteral("IDCERERE")));
+}
+BENCHMARK(BM_NextIndexOnFullTable)->Unit(benchmark::kMillisecond);
 
 void BM_Pack5PercentDeleted(benchmark::State &state)
 {

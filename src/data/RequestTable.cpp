@@ -95,6 +95,11 @@ QString RequestTablePath()
     return findFileNoCase(QDir(DataDir()).filePath(QStringLiteral("Cereri.dbf")));
 }
 
+QString RequestTable()
+{
+    return Database::shared().table(RequestTablePath());
+}
+
 QList<dbf::FieldDef> RequestTableColumns()
 {
     return parseColumnList(QString::fromLatin1(kRequestColumns));

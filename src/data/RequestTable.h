@@ -11,6 +11,9 @@
 namespace kovara {
 
 QString RequestTablePath(); // DataDir() + "/Cereri.dbf", matched without regard to case
+// The table's name in statements run on Database::shared() (attached on
+// first use), e.g. "SELECT * FROM " + RequestTable() + " WHERE IDCERERE = ?".
+QString RequestTable();
 // The 27 columns of the table, in file order.
 QList<dbf::FieldDef> RequestTableColumns();
 

@@ -80,9 +80,11 @@ TEST_F(RequestTable, CreatedWithItsColumnsOnlyWhenMissing)
     }
     EXPECT_EQ(table->recordCount(), 0);
     table.reset();
+    Database::shared().exec("INSERT INTO " + kovara::RequestTable() + " (IDCERERE, HANDI) VALUES (?, ?)", {1, "DA"});
+    EXPECT_EQ(dbf::Table::open(RequestTablePath())->recordCount(), 1);
 
     const QString other = dataFile("CERERI.DBF");
-    QFile::remove(RequestTablePath());
+    Database::shared().dropTable(RequestTablePath());
     kovara::test::writeAll(other, "not touched");
     CreateRequestTable();
     EXPECT_EQ(readAll(other), "not touched");
