@@ -189,12 +189,17 @@ int xBestIndex(sqlite3_vtab *vt, sqlite3_index_info *info)
         info->estimatedCost = cost;
         info->estimatedRows = sqlite3_int64(qMax(1.0, est));
     }
-    // A whole scan in the order of one column: the keys are sorted, not the rows.
-    if (info->idxNum == FullScan && info->nOrderBy == 1 && info->aOrderBy[0].iColumn >= 0) {
+    // A whole table in the order of one column: the keys are sorted, not the
+    // rows. Only without conditions: rows a condition drops would be read
+    // one by one for nothing, and SQLite sorts the rows that pass cheaper.
+    bool conditions = false;
+    for (int i = 0; i < info->nConstraint; ++i)
+        conditions = conditions || info->aConstraint[i].usable;
+    if (info->idxNum == FullScan && !conditions && info->nOrderBy == 1 && info->aOrderBy[0].iColumn >= 0) {
         info->idxNum = int(FullScan) | int(Ordered) | (info->aOrderBy[0].desc ? int(Descending) : 0) |
                        (info->aOrderBy[0].iColumn << 16);
         info->orderByConsumed = 1;
-        info->estimatedCost = rows * 1.5;
+        info->estimatedCost = rows * 2;
     }
     return SQLITE_OK;
 }

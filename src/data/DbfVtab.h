@@ -13,9 +13,10 @@
 // Each statement that writes is a transaction of its own: a failure puts
 // every touched byte of the file back. The file is opened for writing (and
 // so locked against other writers) only while a statement writes.
-// Where the platform allows, the file is mapped into memory for reading;
-// the program's own writers never shorten a table in place (pack and new
-// columns write a new file and rename it), so the mapping stays valid.
+// Where the platform allows, records scattered over the file are read
+// through a read-only mapping of it (scans read blocks); the program's own
+// writers never shorten a table in place (pack and new columns write a new
+// file and rename it), so the mapping stays valid.
 
 #include <QString>
 

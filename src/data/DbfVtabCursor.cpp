@@ -1,6 +1,6 @@
-// Cursors of the dbf virtual table: a scan of the file in blocks (or in
-// place, when mapped), the records an index names, or every record in the
-// order of one column.
+// Cursors of the dbf virtual table: a scan of the file in blocks, the
+// records an index names, or every record in the order of one column (the
+// last two read in place where the file is mapped).
 
 #include "data/DbfVtabTable.h"
 #include "data/Error.h"
@@ -33,6 +33,8 @@ struct Cursor : sqlite3_vtab_cursor
     size_t pos = 0;
     QByteArray single;
     std::string text;
+    // Records were read through the file's mapping.
+    bool usedMap = false;
 };
 
 } // namespace
@@ -45,8 +47,11 @@ int dbfOpen(sqlite3_vtab *vt, sqlite3_vtab_cursor **out)
     return SQLITE_OK;
 }
 
+static void letGo(Cursor *c);
+
 int dbfClose(sqlite3_vtab_cursor *cur)
 {
+    letGo(static_cast<Cursor *>(cur));
     delete static_cast<Cursor *>(cur);
     return SQLITE_OK;
 }
@@ -56,15 +61,6 @@ static void scanFrom(Cursor *c, qint64 from)
 {
     VTable *t = c->tab;
     for (qint64 r = from; r < c->count; ++r) {
-        if (const char *rec = t->mapped(r)) {
-            if (rec[0] != '*') {
-                c->recno = r;
-                c->record = rec;
-                c->eof = false;
-                return;
-            }
-            continue;
-        }
         if (r < c->blockFirst || r >= c->blockFirst + c->blockRecords) {
             const qint64 perBlock = qMax<qint64>(1, kBlockBytes / t->recordLength);
             c->blockFirst = r;
@@ -82,6 +78,15 @@ static void scanFrom(Cursor *c, qint64 from)
     c->eof = true;
 }
 
+// The mapped pages the cursor read stay in the file cache but stop
+// counting as this process's memory.
+static void letGo(Cursor *c)
+{
+    if (c->usedMap)
+        c->tab->dropPages(c->tab->map, c->tab->map + c->tab->mapSize);
+    c->usedMap = false;
+}
+
 // Moves to the next visible record of the list (indexed).
 static void listFrom(Cursor *c, size_t from)
 {
@@ -90,8 +95,11 @@ static void listFrom(Cursor *c, size_t from)
         const qint64 r = c->list[c->pos];
         if (r >= t->table->recordCount())
             continue;
+        // Records here lie anywhere in the file: read in place where mapped.
         const char *rec = t->mapped(r);
-        if (!rec) {
+        if (rec) {
+            c->usedMap = true;
+        } else {
             t->readOne(r, c->single);
             rec = c->single.size() >= t->recordLength ? c->single.constData() : nullptr;
         }
@@ -103,6 +111,7 @@ static void listFrom(Cursor *c, size_t from)
         }
     }
     c->eof = true;
+    letGo(c);
 }
 
 // The key of a constraint's value, rounded outwards; false when the value

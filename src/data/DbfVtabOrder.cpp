@@ -70,11 +70,8 @@ void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out)
     QByteArray block;
     for (qint64 first = 0; first < count; first += perBlock) {
         const qint64 n = qMin(perBlock, count - first);
-        const char *records = t->mapped(first + n - 1) ? t->mapped(first) : nullptr;
-        if (!records) {
-            t->table->readRecords(first, n, block);
-            records = block.constData();
-        }
+        t->table->readRecords(first, n, block);
+        const char *records = block.constData();
         for (qint64 i = 0; i < n; ++i) {
             const char *rec = records + i * length;
             if (rec[0] == '*')

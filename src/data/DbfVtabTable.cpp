@@ -105,12 +105,24 @@ void VTable::reopenReader()
 #endif
 }
 
+void VTable::dropPages(const char *from, const char *to) const
+{
+#ifdef Q_OS_UNIX
+    if (!map || to <= from)
+        return;
+    static const quintptr page = quintptr(::sysconf(_SC_PAGESIZE));
+    const quintptr begin = (quintptr(from) + page - 1) & ~(page - 1);
+    const quintptr end = quintptr(to) & ~(page - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
+#else
+    Q_UNUSED(from);
+    Q_UNUSED(to);
+#endif
+}
+
 void VTable::readOne(qint64 recno, QByteArray &into)
 {
-    if (const char *rec = mapped(recno)) {
-        into = QByteArray(rec, recordLength);
-        return;
-    }
 #ifdef Q_OS_UNIX
     if (readFd >= 0) {
         into.resize(recordLength);
@@ -209,13 +221,9 @@ void VTable::buildIndexes()
     QByteArray block;
     for (qint64 first = 0; first < count; first += perBlock) {
         const qint64 n = qMin(perBlock, count - first);
-        const char *records = mapped(first + n - 1) ? mapped(first) : nullptr;
-        if (!records) {
-            table->readRecords(first, n, block);
-            records = block.constData();
-        }
+        table->readRecords(first, n, block);
         for (qint64 i = 0; i < n; ++i)
-            indexAdd(first + i, records + i * recordLength);
+            indexAdd(first + i, block.constData() + i * recordLength);
     }
     for (ColumnIndex &ix : indexes)
         std::sort(ix.entries.begin(), ix.entries.end());

@@ -99,6 +99,9 @@ struct VTable : sqlite3_vtab
         return map && at + recordLength <= mapSize ? map + at : nullptr;
     }
     qint64 headerLength = 0;
+    // Lets go of the mapped pages of a range that has been read (they stay
+    // in the file cache, but no longer count as this process's memory).
+    void dropPages(const char *from, const char *to) const;
     void ensureWritable();
     void releaseWritable();
     void buildIndexes();

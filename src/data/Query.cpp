@@ -14,7 +14,7 @@ namespace {
 
 enum Tag : char { TagNull = 0, TagInt = 1, TagReal = 2, TagText = 3, TagBlob = 4 };
 
-void appendInt(std::vector<char> &data, qint64 v)
+void appendInt(std::string &data, qint64 v)
 {
     int n = 1;
     while (n < 8) {
@@ -96,8 +96,7 @@ void Query::close()
     m_open = false;
     m_names.clear();
     m_isDate.clear();
-    std::vector<char>().swap(m_data);
-    std::vector<quint32>().swap(m_cells);
+    m_store = QueryStore();
     m_rows = 0;
     m_visible.clear();
     m_pos = -1;
@@ -128,6 +127,7 @@ void Query::fetchRows()
         throw Error(QStringLiteral("Instructiunea nu intoarce randuri."));
     bool first = true;
     sqlite3_stmt *s = st.handle();
+    m_store = QueryStore(cols);
     while (st.step()) {
         if (first) {
             for (int i = 0; i < cols; ++i) {
@@ -136,42 +136,38 @@ void Query::fetchRows()
             }
             first = false;
         }
+        std::string &row = m_store.row();
         for (int i = 0; i < cols; ++i) {
-            if (m_data.size() > 0xFFFFFF00u)
-                throw Error(QStringLiteral("Rezultatul interogarii este prea mare."));
-            m_cells.push_back(quint32(m_data.size()));
+            m_store.markCell();
             sqlite3_value *v = sqlite3_column_value(s, i);
             switch (sqlite3_value_type(v)) {
             case SQLITE_INTEGER:
-                m_data.push_back(TagInt);
-                appendInt(m_data, sqlite3_value_int64(v));
+                row.push_back(TagInt);
+                appendInt(row, sqlite3_value_int64(v));
                 break;
             case SQLITE_FLOAT: {
-                m_data.push_back(TagReal);
+                row.push_back(TagReal);
                 const double d = sqlite3_value_double(v);
-                char raw[8];
-                std::memcpy(raw, &d, 8);
-                m_data.insert(m_data.end(), raw, raw + 8);
+                row.append(reinterpret_cast<const char *>(&d), 8);
                 break;
             }
-            case SQLITE_TEXT: {
-                const char *p = reinterpret_cast<const char *>(sqlite3_value_text(v));
-                m_data.push_back(TagText);
-                m_data.insert(m_data.end(), p, p + sqlite3_value_bytes(v));
+            case SQLITE_TEXT:
+                row.push_back(TagText);
+                row.append(reinterpret_cast<const char *>(sqlite3_value_text(v)),
+                           size_t(sqlite3_value_bytes(v)));
                 break;
-            }
             case SQLITE_BLOB: {
-                const char *p = static_cast<const char *>(sqlite3_value_blob(v));
                 const int n = sqlite3_value_bytes(v);
-                m_data.push_back(TagBlob);
+                row.push_back(TagBlob);
                 if (n > 0)
-                    m_data.insert(m_data.end(), p, p + n);
+                    row.append(static_cast<const char *>(sqlite3_value_blob(v)), size_t(n));
                 break;
             }
             default:
-                m_data.push_back(TagNull);
+                row.push_back(TagNull);
             }
         }
+        m_store.endRow();
         ++m_rows;
     }
     if (first) { // no rows: the names still come from the statement
@@ -184,11 +180,9 @@ void Query::fetchRows()
 
 QVariant Query::cell(int row, int column) const
 {
-    const size_t idx = size_t(row) * size_t(m_names.size()) + size_t(column);
-    const quint32 start = m_cells[idx];
-    const size_t end = idx + 1 < m_cells.size() ? m_cells[idx + 1] : m_data.size();
-    const char *p = m_data.data() + start;
-    const int n = int(end - start) - 1;
+    int length = 0;
+    const char *p = m_store.cell(row, column, length);
+    const int n = length - 1;
     switch (p[0]) {
     case TagInt:
         return QVariant(qlonglong(readInt(p + 1, n)));
@@ -286,7 +280,7 @@ bool Query::isNull(const QString &column) const
 
 qint64 Query::storageBytes() const
 {
-    return qint64(m_data.capacity()) + qint64(m_cells.capacity()) * 4 + qint64(m_visible.capacity()) * 4;
+    return m_store.bytes() + qint64(m_visible.capacity()) * 4;
 }
 
 } // namespace kovara

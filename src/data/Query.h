@@ -4,6 +4,8 @@
 // it: the rows are fetched at open and kept (compactly), then navigated,
 // filtered and searched without going back to the engine.
 
+#include "data/QueryStore.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -114,10 +116,7 @@ private:
 
     QStringList m_names;
     std::vector<bool> m_isDate;
-    // Each cell is a tag byte and its bytes in m_data; m_cells holds the
-    // start of every cell, row after row.
-    std::vector<char> m_data;
-    std::vector<quint32> m_cells;
+    QueryStore m_store;
     int m_rows = 0;
 
     Filter m_filter;

@@ -99,12 +99,10 @@ void Query::applyFilter()
         }
         groups.push_back(std::move(ops));
     }
-    const size_t cols = size_t(m_names.size());
     auto test = [&](int row, const Operand &o) {
-        const size_t idx = size_t(row) * cols + size_t(o.column);
-        const quint32 start = m_cells[idx];
-        const size_t end = idx + 1 < m_cells.size() ? m_cells[idx + 1] : m_data.size();
-        const char tag = m_data[start];
+        int length = 0;
+        const char *cellBytes = m_store.cell(row, o.column, length);
+        const char tag = cellBytes[0];
         if (tag == 1 || tag == 2) { // a number
             if (!o.numeric) {
                 if (o.op != Filter::Op::BeginsWith)
@@ -124,8 +122,8 @@ void Query::applyFilter()
             }
         }
         // Text (a null reads as the empty text).
-        const char *p = m_data.data() + start + 1;
-        int n = tag == 0 ? 0 : int(end - start) - 1;
+        const char *p = cellBytes + 1;
+        int n = tag == 0 ? 0 : length - 1;
         while (n > 0 && p[n - 1] == ' ')
             --n;
         if (o.null)
