@@ -208,6 +208,23 @@ TEST_F(SqlQuery, QuotesAndWildcardsAreOrdinaryCharacters)
     EXPECT_EQ(q.integer("IDCERERE"), 7);
 }
 
+// Rows are kept in chunks: values across chunk ends and a value larger
+// than a chunk come back whole.
+TEST_F(SqlQuery, KeepsLargeResultsWhole)
+{
+    Query big(db);
+    big.open("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+             "SELECT i, printf('%0100d', i) AS t, CASE WHEN i = 20000 THEN printf('%.*c', 1500000, 'y') END AS huge "
+             "FROM n");
+    ASSERT_EQ(big.rowCount(), 30000);
+    for (int i : {1, 9000, 10486, 19999, 20000, 20001, 30000}) {
+        ASSERT_TRUE(big.goTo(i - 1));
+        EXPECT_EQ(big.integer("i"), i);
+        EXPECT_EQ(big.text("t"), QString::number(i).rightJustified(100, u'0'));
+        EXPECT_EQ(big.text("huge").size(), i == 20000 ? 1500000 : 0);
+    }
+}
+
 TEST_F(SqlQuery, OnlyReadingStatementsGiveRows)
 {
     EXPECT_THROW(q.open("UPDATE " + t + " SET NR = 1"), Error);
