@@ -88,37 +88,50 @@ void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out)
         }
     }
 
-    std::vector<qint32> order(recnos.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = qint32(i);
-    auto less = [&](qint32 a, qint32 b) {
+    // Texts: the first eight bytes (zero-padded, big-endian) decide most
+    // comparisons without touching the keys themselves.
+    struct Item
+    {
+        quint64 prefix;
+        qint32 index;
+    };
+    std::vector<Item> items(recnos.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        quint64 prefix = 0;
         if (text) {
-            const char *pa = textKeys.data() + size_t(a) * width, *pb = textKeys.data() + size_t(b) * width;
-            const int na = textLengths[size_t(a)], nb = textLengths[size_t(b)];
-            int c;
-            if (plain[size_t(a)] && plain[size_t(b)]) {
-                c = std::memcmp(pa, pb, size_t(qMin(na, nb)));
-                if (c == 0)
-                    c = na - nb;
-            } else {
-                c = sqlcodec::compareWin1250Bytes(pa, na, pb, nb);
-            }
-            return c != 0 ? c < 0 : a < b;
+            const char *p = textKeys.data() + i * width;
+            const int n = qMin(8, int(textLengths[i]));
+            for (int k = 0; k < 8; ++k)
+                prefix = (prefix << 8) | (k < n ? quint8(p[k]) : 0);
         }
-        const NumberKey &x = numberKeys[size_t(a)], &y = numberKeys[size_t(b)];
+        items[i] = {prefix, qint32(i)};
+    }
+    auto less = [&](const Item &ia, const Item &ib) {
+        const size_t a = size_t(ia.index), b = size_t(ib.index);
+        if (text) {
+            const char *pa = textKeys.data() + a * width, *pb = textKeys.data() + b * width;
+            const int na = textLengths[a], nb = textLengths[b];
+            if (plain[a] && plain[b]) {
+                if (ia.prefix != ib.prefix)
+                    return ia.prefix < ib.prefix;
+                const int common = qMin(na, nb);
+                const int c = common > 8 ? std::memcmp(pa + 8, pb + 8, size_t(common - 8)) : 0;
+                return c != 0 ? c < 0 : na < nb;
+            }
+            return sqlcodec::compareWin1250Bytes(pa, na, pb, nb) < 0;
+        }
+        const NumberKey &x = numberKeys[a], &y = numberKeys[b];
         if (x.null != y.null)
             return x.null;
-        if (!x.null && x.value != y.value)
-            return x.value < y.value;
-        return a < b;
+        return !x.null && x.value < y.value;
     };
     if (desc)
-        std::sort(order.begin(), order.end(), [&](qint32 a, qint32 b) { return less(b, a); });
+        std::sort(items.begin(), items.end(), [&](const Item &a, const Item &b) { return less(b, a); });
     else
-        std::sort(order.begin(), order.end(), less);
-    out.resize(order.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        out[i] = recnos[size_t(order[i])];
+        std::sort(items.begin(), items.end(), less);
+    out.resize(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        out[i] = recnos[size_t(items[i].index)];
 }
 
 } // namespace kovara::sqlvtab
