@@ -311,9 +311,24 @@ TEST_F(SqlEngine, WorkTablesColumnsAndPack)
     db.dropTable(work);
     EXPECT_FALSE(QFile::exists(work));
 
+    // Another engine that has the table open sees the new file after a pack,
+    // and refuses, clearly, a file whose columns changed under it.
+    Database other;
+    const QString seen = other.table(path);
+    auto count = [&] {
+        Query q(other);
+        q.open("SELECT count(*) FROM " + seen);
+        return q.integer("count(*)");
+    };
+    EXPECT_EQ(count(), 5);
+
     db.addColumn(path, "HANDI CHAR(2)");
     db.exec("UPDATE " + t + " SET HANDI = 'NU'");
     EXPECT_EQ(column("SELECT DISTINCT HANDI FROM " + t), QStringList{"NU"});
+    EXPECT_THROW(count(), Error);
+    other.detach(path);
+    const QString again = other.table(path);
+    EXPECT_EQ(again, seen);
 
     db.exec("DELETE FROM " + t + " WHERE IDCERERE IN (1, 2)");
     {
@@ -322,6 +337,7 @@ TEST_F(SqlEngine, WorkTablesColumnsAndPack)
     }
     db.packTable(path);
     EXPECT_EQ(dbf::Table::open(path)->recordCount(), 3);
+    EXPECT_EQ(count(), 3);
     EXPECT_EQ(column("SELECT IDCERERE FROM " + t + " ORDER BY 1"), QStringList({"3", "4", "5"}));
 }
 
