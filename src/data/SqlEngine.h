@@ -8,6 +8,10 @@
 // written into the text. Column types as seen by SQL: whole numbers
 // INTEGER, numbers with decimals REAL, dates ISO text 'YYYY-MM-DD', texts
 // without trailing blanks ordered by their Windows-1250 bytes, blanks NULL.
+// The rowid is the record number (from 1); deleted records are not seen.
+// Each statement is a transaction: one that fails leaves every file as it
+// was. IDCERERE = ? and ranges on DINDATA (DINDATA >= ? AND DINDATA < ?)
+// are answered from an in-memory index, not by reading the whole file.
 //
 // Forms of the old statements, as written here:
 //   EXTRACT(YEAR FROM DINDATA) AS ANUL   CAST(strftime('%Y', DINDATA) AS INTEGER) AS ANUL
