@@ -1,0 +1,115 @@
+#include "requests/Numbering.h"
+
+#include "app/Formats.h"
+#include "app/Paths.h"
+#include "data/Error.h"
+#include "data/Query.h"
+#include "data/RequestTable.h"
+#include "data/SqlEngine.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kovara {
+
+QString MonthName(int month)
+{
+    static const char *const names[] = {"ianuarie",   "februarie", "martie",    "aprilie",
+                                        "mai",        "iunie",     "iulie",     "august",
+                                        "septembrie", "octombrie", "noiembrie", "decembrie"};
+    if (month < 1 || month > 12)
+        return {};
+    return QString::fromLatin1(names[month - 1]);
+}
+
+QString MonthPaid(int month, int year)
+{
+    return MonthName(month) + QLatin1Char('.') + QString::number(year);
+}
+
+QString NumberingWorkTable()
+{
+    return ProgramDir() + QStringLiteral("/pilot.dbf");
+}
+
+QString WorkTableLockedText(const QString &path)
+{
+    return QStringLiteral("Fisierul ") + QDir::toNativeSeparators(path) +
+           QStringLiteral(" nu poate fi sters!") + LineBreak() +
+           QStringLiteral("Va rog sa restartati calculatorul!");
+}
+
+QString NothingInRangeText(const QString &firstNr, const QString &lastNr)
+{
+    return QStringLiteral("Nu exista nici o cerere cu numarul") + LineBreak() +
+           QStringLiteral("cuprins in intervalul ") + firstNr + QStringLiteral(" - ") + lastNr +
+           QStringLiteral(" !");
+}
+
+namespace {
+
+// Removes the work table when the run ends, whichever way.
+struct WorkTable
+{
+    QString path;
+    ~WorkTable()
+    {
+        try {
+            Database::shared().dropTable(path);
+        } catch (...) {
+            QFile::remove(path);
+        }
+    }
+};
+
+} // namespace
+
+int NumberDispositions(const NumberingRange &range, const std::function<void(int, int)> &progress)
+{
+    Database &db = Database::shared();
+    const QString path = NumberingWorkTable();
+    const QString leftover = findFileNoCase(path);
+    if (QFile::exists(leftover)) {
+        try {
+            db.dropTable(leftover);
+        } catch (const Error &) {
+        }
+        if (QFile::exists(leftover))
+            throw Error(WorkTableLockedText(path));
+    }
+    db.createTable(path, QStringLiteral("IDCERERE DECIMAL(10,0), NR DECIMAL(9,0)"));
+    WorkTable guard{path};
+    const QString pilot = db.table(path);
+
+    db.exec(QStringLiteral("INSERT INTO ") + pilot +
+                QStringLiteral(" (IDCERERE, NR)\nSELECT IDCERERE, NR\nFROM ") + RequestTable() +
+                QStringLiteral("\nWHERE TIP = ? AND DINDATA >= ?\nAND NR >= ?\nAND NR <= ?"),
+            {QString::number(range.kind + 1), range.fromDate, range.firstNr, range.lastNr});
+
+    Query rows(db);
+    rows.open(QStringLiteral("SELECT * FROM ") + pilot + QStringLiteral("\nORDER BY NR"));
+    const int total = rows.rowCount();
+    if (total == 0) {
+        rows.close();
+        throw Error(NothingInRangeText(QString::number(range.firstNr), QString::number(range.lastNr)));
+    }
+    if (progress)
+        progress(0, total);
+
+    const QString update = QStringLiteral("UPDATE ") + RequestTable() +
+                           QStringLiteral("\nSET DATADISP = ?,\nNRDISP = ?,\nPTLUNA = ?\nWHERE IDCERERE = ?");
+    const QString month = MonthPaid(range.month, range.year);
+    qint64 n = range.firstDisp;
+    int done = 0;
+    for (rows.first(); !rows.eof(); rows.next()) {
+        db.exec(update, {range.dispDate, n, month, rows.integer(QStringLiteral("IDCERERE"))});
+        ++n;
+        ++done;
+        if (progress)
+            progress(done, total);
+    }
+    rows.close();
+    return total;
+}
+
+} // namespace kovara

@@ -1,0 +1,44 @@
+#pragma once
+
+// The numbering of dispositions: consecutive disposition numbers, the
+// disposition date and the month paid, written into the newborn requests of
+// a range of request numbers, in the order of those numbers.
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+namespace kovara {
+
+// "ianuarie" .. "decembrie" for 1 .. 12; empty outside.
+QString MonthName(int month);
+// The month paid as stored in PTLUNA: "ianuarie.2008".
+QString MonthPaid(int month, int year);
+
+struct NumberingRange
+{
+    int kind = 2;       // 2 newborn allowance (TIP "3"), 3 layette (TIP "4")
+    qint64 firstNr = 0; // lowest request number
+    QDate fromDate;     // requests dated on or after
+    qint64 lastNr = 0;  // highest request number
+    qint64 firstDisp = 1;
+    QDate dispDate;
+    int month = 1;
+    int year = 2000;
+};
+
+// The work table of a run: "pilot.dbf" in the program folder.
+QString NumberingWorkTable();
+
+// The text of the failure when a leftover work table cannot be removed.
+QString WorkTableLockedText(const QString &path);
+// The text of the failure when no request lies in the range.
+QString NothingInRangeText(const QString &firstNr, const QString &lastNr);
+
+// Runs the numbering; `progress(done, total)` after each request (and
+// once with 0 before the first). Returns the number of requests numbered.
+// Fails (kovara::Error) with the texts above, or with the engine's own
+// text; the work table is removed in every case it was made.
+int NumberDispositions(const NumberingRange &range, const std::function<void(int, int)> &progress = {});
+
+} // namespace kovara

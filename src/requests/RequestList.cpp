@@ -1,0 +1,121 @@
+#include "requests/RequestList.h"
+
+#include "app/Paths.h"
+#include "data/Error.h"
+#include "data/RequestTable.h"
+#include "data/SqlEngine.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+
+namespace kovara {
+
+QStringList RequestKindNames()
+{
+    return {QStringLiteral("* Indiferent *"), QStringLiteral("Aloc.de stat/indemniz./stim."),
+            QStringLiteral("Aloc.nou-nascuti"), QStringLiteral("Trusou nou-nascuti")};
+}
+
+namespace {
+
+QString checkedOrderField(const QString &field)
+{
+    if (field.isEmpty())
+        return QStringLiteral("IDCERERE");
+    for (const dbf::FieldDef &f : RequestTableColumns())
+        if (QString::fromLatin1(f.name).compare(field, Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(f.name);
+    throw Error(QStringLiteral("Coloana %1 nu exista in tabelul cererilor.").arg(field));
+}
+
+} // namespace
+
+ListStatement RequestListStatement(int year, int kind, const QString &orderField)
+{
+    ListStatement s;
+    s.sql = QStringLiteral("SELECT * FROM ") + RequestTable() +
+            QStringLiteral("\nWHERE DINDATA >= ? AND DINDATA < ?");
+    s.values << QDate(year, 1, 1) << QDate(year + 1, 1, 1);
+    switch (kind) {
+    case 1:
+        s.sql += QStringLiteral(" AND TIP > ?");
+        s.values << QStringLiteral("4");
+        break;
+    case 2:
+    case 3:
+        s.sql += QStringLiteral(" AND TIP = ?");
+        s.values << QString::number(kind + 1);
+        break;
+    default:
+        break;
+    }
+    s.sql += QStringLiteral("\nORDER BY ") + checkedOrderField(orderField);
+    return s;
+}
+
+void OpenRequestList(Query &list, int year, int kind, const QString &orderField)
+{
+    const ListStatement s = RequestListStatement(year, kind, orderField);
+    list.close();
+    list.open(s.sql, s.values);
+    list.last();
+}
+
+QStringList RequestYears(int currentYear)
+{
+    Query q;
+    q.open(QStringLiteral("SELECT DISTINCT CAST(strftime('%Y', DINDATA) AS INTEGER) AS ANUL\nFROM ") +
+           RequestTable() + QStringLiteral("\nORDER BY ANUL DESC"));
+    QStringList years;
+    for (q.first(); !q.eof(); q.next()) {
+        if (q.isNull(QStringLiteral("ANUL")))
+            continue;
+        years << QString::number(q.integer(QStringLiteral("ANUL")));
+    }
+    q.close();
+    const QString current = QString::number(currentYear);
+    if (!years.contains(current))
+        years.prepend(current);
+    return years;
+}
+
+Filter RequestSearchFilter(const QString &name, const QString &cnp)
+{
+    Filter f;
+    if (!name.isEmpty())
+        f.andWhere(QStringLiteral("SUBSEMN"), Filter::Op::BeginsWith, name);
+    if (!cnp.isEmpty())
+        f.andWhere(QStringLiteral("CNP"), Filter::Op::BeginsWith, cnp);
+    return f;
+}
+
+int RowAfterDelete(int row, int count)
+{
+    if (count <= 1)
+        return -1;
+    return row >= count - 1 ? count - 2 : row + 1;
+}
+
+QString RequestDocumentPath(qint64 id)
+{
+    return DataDir() + QStringLiteral("/Cerere") + QString::number(id) + QStringLiteral(".rtf");
+}
+
+void DeleteRequest(qint64 id)
+{
+    Database::shared().exec(
+        QStringLiteral("DELETE FROM ") + RequestTable() + QStringLiteral("\nWHERE IDCERERE = ?"), {id});
+    const QString doc = findFileNoCase(RequestDocumentPath(id));
+    if (QFile::exists(doc) && !QFile::remove(doc))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(QDir::toNativeSeparators(doc)));
+}
+
+int KindOfTip(const QString &tip)
+{
+    if (tip > QStringLiteral("4"))
+        return 1;
+    return tip.trimmed().toInt() - 1;
+}
+
+} // namespace kovara
