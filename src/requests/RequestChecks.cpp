@@ -1,0 +1,393 @@
+// The checks of "Memoreaza" in their fixed order, the duplicate checks on the
+// lookup query and the values remembered after a new request.
+
+#include "requests/RequestChecks.h"
+
+#include "app/TextHelpers.h"
+#include "data/Query.h"
+#include "data/RequestTable.h"
+#include "data/Settings.h"
+#include "requests/CNP.h"
+
+namespace kovara {
+namespace {
+
+const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
+
+std::optional<Problem> fail(const char *message, const char *field)
+{
+    return Problem{QString::fromUtf8(message), QString::fromLatin1(field)};
+}
+
+qint64 numberOf(QString &text)
+{
+    if (text.trimmed().isEmpty())
+        text = QStringLiteral("0");
+    return text.trimmed().toLongLong();
+}
+
+void normalise(QString &text)
+{
+    text = SqueezeSpaces(text);
+}
+
+QString indexKey(int kind)
+{
+    return QStringLiteral("NR") + QString::number(kind);
+}
+
+QString settingOr(const char *key, const char *fallback)
+{
+    const QString v = ReadSetting(QStringLiteral("VAR"), QString::fromLatin1(key));
+    return v.isEmpty() ? QString::fromLatin1(fallback) : v;
+}
+
+// Moves child 3 up to row 2 when row 2 has no name and row 3 has one.
+void moveUp(QString &name2, QString &code2, QString &name3, QString &code3)
+{
+    if (name2.isEmpty() && !name3.isEmpty()) {
+        name2 = name3;
+        code2 = code3;
+        name3.clear();
+        code3.clear();
+    }
+}
+
+// The rows of a kind: TIP other than "3" and "4" for kind 1.
+std::vector<Filter::Condition> kindConditions(int kind)
+{
+    using Op = Filter::Op;
+    if (kind == 1)
+        return {{"TIP", Op::NotEqual, QStringLiteral("3")}, {"TIP", Op::NotEqual, QStringLiteral("4")}};
+    return {{"TIP", Op::Equal, kind == 2 ? QStringLiteral("3") : QStringLiteral("4")}};
+}
+
+Filter filterOf(const std::vector<std::vector<Filter::Condition>> &groups)
+{
+    Filter f;
+    for (const auto &group : groups) {
+        bool firstInGroup = true;
+        for (const auto &c : group) {
+            if (firstInGroup)
+                f.orWhere(c.column, c.op, c.value);
+            else
+                f.andWhere(c.column, c.op, c.value);
+            firstInGroup = false;
+        }
+    }
+    return f;
+}
+
+// Clears the lookup's filter however the check ends.
+struct FilterGuard
+{
+    Query &q;
+    ~FilterGuard() { q.clearFilter(); }
+};
+
+} // namespace
+
+const QStringList &AlcateItems()
+{
+    static const QStringList items = {"primul", "al doilea", "al treilea", "al patrulea"};
+    return items;
+}
+
+const QStringList &CalitateItems()
+{
+    static const QStringList items = {"parinte natural", "reprezentant legal al copilului", "persoana imputernicita"};
+    return items;
+}
+
+RequestInput DefaultInput(int kind, const QDate &today)
+{
+    RequestInput in;
+    in.CerereData = today;
+    in.CerereNr = PeekIndex(indexKey(kind));
+    in.JudetSubsemnat = ReadSetting(QStringLiteral("VAR"), QStringLiteral("JUDSUBSEMNAT"));
+    in.ALCopil = AlcateItems().first();
+    in.Calitate = CalitateItems().first();
+    in.Cuantum = settingOr("CUANTUM", "204");
+    in.Cuantum2 = settingOr("CUANTUM2", "150");
+    return in;
+}
+
+void FillInput(RequestInput &in, int kind, const RequestRecord &r)
+{
+    in.Subsemnat = r.SUBSEMN;
+    in.AdresaSubsemnat = r.ADRESA;
+    in.JudetSubsemnat = r.JUDADR;
+    if (kind == 1) {
+        in.CheckBox1 = r.TIP.contains(QLatin1Char('A'));
+        in.CheckBox2 = r.TIP.contains(QLatin1Char('I'));
+        in.CheckBox3 = r.TIP.contains(QLatin1Char('S'));
+        in.Copil1 = r.COPIL1, in.CNP1 = r.CNP1;
+        in.Copil2 = r.COPIL2, in.CNP2 = r.CNP2;
+        in.Copil3 = r.COPIL3, in.CNP3 = r.CNP3;
+    } else if (kind == 2) {
+        in.BIseria = r.BISERIA, in.BINr = r.BINR;
+        in.ALCopil = AlcateItems().contains(r.ALCATE) ? r.ALCATE : AlcateItems().first();
+        in.Cuantum = QString::number(r.CUANTUM);
+        in.NumeCopil = r.COPIL1, in.CNPCopil = r.CNP1;
+        in.CNSeria = r.CNSERIA, in.CNNr = r.CNNR, in.CNElib = r.CNELIB;
+    } else if (kind == 3) {
+        in.Calitate = CalitateItems().contains(r.CALITATE) ? r.CALITATE : CalitateItems().first();
+        in.BISeria2 = r.BISERIA, in.BINr2 = r.BINR;
+        in.Cuantum2 = QString::number(r.CUANTUM);
+        in.Copil21 = r.COPIL1, in.CNP21 = r.CNP1;
+        in.Copil22 = r.COPIL2, in.CNP22 = r.CNP2;
+        in.Copil23 = r.COPIL3, in.CNP23 = r.CNP3;
+    }
+    in.Handi = r.HANDI == QLatin1String("DA");
+}
+
+std::optional<Problem> CheckCommon(RequestInput &in)
+{
+    if (numberOf(in.CerereNr) < 1)
+        return fail("Lipseste numarul de cerere!", "CerereNr");
+    if (!Corect(in.CNPSubsemnat))
+        return fail("CNP solicitant incorect!", "CNPSubsemnat");
+    normalise(in.Subsemnat);
+    if (in.Subsemnat.size() < 7)
+        return fail("Numele solicitantului este incorect!", "Subsemnat");
+    normalise(in.AdresaSubsemnat);
+    if (in.AdresaSubsemnat.size() < 4)
+        return fail("Adresa solicitantului este incorecta!", "AdresaSubsemnat");
+    normalise(in.JudetSubsemnat);
+    if (in.JudetSubsemnat.size() < 4)
+        return fail("Judetul solicitantului este incorect!", "JudetSubsemnat");
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<Problem> checkPage1(RequestInput &in)
+{
+    if (TipOfBenefits(in.CheckBox1, in.CheckBox2, in.CheckBox3).isEmpty())
+        return fail("Combinatie incorecta de ajutoare!", "CheckBox2");
+    normalise(in.Copil1);
+    if (in.Copil1.isEmpty())
+        return fail("Lipseste nume si prenume copil!", "Copil1");
+    if (!Corect(in.CNP1))
+        return fail("CNP copil incorect!", "CNP1");
+    normalise(in.Copil2);
+    normalise(in.Copil3);
+    if (!in.Copil2.isEmpty() && !Corect(in.CNP2))
+        return fail("C.N.P. copil incorect!", "CNP2");
+    if (!in.Copil3.isEmpty() && !Corect(in.CNP3))
+        return fail("C.N.P. copil incorect!", "CNP3");
+    if (!in.CNP2.isEmpty() && in.Copil2.isEmpty())
+        return fail("Lipseste nume si prenume copil!", "Copil2");
+    if (!in.CNP3.isEmpty() && in.Copil3.isEmpty())
+        return fail("Lipseste nume si prenume copil!", "Copil3");
+    moveUp(in.Copil2, in.CNP2, in.Copil3, in.CNP3);
+    if (!in.CNP2.isEmpty() && in.CNP2 == in.CNP1)
+        return fail("C.N.P. la fel ca primul!", "CNP2");
+    if (!in.CNP3.isEmpty() && in.CNP3 == in.CNP1)
+        return fail("C.N.P. la fel ca primul!", "CNP3");
+    if (!in.CNP3.isEmpty() && in.CNP3 == in.CNP2)
+        return fail("C.N.P. la fel cu al doilea!", "CNP3");
+    return std::nullopt;
+}
+
+std::optional<Problem> checkPage2(RequestInput &in)
+{
+    normalise(in.BIseria);
+    normalise(in.BINr);
+    if (in.BIseria.isEmpty())
+        return fail("Lipseste B.I./C.I. seria!", "BIseria");
+    if (in.BINr.isEmpty())
+        return fail("Lipseste B.I./C.I. nr.!", "BINr");
+    if (numberOf(in.Cuantum) < 1)
+        return fail("Cuantum incorect!", "Cuantum");
+    normalise(in.NumeCopil);
+    normalise(in.CNSeria);
+    normalise(in.CNNr);
+    normalise(in.CNElib);
+    if (in.NumeCopil.isEmpty())
+        return fail("Lipseste numele copilului!", "NumeCopil");
+    if (!Corect(in.CNPCopil))
+        return fail("CNP copil incorect!", "CNPCopil");
+    if (in.CNSeria.isEmpty())
+        return fail("Lipseste Seria Certificatului de nastere!", "CNSeria");
+    if (in.CNNr.isEmpty())
+        return fail("Lipseste Numarul Certificatului de nastere!", "CNNr");
+    if (in.CNElib.isEmpty())
+        return fail("Lipseste locul eliberarii Certificatului de nastere!", "CNElib");
+    return std::nullopt;
+}
+
+std::optional<Problem> checkPage3(RequestInput &in)
+{
+    normalise(in.BISeria2);
+    normalise(in.BINr2);
+    const qint64 amount = numberOf(in.Cuantum2);
+    normalise(in.Copil21);
+    normalise(in.Copil22);
+    normalise(in.Copil23);
+    if (in.BISeria2.isEmpty())
+        return fail("Lipseste B.I./C.I. seria!", "BISeria2");
+    if (in.BINr2.isEmpty())
+        return fail("Lipseste B.I./C.I. nr.!", "BINr2");
+    if (amount < 1)
+        return fail("Lipseste Suma acordata!", "Cuantum2");
+    if (in.Copil21.isEmpty())
+        return fail("Lipseste Numele copilului!", "Copil21");
+    if (!Corect(in.CNP21))
+        return fail("CNP copil incorect!", "CNP21");
+    if (in.Copil22.isEmpty() && !in.CNP22.isEmpty())
+        return fail("Lipseste numele si prenumele copilului!", "Copil22");
+    if (in.Copil23.isEmpty() && !in.CNP23.isEmpty())
+        return fail("Lipseste numele si prenumele copilului!", "Copil23");
+    if (!in.Copil22.isEmpty() && !Corect(in.CNP22))
+        return fail("C.N.P. copil incorect!", "CNP22");
+    if (!in.Copil23.isEmpty() && !Corect(in.CNP23))
+        return fail("C.N.P. copil incorect!", "CNP23");
+    moveUp(in.Copil22, in.CNP22, in.Copil23, in.CNP23);
+    if (!in.CNP22.isEmpty() && in.CNP22 == in.CNP21)
+        return fail("C.N.P. la fel ca primul!", "CNP22");
+    if (!in.CNP23.isEmpty() && in.CNP23 == in.CNP21)
+        return fail("C.N.P. la fel ca primul!", "CNP23");
+    if (!in.CNP23.isEmpty() && in.CNP23 == in.CNP22)
+        return fail("C.N.P. la fel cu al doilea!", "CNP23");
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Problem> CheckPage(int kind, RequestInput &in)
+{
+    switch (kind) {
+    case 1:
+        return checkPage1(in);
+    case 2:
+        return checkPage2(in);
+    case 3:
+        return checkPage3(in);
+    }
+    return std::nullopt;
+}
+
+void OpenLookup(Query &lookup)
+{
+    lookup.open(QStringLiteral("SELECT * FROM %1 ORDER BY CNP, IDCERERE DESC").arg(RequestTable()));
+}
+
+std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &nr, const QDate &today,
+                                       qint64 ownId)
+{
+    using Op = Filter::Op;
+    auto group = kindConditions(kind);
+    group.push_back({"NR", Op::Equal, nr.trimmed().toLongLong()});
+    group.push_back({"DINDATA", Op::GreaterOrEqual, QDate(today.year(), 1, 1)});
+    if (ownId != 0)
+        group.push_back({"IDCERERE", Op::NotEqual, ownId});
+    FilterGuard guard{lookup};
+    lookup.setFilter(filterOf({group}));
+    if (lookup.isEmpty())
+        return std::nullopt;
+    lookup.first();
+    return QStringLiteral("Exista deja cererea cu nr.") + nr + QStringLiteral(" / ") +
+           lookup.date(QStringLiteral("DINDATA")).toString(kDateFormat) + QStringLiteral(" !\r\n") +
+           QStringLiteral("Nume solicitant : ") + lookup.text(QStringLiteral("SUBSEMN")) + QStringLiteral(".");
+}
+
+std::optional<ChildrenFound> ChildrenElsewhere(Query &lookup, int kind, const RequestInput &in, qint64 ownId)
+{
+    using Op = Filter::Op;
+    QStringList codes;
+    QStringList columns;
+    if (kind == 1) {
+        codes = {in.CNP1, in.CNP2, in.CNP3};
+        columns = {"CNP1", "CNP2", "CNP3"};
+    } else if (kind == 3) {
+        codes = {in.CNP21, in.CNP22, in.CNP23};
+        columns = {"CNP1", "CNP2", "CNP3"};
+    } else {
+        codes = {in.CNPCopil};
+        columns = {"CNP1"};
+    }
+    std::vector<std::vector<Filter::Condition>> groups;
+    for (int i = 0; i < codes.size(); ++i) {
+        if (i > 0 && codes[i].isEmpty())
+            continue;
+        for (const QString &column : columns) {
+            auto group = kindConditions(kind);
+            group.push_back({column, Op::Equal, codes[i]});
+            if (ownId != 0)
+                group.push_back({"IDCERERE", Op::NotEqual, ownId});
+            groups.push_back(std::move(group));
+        }
+    }
+    FilterGuard guard{lookup};
+    lookup.setFilter(filterOf(groups));
+    if (lookup.isEmpty())
+        return std::nullopt;
+    lookup.last();
+    ChildrenFound found;
+    found.count = lookup.rowCount();
+    found.question = QStringLiteral("C.N.P. copil mai apare in ") + QString::number(found.count) +
+                     QStringLiteral(" cereri!\r\nVezi cererea nr.") + lookup.text(QStringLiteral("NR")) +
+                     QStringLiteral(" / ") + lookup.date(QStringLiteral("DINDATA")).toString(kDateFormat) +
+                     QStringLiteral(", solicitant ") + lookup.text(QStringLiteral("SUBSEMN")) +
+                     QStringLiteral(" !\r\nContinuati memorarea?");
+    return found;
+}
+
+RequestRecord RecordOf(int kind, const RequestInput &in, bool modify, const RequestRecord &stored,
+                       const QDate &today)
+{
+    RequestRecord r;
+    if (modify) {
+        r.IDCERERE = stored.IDCERERE;
+        r.NRDISP = stored.NRDISP;
+        r.DATADISP = stored.DATADISP;
+        r.PTLUNA = stored.PTLUNA;
+    } else {
+        r.DATADISP = today;
+    }
+    r.DINDATA = in.CerereData;
+    r.NR = in.CerereNr.trimmed().toLongLong();
+    r.SUBSEMN = in.Subsemnat;
+    r.CALITATE = kind == 3 ? in.Calitate : CalitateItems().first();
+    r.CNP = in.CNPSubsemnat;
+    r.ADRESA = in.AdresaSubsemnat;
+    r.JUDADR = in.JudetSubsemnat;
+    r.HANDI = in.Handi ? QStringLiteral("DA") : QStringLiteral("NU");
+    if (kind == 1) {
+        r.TIP = TipOfBenefits(in.CheckBox1, in.CheckBox2, in.CheckBox3);
+        r.COPIL1 = in.Copil1, r.CNP1 = in.CNP1;
+        r.COPIL2 = in.Copil2, r.CNP2 = in.CNP2;
+        r.COPIL3 = in.Copil3, r.CNP3 = in.CNP3;
+    } else if (kind == 2) {
+        r.TIP = QStringLiteral("3");
+        r.BISERIA = in.BIseria, r.BINR = in.BINr;
+        r.COPIL1 = in.NumeCopil, r.CNP1 = in.CNPCopil;
+        r.CUANTUM = in.Cuantum.trimmed().toLongLong();
+        r.ALCATE = in.ALCopil;
+        r.CNSERIA = in.CNSeria, r.CNNR = in.CNNr, r.CNELIB = in.CNElib;
+    } else {
+        r.TIP = QStringLiteral("4");
+        r.BISERIA = in.BISeria2, r.BINR = in.BINr2;
+        r.COPIL1 = in.Copil21, r.CNP1 = in.CNP21;
+        r.COPIL2 = in.Copil22, r.CNP2 = in.CNP22;
+        r.COPIL3 = in.Copil23, r.CNP3 = in.CNP23;
+        r.CUANTUM = in.Cuantum2.trimmed().toLongLong();
+    }
+    r.NRCOPII = ChildCount(kind, r.COPIL2, r.COPIL3, modify);
+    return r;
+}
+
+void RememberNewRequest(int kind, const RequestInput &in)
+{
+    SetIndex(indexKey(kind), QString::number(in.CerereNr.trimmed().toLongLong()));
+    NextIndex(indexKey(kind));
+    QList<std::pair<QString, QString>> values = {{QStringLiteral("JUDSUBSEMNAT"), in.JudetSubsemnat}};
+    if (kind == 2)
+        values.push_back({QStringLiteral("CUANTUM"), in.Cuantum});
+    else if (kind == 3)
+        values.push_back({QStringLiteral("CUANTUM2"), in.Cuantum2});
+    WriteSettings(QStringLiteral("VAR"), values);
+}
+
+} // namespace kovara
