@@ -111,11 +111,15 @@ void DeleteRequest(qint64 id)
         throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(QDir::toNativeSeparators(doc)));
 }
 
-int KindOfTip(const QString &tip)
+qint64 AddRequest(RequestRecord &record)
 {
-    if (tip > QStringLiteral("4"))
-        return 1;
-    return tip.trimmed().toInt() - 1;
+    bool ok = false;
+    const qint64 id = NextIndex(QStringLiteral("IDCERERE")).toLongLong(&ok);
+    if (!ok || id < 1)
+        throw Error(QStringLiteral("Contorul IDCERERE nu este un numar valid."));
+    record.IDCERERE = id;
+    InsertRequest(record);
+    return id;
 }
 
 } // namespace kovara

@@ -6,6 +6,7 @@
 // part of the statement's text.
 
 #include "data/Query.h"
+#include "requests/RequestRecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -54,7 +55,9 @@ QString RequestDocumentPath(qint64 id);
 // be removed fails after the request is gone.
 void DeleteRequest(qint64 id);
 
-// Kind number of a stored TIP code: 1 above "4", otherwise the code - 1.
-int KindOfTip(const QString &tip);
+// Stores a new request: its identifier from the INDEX counter IDCERERE,
+// then the row. Returns the identifier. A failed statement stores nothing
+// (the identifier taken is not given back).
+qint64 AddRequest(RequestRecord &record);
 
 } // namespace kovara

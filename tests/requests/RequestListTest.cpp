@@ -113,14 +113,6 @@ TEST(RowAfterDelete, NextOrPreviousOrNone)
         EXPECT_EQ(RowAfterDelete(c.row, c.count), c.expected) << c.row << "/" << c.count;
 }
 
-TEST(KindOfTip, CodesGiveTheirKind)
-{
-    for (const char *tip : {"A", "I", "S", "AI", "AS"})
-        EXPECT_EQ(KindOfTip(tip), 1) << tip;
-    EXPECT_EQ(KindOfTip("3"), 2);
-    EXPECT_EQ(KindOfTip("4"), 3);
-}
-
 TEST_F(RequestListData, DeleteRemovesRowAndItsDocument)
 {
     kovara::test::writeAll(RequestDocumentPath(3), "{\\rtf1}");

@@ -1,0 +1,95 @@
+#pragma once
+
+// The request list: the requests of one year, of one kind or of all, with
+// the search by applicant, sorting by any column, and the commands that
+// add, change, delete and number requests.
+
+#include "data/Query.h"
+#include "requests/RequestRecord.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace kovara {
+
+class BandBar;
+class CereriModel;
+class TCNPEdit;
+class TNumeroF;
+
+class TCereriF : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TCereriF(QWidget *parent = nullptr);
+    ~TCereriF() override;
+
+    QComboBox *ComboBox1;    // kind: 0 every kind, 1..3 the kinds
+    QPushButton *AddBut;     // "Adauga cerere"
+    QPushButton *ModiBut;    // "Modifica cerere"
+    QPushButton *DelBut;     // "Sterge cerere"
+    QPushButton *ListCerere; // "Listeaza cerere"
+    QPushButton *ExportBut;  // "Exporta tabelul"
+    QPushButton *NumeroBut;  // "Numerotare dispozitii"
+    QComboBox *Anul;         // the year shown
+    QLineEdit *Edit1;        // search by applicant name
+    TCNPEdit *CNPEdit1;      // search by applicant code
+    QPushButton *InchideBut; // "Inchide"
+    QTableView *SMDBGrid1;
+    BandBar *Bands;
+
+    // The request editor: kind, whether the record is modified (else new),
+    // the record; true when saved. Without one, add and modify do nothing.
+    using Editor = std::function<bool(int kind, bool modify, RequestRecord &record)>;
+    void setEditor(Editor editor) { m_editor = std::move(editor); }
+    // The numbering dialog (created by the window when not given).
+    void setNumberingDialog(TNumeroF *dialog);
+    TNumeroF *numberingDialog() const { return m_numero; }
+
+    // Opens the window modally on the current year; returns when it closes.
+    void Open();
+    // Everything Open does before showing the window.
+    void prepareOpen();
+
+    // The list query; its current row is the current request.
+    Query &list() { return m_list; }
+    CereriModel *model() const { return m_model; }
+    QString orderField() const { return m_order; }
+
+    // Re-reads the list and stands on the request `id` (first row when it
+    // is not listed).
+    void reread(qint64 id);
+
+    // The commands.
+    void RefreshList();
+    void SearchChanged();
+    void SortBy(int column);
+    void AddClick();
+    void ModiClick();
+    void DelClick();
+    void NumeroClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildUi();
+    void showList(); // the model and the grid follow the query
+    void syncCommands();
+    void currentRowChanged(int row);
+
+    Query m_list;
+    CereriModel *m_model;
+    TNumeroF *m_numero = nullptr;
+    Editor m_editor;
+    QString m_order = QStringLiteral("IDCERERE");
+    bool m_syncing = false;
+};
+
+} // namespace kovara

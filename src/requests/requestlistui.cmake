@@ -1,0 +1,7 @@
+# The request list window and the numbering dialog.
+target_sources(kovara_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CereriModel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CereriU.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CereriUi.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NumeroU.cpp)
+target_link_libraries(kovara_ui PUBLIC kovara_requestlist)
