@@ -1,6 +1,7 @@
 // kovara-cli sql and check: the tables of the data folder seen through the
 // SQL engine (reading only), and a check of every table file.
 
+#include "cli/CnpCheck.h"
 #include "cli/Commands.h"
 #include "data/Dbf.h"
 #include "data/DbfCodec.h"
@@ -171,6 +172,11 @@ int checkCommand(const Context &ctx)
             } else {
                 sound = false;
                 ctx.out << "; GRESELI: " << faults.join(QLatin1String("; ")) << "\n";
+            }
+            const qint64 wrongCodes = listWrongCnps(*table, ctx.out);
+            if (wrongCodes > 0) {
+                sound = false;
+                ctx.out << fi.fileName() << ": " << wrongCodes << " coduri CNP gresite\n";
             }
         } catch (const Error &e) {
             sound = false;

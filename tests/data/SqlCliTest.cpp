@@ -119,4 +119,39 @@ TEST_F(SqlCli, CheckReportsEveryTable)
         << r.out.toStdString();
 }
 
+TEST_F(SqlCli, CheckListsRequestsWithWrongIdentityCodes)
+{
+    QList<qint64> ids;
+    {
+        auto table = dbf::Table::open(scratch.file("CERERI.DBF"), dbf::Mode::ReadWrite);
+        const dbf::Field &id = table->fields().at(table->fieldIndex("IDCERERE"));
+        struct Change
+        {
+            const char *column;
+            QByteArray code;
+        };
+        // A wrong child code, an applicant without a code, and a wrong code
+        // in a deleted row, which is not listed.
+        const Change changes[] = {{"CNP2", "1234567890123"}, {"CNP", ""}, {"CNP1", "2990231123456"}};
+        qint64 recno = 0;
+        for (const Change &c : changes) {
+            QByteArray raw = table->readRecord(recno);
+            while (table->isDeleted(raw) != (&c == &changes[2]))
+                raw = table->readRecord(++recno);
+            const dbf::Field &field = table->fields().at(table->fieldIndex(c.column));
+            dbf::encodeField(field, c.code.isEmpty() ? QVariant() : QVariant(QString::fromLatin1(c.code)), raw);
+            table->writeRecord(recno, raw);
+            ids << dbf::decodeField(id, dbf::fieldBytes(id, raw)).toLongLong();
+            ++recno;
+        }
+    }
+    CliRun r = run({"check"});
+    EXPECT_EQ(r.code, 1) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString("IDCERERE %1: CNP2 gresit: \"1234567890123\"").arg(ids[0])))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString("IDCERERE %1: CNP gresit: \"\"").arg(ids[1]))) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains(QString("IDCERERE %1:").arg(ids[2]))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("CERERI.DBF: 2 coduri CNP gresite")) << r.out.toStdString();
+}
+
 } // namespace
