@@ -2,6 +2,7 @@
 
 #include "app/Formats.h"
 #include "app/Paths.h"
+#include "app/TextHelpers.h"
 #include "data/Error.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
@@ -11,16 +12,6 @@
 #include <QFile>
 
 namespace kovara {
-
-QString MonthName(int month)
-{
-    static const char *const names[] = {"ianuarie",   "februarie", "martie",    "aprilie",
-                                        "mai",        "iunie",     "iulie",     "august",
-                                        "septembrie", "octombrie", "noiembrie", "decembrie"};
-    if (month < 1 || month > 12)
-        return {};
-    return QString::fromLatin1(names[month - 1]);
-}
 
 QString MonthPaid(int month, int year)
 {

@@ -10,8 +10,6 @@
 
 namespace kovara {
 
-// "ianuarie" .. "decembrie" for 1 .. 12; empty outside.
-QString MonthName(int month);
 // The month paid as stored in PTLUNA: "ianuarie.2008".
 QString MonthPaid(int month, int year);
 

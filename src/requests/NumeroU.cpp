@@ -2,6 +2,7 @@
 
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/TextHelpers.h"
 #include "app/UiHelpers.h"
 #include "requests/NumericEdit.h"
 

@@ -2,6 +2,7 @@
 
 #include "requests/Numbering.h"
 #include "RequestListFixture.h"
+#include "app/TextHelpers.h"
 #include "data/Error.h"
 #include "data/Query.h"
 
@@ -113,15 +114,12 @@ TEST_F(NumberingData, LeftoverWorkTableIsReplaced)
     EXPECT_FALSE(QFile::exists(NumberingWorkTable()));
 }
 
-TEST(MonthNames, TwelveNamesAndMonthPaid)
+TEST(MonthPaid, MonthNameDotYearWithinTheColumn)
 {
-    const char *names[] = {"ianuarie", "februarie", "martie",     "aprilie",   "mai",       "iunie",
-                           "iulie",    "august",    "septembrie", "octombrie", "noiembrie", "decembrie"};
-    for (int m = 1; m <= 12; ++m)
-        EXPECT_EQ(MonthName(m), names[m - 1]);
-    EXPECT_EQ(MonthName(0), "");
+    EXPECT_EQ(MonthPaid(1, 2008), "ianuarie.2008");
     EXPECT_EQ(MonthPaid(9, 2024), "septembrie.2024");
-    EXPECT_LE(MonthPaid(9, 2024).size(), 15);
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_LE(MonthPaid(m, 2024).size(), 15) << m;
 }
 
 } // namespace

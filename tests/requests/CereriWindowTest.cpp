@@ -1,0 +1,329 @@
+// The request list window driven as a clerk would: delete, search, sort,
+// add through the editor and number dispositions.
+
+#include "RequestListFixture.h"
+#include "app/ErrorUnit.h"
+#include "app/TestSeam.h"
+#include "app/UiHelpers.h"
+#include "requests/CNPEdit.h"
+#include "requests/CereriModel.h"
+#include "requests/CereriU.h"
+#include "requests/NumericEdit.h"
+#include "requests/NumeroU.h"
+#include "requests/RequestList.h"
+#include "widgets/Balloon.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+using namespace kovara;
+using kovara::test::Row;
+
+namespace {
+
+const int Y = QDate::currentDate().year();
+
+class CereriWindow : public kovara::test::RequestData
+{
+protected:
+    void SetUp() override
+    {
+        RequestData::SetUp();
+        seam::activate();
+        window = std::make_unique<TCereriF>();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        seam::deactivate();
+        RequestData::TearDown();
+    }
+
+    void open(int kind = 0)
+    {
+        window->ComboBox1->setCurrentIndex(kind);
+        window->prepareOpen();
+        window->show();
+    }
+
+    QList<qint64> listed()
+    {
+        QList<qint64> ids;
+        Query &q = window->list();
+        const int pos = q.recNo();
+        for (int r = 0; r < q.rowCount(); ++r) {
+            q.goTo(r);
+            ids << q.integer("IDCERERE");
+        }
+        q.goTo(pos);
+        return ids;
+    }
+    qint64 current() { return window->list().integer("IDCERERE"); }
+    int gridRow() { return window->SMDBGrid1->currentIndex().row(); }
+    void selectRow(int row) { window->SMDBGrid1->setCurrentIndex(window->model()->index(row, 0)); }
+
+    void addThree()
+    {
+        add({{1, {Y, 1, 10}, 1, "3", "POPESCU ION", "1800101000001"},
+             {2, {Y, 2, 10}, 2, "3", "POPA MARIA", "2800101000002"},
+             {3, {Y, 3, 10}, 3, "3", "ALBU DAN", "1900101000003"}});
+    }
+
+    std::unique_ptr<TCereriF> window;
+};
+
+TEST_F(CereriWindow, DeleteShowsTheRowAfterOrBefore)
+{
+    struct Case
+    {
+        int rows;
+        int selected;
+        QList<qint64> left;
+        qint64 shown; // -1: empty list
+    } cases[] = {
+        {3, 2, {1, 2}, 2}, // the last row: the one before it
+        {3, 1, {1, 3}, 3}, // a middle row: the one after it
+        {3, 0, {2, 3}, 2},
+        {1, 0, {}, -1}, // the only row: an empty list
+    };
+    for (const Case &c : cases) {
+        window.reset();
+        seam::activate();
+        Database::shared().detachAll();
+        QFile::remove(RequestTablePath());
+        CreateRequestTable();
+        window = std::make_unique<TCereriF>();
+        for (int i = 1; i <= c.rows; ++i)
+            add(Row{i, QDate(Y, i, 1), i + 10, "4", "NUME", ""});
+        kovara::test::writeAll(RequestDocumentPath(c.selected + 1), "{\\rtf1}");
+        open();
+        selectRow(c.selected);
+        seam::pushMesajAnswer(ResDa);
+        window->DelBut->click();
+        ASSERT_EQ(seam::mesajCalls().size(), 1);
+        EXPECT_EQ(seam::mesajCalls()[0].title, "Stergere cerere");
+        EXPECT_EQ(seam::mesajCalls()[0].text, QString("\rStergeti cererea nr.%1?").arg(c.selected + 11));
+        EXPECT_EQ(listed(), c.left);
+        EXPECT_FALSE(QFile::exists(RequestDocumentPath(c.selected + 1)));
+        if (c.shown < 0) {
+            EXPECT_FALSE(window->ModiBut->isEnabled());
+            EXPECT_FALSE(window->DelBut->isEnabled());
+        } else {
+            EXPECT_EQ(current(), c.shown);
+            EXPECT_EQ(gridRow(), window->list().recNo());
+            EXPECT_TRUE(window->DelBut->isEnabled());
+        }
+        EXPECT_FALSE(window->ListCerere->isEnabled());
+    }
+}
+
+TEST_F(CereriWindow, DeleteAnsweredNoKeepsEverything)
+{
+    addThree();
+    open();
+    seam::pushMesajAnswer(ResNu);
+    window->DelBut->click();
+    EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
+    EXPECT_EQ(current(), 3);
+}
+
+TEST_F(CereriWindow, SearchBeginsWithBothBoxesAndStaysBetweenOpenings)
+{
+    addThree();
+    open();
+    QTest::keyClicks(window->Edit1, "pop");
+    EXPECT_EQ(window->Edit1->text(), "POP");
+    EXPECT_EQ(listed(), (QList<qint64>{1, 2}));
+    QTest::keyClicks(window->CNPEdit1, "2");
+    EXPECT_EQ(listed(), (QList<qint64>{2}));
+    EXPECT_EQ(window->model()->rowCount(), 1);
+    window->hide();
+    open();
+    EXPECT_EQ(listed(), (QList<qint64>{2}));
+    window->CNPEdit1->clear();
+    window->Edit1->clear();
+    EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
+}
+
+TEST_F(CereriWindow, TitleClickSortsAndKeepsTheCurrentRequest)
+{
+    addThree();
+    add(Row{4, QDate(Y, 4, 1), 4, "A", "BARBU", ""});
+    open();
+    selectRow(1);                                             // POPA MARIA
+    window->SMDBGrid1->horizontalHeader()->sectionClicked(2); // "Solicitant"
+    EXPECT_EQ(window->orderField(), "SUBSEMN");
+    EXPECT_EQ(listed(), (QList<qint64>{3, 4, 2, 1}));
+    EXPECT_EQ(current(), 2);
+    EXPECT_EQ(gridRow(), 2);
+    EXPECT_EQ(window->model()->data(window->model()->index(gridRow(), 2), Qt::DisplayRole).toString(),
+              "POPA MARIA");
+    window->ComboBox1->setCurrentIndex(2); // the order stays for another kind
+    EXPECT_EQ(listed(), (QList<qint64>{3, 2, 1}));
+    open();
+    EXPECT_EQ(window->orderField(), "IDCERERE");
+}
+
+TEST_F(CereriWindow, KindShowsNumberingAndDispositionColumns)
+{
+    addThree();
+    open();
+    for (int kind = 0; kind < 4; ++kind) {
+        window->ComboBox1->setCurrentIndex(kind);
+        const bool numbering = kind >= 2;
+        EXPECT_EQ(window->NumeroBut->isVisible(), numbering) << kind;
+        for (int c = 6; c <= 8; ++c)
+            EXPECT_EQ(window->SMDBGrid1->isColumnHidden(c), !numbering) << kind;
+    }
+    EXPECT_EQ(window->Anul->itemText(0), QString::number(Y));
+}
+
+TEST_F(CereriWindow, AddStoresTheEditorsRecordAndStandsOnIt)
+{
+    addThree();
+    open();
+    bool asked = false;
+    window->setEditor([&](int kind, bool modify, RequestRecord &r) {
+        asked = true;
+        EXPECT_EQ(kind, 2);
+        EXPECT_FALSE(modify);
+        r.DINDATA = QDate(Y, 1, 5);
+        r.NR = 9;
+        r.TIP = "3";
+        r.SUBSEMN = "O'BRIEN \"ŞTEFAN\" {A} \\ * %";
+        r.HANDI = "NU";
+        r.DATADISP = QDate::currentDate();
+        return true;
+    });
+    window->AddBut->click(); // kind selector on "* Indiferent *"
+    EXPECT_FALSE(asked);
+    ASSERT_TRUE(ProblemBalloon());
+    EXPECT_EQ(ProblemBalloon()->text(), "Alegeti mai intai tipul cererii!");
+    window->ComboBox1->setCurrentIndex(2);
+    window->AddBut->click();
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3, 4}));
+    EXPECT_EQ(current(), 4);
+    EXPECT_EQ(window->list().text("SUBSEMN"), "O'BRIEN \"ŞTEFAN\" {A} \\ * %");
+}
+
+TEST_F(CereriWindow, FailedAddChangesNothingAndSaysWhy)
+{
+    addThree();
+    open(2);
+    window->setEditor([](int, bool, RequestRecord &r) {
+        r.DINDATA = QDate(Y, 1, 5);
+        r.TIP = "3";
+        return true;
+    });
+    Database::shared().setReadOnlyGuard(true);
+    window->AddBut->click();
+    Database::shared().setReadOnlyGuard(false);
+    EXPECT_EQ(seam::errorsShown().size(), 1);
+    EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
+}
+
+TEST_F(CereriWindow, ModifyAsksAboutTheDocumentAndStandsOnTheRequest)
+{
+    addThree();
+    kovara::test::writeAll(RequestDocumentPath(2), "{\\rtf1}");
+    open(2);
+    selectRow(1);
+    window->setEditor([](int kind, bool modify, RequestRecord &r) {
+        EXPECT_EQ(kind, 2);
+        EXPECT_TRUE(modify);
+        r.SUBSEMN = "POPA MARIA-ELENA";
+        return true;
+    });
+    seam::pushMesajAnswer(ResNu);
+    window->ModiBut->click();
+    ASSERT_EQ(seam::mesajCalls().size(), 1);
+    EXPECT_EQ(seam::mesajCalls()[0].text, "\rDoriti anularea modificarilor din Cererea precedenta?");
+    EXPECT_TRUE(QFile::exists(RequestDocumentPath(2)));
+    EXPECT_EQ(current(), 2);
+    EXPECT_EQ(window->list().text("SUBSEMN"), "POPA MARIA-ELENA");
+    seam::pushMesajAnswer(ResDa);
+    window->ModiBut->click();
+    EXPECT_FALSE(QFile::exists(RequestDocumentPath(2)));
+}
+
+TEST_F(CereriWindow, NumberingOverARangeReturnsToTheCurrentRequest)
+{
+    add({{1, {Y, 1, 10}, 5, "3", "A"},
+         {2, {Y, 1, 11}, 3, "3", "B"},
+         {3, {Y, 1, 12}, 4, "4", "C"},     // the other newborn kind
+         {4, {Y - 1, 12, 1}, 4, "3", "D"}, // before the first date
+         {5, {Y, 1, 13}, 1, "3", "E"}});
+    open(2);
+    selectRow(1);
+    auto *numero = new TNumeroF(window.get());
+    window->setNumberingDialog(numero);
+    numero->CerereNr1->setText("3");
+    numero->CerereNr2->setText("5");
+    numero->Data1->setDate(QDate(Y, 1, 1));
+    numero->Disp0->setText("100");
+    numero->DataDisp->setDate(QDate(Y, 2, 1));
+    numero->Luna->setCurrentIndex(1);
+    numero->Anul->setCurrentIndex(1);
+    QTimer::singleShot(0, numero, [numero] { numero->NumeroteazaBut->click(); });
+    window->NumeroBut->click();
+    ASSERT_EQ(seam::mesajCalls().size(), 1);
+    EXPECT_EQ(seam::mesajCalls()[0].text, "Au fost numerotate 2 dispozitii!");
+    EXPECT_EQ(current(), 2);
+    EXPECT_EQ(window->list().integer("NRDISP"), 100);
+    EXPECT_EQ(window->list().text("PTLUNA"), QString("februarie.%1").arg(Y + 1));
+    const QModelIndex nrdisp = window->model()->index(gridRow(), 6);
+    EXPECT_EQ(window->model()->data(nrdisp, Qt::DisplayRole).toString(), "100");
+    window->list().locate("IDCERERE", 1);
+    EXPECT_EQ(window->list().integer("NRDISP"), 101);
+    window->list().locate("IDCERERE", 5);
+    EXPECT_EQ(window->list().integer("NRDISP"), 0);
+    EXPECT_FALSE(QFile::exists(NumberingWorkTable()));
+}
+
+TEST_F(CereriWindow, NumberingRefusesAnEmptyList)
+{
+    open(3);
+    window->NumeroBut->click();
+    ASSERT_TRUE(ProblemBalloon());
+    EXPECT_EQ(ProblemBalloon()->text(), "Nu aveti ce numerota!");
+}
+
+TEST(NumeroDialog, ChecksRangeAndFirstNumber)
+{
+    struct Case
+    {
+        const char *nr1, *nr2, *disp;
+        const char *problem; // nullptr: confirmed
+    } cases[] = {
+        {"5", "3", "1", "Interval incorect!"},
+        {"3", "5", "0", "Numar de dispozitie incorect!"},
+        {"", "", "", "Numar de dispozitie incorect!"},
+        {"5", "5", "1", nullptr},
+        {"0", "9", "7", nullptr},
+    };
+    for (const Case &c : cases) {
+        TNumeroF dialog;
+        dialog.prepare(3);
+        dialog.CerereNr1->setText(c.nr1);
+        dialog.CerereNr2->setText(c.nr2);
+        dialog.Disp0->setText(c.disp);
+        dialog.NumeroteazaClick();
+        if (c.problem) {
+            ASSERT_TRUE(ProblemBalloon());
+            EXPECT_EQ(ProblemBalloon()->text(), c.problem);
+            EXPECT_NE(dialog.result(), QDialog::Accepted);
+        } else {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.nr1;
+        }
+    }
+}
+
+} // namespace
