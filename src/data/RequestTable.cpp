@@ -107,9 +107,11 @@ QList<dbf::FieldDef> RequestTableColumns()
 
 void CreateRequestTable()
 {
-    const QString path = RequestTablePath();
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(RequestTablePath()))
         return;
+    // A new table is named in capitals, as the offices' existing ones are;
+    // every later use finds it whatever the case of its name.
+    const QString path = QDir(DataDir()).filePath(QStringLiteral("CERERI.DBF"));
     QDir().mkpath(QFileInfo(path).absolutePath());
     Database::shared().createTable(path, RequestTableColumns());
 }

@@ -57,6 +57,7 @@ TEST_F(RequestTable, PathIsFoundWithoutRegardToCase)
 TEST_F(RequestTable, CreatedWithItsColumnsOnlyWhenMissing)
 {
     CreateRequestTable();
+    EXPECT_EQ(QFileInfo(RequestTablePath()).fileName(), "CERERI.DBF");
     auto table = dbf::Table::open(RequestTablePath());
     const QList<dbf::Field> &f = table->fields();
     ASSERT_EQ(f.size(), 27);
