@@ -11,6 +11,9 @@
 #include "app/Unit1.h"
 #include "app/Unit3.h"
 #include "app/Unit7.h"
+#include "requests/CerereAddU.h"
+#include "requests/CereriU.h"
+#include "requests/NumeroU.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -77,6 +80,18 @@ ProgramWindows CreateWindows()
     w.main->setBackupHandler([backup] {
         if (backup)
             backup->exec();
+    });
+    // "Cereri": the request list with the request editor and the numbering
+    // dialog, modal.
+    QPointer<TCereriF> cereri = new TCereriF;
+    auto *editor = new TCerereAdd(cereri);
+    cereri->setNumberingDialog(new TNumeroF(cereri));
+    cereri->setEditor([editor](int kind, bool modify, RequestRecord &record) {
+        return editor->Execute(kind, modify ? TCerereAdd::Modify : TCerereAdd::New, record);
+    });
+    w.main->setRequestListHandler([cereri] {
+        if (cereri)
+            cereri->Open();
     });
     w.contor = TContor::instance();
     w.erori = TErori::instance();
