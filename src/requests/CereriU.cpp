@@ -71,6 +71,7 @@ void TCereriF::Open()
 {
     prepareOpen();
     exec();
+    m_active = false;
     m_list.close();
     showList();
 }
@@ -85,8 +86,7 @@ void TCereriF::prepareOpen()
         Anul->setCurrentIndex(Anul->findText(QString::number(year)));
     }
     m_order = QStringLiteral("IDCERERE");
-    m_list.close();
-    OpenRequestList(m_list, year, 0, m_order); // opened, then refreshed on the choice
+    m_active = true; // the list is read once, for the kind chosen
     RefreshList();
 }
 
@@ -95,7 +95,7 @@ void TCereriF::RefreshList()
     const int kind = ComboBox1->currentIndex();
     const bool numbering = kind == 2 || kind == 3;
     NumeroBut->setVisible(numbering);
-    if (m_list.isOpen()) {
+    if (m_active) {
         OpenRequestList(m_list, Anul->currentText().toInt(), kind, m_order);
         showList();
     }
@@ -242,8 +242,11 @@ void TCereriF::showList()
 {
     m_syncing = true;
     m_model->reload();
-    if (m_list.isOpen() && m_list.recNo() >= 0)
-        SMDBGrid1->setCurrentIndex(m_model->index(m_list.recNo(), 0));
+    if (m_list.isOpen() && m_list.recNo() >= 0) {
+        const QModelIndex index = m_model->index(m_list.recNo(), 0);
+        SMDBGrid1->setCurrentIndex(index);
+        SMDBGrid1->scrollTo(index);
+    }
     m_syncing = false;
     syncCommands();
 }

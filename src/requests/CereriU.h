@@ -90,6 +90,7 @@ private:
     Editor m_editor;
     QString m_order = QStringLiteral("IDCERERE");
     bool m_syncing = false;
+    bool m_active = false; // between opening and closing
 };
 
 } // namespace kovara

@@ -11,6 +11,7 @@
 #include "requests/NumericEdit.h"
 #include "requests/NumeroU.h"
 #include "requests/RequestList.h"
+#include "requests/RequestRecord.h"
 #include "widgets/Balloon.h"
 
 #include <QComboBox>
@@ -183,6 +184,51 @@ TEST_F(CereriWindow, KindShowsNumberingAndDispositionColumns)
             EXPECT_EQ(window->SMDBGrid1->isColumnHidden(c), !numbering) << kind;
     }
     EXPECT_EQ(window->Anul->itemText(0), QString::number(Y));
+    QStringList bands;
+    for (const auto &band : window->Bands->bands())
+        bands << band.first;
+    EXPECT_EQ(bands, (QStringList{"Cererea", "Copil", "Dispozitie"}));
+    window->ComboBox1->setCurrentIndex(1);
+    bands.clear();
+    for (const auto &band : window->Bands->bands())
+        bands << band.first;
+    EXPECT_EQ(bands, (QStringList{"Cererea", "Copil"}));
+}
+
+TEST_F(CereriWindow, EnterOrDoubleClickInTheGridModifies)
+{
+    addThree();
+    open(2);
+    selectRow(0);
+    int asked = 0;
+    window->setEditor([&](int, bool modify, RequestRecord &r) {
+        ++asked;
+        EXPECT_TRUE(modify);
+        EXPECT_EQ(r.IDCERERE, 1);
+        return false; // not saved: nothing is written
+    });
+    window->SMDBGrid1->setFocus();
+    QTest::keyClick(window->SMDBGrid1, Qt::Key_Return);
+    emit window->SMDBGrid1->doubleClicked(window->model()->index(0, 0));
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(seam::mesajCalls().isEmpty());
+    EXPECT_EQ(current(), 1);
+}
+
+TEST_F(CereriWindow, AddedRequestNotListedLeavesTheFirstRow)
+{
+    addThree();
+    open(2);
+    window->setEditor([](int, bool, RequestRecord &r) {
+        r.DINDATA = QDate(Y - 3, 5, 5);
+        r.NR = 4;
+        r.TIP = "3";
+        r.HANDI = "NU";
+        return true;
+    });
+    window->AddBut->click();
+    EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
+    EXPECT_EQ(current(), 1);
 }
 
 TEST_F(CereriWindow, AddStoresTheEditorsRecordAndStandsOnIt)
