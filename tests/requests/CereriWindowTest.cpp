@@ -342,6 +342,60 @@ TEST_F(CereriWindow, NumberingRefusesAnEmptyList)
     EXPECT_EQ(ProblemBalloon()->text(), "Nu aveti ce numerota!");
 }
 
+TEST_F(CereriWindow, NumberingWithNothingInRangeSaysSo)
+{
+    addThree();
+    open(2);
+    auto *numero = new TNumeroF(window.get());
+    window->setNumberingDialog(numero);
+    numero->CerereNr1->setText("50");
+    numero->CerereNr2->setText("60");
+    numero->Disp0->setText("1");
+    QTimer::singleShot(0, numero, [numero] { numero->NumeroteazaBut->click(); });
+    window->NumeroBut->click();
+    ASSERT_EQ(seam::mesajCalls().size(), 1);
+    EXPECT_EQ(seam::mesajCalls()[0].title, "Numerotare dispozitii");
+    EXPECT_EQ(seam::mesajCalls()[0].kind, KindEroare);
+    EXPECT_EQ(seam::mesajCalls()[0].text,
+              "Nu exista nici o cerere cu numarul\r\ncuprins in intervalul 50 - 60 !");
+    EXPECT_FALSE(QFile::exists(NumberingWorkTable()));
+    EXPECT_EQ(current(), 3);
+}
+
+TEST_F(CereriWindow, YearChoiceListsThatYearOnTheLastRow)
+{
+    addThree();
+    add({{4, {Y - 1, 12, 31}, 7, "3", "X"}, {5, {Y - 1, 6, 1}, 8, "3", "Y"}});
+    open();
+    ASSERT_EQ(window->Anul->count(), 2);
+    window->Anul->setCurrentIndex(1);
+    EXPECT_EQ(listed(), (QList<qint64>{4, 5}));
+    EXPECT_EQ(current(), 5);
+    EXPECT_EQ(gridRow(), 1);
+}
+
+TEST(NumeroDialog, EnterInTheLastFieldNumbers)
+{
+    struct Case
+    {
+        int kind;
+        bool fromDataDisp; // Enter in DataDisp, else in Anul
+        bool confirmed;
+    } cases[] = {{2, false, true}, {3, true, true}, {2, true, false}};
+    for (const Case &c : cases) {
+        TNumeroF dialog;
+        dialog.prepare(c.kind);
+        dialog.show();
+        dialog.CerereNr2->setText("5");
+        dialog.Disp0->setText("1");
+        QWidget *field = c.fromDataDisp ? static_cast<QWidget *>(dialog.DataDisp) : dialog.Anul;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.confirmed) << c.kind << c.fromDataDisp;
+        EXPECT_EQ(dialog.Luna->isVisibleTo(&dialog), c.kind == 2);
+    }
+}
+
 TEST(NumeroDialog, ChecksRangeAndFirstNumber)
 {
     struct Case

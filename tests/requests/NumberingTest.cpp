@@ -114,6 +114,21 @@ TEST_F(NumberingData, LeftoverWorkTableIsReplaced)
     EXPECT_FALSE(QFile::exists(NumberingWorkTable()));
 }
 
+TEST_F(NumberingData, WorkTableThatCannotBeRemovedStopsTheRun)
+{
+    // A folder in the work table's place cannot be deleted as a file.
+    QDir().mkpath(NumberingWorkTable() + "/held");
+    try {
+        NumberDispositions(range(2, 0, 10, 1));
+        FAIL() << "no failure";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.message(), "Fisierul " + QDir::toNativeSeparators(NumberingWorkTable()) +
+                                   " nu poate fi sters!\r\nVa rog sa restartati calculatorul!");
+    }
+    EXPECT_EQ(numbered(2).nrdisp, 0);
+    QDir(NumberingWorkTable()).removeRecursively();
+}
+
 TEST(MonthPaid, MonthNameDotYearWithinTheColumn)
 {
     EXPECT_EQ(MonthPaid(1, 2008), "ianuarie.2008");
