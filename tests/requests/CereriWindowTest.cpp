@@ -276,6 +276,30 @@ TEST_F(CereriWindow, FailedAddChangesNothingAndSaysWhy)
     EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
 }
 
+TEST_F(CereriWindow, FailedDeleteOrModifyKeepsRowAndDocument)
+{
+    addThree();
+    kovara::test::writeAll(RequestDocumentPath(2), "{\\rtf1}");
+    open(2);
+    window->setEditor([](int, bool, RequestRecord &r) {
+        r.SUBSEMN = "ALTUL";
+        return true;
+    });
+    for (QPushButton *command : {window->DelBut, window->ModiBut}) {
+        seam::activate();
+        selectRow(1);
+        seam::pushMesajAnswer(ResDa);
+        Database::shared().setReadOnlyGuard(true);
+        command->click();
+        Database::shared().setReadOnlyGuard(false);
+        EXPECT_EQ(seam::errorsShown().size(), 1) << command->text().toStdString();
+        EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
+        EXPECT_EQ(current(), 2);
+        EXPECT_EQ(window->list().text("SUBSEMN"), "POPA MARIA");
+        EXPECT_TRUE(QFile::exists(RequestDocumentPath(2)));
+    }
+}
+
 TEST_F(CereriWindow, ModifyAsksAboutTheDocumentAndStandsOnTheRequest)
 {
     addThree();
