@@ -205,7 +205,8 @@ void TCerereAdd::save()
             return;
         }
         if (auto found = ChildrenElsewhere(f.lookup, m_kind, in, ownId)) {
-            if (Mesaj(QStringLiteral("Memorare cerere"), found->question, KindAtentie, BtnDa | BtnNu) != ResDa)
+            if (Mesaj(QStringLiteral("Memorare cerere"), found->question, KindAtentie, BtnDa | BtnNu) !=
+                ResDa)
                 return;
         }
         const RequestRecord stored = m_record;
@@ -233,7 +234,8 @@ bool TCerereAdd::eventFilter(QObject *watched, QEvent *event)
     QWidget *field = qobject_cast<QWidget *>(watched);
     // A line edit inside a date or choice field stands for its owner.
     if (field && field->parentWidget() &&
-        (qobject_cast<QAbstractSpinBox *>(field->parentWidget()) || qobject_cast<QComboBox *>(field->parentWidget())))
+        (qobject_cast<QAbstractSpinBox *>(field->parentWidget()) ||
+         qobject_cast<QComboBox *>(field->parentWidget())))
         field = field->parentWidget();
     if (event->type() == QEvent::FocusOut && field == f.CNPSubsemnat) {
         lookupApplicant();

@@ -134,7 +134,8 @@ void TCerereAdd::buildUi()
     common->addWidget(f.AdresaSubsemnat, 4, 1, 1, 3);
     common->addWidget(label("Judetul"), 5, 0);
     common->addWidget(f.JudetSubsemnat, 5, 1);
-    f.common = {f.Handi, f.CerereNr, f.CerereData, f.CNPSubsemnat, f.Subsemnat, f.AdresaSubsemnat, f.JudetSubsemnat};
+    f.common = {f.Handi,     f.CerereNr,        f.CerereData,    f.CNPSubsemnat,
+                f.Subsemnat, f.AdresaSubsemnat, f.JudetSubsemnat};
 
     // Page 1: state allowance, indemnity, incentive.
     auto *page1 = new QWidget;
@@ -142,7 +143,8 @@ void TCerereAdd::buildUi()
         f.CheckBox1 = checkBox("CheckBox1", "alocatie de stat pentru copii");
         f.CheckBox2 = checkBox("CheckBox2", "indemnizatie pentru cresterea copilului");
         f.CheckBox3 = checkBox("CheckBox3", "stimulent pentru cresterea copilului");
-        f.Copil1 = textField("Copil1", 32), f.Copil2 = textField("Copil2", 32), f.Copil3 = textField("Copil3", 32);
+        f.Copil1 = textField("Copil1", 32), f.Copil2 = textField("Copil2", 32),
+        f.Copil3 = textField("Copil3", 32);
         f.CNP1 = cnpField("CNP1"), f.CNP2 = cnpField("CNP2"), f.CNP3 = cnpField("CNP3");
         auto *kinds = new QGroupBox(QStringLiteral("Tipul ajutorului"));
         auto *kl = new QVBoxLayout(kinds);
@@ -154,7 +156,8 @@ void TCerereAdd::buildUi()
         auto *v = new QVBoxLayout(page1);
         v->addWidget(kinds);
         v->addWidget(childRows("Date copii", names, codes));
-        f.page[0] = {f.CheckBox1, f.CheckBox2, f.CheckBox3, f.Copil1, f.CNP1, f.Copil2, f.CNP2, f.Copil3, f.CNP3};
+        f.page[0] = {f.CheckBox1, f.CheckBox2, f.CheckBox3, f.Copil1, f.CNP1,
+                     f.Copil2,    f.CNP2,      f.Copil3,    f.CNP3};
     }
     // Page 2: newborn allowance.
     auto *page2 = new QWidget;
@@ -192,7 +195,8 @@ void TCerereAdd::buildUi()
         cg->addWidget(label("eliberat de"), 3, 0);
         cg->addWidget(f.CNElib, 3, 1, 1, 3);
         g->addWidget(child, 3, 0, 1, 4);
-        f.page[1] = {f.BIseria, f.BINr, f.ALCopil, f.Cuantum, f.NumeCopil, f.CNPCopil, f.CNSeria, f.CNNr, f.CNElib};
+        f.page[1] = {f.BIseria,  f.BINr,    f.ALCopil, f.Cuantum, f.NumeCopil,
+                     f.CNPCopil, f.CNSeria, f.CNNr,    f.CNElib};
     }
     // Page 3: layette.
     auto *page3 = new QWidget;
@@ -218,7 +222,7 @@ void TCerereAdd::buildUi()
         TCNPEdit *const codes[3] = {f.CNP21, f.CNP22, f.CNP23};
         g->addWidget(childRows("Date copii", names, codes), 3, 0, 1, 4);
         f.page[2] = {f.Calitate, f.BISeria2, f.BINr2, f.Cuantum2, f.Copil21,
-                     f.CNP21,    f.Copil22,  f.CNP22, f.Copil23, f.CNP23};
+                     f.CNP21,    f.Copil22,  f.CNP22, f.Copil23,  f.CNP23};
     }
     f.Pages = new QStackedWidget;
     f.Pages->addWidget(page1);
@@ -244,6 +248,12 @@ void TCerereAdd::buildUi()
     layout->addWidget(f.Pages);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab follows the entry order too (hidden pages are skipped).
+    QList<QWidget *> chain = f.common + f.page[0] + f.page[1] + f.page[2];
+    chain << f.MemoBut << f.RenuntBut;
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
 
     connect(f.MemoBut, &QPushButton::clicked, this, [this] { save(); });
     connect(f.RenuntBut, &QPushButton::clicked, this, &QDialog::reject);

@@ -95,7 +95,8 @@ const QStringList &AlcateItems()
 
 const QStringList &CalitateItems()
 {
-    static const QStringList items = {"parinte natural", "reprezentant legal al copilului", "persoana imputernicita"};
+    static const QStringList items = {"parinte natural", "reprezentant legal al copilului",
+                                      "persoana imputernicita"};
     return items;
 }
 
@@ -289,7 +290,8 @@ std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &n
     lookup.first();
     return QStringLiteral("Exista deja cererea cu nr.") + nr + QStringLiteral(" / ") +
            lookup.date(QStringLiteral("DINDATA")).toString(kDateFormat) + QStringLiteral(" !\r\n") +
-           QStringLiteral("Nume solicitant : ") + lookup.text(QStringLiteral("SUBSEMN")) + QStringLiteral(".");
+           QStringLiteral("Nume solicitant : ") + lookup.text(QStringLiteral("SUBSEMN")) +
+           QStringLiteral(".");
 }
 
 std::optional<ChildrenFound> ChildrenElsewhere(Query &lookup, int kind, const RequestInput &in, qint64 ownId)

@@ -78,9 +78,9 @@ RequestRecord RequestFromQuery(const Query &q)
 const QStringList &RequestColumns()
 {
     static const QStringList columns = {
-        "IDCERERE", "DINDATA", "NR",     "TIP",     "SUBSEMN", "CALITATE", "CNP",    "BISERIA", "BINR",
-        "ADRESA",   "JUDADR",  "COPIL1", "CNP1",    "COPIL2",  "CNP2",     "COPIL3", "CNP3",    "CUANTUM",
-        "ALCATE",   "CNSERIA", "CNNR",   "CNELIB",  "NRDISP",  "DATADISP", "PTLUNA", "NRCOPII", "HANDI"};
+        "IDCERERE", "DINDATA", "NR",     "TIP",    "SUBSEMN", "CALITATE", "CNP",    "BISERIA", "BINR",
+        "ADRESA",   "JUDADR",  "COPIL1", "CNP1",   "COPIL2",  "CNP2",     "COPIL3", "CNP3",    "CUANTUM",
+        "ALCATE",   "CNSERIA", "CNNR",   "CNELIB", "NRDISP",  "DATADISP", "PTLUNA", "NRCOPII", "HANDI"};
     return columns;
 }
 
@@ -155,7 +155,8 @@ QString RequestUpdateSql()
     QStringList sets;
     for (const QString &c : RequestUpdateColumns())
         sets << c + QStringLiteral(" = ?");
-    return QStringLiteral("UPDATE %1 SET %2 WHERE IDCERERE = ?").arg(RequestTable(), sets.join(QStringLiteral(", ")));
+    return QStringLiteral("UPDATE %1 SET %2 WHERE IDCERERE = ?")
+        .arg(RequestTable(), sets.join(QStringLiteral(", ")));
 }
 
 QVariantList RequestUpdateValues(const RequestRecord &r)

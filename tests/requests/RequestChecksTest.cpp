@@ -1,9 +1,9 @@
 // The checks of the request editor: order, message and field of every
 // refusal, the benefit-box patterns and the moving up of child 3.
 
+#include "requests/RequestChecks.h"
 #include "RequestTestData.h"
 #include "requests/CNP.h"
-#include "requests/RequestChecks.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -48,14 +48,16 @@ TEST(RequestChecks, EachRefusalHasItsMessageAndField)
     const QString bad = "1234567890123";
     const CheckCase cases[] = {
         // common part, in order
-        {"empty number", 1, [](RequestInput &in) { in.CerereNr.clear(); }, "Lipseste numarul de cerere!", "CerereNr"},
-        {"zero number", 2, [](RequestInput &in) { in.CerereNr = "0"; }, "Lipseste numarul de cerere!", "CerereNr"},
+        {"empty number", 1, [](RequestInput &in) { in.CerereNr.clear(); }, "Lipseste numarul de cerere!",
+         "CerereNr"},
+        {"zero number", 2, [](RequestInput &in) { in.CerereNr = "0"; }, "Lipseste numarul de cerere!",
+         "CerereNr"},
         {"number before code", 3, [&](RequestInput &in) { in.CerereNr = "0", in.CNPSubsemnat = bad; },
          "Lipseste numarul de cerere!", "CerereNr"},
-        {"empty applicant code", 1, [](RequestInput &in) { in.CNPSubsemnat.clear(); }, "CNP solicitant incorect!",
-         "CNPSubsemnat"},
-        {"wrong applicant code", 2, [&](RequestInput &in) { in.CNPSubsemnat = bad; }, "CNP solicitant incorect!",
-         "CNPSubsemnat"},
+        {"empty applicant code", 1, [](RequestInput &in) { in.CNPSubsemnat.clear(); },
+         "CNP solicitant incorect!", "CNPSubsemnat"},
+        {"wrong applicant code", 2, [&](RequestInput &in) { in.CNPSubsemnat = bad; },
+         "CNP solicitant incorect!", "CNPSubsemnat"},
         {"name of 6", 1, [](RequestInput &in) { in.Subsemnat = "  POP  IO "; },
          "Numele solicitantului este incorect!", "Subsemnat"},
         {"name of 7", 1, [](RequestInput &in) { in.Subsemnat = "POP  ION"; }, nullptr, nullptr},
@@ -68,10 +70,11 @@ TEST(RequestChecks, EachRefusalHasItsMessageAndField)
         // page 1
         {"no box", 1, [](RequestInput &in) { in.CheckBox1 = false; }, "Combinatie incorecta de ajutoare!",
          "CheckBox2"},
-        {"no child 1", 1, [](RequestInput &in) { in.Copil1 = "   "; }, "Lipseste nume si prenume copil!", "Copil1"},
+        {"no child 1", 1, [](RequestInput &in) { in.Copil1 = "   "; }, "Lipseste nume si prenume copil!",
+         "Copil1"},
         {"bad code 1", 1, [&](RequestInput &in) { in.CNP1 = bad; }, "CNP copil incorect!", "CNP1"},
-        {"bad code 2", 1, [&](RequestInput &in) { in.Copil2 = "X Y", in.CNP2 = bad; }, "C.N.P. copil incorect!",
-         "CNP2"},
+        {"bad code 2", 1, [&](RequestInput &in) { in.Copil2 = "X Y", in.CNP2 = bad; },
+         "C.N.P. copil incorect!", "CNP2"},
         {"bad code 3", 1, [&](RequestInput &in) { in.Copil3 = "X Y"; }, "C.N.P. copil incorect!", "CNP3"},
         {"code before name", 1, [&](RequestInput &in) { in.CNP2 = childCnp(2), in.Copil3 = "Z"; },
          "C.N.P. copil incorect!", "CNP3"},
@@ -82,22 +85,27 @@ TEST(RequestChecks, EachRefusalHasItsMessageAndField)
         {"2 same as 1", 1, [](RequestInput &in) { in.Copil2 = "B B", in.CNP2 = childCnp(1); },
          "C.N.P. la fel ca primul!", "CNP2"},
         {"3 same as 1", 1,
-         [](RequestInput &in) { in.Copil2 = "B B", in.CNP2 = childCnp(2), in.Copil3 = "C C", in.CNP3 = childCnp(1); },
+         [](RequestInput &in) {
+             in.Copil2 = "B B", in.CNP2 = childCnp(2), in.Copil3 = "C C", in.CNP3 = childCnp(1);
+         },
          "C.N.P. la fel ca primul!", "CNP3"},
         {"3 same as 2", 1,
-         [](RequestInput &in) { in.Copil2 = "B B", in.CNP2 = childCnp(2), in.Copil3 = "C C", in.CNP3 = childCnp(2); },
+         [](RequestInput &in) {
+             in.Copil2 = "B B", in.CNP2 = childCnp(2), in.Copil3 = "C C", in.CNP3 = childCnp(2);
+         },
          "C.N.P. la fel cu al doilea!", "CNP3"},
         {"moved up, then same as 1", 1, [](RequestInput &in) { in.Copil3 = "C C", in.CNP3 = childCnp(1); },
          "C.N.P. la fel ca primul!", "CNP2"},
         // page 2
-        {"no series", 2, [](RequestInput &in) { in.BIseria = " ", in.BINr.clear(); }, "Lipseste B.I./C.I. seria!",
-         "BIseria"},
+        {"no series", 2, [](RequestInput &in) { in.BIseria = " ", in.BINr.clear(); },
+         "Lipseste B.I./C.I. seria!", "BIseria"},
         {"no card number", 2, [](RequestInput &in) { in.BINr = "  "; }, "Lipseste B.I./C.I. nr.!", "BINr"},
         {"empty amount", 2, [](RequestInput &in) { in.Cuantum.clear(); }, "Cuantum incorect!", "Cuantum"},
         {"zero amount", 2, [](RequestInput &in) { in.Cuantum = "0"; }, "Cuantum incorect!", "Cuantum"},
         {"no child name", 2, [](RequestInput &in) { in.NumeCopil = " "; }, "Lipseste numele copilului!",
          "NumeCopil"},
-        {"bad child code", 2, [&](RequestInput &in) { in.CNPCopil = bad; }, "CNP copil incorect!", "CNPCopil"},
+        {"bad child code", 2, [&](RequestInput &in) { in.CNPCopil = bad; }, "CNP copil incorect!",
+         "CNPCopil"},
         {"no certificate series", 2, [](RequestInput &in) { in.CNSeria.clear(), in.CNNr.clear(); },
          "Lipseste Seria Certificatului de nastere!", "CNSeria"},
         {"no certificate number", 2, [](RequestInput &in) { in.CNNr.clear(), in.CNElib.clear(); },
@@ -105,25 +113,32 @@ TEST(RequestChecks, EachRefusalHasItsMessageAndField)
         {"no issuer", 2, [](RequestInput &in) { in.CNElib = "  "; },
          "Lipseste locul eliberarii Certificatului de nastere!", "CNElib"},
         // page 3
-        {"no series 3", 3, [](RequestInput &in) { in.BISeria2.clear(); }, "Lipseste B.I./C.I. seria!", "BISeria2"},
-        {"no card number 3", 3, [](RequestInput &in) { in.BINr2.clear(); }, "Lipseste B.I./C.I. nr.!", "BINr2"},
+        {"no series 3", 3, [](RequestInput &in) { in.BISeria2.clear(); }, "Lipseste B.I./C.I. seria!",
+         "BISeria2"},
+        {"no card number 3", 3, [](RequestInput &in) { in.BINr2.clear(); }, "Lipseste B.I./C.I. nr.!",
+         "BINr2"},
         {"no sum", 3, [](RequestInput &in) { in.Cuantum2.clear(); }, "Lipseste Suma acordata!", "Cuantum2"},
-        {"no child 21", 3, [](RequestInput &in) { in.Copil21.clear(); }, "Lipseste Numele copilului!", "Copil21"},
+        {"no child 21", 3, [](RequestInput &in) { in.Copil21.clear(); }, "Lipseste Numele copilului!",
+         "Copil21"},
         {"bad code 21", 3, [&](RequestInput &in) { in.CNP21 = bad; }, "CNP copil incorect!", "CNP21"},
         {"name before code", 3, [&](RequestInput &in) { in.Copil22 = "B B", in.CNP22 = bad, in.CNP23 = bad; },
          "Lipseste numele si prenumele copilului!", "Copil23"},
-        {"no name 22", 3, [](RequestInput &in) { in.CNP22 = childCnp(2); }, "Lipseste numele si prenumele copilului!",
-         "Copil22"},
-        {"bad code 22", 3, [&](RequestInput &in) { in.Copil22 = "B B", in.CNP22 = bad; }, "C.N.P. copil incorect!",
-         "CNP22"},
+        {"no name 22", 3, [](RequestInput &in) { in.CNP22 = childCnp(2); },
+         "Lipseste numele si prenumele copilului!", "Copil22"},
+        {"bad code 22", 3, [&](RequestInput &in) { in.Copil22 = "B B", in.CNP22 = bad; },
+         "C.N.P. copil incorect!", "CNP22"},
         {"bad code 23", 3, [&](RequestInput &in) { in.Copil23 = "C C"; }, "C.N.P. copil incorect!", "CNP23"},
         {"22 same as 21", 3, [](RequestInput &in) { in.Copil22 = "B B", in.CNP22 = childCnp(1); },
          "C.N.P. la fel ca primul!", "CNP22"},
         {"23 same as 21", 3,
-         [](RequestInput &in) { in.Copil22 = "B B", in.CNP22 = childCnp(2), in.Copil23 = "C", in.CNP23 = childCnp(1); },
+         [](RequestInput &in) {
+             in.Copil22 = "B B", in.CNP22 = childCnp(2), in.Copil23 = "C", in.CNP23 = childCnp(1);
+         },
          "C.N.P. la fel ca primul!", "CNP23"},
         {"23 same as 22", 3,
-         [](RequestInput &in) { in.Copil22 = "B B", in.CNP22 = childCnp(2), in.Copil23 = "C", in.CNP23 = childCnp(2); },
+         [](RequestInput &in) {
+             in.Copil22 = "B B", in.CNP22 = childCnp(2), in.Copil23 = "C", in.CNP23 = childCnp(2);
+         },
          "C.N.P. la fel cu al doilea!", "CNP23"},
     };
     for (const CheckCase &c : cases) {
@@ -146,8 +161,8 @@ TEST(RequestChecks, BenefitBoxPatterns)
     {
         const char *pattern;
         const char *tip; // "" refused
-    } cases[] = {{"000", ""},  {"100", "A"},  {"010", "I"},  {"001", "S"},
-                 {"110", "AI"}, {"101", "AS"}, {"011", ""}, {"111", ""}};
+    } cases[] = {{"000", ""},   {"100", "A"},  {"010", "I"}, {"001", "S"},
+                 {"110", "AI"}, {"101", "AS"}, {"011", ""},  {"111", ""}};
     for (const auto &c : cases) {
         const bool a = c.pattern[0] == '1', i = c.pattern[1] == '1', s = c.pattern[2] == '1';
         EXPECT_EQ(TipOfBenefits(a, i, s), QString::fromLatin1(c.tip)) << c.pattern;
@@ -214,9 +229,10 @@ TEST(RequestRecord, KindOfTipAndChildCount)
         const char *copil2, *copil3;
         bool modified;
         qint64 count;
-    } counts[] = {{1, "", "", false, 1},     {1, "AB", "", false, 1},     {1, "ABC", "", false, 2},
+    } counts[] = {{1, "", "", false, 1},      {1, "AB", "", false, 1},    {1, "ABC", "", false, 2},
                   {1, "ABC", "XYZ", true, 3}, {3, "ABC", "XY", false, 2}, {3, "", "XYZ", false, 2},
                   {2, "", "", false, 0},      {2, "", "", true, 1}};
     for (const auto &c : counts)
-        EXPECT_EQ(ChildCount(c.kind, c.copil2, c.copil3, c.modified), c.count) << c.kind << c.copil2 << c.copil3;
+        EXPECT_EQ(ChildCount(c.kind, c.copil2, c.copil3, c.modified), c.count)
+            << c.kind << c.copil2 << c.copil3;
 }

@@ -86,9 +86,9 @@ TEST_F(RequestStore, DuplicateNumberOnlySameKindThisYearOtherRequests)
         const char *nr;
         qint64 own;
         bool found;
-    } cases[] = {{"same kind 2", 2, "17", 0, true},     {"kind 1 with AS", 1, "17", 0, true},
-                 {"kind 3 has no 17", 3, "17", 0, false}, {"last year's 18", 3, "18", 0, false},
-                 {"other number", 2, "16", 0, false},   {"itself when modified", 2, "17", 1, false},
+    } cases[] = {{"same kind 2", 2, "17", 0, true},          {"kind 1 with AS", 1, "17", 0, true},
+                 {"kind 3 has no 17", 3, "17", 0, false},    {"last year's 18", 3, "18", 0, false},
+                 {"other number", 2, "16", 0, false},        {"itself when modified", 2, "17", 1, false},
                  {"another when modified", 2, "17", 2, true}};
     for (const auto &c : cases) {
         const auto message = DuplicateNumber(lookup, c.kind, QString::fromLatin1(c.nr), kToday, c.own);
@@ -118,12 +118,14 @@ TEST_F(RequestStore, ChildrenInOtherRequestsPerKind)
     } cases[] = {
         {"kind 1, in two requests", 1, [](RequestInput &in) { in.CNP1 = childCnp(1); }, 0, 2},
         {"kind 1, own excluded", 1, [](RequestInput &in) { in.CNP1 = childCnp(1); }, 2, 1},
-        {"kind 1, via child 2", 1, [](RequestInput &in) { in.CNP1 = childCnp(4), in.CNP2 = childCnp(1); }, 0, 2},
+        {"kind 1, via child 2", 1, [](RequestInput &in) { in.CNP1 = childCnp(4), in.CNP2 = childCnp(1); }, 0,
+         2},
         {"kind 1 does not see kind 2", 1, [](RequestInput &in) { in.CNP1 = childCnp(2); }, 0, 0},
         {"kind 2 child", 2, [](RequestInput &in) { in.CNPCopil = childCnp(2); }, 0, 1},
         {"kind 2 own excluded", 2, [](RequestInput &in) { in.CNPCopil = childCnp(2); }, 3, 0},
         {"kind 2 does not see kind 1", 2, [](RequestInput &in) { in.CNPCopil = childCnp(1); }, 0, 0},
-        {"kind 3 child 23", 3, [](RequestInput &in) { in.CNP21 = childCnp(1), in.CNP23 = childCnp(4); }, 0, 1},
+        {"kind 3 child 23", 3, [](RequestInput &in) { in.CNP21 = childCnp(1), in.CNP23 = childCnp(4); }, 0,
+         1},
         {"kind 3 does not see kind 1", 3, [](RequestInput &in) { in.CNP21 = childCnp(1); }, 0, 0},
     };
     for (const auto &c : cases) {
@@ -135,9 +137,10 @@ TEST_F(RequestStore, ChildrenInOtherRequestsPerKind)
     }
     RequestInput in;
     in.CNP1 = childCnp(1);
-    EXPECT_EQ(ChildrenElsewhere(lookup, 1, in, 0)->question,
-              "C.N.P. copil mai apare in 2 cereri!\r\nVezi cererea nr.1 / 05.05.2020, solicitant SOLICITANT 1 "
-              "!\r\nContinuati memorarea?");
+    EXPECT_EQ(
+        ChildrenElsewhere(lookup, 1, in, 0)->question,
+        "C.N.P. copil mai apare in 2 cereri!\r\nVezi cererea nr.1 / 05.05.2020, solicitant SOLICITANT 1 "
+        "!\r\nContinuati memorarea?");
 }
 
 TEST_F(RequestStore, StoredRowOfEachKind)

@@ -21,8 +21,14 @@ inline QString validCnp(const QString &first12)
     return first12 + QString::number(check);
 }
 
-inline QString parentCnp() { return validCnp("180010112345"); }
-inline QString childCnp(int n) { return validCnp(QStringLiteral("5150101123%1").arg(n, 2, 10, QLatin1Char('0'))); }
+inline QString parentCnp()
+{
+    return validCnp("180010112345");
+}
+inline QString childCnp(int n)
+{
+    return validCnp(QStringLiteral("5150101123%1").arg(n, 2, 10, QLatin1Char('0')));
+}
 
 // An input that passes every check for its kind.
 inline RequestInput goodInput(int kind)
