@@ -176,8 +176,8 @@ void TCerereAdd::lookupApplicant()
     Fields &f = *m_f;
     if (m_mode != New || !f.lookup.isOpen() || !f.CNPSubsemnat->Corect())
         return;
-    if (f.lookup.locate(QStringLiteral("CNP"), f.CNPSubsemnat->text()))
-        fillFrom(RequestFromQuery(f.lookup));
+    if (const auto latest = LatestRequestOf(f.CNPSubsemnat->text()))
+        fillFrom(*latest);
 }
 
 void TCerereAdd::save()

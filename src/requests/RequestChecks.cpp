@@ -78,6 +78,28 @@ Filter filterOf(const std::vector<std::vector<Filter::Condition>> &groups)
     return f;
 }
 
+// Moves to the first (or last) of the rows passing the filter in the order
+// CNP, then IDCERERE from the newest.
+void goToInOrder(Query &q, bool last)
+{
+    int best = -1;
+    QString bestCnp;
+    qint64 bestId = 0;
+    for (int row = 0; row < q.rowCount(); ++row) {
+        q.goTo(row);
+        const QString cnp = q.text(QStringLiteral("CNP"));
+        const qint64 id = q.integer(QStringLiteral("IDCERERE"));
+        const int byCnp = cnp.compare(bestCnp);
+        const bool before = byCnp < 0 || (byCnp == 0 && id > bestId);
+        if (best < 0 || before != last) {
+            best = row;
+            bestCnp = cnp;
+            bestId = id;
+        }
+    }
+    q.goTo(best);
+}
+
 // Clears the lookup's filter however the check ends.
 struct FilterGuard
 {
@@ -271,7 +293,21 @@ std::optional<Problem> CheckPage(int kind, RequestInput &in)
 
 void OpenLookup(Query &lookup)
 {
-    lookup.open(QStringLiteral("SELECT * FROM %1 ORDER BY CNP, IDCERERE DESC").arg(RequestTable()));
+    // No ORDER BY: sorting the whole table costs more than the checks; the
+    // few rows a check finds are ordered by goToInOrder.
+    lookup.open(QStringLiteral("SELECT IDCERERE, TIP, NR, DINDATA, SUBSEMN, CNP, CNP1, CNP2, CNP3 FROM %1")
+                    .arg(RequestTable()));
+}
+
+std::optional<RequestRecord> LatestRequestOf(const QString &cnp)
+{
+    Query q;
+    q.open(
+        QStringLiteral("SELECT * FROM %1 WHERE CNP = ? ORDER BY IDCERERE DESC LIMIT 1").arg(RequestTable()),
+        {cnp});
+    if (q.isEmpty())
+        return std::nullopt;
+    return RequestFromQuery(q);
 }
 
 std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &nr, const QDate &today,
@@ -287,7 +323,7 @@ std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &n
     lookup.setFilter(filterOf({group}));
     if (lookup.isEmpty())
         return std::nullopt;
-    lookup.first();
+    goToInOrder(lookup, false);
     return QStringLiteral("Exista deja cererea cu nr.") + nr + QStringLiteral(" / ") +
            lookup.date(QStringLiteral("DINDATA")).toString(kDateFormat) + QStringLiteral(" !\r\n") +
            QStringLiteral("Nume solicitant : ") + lookup.text(QStringLiteral("SUBSEMN")) +
@@ -325,7 +361,7 @@ std::optional<ChildrenFound> ChildrenElsewhere(Query &lookup, int kind, const Re
     lookup.setFilter(filterOf(groups));
     if (lookup.isEmpty())
         return std::nullopt;
-    lookup.last();
+    goToInOrder(lookup, true);
     ChildrenFound found;
     found.count = lookup.rowCount();
     found.question = QStringLiteral("C.N.P. copil mai apare in ") + QString::number(found.count) +

@@ -57,8 +57,13 @@ std::optional<Problem> CheckCommon(RequestInput &in);
 // Normalises the page's fields and moves child 3 up when row 2 is empty.
 std::optional<Problem> CheckPage(int kind, RequestInput &in);
 
-// The lookup query of the editor: every request, by CNP, newest first.
+// The lookup query of the editor: the columns of every request that the
+// duplicate checks read. Rows that pass a check's filter are taken in the
+// order CNP, then IDCERERE from the newest.
 void OpenLookup(Query &lookup);
+
+// The applicant's most recent request (highest IDCERERE, of any kind).
+std::optional<RequestRecord> LatestRequestOf(const QString &cnp);
 
 // The message when another request of the same kind has the same number
 // on or after 1 January of today's year (the request `ownId` excluded when

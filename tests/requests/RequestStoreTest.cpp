@@ -284,3 +284,33 @@ TEST_F(RequestStore, FillFromStoredRowForThePage)
         EXPECT_EQ(in.Cuantum, kind == 2 ? "99" : "204");
     }
 }
+
+TEST_F(RequestStore, MessagesNameTheRowInApplicantOrder)
+{
+    // Rows found are taken by applicant code, then the newest first.
+    const struct
+    {
+        qint64 id;
+        const char *cnp;
+    } rowsToAdd[] = {{1, "2800101123455"}, {2, "1800101123455"}, {3, "1800101123455"}, {4, "2900101123455"}};
+    for (const auto &a : rowsToAdd) {
+        RequestRecord r = add(a.id, "3", 17, QDate(2026, 3, int(a.id)), childCnp(1));
+        Database::shared().exec("UPDATE " + RequestTable() + " SET CNP = ? WHERE IDCERERE = ?",
+                                {QString::fromLatin1(a.cnp), a.id});
+    }
+    Query lookup;
+    OpenLookup(lookup);
+    EXPECT_TRUE(DuplicateNumber(lookup, 2, "17", kToday, 0)->contains("SOLICITANT 3."));
+    EXPECT_TRUE(DuplicateNumber(lookup, 2, "17", kToday, 3)->contains("SOLICITANT 2."));
+    RequestInput in;
+    in.CNPCopil = childCnp(1);
+    const auto found = ChildrenElsewhere(lookup, 2, in, 0);
+    EXPECT_EQ(found->count, 4);
+    EXPECT_TRUE(found->question.contains("SOLICITANT 4 !")) << found->question.toStdString();
+    EXPECT_TRUE(ChildrenElsewhere(lookup, 2, in, 4)->question.contains("SOLICITANT 1 !"));
+
+    // The applicant's latest request, of whatever kind.
+    EXPECT_EQ(LatestRequestOf("1800101123455")->IDCERERE, 3);
+    EXPECT_EQ(LatestRequestOf("2800101123455")->IDCERERE, 1);
+    EXPECT_FALSE(LatestRequestOf("5000101123455").has_value());
+}
