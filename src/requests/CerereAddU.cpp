@@ -12,6 +12,7 @@
 #include "requests/RequestChecks.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -183,6 +185,8 @@ void TCerereAdd::lookupApplicant()
 void TCerereAdd::save()
 {
     Fields &f = *m_f;
+    // Disabling the button moves the focus away from it; it comes back.
+    QPointer<QWidget> focus = QApplication::focusWidget();
     f.MemoBut->setEnabled(false);
     RunCommand([this, &f] {
         const QDate today = QDate::currentDate();
@@ -217,6 +221,8 @@ void TCerereAdd::save()
         accept();
     });
     f.MemoBut->setEnabled(true);
+    if (focus && isVisible())
+        focus->setFocus();
 }
 
 void TCerereAdd::focusNextInOrder(QWidget *from)

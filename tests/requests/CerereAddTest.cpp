@@ -330,3 +330,32 @@ TEST_F(EditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
     q.reopen();
     EXPECT_EQ(RequestFromQuery(q).SUBSEMN, QString::fromUtf8("IONESCU Ş Ţ Ă \" ' { } \\ * %"));
 }
+
+TEST_F(EditorTest, EnterFollowsTheEntryOrderOfEachPage)
+{
+    const QStringList common = {"CerereNr",  "CerereData",      "CNPSubsemnat",
+                                "Subsemnat", "AdresaSubsemnat", "JudetSubsemnat"};
+    const QStringList pages[3] = {
+        {"CheckBox1", "CheckBox2", "CheckBox3", "Copil1", "CNP1", "Copil2", "CNP2", "Copil3", "CNP3"},
+        {"BIseria", "BINr", "ALCopil", "Cuantum", "NumeCopil", "CNPCopil", "CNSeria", "CNNr", "CNElib"},
+        {"Calitate", "BISeria2", "BINr2", "Cuantum2", "Copil21", "CNP21", "Copil22", "CNP22", "Copil23",
+         "CNP23"}};
+    for (int kind = 1; kind <= 3; ++kind) {
+        QStringList visited;
+        RequestRecord r;
+        EXPECT_FALSE(run(kind, TCerereAdd::New, r, [&] {
+            key(Qt::Key_Tab); // a tick box takes no Enter
+            while (focused() != f().MemoBut && visited.size() < 30) {
+                visited << focused()->objectName();
+                key(qobject_cast<QCheckBox *>(focused()) ? Qt::Key_Tab : Qt::Key_Return);
+            }
+            // Enter in the page's last field also started the save.
+            ASSERT_NE(ProblemBalloon(), nullptr);
+            EXPECT_EQ(ProblemBalloon()->text(), "CNP solicitant incorect!");
+            EXPECT_TRUE(ProblemBalloon()->isVisible());
+            ProblemBalloon()->hide();
+        }));
+        EXPECT_EQ(visited.join(",").toStdString(), (common + pages[kind - 1]).join(",").toStdString())
+            << kind;
+    }
+}
