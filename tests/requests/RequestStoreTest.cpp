@@ -12,6 +12,7 @@
 #include "requests/RequestChecks.h"
 
 #include <QDir>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace kovara;
@@ -210,6 +211,20 @@ TEST_F(RequestStore, EveryTypableCharacterComesBack)
     Query lookup;
     OpenLookup(lookup);
     EXPECT_TRUE(lookup.locate("SUBSEMN", back.SUBSEMN));
+
+    // An independent dBase reader sees the same texts.
+    QProcess probe;
+    probe.start("/usr/bin/python3", {"-c", "import dbfread"});
+    if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+        GTEST_SKIP() << "python3 with dbfread is not installed";
+    QProcess dump;
+    dump.start("/usr/bin/python3",
+               {kovara::test::sourcePath("tests/data/dbfread_dump.py"), RequestTablePath()});
+    ASSERT_TRUE(dump.waitForFinished(60000));
+    ASSERT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
+    const QString out = QString::fromUtf8(dump.readAllStandardOutput());
+    EXPECT_TRUE(out.contains("SUBSEMN=" + back.SUBSEMN + " | ")) << out.toStdString();
+    EXPECT_TRUE(out.contains("ADRESA=" + back.ADRESA + " | ")) << out.toStdString();
 }
 
 TEST_F(RequestStore, FailedInsertChangesNothing)
