@@ -67,16 +67,16 @@ TErori::TErori(QWidget *parent)
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_row->setFixedSize(MesajRowWidth, 36);
-    for (const MesajButtonSpec &spec : MesajButtonOrder()) {
-        auto *button = new QPushButton(spec.caption, m_row);
+    for (const MesajButtonKind &entry : MesajButtonOrder()) {
+        auto *button = new QPushButton(entry.caption, m_row);
         button->setFixedWidth(MesajButtonWidth);
         button->setAutoDefault(true);
-        const int result = spec.result;
+        const int result = entry.result;
         connect(button, &QPushButton::clicked, this, [this, result] {
             m_result = result;
             done(result);
         });
-        m_buttons.insert(spec.bit, button);
+        m_buttons.insert(entry.bit, button);
     }
     auto *foot = new QHBoxLayout(m_footer);
     foot->setContentsMargins(4, 4, 4, 4);
@@ -118,11 +118,11 @@ int TErori::prepare(const QString &title, const QString &text, int kind, int but
     m_title->setStyleSheet(darkHeader ? QStringLiteral("color: white;") : QString());
 
     QList<QPushButton *> visible;
-    for (const MesajButtonSpec &spec : MesajButtonOrder()) {
-        QPushButton *button = m_buttons.value(spec.bit);
+    for (const MesajButtonKind &entry : MesajButtonOrder()) {
+        QPushButton *button = m_buttons.value(entry.bit);
         button->setStyleSheet(buttonStyle(rgb(look.face)));
-        button->setVisible(buttons & spec.bit);
-        if (buttons & spec.bit)
+        button->setVisible(buttons & entry.bit);
+        if (buttons & entry.bit)
             visible.append(button);
     }
     const std::vector<int> lefts = MesajButtonLefts(int(visible.size()));

@@ -20,9 +20,9 @@ MesajLook MesajLookOf(int kind)
     }
 }
 
-const std::vector<MesajButtonSpec> &MesajButtonOrder()
+const std::vector<MesajButtonKind> &MesajButtonOrder()
 {
-    static const std::vector<MesajButtonSpec> order = {
+    static const std::vector<MesajButtonKind> order = {
         {BtnDa, QStringLiteral("DA"), ResDa},
         {BtnNu, QStringLiteral("NU"), ResNu},
         {BtnRenunt, QStringLiteral("RENUNT"), ResRenunt},
@@ -45,8 +45,8 @@ std::vector<int> MesajButtonLefts(int visibleCount)
 int MesajVisibleCount(int buttons)
 {
     int count = 0;
-    for (const MesajButtonSpec &spec : MesajButtonOrder()) {
-        if (buttons & spec.bit)
+    for (const MesajButtonKind &entry : MesajButtonOrder()) {
+        if (buttons & entry.bit)
             ++count;
     }
     return count;

@@ -30,7 +30,7 @@ struct MesajLook
 // Every value outside 0, 2 and 3 has the look of an error.
 MesajLook MesajLookOf(int kind);
 
-struct MesajButtonSpec
+struct MesajButtonKind
 {
     int bit;
     QString caption;
@@ -38,7 +38,7 @@ struct MesajButtonSpec
 };
 
 // The four buttons in the order they are shown, left to right.
-const std::vector<MesajButtonSpec> &MesajButtonOrder();
+const std::vector<MesajButtonKind> &MesajButtonOrder();
 
 inline constexpr int MesajRowWidth = 342;
 inline constexpr int MesajButtonWidth = 73;

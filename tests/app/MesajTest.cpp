@@ -32,8 +32,8 @@ void actOnDialog(TErori *dialog, Action action, Seen &seen)
             return;
         seen.shown = true;
         seen.caption = dialog->windowTitle();
-        for (const MesajButtonSpec &spec : MesajButtonOrder()) {
-            QPushButton *b = dialog->button(spec.bit);
+        for (const MesajButtonKind &entry : MesajButtonOrder()) {
+            QPushButton *b = dialog->button(entry.bit);
             if (!b->isHidden()) {
                 seen.visible << b->text();
                 seen.lefts << b->x();
