@@ -1,15 +1,2 @@
 # The archive reader, fed arbitrary bytes (restores into a scratch folder).
-set(KOVARA_FUZZ_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
-foreach(target kovara_base kovara_archive)
-  get_target_property(instrumented ${target} KOVARA_FUZZ_INSTRUMENTED)
-  if(NOT instrumented)
-    target_compile_options(${target} PRIVATE ${KOVARA_FUZZ_FLAGS})
-    target_link_options(${target} INTERFACE -fsanitize=address,undefined)
-    set_target_properties(${target} PROPERTIES KOVARA_FUZZ_INSTRUMENTED ON)
-  endif()
-endforeach()
-
-add_executable(archive_read_fuzz ${CMAKE_CURRENT_LIST_DIR}/archive_read_fuzz.cpp)
-target_link_libraries(archive_read_fuzz PRIVATE kovara_archive)
-target_compile_options(archive_read_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
-target_link_options(archive_read_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+kovara_fuzz_target(archive_read_fuzz ${CMAKE_CURRENT_LIST_DIR}/archive_read_fuzz.cpp kovara_archive)
