@@ -51,6 +51,21 @@ bool atMaximum(const QString &text, int maxLength)
     return maxLength > 0 && text.size() >= maxLength;
 }
 
+// The selection removed and a lone "0" given up for what is typed next;
+// droppedZero tells whether the "0" went.
+EditState readyForTyping(const EditState &state, bool *droppedZero = nullptr)
+{
+    EditState s = withoutSelection(state);
+    const bool zero = s.text == QLatin1String("0");
+    if (zero) {
+        s.text.clear();
+        s.caret = s.selStart = 0;
+    }
+    if (droppedZero)
+        *droppedZero = zero;
+    return s;
+}
+
 } // namespace
 
 EditKey classifyKey(int qtKey, Qt::KeyboardModifiers modifiers)
@@ -79,11 +94,7 @@ EditState cnpKey(const EditState &state, const EditKey &key)
     case EditKey::Delete:
         return erase(state, false);
     case EditKey::Digit: {
-        EditState s = withoutSelection(state);
-        if (s.text == QLatin1String("0")) {
-            s.text.clear();
-            s.caret = s.selStart = 0;
-        }
+        const EditState s = readyForTyping(state);
         if (s.text.size() >= CnpMaxLength)
             return state;
         return inserted(s, key.digit);
@@ -101,11 +112,7 @@ EditState numericKey(const EditState &state, const EditKey &key, int maxLength)
     case EditKey::Delete:
         return erase(state, false);
     case EditKey::Digit: {
-        EditState s = withoutSelection(state);
-        if (s.text == QLatin1String("0")) {
-            s.text.clear();
-            s.caret = s.selStart = 0;
-        }
+        const EditState s = readyForTyping(state);
         if (atMaximum(s.text, maxLength))
             return state;
         // Nothing can be typed in front of the sign.
@@ -114,12 +121,10 @@ EditState numericKey(const EditState &state, const EditKey &key, int maxLength)
         return inserted(s, key.digit);
     }
     case EditKey::Minus: {
-        EditState s = withoutSelection(state);
-        if (s.text == QLatin1String("0")) {
-            s.text.clear();
-            s.caret = s.selStart = 0;
+        bool droppedZero = false;
+        const EditState s = readyForTyping(state, &droppedZero);
+        if (droppedZero)
             return s;
-        }
         if (atMaximum(s.text, maxLength) || s.caret != 0 || s.text.startsWith(QLatin1Char('-')))
             return state;
         return inserted(s, QLatin1Char('-'));

@@ -98,41 +98,38 @@ TEST_F(StartupWindow, WorkRunsOneSecondAfterShowingThenTheMainWindowOpens)
     EXPECT_TRUE(main.isVisible());
 }
 
-TEST_F(StartupWindow, DataFailureLeavesTheStartupWindowUp)
+// A failure while the data is prepared leaves the startup window up; a later
+// one is shown and the main window still opens.
+TEST_F(StartupWindow, FailureOfEachStepEndsAsItsStageRequires)
 {
-    for (int step = 0; step < 4; ++step) {
-        SCOPED_TRACE(step);
+    struct Case
+    {
+        int step;
+        StartupOutcome outcome;
+        bool startupVisible;
+        bool mainVisible;
+    };
+    const Case cases[] = {
+        {0, StartupOutcome::Stopped, true, false},
+        {1, StartupOutcome::Stopped, true, false},
+        {2, StartupOutcome::Stopped, true, false},
+        {3, StartupOutcome::Stopped, true, false},
+        {4, StartupOutcome::ReadyAfterFailure, false, true},
+        {5, StartupOutcome::ReadyAfterFailure, false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.step);
         seam::activate();
         TForm3 otherMain;
         otherMain.setQuitAction([] {});
         TForm1 other(&otherMain, nullptr);
-        other.setSteps(failingAt(step));
+        other.setSteps(failingAt(c.step));
         QSignalSpy done(&other, &TForm1::startupDone);
         other.show();
         ASSERT_TRUE(done.wait(5000));
-        EXPECT_EQ(done.first().first().value<StartupOutcome>(), StartupOutcome::Stopped);
-        EXPECT_TRUE(other.isVisible());
-        EXPECT_FALSE(otherMain.isVisible());
-        EXPECT_EQ(seam::errorsShown(), QList<QString>({QStringLiteral("Tabela nu poate fi deschisa.")}));
-        seam::pushMesajAnswer(6);
-    }
-}
-
-TEST_F(StartupWindow, LaterFailureIsShownAndTheMainWindowStillOpens)
-{
-    for (int step : {4, 5}) {
-        SCOPED_TRACE(step);
-        seam::activate();
-        TForm3 otherMain;
-        otherMain.setQuitAction([] {});
-        TForm1 other(&otherMain, nullptr);
-        other.setSteps(failingAt(step));
-        QSignalSpy done(&other, &TForm1::startupDone);
-        other.show();
-        ASSERT_TRUE(done.wait(5000));
-        EXPECT_EQ(done.first().first().value<StartupOutcome>(), StartupOutcome::ReadyAfterFailure);
-        EXPECT_FALSE(other.isVisible());
-        EXPECT_TRUE(otherMain.isVisible());
+        EXPECT_EQ(done.first().first().value<StartupOutcome>(), c.outcome);
+        EXPECT_EQ(other.isVisible(), c.startupVisible);
+        EXPECT_EQ(otherMain.isVisible(), c.mainVisible);
         EXPECT_EQ(seam::errorsShown(), QList<QString>({QStringLiteral("Tabela nu poate fi deschisa.")}));
         seam::pushMesajAnswer(6);
     }
