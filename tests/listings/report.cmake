@@ -4,3 +4,6 @@ target_include_directories(kovara_test_pdfwords PUBLIC ${CMAKE_CURRENT_LIST_DIR}
 
 kovara_test(test_report_engine UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineTest.cpp
   LIBS kovara_report kovara_test_pdfwords)
+
+kovara_test(test_listings UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/ListingsTest.cpp
+  LIBS kovara_listings kovara_test_pdfwords)
