@@ -74,8 +74,8 @@ int listingCommand(const Context &ctx)
         }
     }
     report::WritePdf(doc, output);
-    ctx.out << QDir::toNativeSeparators(QDir(output).absolutePath()) << ": " << doc.pages.size() << " pagini, "
-            << doc.rows << " randuri.\n";
+    ctx.out << QDir::toNativeSeparators(QDir(output).absolutePath()) << ": pagini " << doc.pages.size()
+            << ", randuri " << doc.rows << ".\n";
     return 0;
 }
 
