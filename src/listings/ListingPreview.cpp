@@ -5,9 +5,13 @@
 #include "listings/ReportRender.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace kovara {
 
@@ -16,6 +20,10 @@ ListingPreview::ListingPreview(report::ReportDocument doc, QWidget *parent)
 {
     setObjectName(QStringLiteral("ListingPreview"));
     setWindowTitle(m_doc.title.isEmpty() ? QStringLiteral("Previzualizare") : m_doc.title);
+    // Maximized; the size of the screen as well, for desktops whose window
+    // manager does not maximize.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
     if (QPrinter *p = printer()) {
         p->setFullPage(true);
@@ -27,7 +35,10 @@ ListingPreview::ListingPreview(report::ReportDocument doc, QWidget *parent)
 
     if (QToolBar *bar = findChild<QToolBar *>()) {
         bar->addSeparator();
-        m_savePdf = bar->addAction(QStringLiteral("Salveaza PDF..."));
+        m_savePdf = bar->addAction(QIcon(QStringLiteral(":/icons/document-save.png")),
+                                   QStringLiteral("Salveaza PDF..."));
+        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_savePdf)))
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         m_savePdf->setObjectName(QStringLiteral("savePdfAction"));
         m_savePdf->setToolTip(QStringLiteral("Salveaza listarea ca fisier PDF"));
         m_savePdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -35,11 +46,22 @@ ListingPreview::ListingPreview(report::ReportDocument doc, QWidget *parent)
     }
     if (m_preview) {
         m_preview->setViewMode(QPrintPreviewWidget::SinglePageView);
-        if (m_doc.zoom == report::Zoom::PageWidth)
-            m_preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
-        else {
-            m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-            m_preview->setZoomFactor(1.0);
+        // Through the dialog's own zoom actions, so that its toolbar agrees.
+        auto *fitWidth = findChild<QAction *>(QStringLiteral("fitWidthAction"));
+        auto *fitPage = findChild<QAction *>(QStringLiteral("fitPageAction"));
+        if (m_doc.zoom == report::Zoom::PageWidth && fitWidth) {
+            fitWidth->trigger();
+        } else {
+            for (QAction *fit : {fitWidth, fitPage})
+                if (fit && fit->actionGroup())
+                    fit->actionGroup()->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            for (QAction *fit : {fitWidth, fitPage})
+                if (fit)
+                    fit->setChecked(false);
+            m_preview->setZoomMode(m_doc.zoom == report::Zoom::PageWidth ? QPrintPreviewWidget::FitToWidth
+                                                                          : QPrintPreviewWidget::CustomZoom);
+            if (m_doc.zoom == report::Zoom::Actual)
+                m_preview->setZoomFactor(1.0);
         }
     }
 }

@@ -17,3 +17,6 @@ add_dependencies(test_listing_cli kovara-cli)
 
 add_executable(kovara-listing-screens ${CMAKE_CURRENT_LIST_DIR}/ListingScreens.cpp)
 target_link_libraries(kovara-listing-screens PRIVATE kovara_test_support kovara_ui kovara_listings)
+
+kovara_test(test_listing_preview UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewTest.cpp
+  LIBS kovara_listings kovara_test_pdfwords)
