@@ -20,5 +20,7 @@ int checkCommand(const Context &ctx);   // check
 int backupCommand(const Context &ctx);  // backup FILE.kov
 int verifyCommand(const Context &ctx);  // verify FILE.kov
 int restoreCommand(const Context &ctx); // restore FILE.kov
+int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
+int templatesCommand(const Context &ctx); // templates
 
 } // namespace kovara::cli

@@ -18,6 +18,8 @@ const char *const kUsage =
     "  backup FISIER.kov     salveaza dosarul de date intr-o arhiva\n"
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
+    "  document cerere IDCERERE -o FISIER.rtf   scrie cererea completata\n"
+    "  templates             verifica marcajele din modelele de documente\n"
     "Dosarul de date implicit: Data, langa program.\n";
 
 struct Command
@@ -29,6 +31,8 @@ struct Command
 const Command kCommands[] = {
     {"sql", cli::sqlCommand},       {"check", cli::checkCommand},     {"backup", cli::backupCommand},
     {"verify", cli::verifyCommand}, {"restore", cli::restoreCommand},
+    {"document", cli::documentCommand},
+    {"templates", cli::templatesCommand},
 };
 
 } // namespace
