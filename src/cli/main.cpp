@@ -19,6 +19,9 @@ const char *const kUsage =
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
     "  document cerere IDCERERE -o FISIER.rtf   scrie cererea completata\n"
+    "  document dispozitii nn|trusou PRIMUL ULTIMUL [--copies N] -o FISIER.rtf\n"
+    "                        scrie dispozitiile din anul curent cu numerele intre PRIMUL si ULTIMUL\n"
+    "  document statistica 1|2 AN -o FISIER.rtf   scrie situatia statistica a trusourilor pe semestru\n"
     "  templates             verifica marcajele din modelele de documente\n"
     "Dosarul de date implicit: Data, langa program.\n";
 

@@ -38,9 +38,11 @@ int CountyCode(const QString &county)
     return 0;
 }
 
-MunicipalityConstants ReadConstants(const QString &settingsFile)
+void LoadConstants()
 {
-    const IniFile ini = IniFile::load(settingsFile);
+    // One reading of the file; the constants in memory change only when it
+    // succeeds.
+    const IniFile ini = IniFile::load(SettingsPath());
     MunicipalityConstants c;
     c.PRIMARIA = ini.value(kSection, QStringLiteral("PRIMARIA"));
     c.LOCALIT = ini.value(kSection, QStringLiteral("LOCALIT"));
@@ -52,14 +54,7 @@ MunicipalityConstants ReadConstants(const QString &settingsFile)
     c.INTOCMIT = ini.value(kSection, QStringLiteral("INTOCMIT"));
     c.AVIZAT = ini.value(kSection, QStringLiteral("AVIZAT"));
     c.CF = ini.value(kSection, QStringLiteral("CF"));
-    return c;
-}
-
-void LoadConstants()
-{
-    // One reading of the file; the constants in memory change only when it
-    // succeeds.
-    Constants() = ReadConstants(SettingsPath());
+    Constants() = c;
 }
 
 void SaveConstants()
