@@ -21,6 +21,11 @@ const char *const kUsage =
     "  backup FISIER.kov     salveaza dosarul de date intr-o arhiva\n"
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
+    "  document cerere IDCERERE -o FISIER.rtf   scrie cererea completata\n"
+    "  document dispozitii nn|trusou PRIMUL ULTIMUL [--copies N] -o FISIER.rtf\n"
+    "                        scrie dispozitiile din anul curent cu numerele intre PRIMUL si ULTIMUL\n"
+    "  document statistica 1|2 AN -o FISIER.rtf   scrie situatia statistica a trusourilor pe semestru\n"
+    "  templates             verifica marcajele din modelele de documente\n"
     "  listing TIP DE_LA PANA_LA -o FISIER.pdf   scrie o listare (borderou, borderou-handicap,\n"
     "                        stat-nn, stat-trusou, centralizator) in PDF\n"
     "  listing ministru LUNA.AN -o FISIER.pdf     raportarea lunara (iulie.2007) in PDF\n"
@@ -36,6 +41,8 @@ struct Command
 const Command kCommands[] = {
     {"sql", cli::sqlCommand},       {"check", cli::checkCommand},     {"backup", cli::backupCommand},
     {"verify", cli::verifyCommand}, {"restore", cli::restoreCommand},
+    {"document", cli::documentCommand},
+    {"templates", cli::templatesCommand},
     {"listing", cli::listingCommand, true},
 };
 
