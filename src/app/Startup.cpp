@@ -11,6 +11,7 @@
 #include "app/ProgressCounter.h"
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
+#include "listings/ListingMenus.h"
 #include "requests/NumberingDialog.h"
 #include "requests/RequestEditor.h"
 #include "requests/RequestListWindow.h"
@@ -93,6 +94,8 @@ ProgramWindows CreateWindows()
         if (cereri)
             cereri->Open();
     });
+    // The listings of the report menu.
+    installListingCommands(w.main);
     w.contor = ProgressCounter::instance();
     w.erori = MessageDialog::instance();
     return w;

@@ -17,7 +17,7 @@ WorkTable::WorkTable(Database &db, const QString &path, const QString &columns)
     if (QFileInfo::exists(leftover)) {
         m_db.detach(leftover);
         if (dbf::isInUse(leftover) || !QFile::remove(leftover))
-            throw Error(WorkTableInUseText(path));
+            throw WorkTableInUse(WorkTableInUseText(path));
     }
     m_db.createTable(path, columns);
 }

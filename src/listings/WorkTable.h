@@ -3,9 +3,19 @@
 // A work table of a listing: a dBase file in the work folder, made by SQL
 // for one run and removed when the run ends, whichever way.
 
+#include "data/Error.h"
+
 #include <QString>
 
 namespace kovara {
+
+// The failure of a work table held open by another program: the listing
+// shows it as an error box titled with the listing's name.
+class WorkTableInUse : public Error
+{
+public:
+    using Error::Error;
+};
 
 class Database;
 
@@ -13,7 +23,7 @@ class WorkTable
 {
 public:
     // Removes a file of that name left over from an earlier run; fails
-    // (kovara::Error, WorkTableInUseText) when it is held open by another
+    // (WorkTableInUse, with WorkTableInUseText) when it is held open by another
     // program or cannot be removed. Then creates the table with `columns`.
     WorkTable(Database &db, const QString &path, const QString &columns);
     ~WorkTable();
