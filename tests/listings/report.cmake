@@ -20,3 +20,6 @@ target_link_libraries(kovara-listing-screens PRIVATE kovara_test_support kovara_
 
 kovara_test(test_listing_preview UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewTest.cpp
   LIBS kovara_listings kovara_test_pdfwords)
+
+kovara_test(test_listing_menu UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/ListingMenuTest.cpp
+  LIBS kovara_listings)
