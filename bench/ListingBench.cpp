@@ -6,9 +6,6 @@
 #include "data/Settings.h"
 #include "listings/ListingPreview.h"
 #include "listings/Listings.h"
-#include "listings/QueryRows.h"
-#include "listings/ListingLayouts.h"
-#include "data/SqlEngine.h"
 #include "listings/ReportRender.h"
 
 #include <QApplication>
@@ -52,17 +49,6 @@ int main(int argc, char **argv)
 
     QElapsedTimer t;
     t.start();
-    if (qEnvironmentVariableIsSet("KOVARA_BENCH_SPLIT")) {
-        Database &db = Database::shared();
-        Query q(db);
-        q.open(QStringLiteral("SELECT SUBSEMN,CNP,ADRESA,CUANTUM FROM %1 WHERE TIP='3' AND DINDATA>=? AND DINDATA<=? ORDER BY SUBSEMN").arg(db.table(source.requestTable)), {start, end});
-        std::printf("query %lld ms\n", t.restart());
-        report::QueryRows rows(q);
-        auto d = report::Paginate(report::NewbornPayrollLayout(), rows);
-        std::printf("paginate %lld ms\n", t.restart());
-        report::WritePdf(d, dir.filePath("x.pdf"));
-        std::printf("pdf %lld ms\n", t.restart());
-    }
     report::ReportDocument doc = NewbornPayrollListing(source, start, end);
     const qint64 pagesMs = t.elapsed();
     const QString pdf = dir.filePath(QStringLiteral("stat.pdf"));
@@ -80,8 +66,8 @@ int main(int argc, char **argv)
         app.processEvents();
     preview.previewWidget()->grab(); // the first page drawn on screen
     const qint64 shownMs = t.elapsed();
-    std::printf("preview: listing ready at %lld ms, first page shown at %lld ms (%d pages)\n", builtMs, shownMs,
-                preview.previewWidget()->pageCount());
+    std::printf("preview: listing ready at %lld ms, first page shown at %lld ms (%d pages)\n", builtMs,
+                shownMs, preview.previewWidget()->pageCount());
     preview.close();
     std::printf("peak memory (VmHWM): %.1f MB\n", statusKb("VmHWM:") / 1024.0);
     return 0;

@@ -39,8 +39,11 @@ struct Command
 };
 
 const Command kCommands[] = {
-    {"sql", cli::sqlCommand},       {"check", cli::checkCommand},     {"backup", cli::backupCommand},
-    {"verify", cli::verifyCommand}, {"restore", cli::restoreCommand},
+    {"sql", cli::sqlCommand},
+    {"check", cli::checkCommand},
+    {"backup", cli::backupCommand},
+    {"verify", cli::verifyCommand},
+    {"restore", cli::restoreCommand},
     {"document", cli::documentCommand},
     {"templates", cli::templatesCommand},
     {"listing", cli::listingCommand, true},

@@ -76,27 +76,32 @@ void installListingCommands(MainWindow *mainWindow)
     const QString newborn = QStringLiteral("Alocatie pentru copii nou-nascuti");
     const QString layette = QStringLiteral("Trusou pentru nou-nascuti");
     const QString payroll = QStringLiteral("Listare Stat de plata");
-    mainWindow->setCommand({reports, state, QStringLiteral("Listare Borderou")},
-                           periodListing(BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
-                               return BordereauListing(ProgramListingSource(), false, from, to);
-                           }));
-    mainWindow->setCommand({reports, state, QStringLiteral("Listare Borderou pt. copii cu handicap")},
-                           periodListing(BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
-                               return BordereauListing(ProgramListingSource(), true, from, to);
-                           }));
-    mainWindow->setCommand({reports, newborn, payroll},
-                           periodListing(PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
-                               return NewbornPayrollListing(ProgramListingSource(), from, to);
-                           }));
-    mainWindow->setCommand({reports, layette, payroll},
-                           periodListing(PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
-                               return LayettePayrollListing(ProgramListingSource(), from, to);
-                           }));
-    mainWindow->setCommand({reports, layette, QStringLiteral("Centralizator Dispozitii"), QStringLiteral("Listare")},
-                           periodListing(QStringLiteral("Centralizator dispozitii"), CentralizerTitle(),
-                                         [](const QDate &from, const QDate &to) {
-                                             return CentralizerListing(ProgramListingSource(), from, to);
-                                         }));
+    mainWindow->setCommand(
+        {reports, state, QStringLiteral("Listare Borderou")},
+        periodListing(BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
+            return BordereauListing(ProgramListingSource(), false, from, to);
+        }));
+    mainWindow->setCommand(
+        {reports, state, QStringLiteral("Listare Borderou pt. copii cu handicap")},
+        periodListing(BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
+            return BordereauListing(ProgramListingSource(), true, from, to);
+        }));
+    mainWindow->setCommand(
+        {reports, newborn, payroll},
+        periodListing(PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
+            return NewbornPayrollListing(ProgramListingSource(), from, to);
+        }));
+    mainWindow->setCommand(
+        {reports, layette, payroll},
+        periodListing(PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
+            return LayettePayrollListing(ProgramListingSource(), from, to);
+        }));
+    mainWindow->setCommand(
+        {reports, layette, QStringLiteral("Centralizator Dispozitii"), QStringLiteral("Listare")},
+        periodListing(QStringLiteral("Centralizator dispozitii"), CentralizerTitle(),
+                      [](const QDate &from, const QDate &to) {
+                          return CentralizerListing(ProgramListingSource(), from, to);
+                      }));
     mainWindow->setCommand({reports, newborn, QStringLiteral("Raportare Ministerul Muncii")}, ministryReport);
 }
 

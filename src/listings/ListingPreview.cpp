@@ -6,9 +6,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGuiApplication>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -16,7 +16,8 @@
 namespace kovara {
 
 ListingPreview::ListingPreview(report::ReportDocument doc, QWidget *parent)
-    : QPrintPreviewDialog(parent), m_doc(std::move(doc))
+    : QPrintPreviewDialog(parent)
+    , m_doc(std::move(doc))
 {
     setObjectName(QStringLiteral("ListingPreview"));
     setWindowTitle(m_doc.title.isEmpty() ? QStringLiteral("Previzualizare") : m_doc.title);
@@ -59,7 +60,7 @@ ListingPreview::ListingPreview(report::ReportDocument doc, QWidget *parent)
                 if (fit)
                     fit->setChecked(false);
             m_preview->setZoomMode(m_doc.zoom == report::Zoom::PageWidth ? QPrintPreviewWidget::FitToWidth
-                                                                          : QPrintPreviewWidget::CustomZoom);
+                                                                         : QPrintPreviewWidget::CustomZoom);
             if (m_doc.zoom == report::Zoom::Actual)
                 m_preview->setZoomFactor(1.0);
         }

@@ -49,8 +49,10 @@ bool ParseMonthPaid(const QString &text, int &month, int &year);
 report::ReportDocument BordereauListing(const ListingSource &source, bool handicap, const QDate &start,
                                         const QDate &end);
 // Payroll of newborn allowances (S1) and of layettes (S4), by request date.
-report::ReportDocument NewbornPayrollListing(const ListingSource &source, const QDate &start, const QDate &end);
-report::ReportDocument LayettePayrollListing(const ListingSource &source, const QDate &start, const QDate &end);
+report::ReportDocument NewbornPayrollListing(const ListingSource &source, const QDate &start,
+                                             const QDate &end);
+report::ReportDocument LayettePayrollListing(const ListingSource &source, const QDate &start,
+                                             const QDate &end);
 // Layette centralizer (C4, work table S4.dbf), by disposition date; the
 // amount of a request split between its children (a request without a
 // number of children counts as one child).

@@ -32,7 +32,9 @@ class Runner
 {
 public:
     Runner(const Layout &layout, const ReportRows &rows)
-        : m_layout(layout), m_rows(rows), m_bandWidth(layout.bandWidth())
+        : m_layout(layout)
+        , m_rows(rows)
+        , m_bandWidth(layout.bandWidth())
     {
         for (const Band &band : layout.bands)
             for (const Element &e : band.elements)
@@ -54,8 +56,8 @@ private:
     const double m_bandWidth;
     QHash<QString, int> m_columns;
     QHash<QString, double> m_sums;
-    int m_row = -1;    // current row; -1 before the first
-    int m_number = 0;  // detail bands printed
+    int m_row = -1;   // current row; -1 before the first
+    int m_number = 0; // detail bands printed
     ReportDocument m_doc;
     double m_y = 0;
     bool m_bodyOnPage = false;
@@ -120,15 +122,20 @@ BandPlacement Runner::place(const Band &band)
             growth = std::max(growth, (lines.size() - 1) * lineHeight);
 
         double boxLeft = 0;
-        const double anchor = e.place.toBand
-                                  ? (e.place.align == Align::Left     ? 0.0
-                                     : e.place.align == Align::Center ? m_bandWidth / 2
-                                                                      : m_bandWidth)
-                                  : e.place.x;
+        const double anchor = e.place.toBand ? (e.place.align == Align::Left     ? 0.0
+                                                : e.place.align == Align::Center ? m_bandWidth / 2
+                                                                                 : m_bandWidth)
+                                             : e.place.x;
         switch (e.place.align) {
-        case Align::Left: boxLeft = anchor; break;
-        case Align::Center: boxLeft = anchor - width / 2; break;
-        case Align::Right: boxLeft = anchor - width; break;
+        case Align::Left:
+            boxLeft = anchor;
+            break;
+        case Align::Center:
+            boxLeft = anchor - width / 2;
+            break;
+        case Align::Right:
+            boxLeft = anchor - width;
+            break;
         }
         for (qsizetype i = 0; i < lines.size(); ++i) {
             PlacedText t;
@@ -137,9 +144,15 @@ BandPlacement Runner::place(const Band &band)
             t.width = autoSize ? width : TextWidth(font, t.text);
             t.top = e.top + i * lineHeight;
             switch (e.place.align) {
-            case Align::Left: t.left = boxLeft; break;
-            case Align::Center: t.left = boxLeft + (width - t.width) / 2; break;
-            case Align::Right: t.left = boxLeft + width - t.width; break;
+            case Align::Left:
+                t.left = boxLeft;
+                break;
+            case Align::Center:
+                t.left = boxLeft + (width - t.width) / 2;
+                break;
+            case Align::Right:
+                t.left = boxLeft + width - t.width;
+                break;
             }
             if (!autoSize && t.width > width + kEpsilon) {
                 t.clipped = true;
@@ -166,7 +179,8 @@ void Runner::put(const Band &band, const BandPlacement &placed)
     if (band.lineTop)
         page.lines.push_back({x0, m_y, x0 + m_bandWidth, m_y, band.lineWidth});
     if (band.lineBottom)
-        page.lines.push_back({x0, m_y + placed.height, x0 + m_bandWidth, m_y + placed.height, band.lineWidth});
+        page.lines.push_back(
+            {x0, m_y + placed.height, x0 + m_bandWidth, m_y + placed.height, band.lineWidth});
     m_y += placed.height;
 }
 

@@ -31,7 +31,10 @@ public:
 class TableRows : public ReportRows
 {
 public:
-    explicit TableRows(QStringList columns) : m_columns(std::move(columns)) {}
+    explicit TableRows(QStringList columns)
+        : m_columns(std::move(columns))
+    {
+    }
     void add(QVariantList row) { m_rows.push_back(std::move(row)); }
     int count() const override { return int(m_rows.size()); }
     int column(const QString &name) const override;

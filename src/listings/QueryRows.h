@@ -10,7 +10,10 @@ namespace kovara::report {
 class QueryRows : public ReportRows
 {
 public:
-    explicit QueryRows(Query &query) : m_query(query) {}
+    explicit QueryRows(Query &query)
+        : m_query(query)
+    {
+    }
     int count() const override { return m_query.rowCount(); }
     int column(const QString &name) const override { return m_query.columnIndex(name); }
     QVariant value(int row, int column) const override;

@@ -30,11 +30,26 @@ struct Place
     double x = 0;
     bool toBand = false;
 };
-inline Place L(double x) { return {Align::Left, x, false}; }
-inline Place R(double x) { return {Align::Right, x, false}; }
-inline Place BandLeft() { return {Align::Left, 0, true}; }
-inline Place BandRight() { return {Align::Right, 0, true}; }
-inline Place Centred() { return {Align::Center, 0, true}; }
+inline Place L(double x)
+{
+    return {Align::Left, x, false};
+}
+inline Place R(double x)
+{
+    return {Align::Right, x, false};
+}
+inline Place BandLeft()
+{
+    return {Align::Left, 0, true};
+}
+inline Place BandRight()
+{
+    return {Align::Right, 0, true};
+}
+inline Place Centred()
+{
+    return {Align::Center, 0, true};
+}
 
 // The box of an element. width 0 means auto size (as wide as its text).
 // wrap: text longer than the width continues on further lines; stretch: the

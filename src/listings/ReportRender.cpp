@@ -14,7 +14,8 @@ namespace kovara::report {
 QPageLayout PageLayoutOf(const ReportDocument &doc)
 {
     return QPageLayout(QPageSize(QPageSize::A4),
-                       doc.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       doc.orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                 : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
@@ -38,7 +39,8 @@ void PaintPage(QPainter &painter, const Page &page, double dotsPerInch)
             it = fonts.emplace(std::make_pair(t.font.points, t.font.bold), ReportFont(t.font)).first;
         painter.setFont(it->second);
         if (t.clipped)
-            painter.setClipRect(QRectF(t.clip.x() * k, t.clip.y() * k, t.clip.width() * k, t.clip.height() * k));
+            painter.setClipRect(
+                QRectF(t.clip.x() * k, t.clip.y() * k, t.clip.width() * k, t.clip.height() * k));
         painter.drawText(QPointF(t.left * k, (t.top + Ascent(t.font)) * k), t.text);
         if (t.clipped)
             painter.setClipping(false);
@@ -79,7 +81,8 @@ void WritePdf(const ReportDocument &doc, const QString &path)
 
 QImage RenderPage(const ReportDocument &doc, int page, double dotsPerInch)
 {
-    const QSize size(int(doc.pageWidth / 25.4 * dotsPerInch + 0.5), int(doc.pageHeight / 25.4 * dotsPerInch + 0.5));
+    const QSize size(int(doc.pageWidth / 25.4 * dotsPerInch + 0.5),
+                     int(doc.pageHeight / 25.4 * dotsPerInch + 0.5));
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(int(dotsPerInch / 0.0254 + 0.5));

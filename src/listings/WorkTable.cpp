@@ -11,7 +11,8 @@
 namespace kovara {
 
 WorkTable::WorkTable(Database &db, const QString &path, const QString &columns)
-    : m_db(db), m_path(path)
+    : m_db(db)
+    , m_path(path)
 {
     const QString leftover = findFileNoCase(path);
     if (QFileInfo::exists(leftover)) {

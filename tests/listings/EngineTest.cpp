@@ -27,12 +27,25 @@ Layout smallLayout()
     l.name = "T";
     l.bands = {
         {BandKind::Title, 20, false, false, kThinLine, {Label("TITLU", 2, Centred(), F10)}},
-        {BandKind::ColumnHeader, 10, true, true, kThickLine,
+        {BandKind::ColumnHeader,
+         10,
+         true,
+         true,
+         kThickLine,
          {Label("Antet", 1, L(0), F10), Label("Suma", 1, BandRight(), F10)}},
-        {BandKind::Detail, 10, false, true, kThinLine,
-         {DetailNumber(1, R(10), F10), Field("NUME", 1, L(20), F10, {.width = 40, .wrap = true, .stretch = true}),
+        {BandKind::Detail,
+         10,
+         false,
+         true,
+         kThinLine,
+         {DetailNumber(1, R(10), F10),
+          Field("NUME", 1, L(20), F10, {.width = 40, .wrap = true, .stretch = true}),
           Field("SUMA", 1, BandRight(), F10)}},
-        {BandKind::Summary, 20, false, false, kThinLine,
+        {BandKind::Summary,
+         20,
+         false,
+         false,
+         kThinLine,
          {Label("TOTAL :", 2, L(100), F10), Sum("SUMA", 2, BandRight(), F10)}},
     };
     return l;
@@ -73,7 +86,10 @@ TEST(ReportEngine, PagesRepeatTheHeaderBreakWhenFullAndEndWithTheSummary)
         std::vector<int> perPage; // details on each page
         bool summaryAlone;        // the summary did not fit after the last detail
     };
-    const Case cases[] = {{1, {1}, false}, {24, {24, 0}, true}, {25, {24, 1}, false}, {60, {24, 26, 10}, false},
+    const Case cases[] = {{1, {1}, false},
+                          {24, {24, 0}, true},
+                          {25, {24, 1}, false},
+                          {60, {24, 26, 10}, false},
                           {50, {24, 26, 0}, true}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.rows);

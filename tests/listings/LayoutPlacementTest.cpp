@@ -28,9 +28,15 @@ void expectSpots(const test::PdfPage &page, double margin, double bandWidth, con
         const QRectF box = page.find(QString::fromUtf8(s.text), s.nth);
         ASSERT_FALSE(box.isNull()) << "not on the page: " << page.joined().toStdString();
         switch (s.anchor) {
-        case 'L': EXPECT_NEAR(box.left(), margin + s.x, 0.5); break;
-        case 'R': EXPECT_NEAR(box.right(), margin + s.x, 0.5); break;
-        default: EXPECT_NEAR(box.center().x(), margin + bandWidth / 2, 0.5); break;
+        case 'L':
+            EXPECT_NEAR(box.left(), margin + s.x, 0.5);
+            break;
+        case 'R':
+            EXPECT_NEAR(box.right(), margin + s.x, 0.5);
+            break;
+        default:
+            EXPECT_NEAR(box.center().x(), margin + bandWidth / 2, 0.5);
+            break;
         }
         EXPECT_NEAR(box.top(), s.top, 0.5);
     }
@@ -71,34 +77,35 @@ TEST_F(LayoutPlacement, BordereauB2)
     addOne("AI", {{"HANDI", "NU"}});
     const auto page = firstPage(BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31)));
     const double t = 10, h = t + 17.7, d = h + 6.9, s = d + 5.3;
-    expectSpots(page, 10, 277,
-                {{"BORDEROU CU DOSARELE PERSOANELOR BENEFICIARE DE INDEMNIZATIE LUNARA PENTRU CRESTEREA COPILULUI",
-                  'C', 0, t + 2.1},
-                 {"SI ALOCATII DE STAT PENTRU COPII, CONFORM O.U.G. 148/2005", 'C', 0, t + 6.9},
-                 {"in perioada 01.03.2010 - 31.03.2010", 'C', 0, t + 12.2},
-                 {"Nr.crt.", 'L', 0, h + 1.1},
-                 {"TIP Numele si prenumele", 'L', 14.8, h + 1.1},
-                 {"C.N.P.", 'L', 88.9, h + 1.1},
-                 {"Adresa", 'L', 108.0, h + 1.1},
-                 {"Copil", 'L', 167.2, h + 1.1},
-                 {"C.N.P.", 'L', 226.5, h + 1.1, 1},
-                 {"Cerere nr./ din data", 'R', 277, h + 1.1},
-                 {"1", 'R', 9.5, d + 1.1},
-                 {"AI", 'L', 14.8, d + 1.1},
-                 {"POPESCU MARIA", 'L', 21.2, d + 1.1},
-                 {"2800101123456", 'R', 104.8, d + 1.1},
-                 {"Str. Lunga nr. 4", 'L', 108.0, d + 1.1},
-                 {"POPESCU ANA", 'L', 167.2, d + 1.1},
-                 {"6100301123451", 'R', 243.2, d + 1.1},
-                 {"57", 'R', 254.8, d + 1.1},
-                 {"/", 'L', 256.1, d + 1.1},
-                 {"05.03.2010", 'L', 258.2, d + 1.1},
-                 {"Primar,", 'L', 27.5, s + 2.1},
-                 {"Ion Primaru", 'L', 27.5, s + 6.3},
-                 {"Intocmit,", 'L', 97.4, s + 8.5},
-                 {"Eva Intocmitu", 'L', 97.4, s + 12.7},
-                 {"Secretar,", 'L', 148.2, s + 2.1},
-                 {"Ana Secretaru", 'L', 148.2, s + 6.3}});
+    expectSpots(
+        page, 10, 277,
+        {{"BORDEROU CU DOSARELE PERSOANELOR BENEFICIARE DE INDEMNIZATIE LUNARA PENTRU CRESTEREA COPILULUI",
+          'C', 0, t + 2.1},
+         {"SI ALOCATII DE STAT PENTRU COPII, CONFORM O.U.G. 148/2005", 'C', 0, t + 6.9},
+         {"in perioada 01.03.2010 - 31.03.2010", 'C', 0, t + 12.2},
+         {"Nr.crt.", 'L', 0, h + 1.1},
+         {"TIP Numele si prenumele", 'L', 14.8, h + 1.1},
+         {"C.N.P.", 'L', 88.9, h + 1.1},
+         {"Adresa", 'L', 108.0, h + 1.1},
+         {"Copil", 'L', 167.2, h + 1.1},
+         {"C.N.P.", 'L', 226.5, h + 1.1, 1},
+         {"Cerere nr./ din data", 'R', 277, h + 1.1},
+         {"1", 'R', 9.5, d + 1.1},
+         {"AI", 'L', 14.8, d + 1.1},
+         {"POPESCU MARIA", 'L', 21.2, d + 1.1},
+         {"2800101123456", 'R', 104.8, d + 1.1},
+         {"Str. Lunga nr. 4", 'L', 108.0, d + 1.1},
+         {"POPESCU ANA", 'L', 167.2, d + 1.1},
+         {"6100301123451", 'R', 243.2, d + 1.1},
+         {"57", 'R', 254.8, d + 1.1},
+         {"/", 'L', 256.1, d + 1.1},
+         {"05.03.2010", 'L', 258.2, d + 1.1},
+         {"Primar,", 'L', 27.5, s + 2.1},
+         {"Ion Primaru", 'L', 27.5, s + 6.3},
+         {"Intocmit,", 'L', 97.4, s + 8.5},
+         {"Eva Intocmitu", 'L', 97.4, s + 12.7},
+         {"Secretar,", 'L', 148.2, s + 2.1},
+         {"Ana Secretaru", 'L', 148.2, s + 6.3}});
     EXPECT_NEAR(page.width, 297, 0.5);
 }
 
@@ -184,37 +191,38 @@ TEST_F(LayoutPlacement, CentralizerC4)
     addOne("4", {{"CUANTUM", 150}});
     const auto page = firstPage(CentralizerListing(source(), QDate(2010, 3, 1), QDate(2010, 3, 31)));
     const double t = 10, h = t + 34.7, d = h + 10.6, s = d + 5.3;
-    expectSpots(page, 10, 277,
-                {{"ROMANIA", 'L', 0, t},
-                 {"JUDETUL BRASOV", 'L', 0, t + 4.2},
-                 {"PRIMARIA Sacele", 'L', 0, t + 8.5},
-                 {"ANEXA NR.2", 'R', 277, t},
-                 {"la Instructiuni", 'R', 277, t + 4.2},
-                 {"SITUATIA CENTRALIZATOARE", 'C', 0, t + 14.8},
-                 {"privind dispozitiile primarului si beneficiarii trusoului pentru nou-nascuti", 'C', 0, t + 22.8},
-                 {"Titularul trusoului", 'L', 0, h + 1.1},
-                 {"C.N.P. titular", 'L', 65.6, h + 1.1},
-                 {"Nr.Disp.", 'L', 91.0, h + 1.1},
-                 {"Numele si prenumele", 'L', 108.0, h + 1.1},
-                 {"CNP copil", 'L', 173.6, h + 1.1},
-                 {"Suma", 'R', 277, h + 1.1},
-                 {"Adresa titularului", 'L', 192.6, h + 3.2},
-                 {"trusou", 'L', 65.6, h + 5.3},
-                 {"primar", 'L', 91.0, h + 5.3},
-                 {"copilului", 'L', 108.0, h + 5.3},
-                 {"pt.care se acorda trusou", 'L', 152.4, h + 5.3},
-                 {"acordata", 'R', 277, h + 5.3},
-                 {"POPESCU MARIA", 'L', 0, d + 1.1},
-                 {"2800101123456", 'R', 87.8, d + 1.1},
-                 {"12", 'R', 102.1, d + 1.1},
-                 {"POPESCU ANA", 'L', 108.0, d + 1.1},
-                 {"6100301123451", 'R', 189.4, d + 1.1},
-                 {"Str. Lunga nr. 4", 'L', 192.6, d + 1.1},
-                 {"150", 'R', 277, d + 1.1},
-                 {"TOTAL :", 'L', 232.8, s + 2.1},
-                 {"150", 'R', 277, s + 2.1, 1},
-                 {"PRIMAR,", 'C', 0, s + 6.3},
-                 {"ION PRIMARU", 'C', 0, s + 10.6}});
+    expectSpots(
+        page, 10, 277,
+        {{"ROMANIA", 'L', 0, t},
+         {"JUDETUL BRASOV", 'L', 0, t + 4.2},
+         {"PRIMARIA Sacele", 'L', 0, t + 8.5},
+         {"ANEXA NR.2", 'R', 277, t},
+         {"la Instructiuni", 'R', 277, t + 4.2},
+         {"SITUATIA CENTRALIZATOARE", 'C', 0, t + 14.8},
+         {"privind dispozitiile primarului si beneficiarii trusoului pentru nou-nascuti", 'C', 0, t + 22.8},
+         {"Titularul trusoului", 'L', 0, h + 1.1},
+         {"C.N.P. titular", 'L', 65.6, h + 1.1},
+         {"Nr.Disp.", 'L', 91.0, h + 1.1},
+         {"Numele si prenumele", 'L', 108.0, h + 1.1},
+         {"CNP copil", 'L', 173.6, h + 1.1},
+         {"Suma", 'R', 277, h + 1.1},
+         {"Adresa titularului", 'L', 192.6, h + 3.2},
+         {"trusou", 'L', 65.6, h + 5.3},
+         {"primar", 'L', 91.0, h + 5.3},
+         {"copilului", 'L', 108.0, h + 5.3},
+         {"pt.care se acorda trusou", 'L', 152.4, h + 5.3},
+         {"acordata", 'R', 277, h + 5.3},
+         {"POPESCU MARIA", 'L', 0, d + 1.1},
+         {"2800101123456", 'R', 87.8, d + 1.1},
+         {"12", 'R', 102.1, d + 1.1},
+         {"POPESCU ANA", 'L', 108.0, d + 1.1},
+         {"6100301123451", 'R', 189.4, d + 1.1},
+         {"Str. Lunga nr. 4", 'L', 192.6, d + 1.1},
+         {"150", 'R', 277, d + 1.1},
+         {"TOTAL :", 'L', 232.8, s + 2.1},
+         {"150", 'R', 277, s + 2.1, 1},
+         {"PRIMAR,", 'C', 0, s + 6.3},
+         {"ION PRIMARU", 'C', 0, s + 10.6}});
 }
 
 TEST_F(LayoutPlacement, MinistryReportB3)
@@ -263,7 +271,7 @@ TEST_F(LayoutPlacement, MinistryReportB3)
     // The disposition number, "/" and the date are close: poppler may read
     // them as one word, which then spans from the number to the date's end.
     const QRectF disp = page.find("12/20.03.2010").isNull() ? page.find("12").united(page.find("20.03.2010"))
-                                                             : page.find("12/20.03.2010");
+                                                            : page.find("12/20.03.2010");
     EXPECT_NEAR(disp.right(), 10 + 265.4, 0.5);
     EXPECT_NEAR(disp.top(), d + 1.1, 0.5);
 }

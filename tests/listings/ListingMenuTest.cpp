@@ -72,7 +72,8 @@ TEST_F(ListingMenu, TheListingEntriesHaveTheirCommands)
         EXPECT_TRUE(action->isEnabled()) << path.join(" > ").toStdString();
     }
     // The workbook export is another command's work.
-    EXPECT_FALSE(window->menuAction({kReports, kLayette, "Centralizator Dispozitii", "Export in Excel"})->isEnabled());
+    EXPECT_FALSE(
+        window->menuAction({kReports, kLayette, "Centralizator Dispozitii", "Export in Excel"})->isEnabled());
 }
 
 TEST_F(ListingMenu, BordereauRunsFromThePeriodDialogIntoThePreview)
@@ -106,9 +107,8 @@ TEST_F(ListingMenu, AWorkTableInUseIsReportedUnderTheListingsTitle)
             w->close();
         }
     });
-    RunListing("Listare Centralizator", []() -> report::ReportDocument {
-        throw WorkTableInUse(WorkTableInUseText("/x/S4.dbf"));
-    });
+    RunListing("Listare Centralizator",
+               []() -> report::ReportDocument { throw WorkTableInUse(WorkTableInUseText("/x/S4.dbf")); });
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     EXPECT_EQ(seam::mesajCalls()[0].title, "Listare Centralizator");
     EXPECT_EQ(seam::mesajCalls()[0].text, WorkTableInUseText("/x/S4.dbf"));

@@ -47,7 +47,8 @@ int main(int argc, char **argv)
     else
         return 2;
     QTimer::singleShot(1500, [file] {
-        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"), file});
         QApplication::closeAllWindows();
     });
     ShowListingPreview(nullptr, doc);

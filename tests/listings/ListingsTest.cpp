@@ -1,10 +1,10 @@
 // The listings over a small request table: which rows each one selects, its
 // run-time texts, the amounts and totals, and the rules of the work tables.
 
+#include "listings/Listings.h"
 #include "ListingFixture.h"
 #include "data/Dbf.h"
 #include "data/Error.h"
-#include "listings/Listings.h"
 
 #include <QFileInfo>
 
@@ -50,16 +50,26 @@ class Listings : public kovara::test::ListingData
 
 TEST_F(Listings, BordereauSelectsKindOneRequestsOfThePeriodOneLinePerChild)
 {
-    add(request("A", kStart, {{"NR", 1}, {"SUBSEMN", "PARINTE UNU"}, {"COPIL1", "COPIL UNU A"},
-                              {"CNP1", "5100301111111"}, {"COPIL2", "COPIL UNU B"}, {"CNP2", "5100301222222"},
-                              {"HANDI", "NU"}}));
-    add(request("AI", kEnd, {{"NR", 2}, {"SUBSEMN", "PARINTE DOI"}, {"COPIL1", "COPIL DOI"}, {"CNP1", "6100301333333"}}));
+    add(request("A", kStart,
+                {{"NR", 1},
+                 {"SUBSEMN", "PARINTE UNU"},
+                 {"COPIL1", "COPIL UNU A"},
+                 {"CNP1", "5100301111111"},
+                 {"COPIL2", "COPIL UNU B"},
+                 {"CNP2", "5100301222222"},
+                 {"HANDI", "NU"}}));
+    add(request("AI", kEnd,
+                {{"NR", 2}, {"SUBSEMN", "PARINTE DOI"}, {"COPIL1", "COPIL DOI"}, {"CNP1", "6100301333333"}}));
     add(request("S", kEnd.addDays(1), {{"NR", 3}, {"COPIL1", "COPIL DUPA"}, {"CNP1", "5100301444444"}}));
-    add(request("I", kStart.addDays(-1), {{"NR", 4}, {"COPIL1", "COPIL INAINTE"}, {"CNP1", "5100301555555"}}));
+    add(request("I", kStart.addDays(-1),
+                {{"NR", 4}, {"COPIL1", "COPIL INAINTE"}, {"CNP1", "5100301555555"}}));
     add(request("3", kStart, {{"NR", 5}, {"COPIL1", "COPIL NN"}, {"CNP1", "5100301666666"}}));
     add(request("4", kStart, {{"NR", 6}, {"COPIL1", "COPIL TRUSOU"}, {"CNP1", "5100301777777"}}));
-    add(request("AS", kStart, {{"NR", 7}, {"COPIL1", "COPIL HANDICAP"}, {"CNP1", "5100301888888"}, {"HANDI", "DA"}}));
-    add(request("A", kStart, {{"NR", 8}, {"COPIL1", "COPIL FARA COD"}, {"COPIL2", "COPIL ZERO"}, {"CNP2", "0000000000000"}}));
+    add(request("AS", kStart,
+                {{"NR", 7}, {"COPIL1", "COPIL HANDICAP"}, {"CNP1", "5100301888888"}, {"HANDI", "DA"}}));
+    add(request(
+        "A", kStart,
+        {{"NR", 8}, {"COPIL1", "COPIL FARA COD"}, {"COPIL2", "COPIL ZERO"}, {"CNP2", "0000000000000"}}));
 
     // The child's column starts at 167.2 mm of the band, 10 mm margin.
     const ReportDocument ordinary = BordereauListing(source(), false, kStart, kEnd);
@@ -85,8 +95,13 @@ TEST_F(Listings, BordereauSelectsKindOneRequestsOfThePeriodOneLinePerChild)
 
 TEST_F(Listings, WorkTablesLeftOverAreReplacedAndOnesInUseRefuse)
 {
-    add(request("4", kStart, {{"NRDISP", 1}, {"DATADISP", kStart}, {"CUANTUM", 150}, {"NRCOPII", 1},
-                              {"COPIL1", "TRUSOU UNU"}, {"CNP1", "5100301111111"}}));
+    add(request("4", kStart,
+                {{"NRDISP", 1},
+                 {"DATADISP", kStart},
+                 {"CUANTUM", 150},
+                 {"NRCOPII", 1},
+                 {"COPIL1", "TRUSOU UNU"},
+                 {"CNP1", "5100301111111"}}));
     add(request("A", kStart, {{"NR", 1}, {"COPIL1", "COPIL UNU"}, {"CNP1", "5100301111111"}}));
     const struct
     {
@@ -146,7 +161,8 @@ TEST_F(Listings, PayrollsListTheirKindByRequestDateWithTheirPeriodTexts)
     const ReportDocument layette = LayettePayrollListing(source(), start, end);
     EXPECT_EQ(column(layette, 33.5), "TR UNU");
     const QStringList ltexts = allTexts(layette);
-    EXPECT_TRUE(ltexts.contains("pentru beneficiarii de trusou nou-nascuti pentru perioada 05.03.2010 - 04.04.2010"));
+    EXPECT_TRUE(
+        ltexts.contains("pentru beneficiarii de trusou nou-nascuti pentru perioada 05.03.2010 - 04.04.2010"));
     EXPECT_TRUE(ltexts.contains("PRIMARIA SACELE"));
     EXPECT_EQ(column(layette, 25 + 141.6, true), "150");
     EXPECT_EQ(column(layette, 25 + 141.3, true, true), "150");
@@ -161,7 +177,10 @@ TEST_F(Listings, CentralizerSplitsEachAmountBetweenTheChildren)
 {
     const QDate in(2010, 3, 10);
     auto layette = [&](int disp, QDate when, int amount, QVariant children, int named) {
-        QVariantMap m{{"NRDISP", disp}, {"DATADISP", when}, {"CUANTUM", amount}, {"NRCOPII", children},
+        QVariantMap m{{"NRDISP", disp},
+                      {"DATADISP", when},
+                      {"CUANTUM", amount},
+                      {"NRCOPII", children},
                       {"SUBSEMN", QString("TITULAR %1").arg(disp)}};
         for (int i = 1; i <= named; ++i) {
             m.insert(QString("COPIL%1").arg(i), QString("COPIL %1-%2").arg(disp).arg(i));
@@ -171,16 +190,16 @@ TEST_F(Listings, CentralizerSplitsEachAmountBetweenTheChildren)
     };
     layette(1, in, 300, 2, 2);
     layette(2, in, 100, 3, 3);
-    layette(3, in, 150, 1, 2);          // a second child entered, one counted: one line
-    layette(4, in, 300, 0, 1);          // stored without a number of children: one child
+    layette(3, in, 150, 1, 2);              // a second child entered, one counted: one line
+    layette(4, in, 300, 0, 1);              // stored without a number of children: one child
     layette(5, kEnd.addDays(1), 150, 1, 1); // disposition after the period
-    add(request("3", in, {{"NRDISP", 6}, {"DATADISP", in}, {"CUANTUM", 204}, {"NRCOPII", 1}, {"COPIL1", "COPIL NN"}}));
+    add(request("3", in,
+                {{"NRDISP", 6}, {"DATADISP", in}, {"CUANTUM", 204}, {"NRCOPII", 1}, {"COPIL1", "COPIL NN"}}));
 
     const ReportDocument doc = CentralizerListing(source(), kStart, kEnd);
     EXPECT_EQ(column(doc, 10 + 108.0),
               "COPIL 1-1|COPIL 1-2|COPIL 2-1|COPIL 2-2|COPIL 2-3|COPIL 3-1|COPIL 4-1");
-    EXPECT_EQ(column(doc, 10 + 277, true),
-              "150|150|33.3333|33.3333|33.3333|150|300");
+    EXPECT_EQ(column(doc, 10 + 277, true), "150|150|33.3333|33.3333|33.3333|150|300");
     EXPECT_EQ(column(doc, 10 + 277, true, true), "ANEXA NR.2|la Instructiuni|849.9999");
     EXPECT_TRUE(allTexts(doc).contains("ION PRIMARU"));
     EXPECT_FALSE(QFileInfo::exists(workTable("S4")));
@@ -190,8 +209,13 @@ TEST_F(Listings, MinistryReportSelectsTheMonthPaid)
 {
     auto newborn = [&](const char *tip, const char *month, int disp) {
         add(request(tip, QDate(2007, 6, 1),
-                    {{"PTLUNA", month}, {"NRDISP", disp}, {"DATADISP", QDate(2007, 7, 2)}, {"CUANTUM", 204},
-                     {"SUBSEMN", QString("BENEFICIAR %1").arg(disp)}, {"BISERIA", "BV"}, {"BINR", "123456"}}));
+                    {{"PTLUNA", month},
+                     {"NRDISP", disp},
+                     {"DATADISP", QDate(2007, 7, 2)},
+                     {"CUANTUM", 204},
+                     {"SUBSEMN", QString("BENEFICIAR %1").arg(disp)},
+                     {"BISERIA", "BV"},
+                     {"BINR", "123456"}}));
     };
     newborn("3", "iulie.2007", 7);
     newborn("3", "iulie.2007", 3);
@@ -215,9 +239,10 @@ TEST(ListingTexts, MonthsAndDays)
         const char *text;
         bool ok;
         int month, year;
-    } cases[] = {{"iulie.2007", true, 7, 2007},  {"IULIE.2007", true, 7, 2007}, {"decembrie.2010", true, 12, 2010},
-                 {"iulie 2007", false, 0, 0},    {"iuliee.2007", false, 0, 0},  {"iulie.07", false, 0, 0},
-                 {"7.2007", false, 0, 0}};
+    } cases[] = {
+        {"iulie.2007", true, 7, 2007}, {"IULIE.2007", true, 7, 2007}, {"decembrie.2010", true, 12, 2010},
+        {"iulie 2007", false, 0, 0},   {"iuliee.2007", false, 0, 0},  {"iulie.07", false, 0, 0},
+        {"7.2007", false, 0, 0}};
     for (const auto &c : cases) {
         int month = 0, year = 0;
         EXPECT_EQ(ParseMonthPaid(c.text, month, year), c.ok) << c.text;

@@ -64,7 +64,8 @@ std::vector<PdfPage> readPdf(const QString &path)
         return {};
     }
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression pageRe(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    static const QRegularExpression pageRe(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
     static const QRegularExpression wordRe(QStringLiteral(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<PdfPage> pages;
@@ -80,8 +81,10 @@ std::vector<PdfPage> readPdf(const QString &path)
         auto it = wordRe.globalMatch(html.mid(pm.capturedEnd(), end - pm.capturedEnd()));
         while (it.hasNext()) {
             const QRegularExpressionMatch wm = it.next();
-            const double x0 = wm.captured(1).toDouble() * kMmPerPoint, y0 = wm.captured(2).toDouble() * kMmPerPoint;
-            const double x1 = wm.captured(3).toDouble() * kMmPerPoint, y1 = wm.captured(4).toDouble() * kMmPerPoint;
+            const double x0 = wm.captured(1).toDouble() * kMmPerPoint,
+                         y0 = wm.captured(2).toDouble() * kMmPerPoint;
+            const double x1 = wm.captured(3).toDouble() * kMmPerPoint,
+                         y1 = wm.captured(4).toDouble() * kMmPerPoint;
             page.words.push_back({unescape(wm.captured(5)), QRectF(QPointF(x0, y0), QPointF(x1, y1))});
         }
         pages.push_back(std::move(page));

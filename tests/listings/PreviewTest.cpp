@@ -44,8 +44,10 @@ TEST_F(Preview, ShowsThePagesMaximizedWithTheLayoutsZoom)
     } cases[] = {
         {"B2", BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31)),
          QPrintPreviewWidget::CustomZoom},
-        {"S1", NewbornPayrollListing(source(), QDate(2010, 3, 1), QDate(2010, 3, 31)), QPrintPreviewWidget::CustomZoom},
-        {"C4", CentralizerListing(source(), QDate(2010, 3, 1), QDate(2010, 3, 31)), QPrintPreviewWidget::FitToWidth},
+        {"S1", NewbornPayrollListing(source(), QDate(2010, 3, 1), QDate(2010, 3, 31)),
+         QPrintPreviewWidget::CustomZoom},
+        {"C4", CentralizerListing(source(), QDate(2010, 3, 1), QDate(2010, 3, 31)),
+         QPrintPreviewWidget::FitToWidth},
         {"B3", MinistryListing(source(), 3, 2010), QPrintPreviewWidget::FitToWidth},
     };
     for (const auto &c : cases) {
@@ -59,15 +61,17 @@ TEST_F(Preview, ShowsThePagesMaximizedWithTheLayoutsZoom)
         if (c.zoom == QPrintPreviewWidget::CustomZoom)
             EXPECT_DOUBLE_EQ(preview.previewWidget()->zoomFactor(), 1.0);
         EXPECT_EQ(preview.previewWidget()->pageCount(), int(c.doc.pages.size()));
-        EXPECT_EQ(preview.previewWidget()->orientation(),
-                  c.doc.orientation == report::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        EXPECT_EQ(preview.previewWidget()->orientation(), c.doc.orientation == report::Orientation::Landscape
+                                                              ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
         preview.close();
     }
 }
 
 TEST_F(Preview, SavesTheSamePagesAsAPdf)
 {
-    const report::ReportDocument doc = BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31));
+    const report::ReportDocument doc =
+        BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31));
     ASSERT_GE(doc.pages.size(), 2u);
     ListingPreview preview(doc);
     preview.show();
