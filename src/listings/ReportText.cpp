@@ -38,7 +38,7 @@ Metrics &metricsOf(const FontSpec &spec)
     if (it == cache.end()) {
         const QFontMetricsF fm(ReportFont(spec));
         auto m = std::make_unique<Metrics>(
-            Metrics{fm, (fm.ascent() + fm.descent()) / kUnitsPerMm, fm.ascent() / kUnitsPerMm});
+            Metrics{fm, (fm.ascent() + fm.descent()) / kUnitsPerMm, fm.ascent() / kUnitsPerMm, {}});
         it = cache.emplace(key, std::move(m)).first;
     }
     return *it->second;

@@ -58,8 +58,9 @@ TEST_F(Preview, ShowsThePagesMaximizedWithTheLayoutsZoom)
         EXPECT_TRUE(preview.windowState() & Qt::WindowMaximized);
         ASSERT_NE(preview.previewWidget(), nullptr);
         EXPECT_EQ(preview.previewWidget()->zoomMode(), c.zoom);
-        if (c.zoom == QPrintPreviewWidget::CustomZoom)
+        if (c.zoom == QPrintPreviewWidget::CustomZoom) {
             EXPECT_DOUBLE_EQ(preview.previewWidget()->zoomFactor(), 1.0);
+        }
         EXPECT_EQ(preview.previewWidget()->pageCount(), int(c.doc.pages.size()));
         EXPECT_EQ(preview.previewWidget()->orientation(), c.doc.orientation == report::Orientation::Landscape
                                                               ? QPageLayout::Landscape
