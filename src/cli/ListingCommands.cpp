@@ -2,6 +2,7 @@
 // the same operations as the report menu's entries.
 
 #include "app/Formats.h"
+#include "base/Dates.h"
 #include "cli/Commands.h"
 #include "data/Error.h"
 #include "listings/Listings.h"

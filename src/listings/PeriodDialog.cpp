@@ -1,6 +1,7 @@
 #include "listings/PeriodDialog.h"
 
 #include "app/Formats.h"
+#include "base/Dates.h"
 #include "app/UiHelpers.h"
 
 #include <QDateEdit>
