@@ -9,6 +9,7 @@
 #include "app/ProgressCounter.h"
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
+#include "listings/ListingMenus.h"
 #include "requests/RequestsWiring.h"
 
 namespace kovara {
@@ -28,6 +29,8 @@ ProgramWindows CreateWindows()
     installBackup(w.main);
     // "Cereri": the request list with its editor and numbering dialog.
     installRequests(w.main);
+    // The listings of the report menu, through their selection dialogs.
+    installListingCommands(w.main);
     w.contor = ProgressCounter::instance();
     w.erori = MessageDialog::instance();
     return w;

@@ -19,6 +19,9 @@ QString DataDir();
 
 // Tests and tools point the program at another folder.
 void setProgramDir(const QString &dir);
+// The command-line tool points DataDir at any folder (--data); the empty
+// text goes back to ProgramDir + "Data".
+void setDataDir(const QString &dir);
 
 // The per-user folder used when the program's own folder is read-only.
 QString userProgramDir();
@@ -28,7 +31,8 @@ QString userProgramDir();
 QString ResolveProgramDir(const QString &programFolder, const QString &userFolder);
 
 // Copies the installation's files (tables, templates and forms: *.dbf,
-// *.rtf, *.doc, matched without regard to case) from `from` into `to`, once:
+// *.rtf, *.doc, matched without regard to case) from `from` into `to`, and
+// those of `from`/Data into `to`/Data, once:
 // a marker file records that it was done, and a file already in `to` is
 // never replaced.
 void SeedUserDir(const QString &from, const QString &to);

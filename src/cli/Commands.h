@@ -8,17 +8,25 @@ namespace kovara::cli {
 
 struct Context
 {
-    QString dataDir;   // --data, or the Data folder beside the program
-    QStringList args;  // the words after the command's name
-    QTextStream &out;  // results
-    QTextStream &err;  // messages
+    QString dataDir;  // --data, or the Data folder beside the program
+    QStringList args; // the words after the command's name
+    QTextStream &out; // results
+    QTextStream &err; // messages
 };
 
 // Each command returns the process exit code: 0 on success.
-int sqlCommand(const Context &ctx);     // sql "SELECT ..."
-int checkCommand(const Context &ctx);   // check
-int backupCommand(const Context &ctx);  // backup FILE.kov
-int verifyCommand(const Context &ctx);  // verify FILE.kov
-int restoreCommand(const Context &ctx); // restore FILE.kov
+int sqlCommand(const Context &ctx);       // sql "SELECT ..."
+int checkCommand(const Context &ctx);     // check
+int backupCommand(const Context &ctx);    // backup FILE.kov
+int verifyCommand(const Context &ctx);    // verify FILE.kov
+int restoreCommand(const Context &ctx);   // restore FILE.kov
+int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
+int templatesCommand(const Context &ctx); // templates
+int listingCommand(const Context &ctx);   // listing KIND FROM TO -o FILE.pdf (paints)
+
+// The kinds of `document` (the words after the kind's name).
+int dispositionsDocument(const Context &ctx,
+                         QStringList words); // dispozitii nn|trusou FIRST LAST [--copies N] -o FILE
+int statisticsDocument(const Context &ctx, QStringList words); // statistica 1|2 YEAR -o FILE
 
 } // namespace kovara::cli

@@ -42,7 +42,12 @@ void LoadConstants()
 {
     // One reading of the file; the constants in memory change only when it
     // succeeds.
-    const IniFile ini = IniFile::load(SettingsPath());
+    Constants() = ReadConstants(SettingsPath());
+}
+
+MunicipalityConstants ReadConstants(const QString &settingsFile)
+{
+    const IniFile ini = IniFile::load(settingsFile);
     MunicipalityConstants c;
     c.PRIMARIA = ini.value(kSection, QStringLiteral("PRIMARIA"));
     c.LOCALIT = ini.value(kSection, QStringLiteral("LOCALIT"));
@@ -54,7 +59,7 @@ void LoadConstants()
     c.INTOCMIT = ini.value(kSection, QStringLiteral("INTOCMIT"));
     c.AVIZAT = ini.value(kSection, QStringLiteral("AVIZAT"));
     c.CF = ini.value(kSection, QStringLiteral("CF"));
-    Constants() = c;
+    return c;
 }
 
 void SaveConstants()

@@ -40,6 +40,8 @@ struct MunicipalityConstants
 // The constants held in memory for the whole run.
 MunicipalityConstants &Constants();
 void LoadConstants();
+// The constants as stored in a given settings file (absent keys empty).
+MunicipalityConstants ReadConstants(const QString &settingsFile);
 void SaveConstants();
 
 // The 42 counties in their official order; the code is position + 1.
