@@ -1,4 +1,5 @@
 #include "admin/AdminWindow.h"
+#include "documents/DocumentMenus.h"
 
 #include "admin/Password.h"
 #include "admin/PasswordDialog.h"
@@ -93,6 +94,7 @@ AdminWindow::AdminWindow(QWidget *parent)
     ModeleBut = new QPushButton(QStringLiteral("Modele de Listare"), this);
     ModeleMenu = new QMenu(ModeleBut);
     ModeleBut->setMenu(ModeleMenu);
+    installTemplateMenu(ModeleMenu);
     SalveazaBut = new QPushButton(QStringLiteral("Salveaza si inchide"), this);
     RenuntBut = new QPushButton(QStringLiteral("Renunt"), this);
     for (QPushButton *b : {SchimbaBut, ModeleBut, SalveazaBut, RenuntBut})

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "documents/DocumentMenus.h"
 
 #include "app/AboutBox.h"
 #include "app/ErrorDisplay.h"
@@ -64,6 +65,7 @@ MainWindow::MainWindow(AboutBox *about, QWidget *parent)
     RapoarteMenu = new QMenu(this);
     FormulareMenu = new QMenu(this);
     buildMenus();
+    installBlankForms(this);
 
     DataLabel = new QLabel(this);
     DataLabel->setObjectName(QStringLiteral("DataLabel"));
