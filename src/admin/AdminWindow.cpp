@@ -1,5 +1,4 @@
 #include "admin/AdminWindow.h"
-#include "documents/DocumentMenus.h"
 
 #include "admin/Password.h"
 #include "admin/PasswordDialog.h"
@@ -94,7 +93,6 @@ AdminWindow::AdminWindow(QWidget *parent)
     ModeleBut = new QPushButton(QStringLiteral("Modele de Listare"), this);
     ModeleMenu = new QMenu(ModeleBut);
     ModeleBut->setMenu(ModeleMenu);
-    installTemplateMenu(ModeleMenu);
     SalveazaBut = new QPushButton(QStringLiteral("Salveaza si inchide"), this);
     RenuntBut = new QPushButton(QStringLiteral("Renunt"), this);
     for (QPushButton *b : {SchimbaBut, ModeleBut, SalveazaBut, RenuntBut})

@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "documents/DocumentMenus.h"
 
 #include "app/AboutBox.h"
 #include "app/ErrorDisplay.h"
@@ -65,7 +64,6 @@ MainWindow::MainWindow(AboutBox *about, QWidget *parent)
     RapoarteMenu = new QMenu(this);
     FormulareMenu = new QMenu(this);
     buildMenus();
-    installBlankForms(this);
 
     DataLabel = new QLabel(this);
     DataLabel->setObjectName(QStringLiteral("DataLabel"));

@@ -1,5 +1,6 @@
 #include "documents/DocumentMenus.h"
 
+#include "admin/AdminWindow.h"
 #include "app/ErrorDisplay.h"
 #include "app/MainWindow.h"
 #include "app/MessageDialog.h"
@@ -36,6 +37,12 @@ void installBlankForms(MainWindow *mainWindow)
                 Mesaj(MissingFormTitle(), MissingFormText(form), KindEroare, BtnOk);
         });
     }
+}
+
+void installDocuments(MainWindow *mainWindow, AdminWindow *adminWindow)
+{
+    installTemplateMenu(adminWindow->ModeleMenu);
+    installBlankForms(mainWindow);
 }
 
 } // namespace kovara

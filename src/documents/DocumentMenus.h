@@ -8,7 +8,11 @@ class QMenu;
 
 namespace kovara {
 
+class AdminWindow;
 class MainWindow;
+
+// Both of the below, for the program's windows (called from CreateWindows).
+void installDocuments(MainWindow *mainWindow, AdminWindow *adminWindow);
 
 // Fills the "Modele de Listare" menu: a submenu per template, each with
 // "Modifica model" and the restore command, which asks first.

@@ -2,6 +2,7 @@
 // "Listeaza cerere", driven as a clerk would, down to the file that the
 // open seam records.
 
+#include "documents/DocumentMenus.h"
 #include "../requests/RequestListFixture.h"
 #include "admin/AdminWindow.h"
 #include "app/MainWindow.h"
@@ -60,6 +61,7 @@ protected:
 TEST_F(DocumentMenus, TemplateMenuOfTheAdministrationWindow)
 {
     AdminWindow admin;
+    installTemplateMenu(admin.ModeleMenu);
     QStringList layout;
     for (QAction *a : admin.ModeleMenu->actions()) {
         QStringList commands;
@@ -110,6 +112,7 @@ TEST_F(DocumentMenus, TemplateMenuOfTheAdministrationWindow)
 TEST_F(DocumentMenus, BlankFormsOfTheMainWindow)
 {
     MainWindow main(nullptr);
+    installBlankForms(&main);
     const QStringList path{"Formulare", "Cerere trusou pentru nou-nascuti"};
     QAction *form = main.menuAction(path);
     ASSERT_NE(form, nullptr);
