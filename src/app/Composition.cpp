@@ -10,6 +10,7 @@
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
 #include "listings/ListingMenus.h"
+#include "documents/DocumentMenus.h"
 #include "requests/RequestsWiring.h"
 
 namespace kovara {
@@ -31,6 +32,8 @@ ProgramWindows CreateWindows()
     installRequests(w.main);
     // The listings of the report menu, through their selection dialogs.
     installListingCommands(w.main);
+    // "Formulare" and the administration window's "Modele de Listare".
+    installDocuments(w.main, AdminWindow::instance());
     w.contor = ProgressCounter::instance();
     w.erori = MessageDialog::instance();
     return w;

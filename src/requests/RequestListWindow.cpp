@@ -9,6 +9,7 @@
 #include "data/Error.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
+#include "documents/RequestForm.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
 #include "requests/Numbering.h"
@@ -51,6 +52,7 @@ RequestListWindow::RequestListWindow(QWidget *parent)
     connect(ModiBut, &QPushButton::clicked, this, [this] { RunCommand([this] { ModiClick(); }); });
     connect(DelBut, &QPushButton::clicked, this, [this] { RunCommand([this] { DelClick(); }); });
     connect(NumeroBut, &QPushButton::clicked, this, [this] { RunCommand([this] { NumeroClick(); }); });
+    connect(ListCerere, &QPushButton::clicked, this, [this] { RunCommand([this] { ListCerereClick(); }); });
     connect(InchideBut, &QPushButton::clicked, this, &QDialog::reject);
     connect(requestGrid->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { RunCommand([this, column] { SortBy(column); }); });
@@ -180,6 +182,12 @@ void RequestListWindow::ModiClick()
         throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(doc));
 }
 
+void RequestListWindow::ListCerereClick()
+{
+    if (m_list.isOpen() && !m_list.isEmpty())
+        ListRequestForm(CurrentRowFields(m_list));
+}
+
 void RequestListWindow::DelClick()
 {
     if (!m_list.isOpen() || m_list.isEmpty())
@@ -281,7 +289,7 @@ void RequestListWindow::syncCommands()
     const bool rows = m_list.isOpen() && !m_list.isEmpty();
     ModiBut->setEnabled(rows);
     DelBut->setEnabled(rows);
-    ListCerere->setEnabled(false); // the request form document comes later
+    ListCerere->setEnabled(rows);
 }
 
 namespace {

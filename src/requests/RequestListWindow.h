@@ -73,6 +73,7 @@ public:
     void AddClick();
     void ModiClick();
     void DelClick();
+    void ListCerereClick(); // the request form of the current row, made once, then opened
     void NumeroClick();
 
 protected:
