@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QVariantList values;
     if (binds > 0)
         values << (chosen == 6 || chosen == 3 ? QVariant(QStringLiteral("2024-03-01"))
-                                              : chosen == 10 ? QVariant(QStringLiteral("Ş")) : QVariant(7));
+                   : chosen == 10             ? QVariant(QStringLiteral("Ş"))
+                                              : QVariant(7));
 
     bool failed = false;
     try {

@@ -140,7 +140,8 @@ TEST_F(SqlCli, CheckListsRequestsWithWrongIdentityCodes)
             while (table->isDeleted(raw) != (&c == &changes[2]))
                 raw = table->readRecord(++recno);
             const dbf::Field &field = table->fields().at(table->fieldIndex(c.column));
-            dbf::encodeField(field, c.code.isEmpty() ? QVariant() : QVariant(QString::fromLatin1(c.code)), raw);
+            dbf::encodeField(field, c.code.isEmpty() ? QVariant() : QVariant(QString::fromLatin1(c.code)),
+                             raw);
             table->writeRecord(recno, raw);
             ids << dbf::decodeField(id, dbf::fieldBytes(id, raw)).toLongLong();
             ++recno;
@@ -168,8 +169,9 @@ TEST_F(SqlCli, StatementsAreStoppedAtTheLimits)
         const char *says;
     } cases[] = {
         {"endless recursive query",
-         {"sql", "--timeout", "1", "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
-                                   "SELECT COUNT(*) FROM n"},
+         {"sql", "--timeout", "1",
+          "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+          "SELECT COUNT(*) FROM n"},
          "limita de timp de 1 secunde"},
         {"a gigabyte value", {"sql", "SELECT length(randomblob(1000000000))"}, "limita de memorie"},
         {"a time limit that is not a number", {"sql", "--timeout", "abc", "SELECT 1"}, "numar intreg"},
