@@ -120,7 +120,11 @@ void UpgradeData()
 {
     // A damaged table is left exactly as it is: no upgrade, no version stamp.
     const QString path = RequestTablePath();
-    dbf::Table::open(path, dbf::Mode::ReadWrite);
+    {
+        const auto table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+        if (!table->layoutFaults().isEmpty())
+            throw Error(dbf::refusedWriteText(path, table->layoutFaults()));
+    }
 
     const qint64 stored = versionOf(ReadSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE")));
     if (stored < kDataVersion) {
