@@ -3,6 +3,7 @@
 // new ones put in place. Any failure puts everything back.
 #include "admin/Archive.h"
 #include "admin/ArchiveFormat.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 
 #include <QDir>
@@ -21,11 +22,6 @@
 
 namespace kovara {
 namespace {
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 std::filesystem::path fsPath(const QString &path)
 {
@@ -127,7 +123,7 @@ void writePlan(const QString &dataDir, const Plan &plan)
     if (!ok || !out.commit())
         throw Error(
             QStringLiteral("In dosarul de date %1 nu se poate scrie. Dosarul de date a ramas neschimbat.")
-                .arg(native(dataDir)));
+                .arg(NativePath(dataDir)));
     syncFolder(dataDir);
 }
 
@@ -158,19 +154,19 @@ QString applyPlan(const QString &dataDir, const Plan &plan)
     const QString stage = dataDir + QLatin1Char('/') + plan.stage;
     const QString old = stage + QStringLiteral("/old");
     if (!QFileInfo(old).isDir() && !QDir().mkdir(old))
-        return QStringLiteral("In dosarul de date %1 nu se poate scrie.").arg(native(dataDir));
+        return QStringLiteral("In dosarul de date %1 nu se poate scrie.").arg(NativePath(dataDir));
     for (const QString &name : plan.old) {
         const QString from = dataDir + QLatin1Char('/') + name;
         if (!present(old + QLatin1Char('/') + name) && present(from) &&
             !rename(from, old + QLatin1Char('/') + name))
             return QStringLiteral("Fisierul %1 nu poate fi inlocuit (este deschis in alt program?).")
-                .arg(native(from));
+                .arg(NativePath(from));
     }
     for (int i = 0; i < plan.targets.size(); ++i) {
         const QString from = stage + QLatin1Char('/') + QString::number(i + 1);
         const QString to = dataDir + QLatin1Char('/') + plan.targets[i];
         if (present(from) && !rename(from, to))
-            return QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(native(to));
+            return QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(NativePath(to));
     }
     syncFolder(dataDir);
     return {};
@@ -228,13 +224,13 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
     if (!lockRestore(lock))
         throw Error(QStringLiteral("O alta restaurare a dosarului de date %1 este in curs. Dosarul de date a "
                                    "ramas neschimbat.")
-                        .arg(native(dataDir)));
+                        .arg(NativePath(dataDir)));
     finishRestoreLocked(dataDir);
 
     QTemporaryDir stage(dataDir + QStringLiteral("/.kovara-restore-XXXXXX"));
     if (!stage.isValid())
         throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
-                        .arg(native(dataDir), stage.errorString()));
+                        .arg(NativePath(dataDir), stage.errorString()));
     const QList<ArchiveEntry> entries = archive::readArchiveInto(archivePath, stage.path(), progress);
 
     // The files now in the folder (not its subfolders, not the restore's own).
@@ -281,7 +277,7 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
         }
         stage.setAutoRemove(false); // the plan stays: the next start tries again
         throw IncompleteRestore(failure + QStringLiteral(" Fisierele vechi au ramas in %1.")
-                                              .arg(native(stage.path() + QStringLiteral("/old"))));
+                                              .arg(NativePath(stage.path() + QStringLiteral("/old"))));
     }
     QFile::remove(planPath(dataDir));
     syncFolder(dataDir);
@@ -298,8 +294,8 @@ void finishRestoreLocked(const QString &dataDir)
                 QStringLiteral(
                     "O restaurare intrerupta a dosarului de date %1 nu poate fi nici incheiata, nici "
                     "anulata: %2 Fisierele vechi sunt in %3.")
-                    .arg(native(dataDir), failure,
-                         native(dataDir + QLatin1Char('/') + plan.stage + QStringLiteral("/old"))));
+                    .arg(NativePath(dataDir), failure,
+                         NativePath(dataDir + QLatin1Char('/') + plan.stage + QStringLiteral("/old"))));
     }
     QFile::remove(planPath(dataDir)); // done, undone, or never begun
     syncFolder(dataDir);
@@ -322,10 +318,10 @@ QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &da
                                    const ArchiveProgress &progress)
 {
     if (!QFileInfo(archivePath).isFile())
-        throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(native(archivePath)));
+        throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(NativePath(archivePath)));
     const bool created = !QFileInfo(dataDir).isDir();
     if (created && !QDir().mkpath(dataDir))
-        throw Error(QStringLiteral("Dosarul de date %1 nu poate fi creat.").arg(native(dataDir)));
+        throw Error(QStringLiteral("Dosarul de date %1 nu poate fi creat.").arg(NativePath(dataDir)));
     try {
         return restoreInto(archivePath, dataDir, progress);
     } catch (...) {

@@ -2,7 +2,7 @@
 
 #include "admin/Archive.h"
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"

@@ -1,6 +1,6 @@
 // kovara-cli: the companion of the office's IT person.
 #include "admin/Archive.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Error.h"
 

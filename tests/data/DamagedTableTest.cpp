@@ -4,8 +4,8 @@
 
 #include "DbfTestSupport.h"
 #include "TestSupport.h"
-#include "app/Paths.h"
 #include "app/StartupWork.h"
+#include "base/Paths.h"
 #include "data/Dbf.h"
 #include "data/Error.h"
 #include "data/Settings.h"

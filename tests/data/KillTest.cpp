@@ -7,7 +7,7 @@
 #include "DbfTestSupport.h"
 #include "TestSupport.h"
 #include "admin/Archive.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Dbf.h"
 #include "data/Error.h"
 #include "data/IniFile.h"

@@ -1,4 +1,4 @@
-#include "app/Paths.h"
+#include "base/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -94,6 +94,11 @@ QString DataDir()
 void setProgramDir(const QString &dir)
 {
     overrideDir() = native(dir);
+}
+
+QString NativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace kovara
