@@ -157,7 +157,7 @@ TEST_F(Kill, UpgradeOfALargeLegacyTable)
 TEST_F(Kill, MultiRowDeleteAndUpdate)
 {
     const QString path = inData(QStringLiteral("Cereri.dbf"));
-    const int records = 40000;
+    const int records = 20000; // about 9 MB
     const QByteArray old = writeWideTable(path, records, 0);
     const struct
     {
