@@ -33,6 +33,20 @@ QString nameProblem(const QString &name)
     return {};
 }
 
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
+    if (!ca.isEmpty() && !cb.isEmpty())
+        return ca == cb;
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+bool isRestoreWork(const QString &name)
+{
+    return name.startsWith(QLatin1String(".kovara-restore"), Qt::CaseInsensitive);
+}
+
 } // namespace archive
 
 namespace {
@@ -44,15 +58,6 @@ bool listingOrder(const QFileInfo &a, const QFileInfo &b)
 {
     const int c = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
     return c != 0 ? c < 0 : a.fileName() < b.fileName();
-}
-
-bool samePath(const QString &a, const QString &b)
-{
-    const QFileInfo fa(a), fb(b);
-    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
-    if (!ca.isEmpty() && !cb.isEmpty())
-        return ca == cb;
-    return fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
 void writeBytes(QSaveFile &out, const char *data, qint64 size)
@@ -121,7 +126,7 @@ void writeInt32(QSaveFile &out, qint32 value)
 
 } // namespace
 
-QStringList listDataFiles(const QString &dataDir, const QString &except)
+QStringList listDataFiles(const QString &dataDir, const QString &except, QStringList *links)
 {
     QFileInfoList infos =
         QDir(dataDir).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::NoSort);
@@ -129,8 +134,14 @@ QStringList listDataFiles(const QString &dataDir, const QString &except)
     QStringList files;
     for (const QFileInfo &fi : infos) {
         const QString path = dataDir + QLatin1Char('/') + fi.fileName();
-        if (!except.isEmpty() && samePath(path, except))
+        if ((!except.isEmpty() && sameFile(path, except)) || isRestoreWork(fi.fileName()))
             continue;
+        // Only the folder's own files: a link may lead anywhere.
+        if (fi.isSymLink() || !fi.isFile()) {
+            if (links)
+                *links << fi.fileName();
+            continue;
+        }
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
             throw Error(
@@ -195,9 +206,10 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
                         .arg(NativePath(archivePath), out.errorString()));
 }
 
-int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress)
+int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress,
+                  QStringList *skipped)
 {
-    const QStringList files = listDataFiles(dataDir, archivePath);
+    const QStringList files = listDataFiles(dataDir, archivePath, skipped);
     CompressFiles(files, archivePath, progress);
     return int(files.size());
 }

@@ -35,7 +35,10 @@ QStringList ListFileDir(const QString &folder);
 
 // The same for a data folder named directly. `except`, when given, is a file
 // left out of the list (an archive being written into the data folder).
-QStringList listDataFiles(const QString &dataDir, const QString &except = QString());
+// Only regular files are listed: links (and anything else) are left out and
+// their names added to `links` when given.
+QStringList listDataFiles(const QString &dataDir, const QString &except = QString(),
+                          QStringList *links = nullptr);
 
 // Writes the archive of the files. An empty list writes nothing. The archive
 // appears under its name only once complete; an older file of that name stays
@@ -69,15 +72,27 @@ QList<ArchiveEntry> DecompressFiles(const QString &archivePath, const QString &t
 // of the archive. The archive is read and checked completely while its files
 // are written into a scratch folder inside the data folder; only then are the
 // old files moved aside and the new ones put in place. On any failure the
-// data folder is left as it was. A stored name that differs from an existing
+// data folder is left as it was; a crash during the renames is finished at
+// the next start (FinishInterruptedRestore). An entry that would not fit in
+// the free space of the disk is refused before it is written. A stored name that differs from an existing
 // file (or from Cereri.dbf and Kovara.ini) only in letter case takes that
 // spelling, since the program matches file names without regard to case.
 QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &dataDir,
                                    const ArchiveProgress &progress = {});
 
+// Finishes a restore of the data folder that a crash cut short in the
+// middle of its renames (its plan was on disk), so the folder holds wholly
+// the restored files, or, when that cannot be done, wholly the old ones;
+// and removes the scratch folders of restores that never got that far.
+// Nothing when a restore is running. Throws IncompleteRestore when neither
+// can be done. Run before the data folder is used.
+void FinishInterruptedRestore(const QString &dataDir);
+
 // Saves the data folder into the archive; returns the number of files saved
-// (0: the folder holds no non-empty file and no archive was written).
-int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress = {});
+// (0: the folder holds no non-empty file and no archive was written). Links
+// are not followed: their names go into `skipped` when given.
+int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress = {},
+                  QStringList *skipped = nullptr);
 
 // Deletes every entry of the folder that is not a subfolder; an entry that
 // cannot be deleted is skipped.

@@ -42,6 +42,15 @@ inline qint32 getInt32(const char *p)
 // names no file); empty when the name is fine.
 QString nameProblem(const QString &name);
 
+// True when the two paths name the same file: the same file on disk when
+// both exist (links and ".." resolved), otherwise the same absolute path (a
+// file about to be written).
+bool sameFile(const QString &a, const QString &b);
+
+// The restore's own plan, lock and scratch folders in the data folder
+// (".kovara-restore..."): never saved, never moved aside.
+bool isRestoreWork(const QString &name);
+
 // Reads and checks the whole archive. With a stage folder, entry i (from 1)
 // is written there as the file named i; without one the bytes are dropped.
 QList<ArchiveEntry> readArchiveInto(const QString &archivePath, const QString &stageDir,

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
@@ -27,6 +28,8 @@ using namespace archive;
 constexpr qint64 kMinEntrySize = 4 + kPrefixLength + 1 + 4 + 8;
 // Deflate cannot expand data by more than 1032 to 1.
 constexpr qint64 kMaxRatio = 1032;
+// Room left free on the disk beyond the restored files.
+constexpr qint64 kSpareBytes = 16LL << 20;
 
 // The archive file behind a buffer, read forward once.
 class Input
@@ -177,6 +180,17 @@ private:
 
     quint32 inflateToStage(int index, const ArchiveEntry &e, std::vector<char> &buf)
     {
+        // The size the entry declares must fit, with room to spare, before a
+        // byte of it is written.
+        QStorageInfo disk(m_stage);
+        disk.refresh();
+        const qint64 free = disk.bytesAvailable();
+        if (free >= 0 && e.size + kSpareBytes > free)
+            throw Error(QStringLiteral("Pe disc nu este loc pentru fisierul %1 din arhiva (%2 MB; liberi %3 "
+                                       "MB). Dosarul de date a ramas neschimbat.")
+                            .arg(e.name)
+                            .arg((e.size + (1 << 20) - 1) >> 20)
+                            .arg(free >> 20));
         QFile file(m_stage + QLatin1Char('/') + QString::number(index));
         if (!file.open(QIODevice::WriteOnly))
             throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2")

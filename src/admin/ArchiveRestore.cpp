@@ -8,9 +8,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <filesystem>
 #include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace kovara {
 namespace {
@@ -20,11 +28,23 @@ std::filesystem::path fsPath(const QString &path)
     return std::filesystem::path(path.toStdU16String());
 }
 
-bool samePath(const QString &a, const QString &b)
+constexpr char kPlanName[] = ".kovara-restore-plan";
+constexpr char kLockName[] = ".kovara-restore-lock";
+
+void syncFolder(const QString &dir)
 {
-    const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
-    return !ca.isEmpty() && ca == cb;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(dir);
+#endif
 }
+
+void finishRestoreLocked(const QString &dataDir);
 
 // The names the program itself opens in the data folder.
 const QStringList &knownNames()
@@ -55,62 +75,181 @@ QString spelling(const QString &stored, const QStringList &storedNames, const QS
     return stored;
 }
 
-// Renames that can be undone in reverse order.
-class Moves
+// The swap of a restore, written to disk before the first rename so that a
+// restore cut short (a crash, a kill) is finished at the next start: the
+// old files go into <stage>/old, then staged file i becomes its target.
+// Every step can be told done or not from what exists, so applying or
+// undoing a plan twice does no harm.
+struct Plan
 {
-public:
-    bool move(const QString &from, const QString &to)
-    {
-        std::error_code ec;
-        if (std::filesystem::exists(std::filesystem::symlink_status(fsPath(to), ec)))
-            return false; // never replace anything
-        std::filesystem::rename(fsPath(from), fsPath(to), ec);
-        if (ec)
-            return false;
-        m_done.append({from, to});
-        return true;
-    }
-
-    // True when every rename was undone.
-    bool undo()
-    {
-        bool ok = true;
-        for (auto it = m_done.crbegin(); it != m_done.crend(); ++it) {
-            std::error_code ec;
-            std::filesystem::rename(fsPath(it->second), fsPath(it->first), ec);
-            ok = ok && !ec;
-        }
-        m_done.clear();
-        return ok;
-    }
-
-private:
-    QList<std::pair<QString, QString>> m_done;
+    QString stage; // folder name inside the data folder
+    QStringList old;
+    QStringList targets; // target of staged file i + 1
 };
+
+bool present(const QString &path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(fsPath(path), ec));
+}
+
+bool rename(const QString &from, const QString &to)
+{
+    if (present(to))
+        return false; // never replace anything
+    std::error_code ec;
+    std::filesystem::rename(fsPath(from), fsPath(to), ec);
+    return !ec;
+}
+
+QString planPath(const QString &dataDir)
+{
+    return dataDir + QLatin1Char('/') + QLatin1String(kPlanName);
+}
+
+void writePlan(const QString &dataDir, const Plan &plan)
+{
+    QByteArray text = "KOVARA-RESTORE 1\nstage " + QUrl::toPercentEncoding(plan.stage) + '\n';
+    for (const QString &n : plan.old)
+        text += "old " + QUrl::toPercentEncoding(n) + '\n';
+    for (const QString &n : plan.targets)
+        text += "new " + QUrl::toPercentEncoding(n) + '\n';
+    text += "end\n";
+    QSaveFile out(planPath(dataDir));
+    bool ok = out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.flush();
+#ifdef Q_OS_UNIX
+    ok = ok && ::fsync(out.handle()) == 0;
+#endif
+    if (!ok || !out.commit())
+        throw Error(
+            QStringLiteral("In dosarul de date %1 nu se poate scrie. Dosarul de date a ramas neschimbat.")
+                .arg(NativePath(dataDir)));
+    syncFolder(dataDir);
+}
+
+// False when the file is absent or not a whole plan (then no rename was made).
+bool readPlan(const QString &dataDir, Plan &plan)
+{
+    QFile f(planPath(dataDir));
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    if (lines.size() < 3 || lines.first() != "KOVARA-RESTORE 1" || !lines.contains("end"))
+        return false;
+    for (const QByteArray &line : lines) {
+        const QString value = QUrl::fromPercentEncoding(line.mid(line.indexOf(' ') + 1));
+        if (line.startsWith("stage "))
+            plan.stage = value;
+        else if (line.startsWith("old "))
+            plan.old << value;
+        else if (line.startsWith("new "))
+            plan.targets << value;
+    }
+    return !plan.stage.isEmpty() && archive::nameProblem(plan.stage).isEmpty();
+}
+
+// Carries the plan through; returns the failure, or an empty text.
+QString applyPlan(const QString &dataDir, const Plan &plan)
+{
+    const QString stage = dataDir + QLatin1Char('/') + plan.stage;
+    const QString old = stage + QStringLiteral("/old");
+    if (!QFileInfo(old).isDir() && !QDir().mkdir(old))
+        return QStringLiteral("In dosarul de date %1 nu se poate scrie.").arg(NativePath(dataDir));
+    for (const QString &name : plan.old) {
+        const QString from = dataDir + QLatin1Char('/') + name;
+        if (!present(old + QLatin1Char('/') + name) && present(from) &&
+            !rename(from, old + QLatin1Char('/') + name))
+            return QStringLiteral("Fisierul %1 nu poate fi inlocuit (este deschis in alt program?).")
+                .arg(NativePath(from));
+    }
+    for (int i = 0; i < plan.targets.size(); ++i) {
+        const QString from = stage + QLatin1Char('/') + QString::number(i + 1);
+        const QString to = dataDir + QLatin1Char('/') + plan.targets[i];
+        if (present(from) && !rename(from, to))
+            return QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(NativePath(to));
+    }
+    syncFolder(dataDir);
+    return {};
+}
+
+// Puts the old files back; true when every one is back.
+bool undoPlan(const QString &dataDir, const Plan &plan)
+{
+    const QString stage = dataDir + QLatin1Char('/') + plan.stage;
+    const QString old = stage + QStringLiteral("/old");
+    bool ok = true;
+    for (qsizetype i = plan.targets.size() - 1; i >= 0; --i) {
+        const QString staged = stage + QLatin1Char('/') + QString::number(i + 1);
+        const QString placed = dataDir + QLatin1Char('/') + plan.targets[i];
+        if (!present(staged) && present(placed))
+            ok = rename(placed, staged) && ok;
+    }
+    for (qsizetype i = plan.old.size() - 1; i >= 0; --i) {
+        const QString aside = old + QLatin1Char('/') + plan.old[i];
+        if (present(aside))
+            ok = rename(aside, dataDir + QLatin1Char('/') + plan.old[i]) && ok;
+    }
+    syncFolder(dataDir);
+    return ok;
+}
+
+// Removes the scratch folders of restores that will never finish.
+void removeScratch(const QString &dataDir)
+{
+    const QStringList scratch = QDir(dataDir).entryList({QStringLiteral(".kovara-restore-*")},
+                                                        QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : scratch) {
+        std::error_code ec;
+        std::filesystem::remove_all(fsPath(dataDir + QLatin1Char('/') + name), ec);
+    }
+}
+
+// Takes the restore lock of the data folder: one restore at a time, and
+// no recovery while a restore runs.
+bool lockRestore(QLockFile &lock)
+{
+    lock.setStaleLockTime(0); // only a lock whose process is gone is stale
+    return lock.tryLock(0);
+}
+
+QString lockPath(const QString &dataDir)
+{
+    return dataDir + QLatin1Char('/') + QLatin1String(kLockName);
+}
 
 QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataDir,
                                 const ArchiveProgress &progress)
 {
+    QLockFile lock(lockPath(dataDir));
+    if (!lockRestore(lock))
+        throw Error(QStringLiteral("O alta restaurare a dosarului de date %1 este in curs. Dosarul de date a "
+                                   "ramas neschimbat.")
+                        .arg(NativePath(dataDir)));
+    finishRestoreLocked(dataDir);
+
     QTemporaryDir stage(dataDir + QStringLiteral("/.kovara-restore-XXXXXX"));
     if (!stage.isValid())
         throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
                         .arg(NativePath(dataDir), stage.errorString()));
     const QList<ArchiveEntry> entries = archive::readArchiveInto(archivePath, stage.path(), progress);
 
-    // The files now in the folder (not its subfolders, not the scratch folder).
+    // The files now in the folder (not its subfolders, not the restore's own).
     QStringList existing;
     const QFileInfoList infos = QDir(dataDir).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden |
                                                             QDir::System | QDir::NoDotAndDotDot);
     QStringList folders;
-    for (const QFileInfo &fi : infos)
+    for (const QFileInfo &fi : infos) {
+        if (archive::isRestoreWork(fi.fileName()))
+            continue;
         (fi.isDir() ? folders : existing) << fi.fileName(); // links to folders count as folders
+    }
 
     QStringList storedNames, targets;
     for (const ArchiveEntry &e : entries)
         storedNames << e.name;
     for (const ArchiveEntry &e : entries) {
         const QString target = spelling(e.name, storedNames, existing);
-        if (countIgnoringCase(folders, target) > 0)
+        if (countIgnoringCase(folders, target) > 0 || archive::isRestoreWork(target))
             throw Error(
                 QStringLiteral("Fisierul %1 din arhiva nu poate fi restaurat: in dosarul de date exista un "
                                "dosar cu acelasi nume. Dosarul de date a ramas neschimbat.")
@@ -119,42 +258,61 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
     }
 
     // An archive kept inside the data folder stays, unless a restored file takes its name.
-    QStringList moveAside;
+    Plan plan;
+    plan.stage = QFileInfo(stage.path()).fileName();
+    plan.targets = targets;
     for (const QString &name : std::as_const(existing)) {
         const QString path = dataDir + QLatin1Char('/') + name;
-        if (samePath(path, archivePath) && countIgnoringCase(targets, name) == 0)
+        if (archive::sameFile(path, archivePath) && countIgnoringCase(targets, name) == 0)
             continue;
-        moveAside << name;
+        plan.old << name;
     }
 
-    const QString old = stage.path() + QStringLiteral("/old");
-    if (!QDir().mkdir(old))
-        throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie.").arg(NativePath(dataDir)));
-    Moves moves;
-    QString failure;
-    for (const QString &name : std::as_const(moveAside)) {
-        if (!moves.move(dataDir + QLatin1Char('/') + name, old + QLatin1Char('/') + name)) {
-            failure = QStringLiteral("Fisierul %1 nu poate fi inlocuit (este deschis in alt program?).")
-                          .arg(NativePath(dataDir + QLatin1Char('/') + name));
-            break;
-        }
-    }
-    for (int i = 0; failure.isEmpty() && i < targets.size(); ++i) {
-        const QString to = dataDir + QLatin1Char('/') + targets[i];
-        if (!moves.move(stage.path() + QLatin1Char('/') + QString::number(i + 1), to))
-            failure = QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(NativePath(to));
-    }
+    writePlan(dataDir, plan);
+    const QString failure = applyPlan(dataDir, plan);
     if (!failure.isEmpty()) {
-        if (moves.undo())
+        if (undoPlan(dataDir, plan)) {
+            QFile::remove(planPath(dataDir));
             throw Error(failure + QStringLiteral(" Dosarul de date a ramas neschimbat."));
-        stage.setAutoRemove(false);
-        throw IncompleteRestore(failure +
-                                QStringLiteral(" Fisierele vechi au ramas in %1.").arg(NativePath(old)));
+        }
+        stage.setAutoRemove(false); // the plan stays: the next start tries again
+        throw IncompleteRestore(failure + QStringLiteral(" Fisierele vechi au ramas in %1.")
+                                              .arg(NativePath(stage.path() + QStringLiteral("/old"))));
     }
+    QFile::remove(planPath(dataDir));
+    syncFolder(dataDir);
     return entries; // the scratch folder goes, with the old files
 }
 
+void finishRestoreLocked(const QString &dataDir)
+{
+    Plan plan;
+    if (readPlan(dataDir, plan)) {
+        const QString failure = applyPlan(dataDir, plan);
+        if (!failure.isEmpty() && !undoPlan(dataDir, plan))
+            throw IncompleteRestore(
+                QStringLiteral(
+                    "O restaurare intrerupta a dosarului de date %1 nu poate fi nici incheiata, nici "
+                    "anulata: %2 Fisierele vechi sunt in %3.")
+                    .arg(NativePath(dataDir), failure,
+                         NativePath(dataDir + QLatin1Char('/') + plan.stage + QStringLiteral("/old"))));
+    }
+    QFile::remove(planPath(dataDir)); // done, undone, or never begun
+    syncFolder(dataDir);
+    removeScratch(dataDir);
+}
+
 } // namespace
+
+void FinishInterruptedRestore(const QString &dataDir)
+{
+    if (!QFileInfo(dataDir).isDir())
+        return;
+    QLockFile lock(lockPath(dataDir));
+    if (!lockRestore(lock))
+        return; // a restore is running: it is not interrupted
+    finishRestoreLocked(dataDir);
+}
 
 QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &dataDir,
                                    const ArchiveProgress &progress)

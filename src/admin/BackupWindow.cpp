@@ -61,7 +61,8 @@ BackupWindow::BackupWindow(QWidget *parent)
 
 void BackupWindow::ListFileDir(const QString &folder, const QString &except)
 {
-    NumeFisiere = listDataFiles(folder + QStringLiteral("/Data"), except);
+    skippedEntries.clear();
+    NumeFisiere = listDataFiles(folder + QStringLiteral("/Data"), except, &skippedEntries);
 }
 
 void BackupWindow::CompressFiles(const QString &archive)
@@ -121,8 +122,12 @@ void BackupWindow::SalveazaClick()
         return;
     }
     endWork();
-    Mesaj(QStringLiteral("Informatie"), QStringLiteral("Salvare incheiata cu succes !"), KindInformatie,
-          BtnOk);
+    QString result = QStringLiteral("Salvare incheiata cu succes !");
+    if (!skippedEntries.isEmpty())
+        result += LineBreak() + QStringLiteral("Nu au fost salvate, fiindca nu sunt fisiere obisnuite "
+                                               "(legaturi): %1.")
+                                    .arg(skippedEntries.join(QStringLiteral(", ")));
+    Mesaj(QStringLiteral("Informatie"), result, KindInformatie, BtnOk);
 }
 
 void BackupWindow::RestaureazaClick()

@@ -26,9 +26,12 @@ public:
 
     // The full paths of the data files to save (never shown).
     QStringList NumeFisiere;
+    // Entries of the data folder left out because they are links (or not
+    // regular files): named in the result.
+    QStringList skippedEntries;
 
-    // Fills NumeFisiere with the non-empty files of folder/Data; `except`
-    // (the archive being written) is left out.
+    // Fills NumeFisiere with the non-empty regular files of folder/Data;
+    // `except` (the archive being written) is left out.
     void ListFileDir(const QString &folder, const QString &except = QString());
     // Writes the archive from NumeFisiere, moving the progress counter.
     void CompressFiles(const QString &archive);

@@ -1,5 +1,6 @@
 #include "app/StartupWork.h"
 
+#include "admin/Archive.h"
 #include "app/Formats.h"
 #include "base/Paths.h"
 #include "data/RequestTable.h"
@@ -12,7 +13,11 @@ namespace kovara {
 StartupSteps DefaultStartupSteps()
 {
     StartupSteps steps;
-    steps.makeDataDir = MakeDataDir;
+    steps.makeDataDir = [] {
+        MakeDataDir();
+        // A restore cut short is finished before anything reads the folder.
+        FinishInterruptedRestore(DataDir());
+    };
     steps.createRequestTable = CreateRequestTable;
     steps.loadConstants = LoadConstants;
     steps.upgradeData = [] {

@@ -15,4 +15,5 @@ target_link_libraries(kovara_instance PUBLIC kovara_base Qt6::Network)
 # appear in the build).
 add_library(kovara_startup STATIC ${CMAKE_CURRENT_LIST_DIR}/StartupDefaults.cpp)
 target_link_libraries(kovara_startup PUBLIC kovara_shell kovara_documents
-  $<TARGET_NAME_IF_EXISTS:kovara_sql> $<TARGET_NAME_IF_EXISTS:kovara_settings>)
+  $<TARGET_NAME_IF_EXISTS:kovara_sql> $<TARGET_NAME_IF_EXISTS:kovara_settings>
+  $<TARGET_NAME_IF_EXISTS:kovara_archive>)

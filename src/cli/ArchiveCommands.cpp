@@ -25,7 +25,10 @@ int backupCommand(const Context &ctx)
     const QString archive = archiveArgument(ctx, "backup");
     if (archive.isEmpty())
         return 2;
-    const int count = backupDataDir(ctx.dataDir, archive);
+    QStringList links;
+    const int count = backupDataDir(ctx.dataDir, archive, {}, &links);
+    for (const QString &name : std::as_const(links))
+        ctx.out << "Nu a fost salvat " << name << ": nu este un fisier obisnuit (legatura sau altceva).\n";
     if (count == 0)
         ctx.out << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir)
                 << " nu contine fisiere de salvat; nu s-a scris nicio arhiva.\n";

@@ -21,13 +21,11 @@ qint64 listWrongCnps(const dbf::Table &table, QTextStream &out)
 
     const dbf::Field &idField = table.fields().at(idIndex);
     qint64 listed = 0;
-    constexpr qint64 kBlock = 512;
-    QByteArray block;
-    for (qint64 first = 0; first < table.recordCount(); first += kBlock) {
-        const qint64 count = qMin(kBlock, table.recordCount() - first);
-        block = table.readRecords(first, count);
+    const int length = table.recordLength();
+    QByteArray record;
+    dbf::scanRecords(table, [&](qint64, qint64 count, const char *block) {
         for (qint64 i = 0; i < count; ++i) {
-            const QByteArray record = block.mid(i * table.recordLength(), table.recordLength());
+            record = QByteArray(block + i * length, length);
             if (table.isDeleted(record))
                 continue;
             for (const Column &c : columns) {
@@ -44,7 +42,7 @@ qint64 listWrongCnps(const dbf::Table &table, QTextStream &out)
                 ++listed;
             }
         }
-    }
+    });
     return listed;
 }
 

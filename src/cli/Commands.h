@@ -22,6 +22,7 @@ int verifyCommand(const Context &ctx);    // verify FILE.kov
 int restoreCommand(const Context &ctx);   // restore FILE.kov
 int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
 int templatesCommand(const Context &ctx); // templates
+int repairCommand(const Context &ctx);    // repair FILE.dbf
 int listingCommand(const Context &ctx);   // listing KIND FROM TO -o FILE.pdf (paints)
 
 // The kinds of `document` (the words after the kind's name).

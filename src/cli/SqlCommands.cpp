@@ -9,6 +9,7 @@
 #include "data/SqlEngine.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -18,7 +19,9 @@ namespace {
 QFileInfoList tableFiles(const QString &dataDir)
 {
     QFileInfoList out;
-    const QFileInfoList all = QDir(dataDir).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Folders too: a folder named like a table is reported, not passed over.
+    const QFileInfoList all = QDir(dataDir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                                                          QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &fi : all)
         if (fi.suffix().compare(QLatin1String("dbf"), Qt::CaseInsensitive) == 0)
             out << fi;
@@ -37,19 +40,14 @@ QString csvField(const QString &value)
 // Faults of one table found by reading every record; empty when sound.
 QStringList recordFaults(const dbf::Table &table, qint64 &deleted)
 {
-    QStringList faults;
-    const qint64 count = table.recordCount();
+    QStringList faults = table.layoutFaults();
     const int length = table.recordLength();
-    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / length);
     qint64 badFlags = 0, badValues = 0;
     QString firstBad;
-    QByteArray block;
     deleted = 0;
-    for (qint64 first = 0; first < count; first += perBlock) {
-        const qint64 n = qMin(perBlock, count - first);
-        table.readRecords(first, n, block);
+    dbf::scanRecords(table, [&](qint64 first, qint64 n, const char *block) {
         for (qint64 i = 0; i < n; ++i) {
-            const char *rec = block.constData() + i * length;
+            const char *rec = block + i * length;
             if (rec[0] == '*') {
                 ++deleted;
                 continue;
@@ -76,24 +74,73 @@ QStringList recordFaults(const dbf::Table &table, qint64 &deleted)
                                    .arg(QString::fromLatin1(f.name));
             }
         }
-    }
+    });
     if (badFlags)
         faults << QStringLiteral("%1 inregistrari au semnul de stergere gresit").arg(badFlags);
     if (badValues)
         faults << QStringLiteral("%1 valori nu se pot citi (prima: %2)").arg(badValues).arg(firstBad);
-    const qint64 expected = table.headerLength() + count * length;
-    const qint64 size = QFileInfo(table.path()).size();
-    if (size > expected + 1)
-        faults << QStringLiteral("%1 octeti in plus dupa ultima inregistrare").arg(size - expected);
     return faults;
+}
+
+// A statement runs at most this long, with at most this much memory for
+// the engine, so a scheduled job never hangs nor eats the machine.
+constexpr int kDefaultTimeout = 30;               // seconds
+constexpr sqlite3_int64 kHeapLimit = 512LL << 20; // bytes
+constexpr int kLengthLimit = 64 << 20;            // one text or blob
+
+struct Deadline
+{
+    QElapsedTimer timer;
+    qint64 limitMs = 0;
+    bool passed = false;
+};
+
+int pastDeadline(void *data)
+{
+    auto *d = static_cast<Deadline *>(data);
+    d->passed = d->passed || d->timer.elapsed() > d->limitMs;
+    return d->passed ? 1 : 0;
+}
+
+int printRows(Database &db, const QString &sql, const Context &ctx)
+{
+    Statement st(db, sql);
+    const int cols = st.columnCount();
+    QStringList header;
+    for (int i = 0; i < cols; ++i)
+        header << csvField(st.columnName(i));
+    ctx.out << header.join(u',') << "\r\n";
+    sqlite3_stmt *s = st.handle();
+    QStringList line;
+    while (st.step()) {
+        line.clear();
+        for (int i = 0; i < cols; ++i) {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, i));
+            line << (text ? csvField(QString::fromUtf8(text, sqlite3_column_bytes(s, i))) : QString());
+        }
+        ctx.out << line.join(u',') << "\r\n";
+    }
+    ctx.out.flush();
+    return 0;
 }
 
 } // namespace
 
 int sqlCommand(const Context &ctx)
 {
-    if (ctx.args.size() != 1) {
-        ctx.err << "Folosire: kovara-cli [--data DOSAR] sql \"SELECT ...\"\n";
+    QStringList args = ctx.args;
+    int timeout = kDefaultTimeout;
+    if (args.size() == 3 && args.first() == QLatin1String("--timeout")) {
+        bool ok = false;
+        timeout = args.at(1).toInt(&ok);
+        if (!ok || timeout <= 0) {
+            ctx.err << "Limita de timp trebuie sa fie un numar intreg de secunde, mai mare decat 0.\n";
+            return 2;
+        }
+        args = args.mid(2);
+    }
+    if (args.size() != 1) {
+        ctx.err << "Folosire: kovara-cli [--data DOSAR] sql [--timeout SECUNDE] \"SELECT ...\"\n";
         return 2;
     }
     if (!QFileInfo(ctx.dataDir).isDir()) {
@@ -114,7 +161,7 @@ int sqlCommand(const Context &ctx)
             ctx.err << "Tabela " << fi.fileName() << " nu poate fi folosita: " << e.message() << "\n";
         }
     }
-    const QString sql = ctx.args.first();
+    const QString sql = args.first();
     {
         Statement probe(db, sql);
         if (!probe.isReadOnly() || probe.columnCount() == 0) {
@@ -124,24 +171,29 @@ int sqlCommand(const Context &ctx)
         }
     }
     db.setReadOnlyGuard(true);
-    Statement st(db, sql);
-    const int cols = st.columnCount();
-    QStringList header;
-    for (int i = 0; i < cols; ++i)
-        header << csvField(st.columnName(i));
-    ctx.out << header.join(u',') << "\r\n";
-    sqlite3_stmt *s = st.handle();
-    QStringList line;
-    while (st.step()) {
-        line.clear();
-        for (int i = 0; i < cols; ++i) {
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(s, i));
-            line << (text ? csvField(QString::fromUtf8(text, sqlite3_column_bytes(s, i))) : QString());
-        }
-        ctx.out << line.join(u',') << "\r\n";
+    sqlite3_hard_heap_limit64(kHeapLimit);
+    sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, kLengthLimit);
+    Deadline deadline;
+    deadline.limitMs = qint64(timeout) * 1000;
+    deadline.timer.start();
+    sqlite3_progress_handler(db.handle(), 10000, pastDeadline, &deadline);
+    try {
+        return printRows(db, sql, ctx);
+    } catch (const Error &e) {
+        ctx.out.flush();
+        const int code = sqlite3_errcode(db.handle());
+        if (deadline.passed)
+            ctx.err << "Interogarea a depasit limita de timp de " << timeout
+                    << " secunde si a fost oprita; randurile scrise pana atunci sunt incomplete.\n";
+        else if (code == SQLITE_NOMEM || code == SQLITE_TOOBIG ||
+                 e.message().contains(QLatin1String("out of memory")) ||
+                 e.message().contains(QLatin1String("too big")))
+            ctx.err << "Interogarea a depasit limita de memorie (" << (kHeapLimit >> 20)
+                    << " MB, o valoare cel mult " << (kLengthLimit >> 20) << " MB) si a fost oprita.\n";
+        else
+            ctx.err << e.message() << "\n";
+        return 1;
     }
-    ctx.out.flush();
-    return 0;
 }
 
 int checkCommand(const Context &ctx)
@@ -185,6 +237,26 @@ int checkCommand(const Context &ctx)
     }
     ctx.out.flush();
     return sound ? 0 : 1;
+}
+
+int repairCommand(const Context &ctx)
+{
+    if (ctx.args.size() != 1) {
+        ctx.err << "Folosire: kovara-cli repair FISIER.dbf\n";
+        return 2;
+    }
+    const QString path = QDir(ctx.args.first()).absolutePath();
+    QString copy;
+    const QStringList done = dbf::repair(path, &copy);
+    if (done.isEmpty()) {
+        ctx.out << "Tabelul " << QDir::toNativeSeparators(path) << " este in regula; nu a fost modificat.\n";
+        return 0;
+    }
+    ctx.out << "Copia tabelului deteriorat: " << QDir::toNativeSeparators(copy) << "\n";
+    for (const QString &line : done)
+        ctx.out << "  " << line << "\n";
+    ctx.out << "Tabelul " << QDir::toNativeSeparators(path) << " a fost reparat.\n";
+    return 0;
 }
 
 } // namespace kovara::cli

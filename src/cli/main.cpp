@@ -1,4 +1,5 @@
 // kovara-cli: the companion of the office's IT person.
+#include "admin/Archive.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Error.h"
@@ -16,8 +17,11 @@ namespace {
 
 const char *const kUsage =
     "Folosire: kovara-cli [--data DOSAR] COMANDA ...\n"
-    "  sql \"SELECT ...\"      ruleaza o interogare (doar citire) si scrie randurile ca CSV\n"
+    "  sql [--timeout SECUNDE] \"SELECT ...\"\n"
+    "                        ruleaza o interogare (doar citire, implicit cel mult 30 de secunde)\n"
+    "                        si scrie randurile ca CSV\n"
     "  check                 verifica tabelele din dosarul de date\n"
+    "  repair FISIER.dbf     repara un tabel deteriorat (dupa o copie a lui)\n"
     "  backup FISIER.kov     salveaza dosarul de date intr-o arhiva\n"
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
@@ -44,6 +48,7 @@ const Command kCommands[] = {
     {"backup", cli::backupCommand},
     {"verify", cli::verifyCommand},
     {"restore", cli::restoreCommand},
+    {"repair", cli::repairCommand},
     {"document", cli::documentCommand},
     {"templates", cli::templatesCommand},
     {"listing", cli::listingCommand, true},
@@ -111,6 +116,8 @@ int main(int argc, char **argv)
         if (name == QLatin1String(c.name)) {
             cli::Context ctx{dataDir, words, out, err};
             try {
+                // A restore cut short is finished before the folder is used.
+                FinishInterruptedRestore(dataDir);
                 return c.run(ctx);
             } catch (const Error &e) {
                 err << e.message() << "\n";

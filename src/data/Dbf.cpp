@@ -2,6 +2,7 @@
 
 #include "base/Paths.h"
 #include "data/DbfFormat.h"
+#include "data/DbfJournal.h"
 #include "data/Error.h"
 
 #include <QDir>
@@ -50,7 +51,40 @@ bool lockExclusive(QFile &file)
 #endif
 }
 
+// A journal left by an interrupted change is put back before the table is
+// read. Only a holder of the table's lock writes a journal, so one found
+// while the lock can be had belongs to a change that will never finish.
+void recoverFor(const QString &path, QFile *lockedRw)
+{
+    if (!QFileInfo::exists(journalPath(path)))
+        return;
+    if (lockedRw) {
+        recoverJournal(path, *lockedRw);
+        return;
+    }
+    QFile rw(path);
+    if (!rw.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw Error(QStringLiteral("Tabelul %1 are o modificare neterminata care nu poate fi anulata: "
+                                   "fisierul nu poate fi scris.")
+                        .arg(NativePath(path)));
+    if (lockExclusive(rw))
+        recoverJournal(path, rw);
+    // else a writer is at work and its journal is live
+}
+
 } // namespace
+
+QString journalPath(const QString &tablePath)
+{
+    return journalPathOf(tablePath);
+}
+
+QString refusedWriteText(const QString &path, const QStringList &faults)
+{
+    return QStringLiteral("Tabelul %1 este deteriorat: %2. Nu a fost modificat nimic; tabelul poate fi "
+                          "reparat cu comanda kovara-cli repair.")
+        .arg(NativePath(path), faults.join(QLatin1String("; ")));
+}
 
 struct Table::Private
 {
@@ -61,11 +95,27 @@ struct Table::Private
     qint64 count = 0;
     bool endMarkOk = false; // the byte after the last record is 0x1A
     QDate stamped;          // date last written into the header
+    QStringList faults;     // layoutFaults()
+    std::unique_ptr<Journal> journal;
+
+    void load()
+    {
+        const qint64 size = file.size();
+        header = readHeader(path, file, size);
+        count = header.recordCount;
+        faults = inspectLayout(header, file, size).faults;
+        const qint64 end = recordPos(count);
+        char mark = 0;
+        endMarkOk = end < size && file.seek(end) && file.read(&mark, 1) == 1 && mark == kEndOfFile;
+        stamped = QDate();
+    }
 
     qint64 recordPos(qint64 recno) const { return header.headerLength + recno * header.recordLength; }
 
     void writeAt(qint64 pos, const char *data, qint64 size)
     {
+        if (journal)
+            journal->protect(file, pos, size);
         if (!file.seek(pos) || file.write(data, size) != size)
             throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
                             .arg(NativePath(path), file.errorString()));
@@ -120,7 +170,16 @@ Table::Table()
 {
 }
 
-Table::~Table() = default;
+Table::~Table()
+{
+    if (d->journal) {
+        try {
+            rollback();
+        } catch (...) {
+            // the journal stays; the next open puts the table back
+        }
+    }
+}
 
 std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
 {
@@ -129,7 +188,10 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
     p.path = path;
     p.mode = mode;
     p.file.setFileName(path);
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw Error(QStringLiteral("%1 este un dosar, nu un tabel.").arg(NativePath(path)));
+    if (!info.isFile())
         throw Error(QStringLiteral("Fisierul %1 nu exista.").arg(NativePath(path)));
     const auto openMode =
         (mode == Mode::ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered;
@@ -141,15 +203,13 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
         throw Error(QStringLiteral("Tabelul %1 este deja deschis pentru modificare de alt program; "
                                    "incercati din nou dupa ce acesta il inchide.")
                         .arg(NativePath(path)));
-    const qint64 size = p.file.size();
-    p.header = readHeader(path, p.file, size);
-    p.count = p.header.recordCount;
+    recoverFor(path, mode == Mode::ReadWrite ? &p.file : nullptr);
+    p.load();
     if (mode == Mode::ReadWrite && !writableVersion(p.header.version))
         throw Error(
             QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(NativePath(path)));
-    const qint64 end = p.recordPos(p.count);
-    char mark = 0;
-    p.endMarkOk = end < size && p.file.seek(end) && p.file.read(&mark, 1) == 1 && mark == kEndOfFile;
+    if (mode == Mode::ReadWrite && !p.faults.isEmpty())
+        throw Error(refusedWriteText(path, p.faults));
     return t;
 }
 
@@ -302,6 +362,55 @@ void Table::setDeleted(qint64 recno, bool deleted)
 QByteArray Table::blankRecord() const
 {
     return QByteArray(d->header.recordLength, ' ');
+}
+
+void scanRecords(const Table &table,
+                 const std::function<void(qint64 first, qint64 count, const char *data)> &visit,
+                 qint64 blockBytes)
+{
+    const qint64 total = table.recordCount();
+    const qint64 step = std::max<qint64>(1, blockBytes / table.recordLength());
+    QByteArray block;
+    for (qint64 first = 0; first < total; first += step) {
+        const qint64 n = std::min(step, total - first);
+        table.readRecords(first, n, block);
+        visit(first, n, block.constData());
+    }
+}
+
+const QStringList &Table::layoutFaults() const
+{
+    return d->faults;
+}
+
+void Table::beginTransaction()
+{
+    d->checkWritable();
+    if (d->journal)
+        throw Error(QStringLiteral("Tabelul %1 are deja o modificare in curs.").arg(NativePath(d->path)));
+    d->journal = std::make_unique<Journal>(d->path, d->file.size());
+}
+
+void Table::commit()
+{
+    if (!d->journal)
+        return;
+    d->journal->commit(d->file);
+    d->journal.reset();
+}
+
+void Table::rollback()
+{
+    if (!d->journal)
+        return;
+    std::unique_ptr<Journal> journal = std::move(d->journal);
+    journal->rollback(d->file);
+    d->load();
+}
+
+bool Table::inTransaction() const
+{
+    return d->journal != nullptr;
 }
 
 const QByteArray &Table::headerBytes() const

@@ -11,8 +11,10 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace kovara::dbf {
@@ -41,6 +43,11 @@ public:
     // Opens an existing table. A damaged file (header shorter than it
     // claims, record length that does not match the fields, records cut
     // short) fails with kovara::Error naming the file and the fault.
+    //
+    // A journal left beside the table by a change that did not complete
+    // (a crash) is put back first, so the table is as it was before that
+    // change. For writing, a table with any of layoutFaults() is refused
+    // unchanged: writing into it would lose or shift records.
     static std::unique_ptr<Table> open(const QString &path, Mode mode = Mode::ReadOnly);
 
     // Writes a new empty table; fails when the file exists or a field is
@@ -70,6 +77,20 @@ public:
     bool isDeleted(const QByteArray &record) const { return !record.isEmpty() && record.at(0) == '*'; }
     bool isDeleted(QByteArrayView record) const { return !record.isEmpty() && record.at(0) == '*'; }
 
+    // What is wrong with where the records sit (see layoutFaults() in the
+    // format code); empty for a sound table. Read at open.
+    const QStringList &layoutFaults() const;
+
+    // A change of several writes that completes wholly or not at all: the
+    // old bytes of whatever the writes overwrite go to the table's journal
+    // ("<file>-jurnal") and to disk first. commit() flushes the table and
+    // removes the journal; rollback(), the destructor of an uncommitted
+    // change, or the next open after a crash puts back the table as it was.
+    void beginTransaction();
+    void commit();
+    void rollback();
+    bool inTransaction() const;
+
     // Writes go to disk at once; the header's record count and the
     // end-of-file byte are right after every call.
     qint64 appendRecord(const QByteArray &record); // returns the new number
@@ -89,6 +110,13 @@ private:
     std::unique_ptr<Private> d;
 };
 
+// Reads every record, deleted ones too, in blocks of about `blockBytes`
+// (at least one record) and hands each block to `visit(first, count,
+// data)`: records first .. first + count - 1, count * recordLength() bytes.
+void scanRecords(const Table &table,
+                 const std::function<void(qint64 first, qint64 count, const char *data)> &visit,
+                 qint64 blockBytes = 1 << 20);
+
 // Bytes of one field inside a raw record.
 QByteArrayView fieldBytes(const Field &field, const QByteArray &record);
 // The same over a record inside a block read by readRecords().
@@ -106,15 +134,32 @@ QVariant decodeField(const Field &field, QByteArrayView bytes);
 // the field fails with kovara::Error rather than being stored wrong.
 void encodeField(const Field &field, const QVariant &value, QByteArray &record);
 
+// The journal of a table's unfinished change: "<path>-jurnal".
+QString journalPath(const QString &tablePath);
+
+// A damaged table's message for a refused write: the file, the faults and
+// that nothing was changed.
+QString refusedWriteText(const QString &path, const QStringList &faults);
+
+// Repairs what can be repaired without guessing: whole records beyond the
+// header's count are counted in, a missing end mark is written, bytes after
+// the last whole record are dropped. The damaged file is first copied beside
+// itself (the copy's path is returned in `copy`). A table whose records do
+// not sit where the header says (a wrong header length) is refused
+// (kovara::Error) and left as it is. Returns what was done, one line each;
+// empty when the table was sound (then no copy is made).
+QStringList repair(const QString &path, QString *copy = nullptr);
+
 // Removes the deleted records: a new file is written beside the old one and
 // renamed over it, so an interruption leaves the old or the new table. When
 // no record is deleted, the file is not rewritten. Returns the number of
 // records removed.
 qint64 pack(const QString &path);
 
-// Adds a column at the end of every record (blanks), through a new file and
-// a rename like pack().
-void addColumn(const QString &path, const FieldDef &field);
+// Adds a column at the end of every record, through a new file and a rename
+// like pack(): blanks, or `fill` in every record not deleted, so the new
+// column is never seen half filled.
+void addColumn(const QString &path, const FieldDef &field, const QVariant &fill = {});
 
 // True when another holder keeps the file open for writing (it holds the
 // lock a writer takes), or when the file cannot be opened for writing at all.

@@ -167,6 +167,72 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize)
     return h;
 }
 
+namespace {
+
+bool flagAt(QIODevice &file, qint64 pos, char &flag)
+{
+    return file.seek(pos) && file.read(&flag, 1) == 1 && (flag == ' ' || flag == '*');
+}
+
+QString byteText(char c)
+{
+    return hexByte(static_cast<std::uint8_t>(c));
+}
+
+} // namespace
+
+Layout inspectLayout(const Header &h, QIODevice &file, qint64 fileSize)
+{
+    Layout l;
+    char flag = 0;
+    const qint64 end = h.headerLength + h.recordCount * h.recordLength;
+    auto byteAt = [&](qint64 pos, char &c) {
+        return pos < fileSize && file.seek(pos) && file.read(&c, 1) == 1;
+    };
+    if (h.headerLength == h.terminatorAt + 2 && h.recordCount > 0) {
+        // One byte after 0x0D is a pad byte, unless it is the first record's
+        // flag: then the end mark sits one byte before where the header puts it.
+        char pad = 0, before = 0, at = 0;
+        l.shifted = flagAt(file, h.terminatorAt + 1, pad) && byteAt(end - 1, before) &&
+                    before == kEndOfFile && !(byteAt(end, at) && at == kEndOfFile);
+        if (l.shifted) {
+            l.faults << QStringLiteral("lungimea antetului (%1) este cu un octet mai mare decat cer cele %2 "
+                                       "campuri, iar inregistrarile se citesc deplasate")
+                            .arg(h.headerLength)
+                            .arg(h.fields.size());
+            return l; // the rest would only repeat the shift
+        }
+    }
+    if (h.recordCount > 0 &&
+        (!flagAt(file, h.headerLength, flag) || !flagAt(file, end - h.recordLength, flag))) {
+        l.badFlags = true;
+        l.faults << QStringLiteral("inregistrarile nu incep cu semnul de stergere acolo unde arata "
+                                   "antetul (octetul %1)")
+                        .arg(byteText(flag));
+    }
+    for (qint64 pos = end; pos + h.recordLength <= fileSize && flagAt(file, pos, flag); pos += h.recordLength)
+        ++l.beyond;
+    if (l.beyond > 0)
+        l.faults << QStringLiteral("antetul numara %1 inregistrari, dar fisierul mai contine %2 inregistrari "
+                                   "intregi dupa ele")
+                        .arg(h.recordCount)
+                        .arg(l.beyond);
+    l.dataEnd = end + l.beyond * h.recordLength;
+    char mark = 0;
+    const bool any = byteAt(l.dataEnd, mark);
+    l.endMark = any && mark == kEndOfFile;
+    // A missing end mark harms nothing (the next write puts it back); a
+    // byte that is not one is the start of a record cut short.
+    if (any && !l.endMark)
+        l.faults << QStringLiteral("dupa ultima inregistrare urmeaza octetul %1 in loc de marcajul de "
+                                   "sfarsit (0x1A)")
+                        .arg(byteText(mark));
+    l.extra = std::max<qint64>(0, fileSize - l.dataEnd - 1);
+    if (l.extra > 0)
+        l.faults << QStringLiteral("%1 octeti in plus dupa ultima inregistrare").arg(l.extra);
+    return l;
+}
+
 FieldDef checkedDefinition(const FieldDef &def)
 {
     FieldDef out = def;

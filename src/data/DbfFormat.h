@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace kovara::dbf::detail {
@@ -42,6 +43,23 @@ struct Header
 // Reads and checks the header of `file` (an open file). `fileSize` is the
 // size of the whole file. Throws kovara::Error naming `path` for damage.
 Header readHeader(const QString &path, QIODevice &file, qint64 fileSize);
+
+// Faults of a table whose header reads well but whose records do not sit
+// where the header says: whole records beyond the header's count, bytes
+// left after the last record, records that do not start
+// with a deletion flag (a header length one byte off shifts every record).
+// Empty for a sound table; a missing end mark alone is no fault. A table with any of these is never written.
+struct Layout
+{
+    bool shifted = false;  // header length one byte too long
+    bool badFlags = false; // first or last record without a deletion flag
+    qint64 beyond = 0;     // whole records after the header's count
+    qint64 dataEnd = 0;    // after the last whole record, those beyond included
+    bool endMark = false;  // 0x1A at dataEnd
+    qint64 extra = 0;      // bytes after dataEnd and its end mark
+    QStringList faults;    // the texts, in the order above
+};
+Layout inspectLayout(const Header &header, QIODevice &file, qint64 fileSize);
 
 // True for a version byte whose layout matches dBase III.
 bool knownVersion(std::uint8_t version);

@@ -22,13 +22,6 @@ using namespace detail;
 
 namespace {
 
-constexpr qint64 kBlockBytes = 1 << 20; // records are streamed about a megabyte at a time
-
-qint64 blockRecords(const Table &table)
-{
-    return std::max<qint64>(1, kBlockBytes / table.recordLength());
-}
-
 class Replacement
 {
 public:
@@ -95,16 +88,19 @@ qint64 pack(const QString &path)
     auto table = Table::open(path, Mode::ReadWrite);
     const qint64 total = table->recordCount();
     const int length = table->recordLength();
-    const qint64 step = blockRecords(*table);
-    QByteArray block;
 
-    qint64 deleted = 0;
-    for (qint64 first = 0; first < total; first += step) {
-        const qint64 n = std::min(step, total - first);
-        table->readRecords(first, n, block);
-        for (qint64 i = 0; i < n; ++i)
-            deleted += block.at(i * length) == '*' ? 1 : 0;
-    }
+    qint64 deleted = 0, badFlags = 0;
+    scanRecords(*table, [&](qint64, qint64 n, const char *block) {
+        for (qint64 i = 0; i < n; ++i) {
+            const char flag = block[i * length];
+            deleted += flag == '*' ? 1 : 0;
+            badFlags += flag != '*' && flag != ' ' ? 1 : 0;
+        }
+    });
+    // Which of these records are deleted cannot be told; nothing is dropped.
+    if (badFlags > 0)
+        throw Error(refusedWriteText(
+            path, {QStringLiteral("%1 inregistrari au semnul de stergere gresit").arg(badFlags)}));
     if (deleted == 0)
         return 0;
 
@@ -114,24 +110,22 @@ qint64 pack(const QString &path)
     putU32(header.data() + kOffCount, quint32(total - deleted));
     out.write(header);
     QByteArray kept;
-    for (qint64 first = 0; first < total; first += step) {
-        const qint64 n = std::min(step, total - first);
-        table->readRecords(first, n, block);
+    scanRecords(*table, [&](qint64, qint64 n, const char *block) {
         kept.resize(0);
         for (qint64 i = 0; i < n; ++i) {
-            const char *record = block.constData() + i * length;
+            const char *record = block + i * length;
             if (*record != '*')
                 kept.append(record, length);
         }
         out.write(kept);
-    }
+    });
     out.write(&kEndOfFile, 1);
     releaseBeforeRename(table);
     out.commit();
     return deleted;
 }
 
-void addColumn(const QString &path, const FieldDef &field)
+void addColumn(const QString &path, const FieldDef &field, const QVariant &fill)
 {
     const FieldDef def = checkedDefinition(field);
     auto table = Table::open(path, Mode::ReadWrite);
@@ -147,6 +141,14 @@ void addColumn(const QString &path, const FieldDef &field)
     if (newLength > 0xFFFF || headerLength > 0xFFFF)
         throw Error(QStringLiteral("Inregistrarea tabelului %1 ar fi prea lunga.").arg(native));
 
+    // The new column's bytes in a record that is not deleted.
+    Field added;
+    static_cast<FieldDef &>(added) = def;
+    added.offset = oldLength;
+    QByteArray filled(newLength, ' ');
+    encodeField(added, fill, filled);
+    const QByteArray fillBytes = filled.mid(oldLength);
+
     const QByteArray &old = table->headerBytes();
     const int terminatorAt = kPrefixLength + kDescriptorLength * int(table->fields().size());
     QByteArray header = old.left(terminatorAt) + descriptor(def) + old.mid(terminatorAt);
@@ -156,18 +158,24 @@ void addColumn(const QString &path, const FieldDef &field)
 
     Replacement out(path);
     out.write(header);
-    const qint64 total = table->recordCount();
-    const qint64 step = blockRecords(*table);
-    QByteArray block;
     QByteArray wide;
-    for (qint64 first = 0; first < total; first += step) {
-        const qint64 n = std::min(step, total - first);
-        table->readRecords(first, n, block);
+    qint64 badFlags = 0;
+    scanRecords(*table, [&](qint64, qint64 n, const char *block) {
         wide.fill(' ', n * newLength);
-        for (qint64 i = 0; i < n; ++i)
-            std::memcpy(wide.data() + i * newLength, block.constData() + i * oldLength, size_t(oldLength));
+        for (qint64 i = 0; i < n; ++i) {
+            char *to = wide.data() + i * newLength;
+            const char *from = block + i * oldLength;
+            badFlags += *from != ' ' && *from != '*' ? 1 : 0;
+            std::memcpy(to, from, size_t(oldLength));
+            if (*from != '*')
+                std::memcpy(to + oldLength, fillBytes.constData(), size_t(def.length));
+        }
         out.write(wide);
-    }
+    });
+    // The new copy is dropped: a damaged table is not rewritten.
+    if (badFlags > 0)
+        throw Error(refusedWriteText(
+            path, {QStringLiteral("%1 inregistrari au semnul de stergere gresit").arg(badFlags)}));
     out.write(&kEndOfFile, 1);
     releaseBeforeRename(table);
     out.commit();

@@ -57,7 +57,6 @@ void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out)
     const Column &col = t->columns[size_t(column)];
     const qint64 count = t->table->recordCount();
     const int length = t->recordLength;
-    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / length);
     const bool text = col.kind == Kind::Text;
     const size_t width = size_t(col.length);
 
@@ -67,26 +66,25 @@ void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out)
     std::vector<bool> plain;         // plain byte order holds
     std::vector<NumberKey> numberKeys;
     recnos.reserve(size_t(count));
-    QByteArray block;
-    for (qint64 first = 0; first < count; first += perBlock) {
-        const qint64 n = qMin(perBlock, count - first);
-        t->table->readRecords(first, n, block);
-        const char *records = block.constData();
-        for (qint64 i = 0; i < n; ++i) {
-            const char *rec = records + i * length;
-            if (rec[0] == '*')
-                continue;
-            recnos.push_back(qint32(first + i));
-            if (text) {
-                textKeys.insert(textKeys.end(), rec + col.offset, rec + col.offset + width);
-                const int n = sqlcodec::trimmedLength(rec + col.offset, col.length);
-                textLengths.push_back(quint8(n));
-                plain.push_back(sqlcodec::bytesSortAsThemselves(rec + col.offset, n));
-            } else {
-                numberKeys.push_back(numberKey(col, rec));
+    dbf::scanRecords(
+        *t->table,
+        [&](qint64 first, qint64 n, const char *records) {
+            for (qint64 i = 0; i < n; ++i) {
+                const char *rec = records + i * length;
+                if (rec[0] == '*')
+                    continue;
+                recnos.push_back(qint32(first + i));
+                if (text) {
+                    textKeys.insert(textKeys.end(), rec + col.offset, rec + col.offset + width);
+                    const int n = sqlcodec::trimmedLength(rec + col.offset, col.length);
+                    textLengths.push_back(quint8(n));
+                    plain.push_back(sqlcodec::bytesSortAsThemselves(rec + col.offset, n));
+                } else {
+                    numberKeys.push_back(numberKey(col, rec));
+                }
             }
-        }
-    }
+        },
+        kBlockBytes);
 
     // Texts: the first eight bytes (zero-padded, big-endian) decide most
     // comparisons without touching the keys themselves.

@@ -217,14 +217,13 @@ void VTable::buildIndexes()
     const qint64 count = table->recordCount();
     for (ColumnIndex &ix : indexes)
         ix.entries.reserve(size_t(count));
-    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / recordLength);
-    QByteArray block;
-    for (qint64 first = 0; first < count; first += perBlock) {
-        const qint64 n = qMin(perBlock, count - first);
-        table->readRecords(first, n, block);
-        for (qint64 i = 0; i < n; ++i)
-            indexAdd(first + i, block.constData() + i * recordLength);
-    }
+    dbf::scanRecords(
+        *table,
+        [&](qint64 first, qint64 n, const char *block) {
+            for (qint64 i = 0; i < n; ++i)
+                indexAdd(first + i, block + i * recordLength);
+        },
+        kBlockBytes);
     for (ColumnIndex &ix : indexes)
         std::sort(ix.entries.begin(), ix.entries.end());
     indexesBuilt = true;
@@ -281,51 +280,19 @@ void VTable::indexRemove(qint64 recno, const char *record)
     }
 }
 
-void VTable::prepareUndo()
+void VTable::begin()
 {
-    if (undoReady)
-        return;
-    undoCount = table->recordCount();
-    const qint64 end = table->headerLength() + undoCount * recordLength;
-    bool done = false;
-#ifdef Q_OS_UNIX
-    struct stat st;
-    if (readFd >= 0 && ::fstat(readFd, &st) == 0) {
-        undoSize = st.st_size;
-        undoHeader.resize(32);
-        undoTail.resize(qMax<qint64>(0, undoSize - end));
-        done = ::pread(readFd, undoHeader.data(), 32, 0) == 32 &&
-               (undoTail.isEmpty() ||
-                ::pread(readFd, undoTail.data(), size_t(undoTail.size()), off_t(end)) == undoTail.size());
-    }
-#endif
-    if (!done) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(path));
-        undoSize = f.size();
-        undoHeader = f.read(32);
-        if (undoSize > end && f.seek(end))
-            undoTail = f.read(undoSize - end);
-        else
-            undoTail.clear();
-    }
-    undo.clear();
-    undoReady = true;
-}
-
-void VTable::remember(qint64 recno, const QByteArray &original)
-{
-    prepareUndo();
-    if (recno < undoCount)
-        undo.try_emplace(recno, original);
+    ensureWritable();
+    if (!table->inTransaction())
+        table->beginTransaction();
+    inTransaction = true;
 }
 
 void VTable::commit()
 {
     inTransaction = false;
-    undoReady = false;
-    undo.clear();
+    if (table && table->inTransaction())
+        table->commit();
     releaseWritable();
     stamp = stampOf(path);
 }
@@ -333,30 +300,19 @@ void VTable::commit()
 void VTable::rollback()
 {
     inTransaction = false;
-    if (!undoReady) {
+    if (!table || !table->inTransaction()) {
         releaseWritable();
         return;
     }
-    undoReady = false;
-    for (const auto &[recno, bytes] : undo)
-        table->writeRecord(recno, bytes);
-    undo.clear();
-    const qint64 end = table->headerLength() + undoCount * recordLength;
-    table.reset();
 #ifdef Q_OS_UNIX
+    // The file may be cut back to its old length under the mapping.
     if (map)
         ::munmap(const_cast<char *>(map), size_t(mapSize));
     map = nullptr;
     mapSize = 0;
 #endif
-    QFile f(path);
-    if (f.open(QIODevice::ReadWrite)) {
-        f.write(undoHeader);
-        if (f.seek(end))
-            f.write(undoTail);
-        f.resize(undoSize);
-        f.close();
-    }
+    table->rollback();
+    table.reset();
     writable = false;
     table = dbf::Table::open(path, dbf::Mode::ReadOnly);
     reopenReader();

@@ -1,7 +1,7 @@
 #pragma once
 
 // Inner state of one dbf virtual table: the open file, its column layout,
-// the in-memory indexes and the undo log of the running statement.
+// the in-memory indexes and the running transaction.
 
 #include "data/Dbf.h"
 #include "data/DbfCodec.h"
@@ -71,14 +71,9 @@ struct VTable : sqlite3_vtab
     std::vector<ColumnIndex> indexes;
     bool indexesBuilt = false;
 
-    // The running statement's undo log.
+    // A transaction is running: the writable table keeps the old bytes of
+    // every change in its journal on disk until commit or rollback.
     bool inTransaction = false;
-    bool undoReady = false;
-    std::unordered_map<qint64, QByteArray> undo;
-    qint64 undoCount = 0;
-    QByteArray undoHeader;
-    QByteArray undoTail;
-    qint64 undoSize = 0;
 
     ~VTable();
     void setError(const QString &message);
@@ -108,8 +103,7 @@ struct VTable : sqlite3_vtab
     void dropIndexes();
     ColumnIndex *indexOf(int column);
 
-    void prepareUndo();
-    void remember(qint64 recno, const QByteArray &original);
+    void begin();
     void commit();
     void rollback();
 

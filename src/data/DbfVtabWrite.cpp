@@ -1,6 +1,7 @@
 // Writes through the dbf virtual table: INSERT appends a record, UPDATE
 // rewrites only the columns the statement sets, DELETE marks the record.
-// Every original byte is kept in an undo log until the statement commits.
+// Every original byte is kept in the table's journal on disk until the
+// transaction commits.
 
 #include "data/DbfVtabTable.h"
 #include "data/Error.h"
@@ -124,12 +125,12 @@ int dbfUpdate(sqlite3_vtab *vt, int argc, sqlite3_value **argv, sqlite3_int64 *r
 {
     auto *t = static_cast<VTable *>(vt);
     return guarded(vt, [&] {
-        t->ensureWritable();
+        if (!t->inTransaction)
+            t->begin();
         const size_t ncol = t->columns.size();
         if (argc == 1) { // DELETE
             QByteArray raw;
             const qint64 recno = existingRecord(t, sqlite3_value_int64(argv[0]), raw);
-            t->remember(recno, raw);
             t->table->setDeleted(recno, true);
             t->indexRemove(recno, raw.constData());
             return SQLITE_OK;
@@ -142,7 +143,6 @@ int dbfUpdate(sqlite3_vtab *vt, int argc, sqlite3_value **argv, sqlite3_int64 *r
             QByteArray record = t->table->blankRecord();
             for (size_t i = 0; i < ncol; ++i)
                 encode(t, i, argv[2 + i], record);
-            t->prepareUndo();
             const qint64 recno = t->table->appendRecord(record);
             t->indexAdd(recno, record.constData());
             *rowid = recno + 1;
@@ -160,7 +160,6 @@ int dbfUpdate(sqlite3_vtab *vt, int argc, sqlite3_value **argv, sqlite3_int64 *r
                 encode(t, i, argv[2 + i], record);
         if (record == raw)
             return SQLITE_OK;
-        t->remember(recno, raw);
         t->table->writeRecord(recno, record);
         t->indexChange(recno, raw.constData(), record.constData());
         return SQLITE_OK;
@@ -171,10 +170,7 @@ int dbfBegin(sqlite3_vtab *vt)
 {
     auto *t = static_cast<VTable *>(vt);
     return guarded(vt, [&] {
-        t->ensureWritable();
-        t->inTransaction = true;
-        t->undoReady = false;
-        t->undo.clear();
+        t->begin();
         return SQLITE_OK;
     });
 }
@@ -186,8 +182,10 @@ int dbfSync(sqlite3_vtab *)
 
 int dbfCommit(sqlite3_vtab *vt)
 {
-    static_cast<VTable *>(vt)->commit();
-    return SQLITE_OK;
+    return guarded(vt, [&] {
+        static_cast<VTable *>(vt)->commit();
+        return SQLITE_OK;
+    });
 }
 
 int dbfRollback(sqlite3_vtab *vt)

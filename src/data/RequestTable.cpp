@@ -62,20 +62,15 @@ qint64 largestRequestId()
     if (fi < 0)
         return 0;
     const dbf::Field field = table->fields().at(fi);
-    const qint64 count = table->recordCount();
     const int length = table->recordLength();
-    const qint64 perBlock = qMax<qint64>(1, (1 << 20) / length);
     qint64 largest = 0;
-    QByteArray block;
-    for (qint64 first = 0; first < count; first += perBlock) {
-        const qint64 n = qMin(perBlock, count - first);
-        table->readRecords(first, n, block);
+    dbf::scanRecords(*table, [&](qint64, qint64 n, const char *block) {
         for (qint64 i = 0; i < n; ++i) {
             qint64 v = 0;
-            if (sqlcodec::parseInteger(block.constData() + i * length + field.offset, field.length, v))
+            if (sqlcodec::parseInteger(block + i * length + field.offset, field.length, v))
                 largest = qMax(largest, v);
         }
-    }
+    });
     return largest;
 }
 
@@ -123,8 +118,15 @@ void setTemplateRefresh(std::function<void()> refresh)
 
 void UpgradeData()
 {
+    // A damaged table is left exactly as it is: no upgrade, no version stamp.
+    const QString path = RequestTablePath();
+    {
+        const auto table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+        if (!table->layoutFaults().isEmpty())
+            throw Error(dbf::refusedWriteText(path, table->layoutFaults()));
+    }
+
     const qint64 stored = versionOf(ReadSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE")));
-    WriteSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE"), QStringLiteral("1.25"));
     if (stored < kDataVersion) {
         const QString form = findFileNoCase(QDir(DataDir()).filePath(QStringLiteral("Cerere.rtf")));
         QFile::remove(form); // a failure to delete is of no consequence
@@ -133,15 +135,17 @@ void UpgradeData()
     }
 
     Database &db = Database::shared();
-    const QString path = RequestTablePath();
     Query probe(db);
     probe.open(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(db.table(path)));
     const bool hasHandi = probe.hasColumn(QStringLiteral("HANDI"));
     probe.close();
-    if (hasHandi)
-        return;
-    db.addColumn(path, QStringLiteral("HANDI CHAR(2)"));
-    db.exec(QStringLiteral("UPDATE %1 SET HANDI = ?").arg(db.table(path)), {QStringLiteral("NU")});
+    // The column arrives filled, in one rewrite: a crash leaves the old
+    // table or the filled one, never a blank column that a later start
+    // would take for done.
+    if (!hasHandi)
+        db.addColumn(path, QStringLiteral("HANDI CHAR(2)"), QStringLiteral("NU"));
+    // The version is stamped once the work it stands for is done.
+    WriteSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE"), QStringLiteral("1.25"));
 }
 
 QString NextIndex(const QString &key)

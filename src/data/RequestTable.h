@@ -19,9 +19,11 @@ QList<dbf::FieldDef> RequestTableColumns();
 
 // Creates the table with its 27 columns when the file is missing.
 void CreateRequestTable();
-// Stamps the data version, adds the HANDI column to older tables. For data
-// older than 1.25 the request form template is deleted and the refresh set
-// below runs (it writes the missing templates again).
+// Adds the HANDI column, filled with "NU", to older tables and then stamps
+// the data version. For data older than 1.25 the request form template is
+// deleted and the refresh set below runs (it writes the missing templates
+// again). A damaged table (see dbf::Table::open) fails before anything is
+// changed, the settings file included.
 void UpgradeData();
 // What UpgradeData runs to write the document templates anew (nothing
 // until the template module sets it).

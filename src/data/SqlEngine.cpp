@@ -264,14 +264,14 @@ void Database::dropTable(const QString &path)
         throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(QDir::toNativeSeparators(file)));
 }
 
-void Database::addColumn(const QString &path, const dbf::FieldDef &field)
+void Database::addColumn(const QString &path, const dbf::FieldDef &field, const QVariant &fill)
 {
     // Our own view of the file is closed first; the file's lock refuses the
     // change while anyone else has the table open for writing.
     const Attached a = takeAttached(path);
     const QString file = findFileNoCase(path);
     try {
-        dbf::addColumn(file, field);
+        dbf::addColumn(file, field, fill);
     } catch (...) {
         reattach(a);
         throw;
@@ -279,12 +279,12 @@ void Database::addColumn(const QString &path, const dbf::FieldDef &field)
     reattach(a);
 }
 
-void Database::addColumn(const QString &path, const QString &column)
+void Database::addColumn(const QString &path, const QString &column, const QVariant &fill)
 {
     const QList<dbf::FieldDef> fields = parseColumnList(column);
     if (fields.size() != 1)
         throw Error(QStringLiteral("Se poate adauga o singura coloana odata."));
-    addColumn(path, fields.first());
+    addColumn(path, fields.first(), fill);
 }
 
 void Database::packTable(const QString &path)
@@ -326,6 +326,26 @@ void Database::appendRow(const QString &path, const QVariantMap &values)
     }
     exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(name, columns.join(u','), marks.join(u',')),
          bound);
+}
+
+Transaction::Transaction(Database &db)
+    : m_db(db)
+{
+    m_db.exec(QStringLiteral("BEGIN"));
+}
+
+Transaction::~Transaction()
+{
+    if (!m_open)
+        return;
+    // Every table the statements changed is put back from its journal.
+    sqlite3_exec(m_db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    m_db.exec(QStringLiteral("COMMIT"));
+    m_open = false;
 }
 
 QString findFileNoCase(const QString &path)

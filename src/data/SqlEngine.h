@@ -10,8 +10,10 @@
 // without trailing blanks ordered by their Windows-1250 bytes, blanks NULL.
 // The rowid is the record number (from 1); deleted records are not seen.
 // Each statement is a transaction: one that fails leaves every file as it
-// was. IDCERERE = ? and ranges on DINDATA (DINDATA >= ? AND DINDATA < ?)
-// are answered from an in-memory index, not by reading the whole file.
+// was, and one cut short by a crash is undone when the table is next opened
+// (the old bytes wait in a journal beside the table; see dbf::Table).
+// Several statements become one transaction inside a Transaction. IDCERERE = ? and ranges on DINDATA (DINDATA
+// >= ? AND DINDATA < ?) are answered from an in-memory index, not by reading the whole file.
 //
 // Forms of the old statements, as written here:
 //   EXTRACT(YEAR FROM DINDATA) AS ANUL   CAST(strftime('%Y', DINDATA) AS INTEGER) AS ANUL
@@ -99,9 +101,10 @@ public:
     QString createWorkTable(const QString &fileName, const QString &columns);
     // Detaches and deletes the file; nothing when it is absent.
     void dropTable(const QString &path);
-    // ALTER TABLE ... ADD: a new column at the end of every record.
-    void addColumn(const QString &path, const dbf::FieldDef &field);
-    void addColumn(const QString &path, const QString &column); // "HANDI CHAR(2)"
+    // ALTER TABLE ... ADD: a new column at the end of every record, blank or
+    // holding `fill` in every row (in one step: never seen half filled).
+    void addColumn(const QString &path, const dbf::FieldDef &field, const QVariant &fill = {});
+    void addColumn(const QString &path, const QString &column, const QVariant &fill = {}); // "HANDI CHAR(2)"
     // Removes the deleted records for good; fails when the table is open
     // for writing elsewhere. No rewrite when nothing is deleted.
     void packTable(const QString &path);
@@ -131,6 +134,23 @@ private:
     sqlite3 *m_db = nullptr;
     QHash<QString, Attached> m_byPath; // absolute path -> table
     QHash<QString, sqlite3_stmt *> m_cache;
+};
+
+// The statements run between its creation and commit() are one transaction
+// on every table they change: all of them, or (when commit() is not reached,
+// or after a crash) none. Not nested.
+class Transaction
+{
+public:
+    explicit Transaction(Database &db);
+    ~Transaction(); // rolls back unless committed
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_open = true;
 };
 
 // Parses an SQL column list into dBase fields.

@@ -92,6 +92,9 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
     const QString update = QStringLiteral("UPDATE ") + RequestTable() +
                            QStringLiteral("\nSET DATADISP = ?,\nNRDISP = ?,\nPTLUNA = ?\nWHERE IDCERERE = ?");
     const QString month = MonthPaid(range.month, range.year);
+    // The whole run is one transaction: a failure or a crash half-way
+    // leaves every request as it was before the run.
+    Transaction run(db);
     qint64 n = range.firstDisp;
     int done = 0;
     for (rows.first(); !rows.eof(); rows.next()) {
@@ -102,6 +105,7 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
             progress(done, total);
     }
     rows.close();
+    run.commit();
     return total;
 }
 

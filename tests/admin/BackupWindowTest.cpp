@@ -10,6 +10,7 @@
 #include "app/TestSeam.h"
 #include "base/Paths.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,24 @@ TEST_F(BackupWindowTest, SaveWritesTheArchiveAndReportsSuccess)
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(ProgressCounter::instance()->isVisible());
     EXPECT_EQ(ProgressCounter::instance()->Descr->text(), QStringLiteral("Salvez starea actuala..."));
+}
+
+TEST_F(BackupWindowTest, LinksAreNamedNotSaved)
+{
+    fillData();
+    const QString outside = scratch.file(QStringLiteral("secret.txt"));
+    writeAll(outside, "din afara dosarului de date");
+    ASSERT_TRUE(QFile::link(outside, inData("Legatura.txt")));
+    seam::pushChoice(kov);
+    form.saveButton->click();
+    const QList<ArchiveEntry> entries = VerifyArchive(kov);
+    ASSERT_EQ(entries.size(), 2);
+    for (const ArchiveEntry &e : entries)
+        EXPECT_NE(e.name, QStringLiteral("Legatura.txt"));
+    EXPECT_EQ(mesajTexts(),
+              QStringList{QStringLiteral("Informatie|Salvare incheiata cu succes !\r\nNu au fost "
+                                         "salvate, fiindca nu sunt fisiere obisnuite (legaturi): "
+                                         "Legatura.txt.|2")});
 }
 
 TEST_F(BackupWindowTest, ReplacingAnArchiveAsksFirst)

@@ -6,6 +6,7 @@
 #include "data/SqlEngine.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -139,7 +140,8 @@ TEST_F(SqlCli, CheckListsRequestsWithWrongIdentityCodes)
             while (table->isDeleted(raw) != (&c == &changes[2]))
                 raw = table->readRecord(++recno);
             const dbf::Field &field = table->fields().at(table->fieldIndex(c.column));
-            dbf::encodeField(field, c.code.isEmpty() ? QVariant() : QVariant(QString::fromLatin1(c.code)), raw);
+            dbf::encodeField(field, c.code.isEmpty() ? QVariant() : QVariant(QString::fromLatin1(c.code)),
+                             raw);
             table->writeRecord(recno, raw);
             ids << dbf::decodeField(id, dbf::fieldBytes(id, raw)).toLongLong();
             ++recno;
@@ -152,6 +154,41 @@ TEST_F(SqlCli, CheckListsRequestsWithWrongIdentityCodes)
     EXPECT_TRUE(r.out.contains(QString("IDCERERE %1: CNP gresit: \"\"").arg(ids[1]))) << r.out.toStdString();
     EXPECT_FALSE(r.out.contains(QString("IDCERERE %1:").arg(ids[2]))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("CERERI.DBF: 2 coduri CNP gresite")) << r.out.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SqlCli, StatementsAreStoppedAtTheLimits)
+{
+    const struct
+    {
+        const char *what;
+        QStringList args;
+        const char *says;
+    } cases[] = {
+        {"endless recursive query",
+         {"sql", "--timeout", "1",
+          "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+          "SELECT COUNT(*) FROM n"},
+         "limita de timp de 1 secunde"},
+        {"a gigabyte value", {"sql", "SELECT length(randomblob(1000000000))"}, "limita de memorie"},
+        {"a time limit that is not a number", {"sql", "--timeout", "abc", "SELECT 1"}, "numar intreg"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QElapsedTimer timer;
+        timer.start();
+        const CliRun r = run(c.args);
+        EXPECT_LT(timer.elapsed(), 20000);
+        EXPECT_NE(r.code, 0);
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.says))) << r.err.toStdString();
+    }
+    // The default limit lets an ordinary query run.
+    const CliRun ok = run({"sql", "SELECT COUNT(*) AS N FROM cereri"});
+    EXPECT_EQ(ok.code, 0) << ok.err.toStdString();
+    EXPECT_EQ(ok.out, "N\r\n26\r\n");
 }
 
 } // namespace

@@ -6,5 +6,6 @@ kovara_test(test_dbf
     ${CMAKE_CURRENT_LIST_DIR}/DbfDamageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DbfRebuildTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DbfCrashTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DbfJournalTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DbfPythonTest.cpp
   LIBS kovara_dbf)
