@@ -122,7 +122,8 @@ QByteArray WriteCompoundFile(const CompoundNode &root)
         writeStorage(out.get(), root);
         gsf_output_close(GSF_OUTPUT(out.get()));
     }
-    gsf_output_close(sink.get());
+    if (!gsf_output_is_closed(sink.get())) // the compound file closes its sink itself
+        gsf_output_close(sink.get());
     const guint8 *bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
     const gsf_off_t size = gsf_output_size(sink.get());
     return QByteArray(reinterpret_cast<const char *>(bytes), qsizetype(size));

@@ -1,3 +1,3 @@
 kovara_test(test_workbook
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/BiffWorkbookTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/BiffWorkbookTest.cpp ${CMAKE_CURRENT_LIST_DIR}/BiffRowCopyTest.cpp ${CMAKE_CURRENT_LIST_DIR}/BiffDamageTest.cpp
   LIBS kovara_workbook)
