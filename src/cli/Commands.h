@@ -20,5 +20,6 @@ int checkCommand(const Context &ctx);   // check
 int backupCommand(const Context &ctx);  // backup FILE.kov
 int verifyCommand(const Context &ctx);  // verify FILE.kov
 int restoreCommand(const Context &ctx); // restore FILE.kov
+int exportListCommand(const Context &ctx); // export lista KIND YEAR [--sort COLUMN] -o FILE.xls
 
 } // namespace kovara::cli

@@ -18,6 +18,8 @@ const char *const kUsage =
     "  backup FISIER.kov     salveaza dosarul de date intr-o arhiva\n"
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
+    "  export lista TIP AN [--sort COLOANA] -o FISIER.xls\n"
+    "                        exporta cererile unui tip si an, ca fereastra Cereri\n"
     "Dosarul de date implicit: Data, langa program.\n";
 
 struct Command
@@ -29,6 +31,7 @@ struct Command
 const Command kCommands[] = {
     {"sql", cli::sqlCommand},       {"check", cli::checkCommand},     {"backup", cli::backupCommand},
     {"verify", cli::verifyCommand}, {"restore", cli::restoreCommand},
+    {"export", cli::exportListCommand},
 };
 
 } // namespace

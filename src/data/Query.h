@@ -77,6 +77,11 @@ public:
     QStringList columnNames() const { return m_names; }
     bool hasColumn(const QString &name) const { return columnIndex(name) >= 0; }
     int columnIndex(const QString &name) const; // case-insensitive; -1 when absent
+    // A column of dates (its values are ISO dates as text).
+    bool isDateColumn(int column) const
+    {
+        return column >= 0 && size_t(column) < m_isDate.size() && m_isDate[size_t(column)];
+    }
 
     // Values of the current row. A missing column fails; no current row
     // gives the empty value.

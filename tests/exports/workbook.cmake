@@ -1,3 +1,6 @@
 kovara_test(test_workbook
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/BiffWorkbookTest.cpp ${CMAKE_CURRENT_LIST_DIR}/BiffRowCopyTest.cpp ${CMAKE_CURRENT_LIST_DIR}/BiffDamageTest.cpp
   LIBS kovara_workbook)
+kovara_test(test_listexport
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/RequestListExportTest.cpp
+  LIBS kovara_listexport kovara_requestlist)
