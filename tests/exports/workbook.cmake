@@ -4,3 +4,5 @@ kovara_test(test_workbook
 kovara_test(test_listexport
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/RequestListExportTest.cpp
   LIBS kovara_listexport kovara_requestlist)
+kovara_test(test_listexport_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/ListExportCliTest.cpp LIBS kovara_sql)
+add_dependencies(test_listexport_cli kovara-cli)
