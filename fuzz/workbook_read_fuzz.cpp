@@ -1,7 +1,8 @@
 // Reads arbitrary bytes as a workbook (a compound file when they start with
 // its signature, otherwise a bare Workbook stream), reads every cell of every
 // sheet, writes a cell, copies a row and saves. Only kovara::Error may come
-// out of the engine, and what it saves it must be able to read again.
+// out of the engine; a workbook it opened must give every cell's value; what
+// it saves it must be able to read again.
 
 #include "data/Error.h"
 #include "exports/BiffWorkbook.h"

@@ -33,6 +33,36 @@ bool isFormulaPart(quint16 type)
     return type == rt::String || type == rt::Array || type == rt::ShrFmla || type == rt::Table;
 }
 
+// A cell record too short for its value is refused when the sheet is read,
+// so that every cell can be read afterwards.
+void checkCell(const Record &r)
+{
+    switch (r.type) {
+    case rt::Blank:
+        need(r.data, 6);
+        break;
+    case rt::BoolErr:
+        need(r.data, 8);
+        break;
+    case rt::LabelSst:
+    case rt::Rk:
+        need(r.data, 10);
+        break;
+    case rt::Number:
+        need(r.data, 14);
+        break;
+    case rt::Formula:
+        need(r.data, 20);
+        break;
+    case rt::Label:
+    case rt::Rstring:
+        readUnicodeString(r.data, 6);
+        break;
+    default:
+        break;
+    }
+}
+
 QByteArray cellHead(int row, int column, quint16 xf)
 {
     QByteArray d;
@@ -74,7 +104,7 @@ void Sheet::parse(std::vector<Record> records)
             m_rows[u16(r.data, 0)].rowRecord = r.data;
             lastCell = nullptr;
         } else if (isCellRecord(r.type)) {
-            need(r.data, r.type == rt::Blank ? 6 : 8);
+            checkCell(r);
             markCells();
             const int column = u16(r.data, 2);
             if (column >= kMaxColumns)
@@ -99,6 +129,8 @@ void Sheet::parse(std::vector<Record> records)
             }
             lastCell = nullptr;
         } else if (isFormulaPart(r.type) && lastCell) {
+            if (r.type == rt::String)
+                readUnicodeString(r.data, 0); // its text must be whole
             lastCell->extra.push_back(std::move(r));
         } else if (r.type == rt::DbCell || r.type == rt::Index) {
             lastCell = nullptr; // lookup aids, rebuilt by readers

@@ -67,6 +67,12 @@ const DamageCase kCases[] = {
      [] { return compoundWith(QStringLiteral("Workbook"), cellsStream().left(1579)); }, "este deteriorat"},
     {"Workbook stream of zeros", [] { return compoundWith(QStringLiteral("Workbook"), QByteArray(4096, '\0')); },
      "este deteriorat"},
+    {"text cell shorter than its text (found by the fuzz target)",
+     [] {
+         return compoundWith(QStringLiteral("Workbook"),
+                             readAll(kovara::test::sourcePath(QStringLiteral("fuzz/corpus/workbook/label-cut.stream"))));
+     },
+     "este deteriorat"},
     {"sheet position pointing nowhere",
      [] {
          QByteArray s = cellsStream();
