@@ -135,11 +135,13 @@ void RequestListExport::FillTemplate(Query &list, const std::function<void()> &a
     }
 
     RowKeeper keeper(list);
-    list.first();
-    m_book.InsertRowCopies(templateRow, templateRow, templateRow, list.rowCount() - 1);
-    int n = 0;
-    for (int row = templateRow; !list.eof(); ++row) {
-        ++n;
+    const int count = list.rowCount();
+    m_book.InsertRowCopies(templateRow, templateRow, templateRow, count - 1);
+    // Row by row by position: whatever runs between two rows (a repaint of
+    // a grid over the same list) cannot make a row be skipped or repeated.
+    for (int n = 1; n <= count; ++n) {
+        list.goTo(n - 1);
+        const int row = templateRow + n - 1;
         for (const ColumnPlan &p : plan) {
             if (p.field < 0) {
                 m_book.SetCellValue(row, p.column, qint32(n));
@@ -164,7 +166,6 @@ void RequestListExport::FillTemplate(Query &list, const std::function<void()> &a
             else
                 m_book.SetCellValue(row, p.column, QString());
         }
-        list.next();
         if (afterRow)
             afterRow();
     }

@@ -74,6 +74,8 @@ public:
     void ModiClick();
     void DelClick();
     void NumeroClick();
+    // "Exporta tabelul": the listed rows into a workbook, opened afterwards.
+    void ExportClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

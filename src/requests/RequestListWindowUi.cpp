@@ -60,7 +60,6 @@ void RequestListWindow::buildUi()
     ExportBut = button(QStringLiteral("Exporta tabelul"), this);
     NumeroBut = button(QStringLiteral("Numerotare dispozitii"), this);
     ListCerere->setEnabled(false);
-    ExportBut->setEnabled(false);
     for (QPushButton *b : {AddBut, ModiBut, DelBut, ListCerere, ExportBut, NumeroBut})
         left->addWidget(b);
 

@@ -207,6 +207,31 @@ TEST_F(ListExport, MarkersAreComparedTrimmedAndInCapitals)
     }
 }
 
+// Whatever moves the list between two rows (a grid repainting over it)
+// neither skips nor repeats a row, and the list ends where it stood.
+TEST_F(ListExport, MovingTheListBetweenRowsChangesNothing)
+{
+    addThree();
+    Query list;
+    OpenRequestList(list, 2007, 2);
+    list.first();
+    list.next();
+    RequestListExport exporter;
+    exporter.openModel();
+    exporter.FillTemplate(list, [&] {
+        list.last();
+        list.next(); // past the end
+    });
+    EXPECT_EQ(list.recNo(), 1);
+    exporter.setDestinationPath(scratch.file("mutat.xls"));
+    exporter.FinishExport(false);
+    const XlrdSheet s = kovara::test::readWithXlrd(scratch.file("mutat.xls")).value(0);
+    ASSERT_EQ(s.nrows, 5);
+    for (int r = 2; r < 5; ++r)
+        EXPECT_EQ(s.at(r, 0).value.toDouble(), r - 1);
+    EXPECT_EQ(s.at(4, 3).value.toString(), QStringLiteral("POPA ANA"));
+}
+
 TEST_F(ListExport, TheCommandWritesNumberedFilesAndOpensTheResult)
 {
     addThree();
