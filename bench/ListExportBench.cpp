@@ -1,6 +1,6 @@
-// The request list export of a year of 10,000 synthetic requests: the list opened as the window opens it, exported from the
-// carried template, saved. Targets: at most 1 s; peak memory under 100 MB.
-// Prints the figures of each phase and of the whole.
+// The request list export of a year of 10,000 synthetic requests: the list opened as the window opens it,
+// exported from the carried template, saved. Targets: at most 1 s; peak memory under 100 MB. Prints the
+// figures of each phase and of the whole.
 
 #include "SyntheticCereri.h"
 #include "app/Paths.h"

@@ -15,9 +15,7 @@
 
 namespace {
 
-void quiet(const gchar *, GLogLevelFlags, const gchar *, gpointer)
-{
-}
+void quiet(const gchar *, GLogLevelFlags, const gchar *, gpointer) {}
 
 void exercise(kovara::BiffWorkbook &book)
 {

@@ -12,12 +12,12 @@
 namespace kovara::biff {
 
 namespace rt {
-constexpr quint16 Formula = 0x0006, Eof = 0x000A, Continue = 0x003C, Filepass = 0x002F,
-                  BoundSheet = 0x0085, MulRk = 0x00BD, MulBlank = 0x00BE, Rstring = 0x00D6, DbCell = 0x00D7,
-                  Xf = 0x00E0, MergedCells = 0x00E5, Sst = 0x00FC, LabelSst = 0x00FD, ExtSst = 0x00FF,
-                  Dimensions = 0x0200, Blank = 0x0201, Number = 0x0203, Label = 0x0204, BoolErr = 0x0205,
-                  String = 0x0207, Row = 0x0208, Index = 0x020B, Array = 0x0221, Table = 0x0236,
-                  Window2 = 0x023E, Rk = 0x027E, Format = 0x041E, ShrFmla = 0x04BC, Bof = 0x0809;
+constexpr quint16 Formula = 0x0006, Eof = 0x000A, Continue = 0x003C, Filepass = 0x002F, BoundSheet = 0x0085,
+                  MulRk = 0x00BD, MulBlank = 0x00BE, Rstring = 0x00D6, DbCell = 0x00D7, Xf = 0x00E0,
+                  MergedCells = 0x00E5, Sst = 0x00FC, LabelSst = 0x00FD, ExtSst = 0x00FF, Dimensions = 0x0200,
+                  Blank = 0x0201, Number = 0x0203, Label = 0x0204, BoolErr = 0x0205, String = 0x0207,
+                  Row = 0x0208, Index = 0x020B, Array = 0x0221, Table = 0x0236, Window2 = 0x023E, Rk = 0x027E,
+                  Format = 0x041E, ShrFmla = 0x04BC, Bof = 0x0809;
 }
 
 // The largest data of one record.

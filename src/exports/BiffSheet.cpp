@@ -125,7 +125,8 @@ void Sheet::parse(std::vector<Record> records)
                 QByteArray d = cellHead(row, int(firstColumn + i), u16(r.data, at));
                 if (r.type == rt::MulRk)
                     add32(d, u32(r.data, at + 2));
-                m_rows[row].cells[int(firstColumn + i)] = Cell{r.type == rt::MulRk ? rt::Rk : rt::Blank, d, {}};
+                m_rows[row].cells[int(firstColumn + i)] =
+                    Cell{r.type == rt::MulRk ? rt::Rk : rt::Blank, d, {}};
             }
             lastCell = nullptr;
         } else if (isFormulaPart(r.type) && lastCell) {
@@ -193,7 +194,8 @@ const Cell *Sheet::cell(int row, int column) const
 void Sheet::setCell(int row, int column, quint16 type, const QByteArray &value)
 {
     if (row < 0 || row >= kMaxRows || column < 0 || column >= kMaxColumns)
-        throw Error(QStringLiteral("Celula (%1, %2) este in afara foii de calcul.").arg(row + 1).arg(column + 1));
+        throw Error(
+            QStringLiteral("Celula (%1, %2) este in afara foii de calcul.").arg(row + 1).arg(column + 1));
     Cell &c = m_rows[row].cells[column];
     const quint16 xf = c.data.size() >= 6 ? c.xf() : 15;
     c = Cell{type, cellHead(row, column, xf) + value, {}};

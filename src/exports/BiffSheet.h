@@ -28,8 +28,8 @@ struct Cell
 
 struct Row
 {
-    QByteArray rowRecord;       // the ROW record's data; empty when there was none
-    std::map<int, Cell> cells;  // by column
+    QByteArray rowRecord;      // the ROW record's data; empty when there was none
+    std::map<int, Cell> cells; // by column
 };
 
 class Sheet

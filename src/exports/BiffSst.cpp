@@ -175,7 +175,8 @@ void SharedStrings::write(QByteArray &stream, qint64 streamBase, quint32 total, 
         const int charSize = wide ? 2 : 1;
         QByteArray head;
         add16(head, quint16(e.text.size()));
-        head.append(char((wide ? 0x01 : 0) | (e.runs.isEmpty() ? 0 : 0x08) | (e.phonetic.isEmpty() ? 0 : 0x04)));
+        head.append(
+            char((wide ? 0x01 : 0) | (e.runs.isEmpty() ? 0 : 0x08) | (e.phonetic.isEmpty() ? 0 : 0x04)));
         if (!e.runs.isEmpty())
             add16(head, quint16(e.runs.size() / 4));
         if (!e.phonetic.isEmpty())

@@ -274,7 +274,8 @@ void BiffWorkbook::openStream(const QByteArray &stream, const QString &fileName)
         if (impl->substreams[impl->sheets[i].substream].worksheet)
             first = int(i);
     if (first < 0)
-        throw Error(QStringLiteral("Registrul de calcul %1 nu are nicio foaie de calcul.").arg(native(fileName)));
+        throw Error(
+            QStringLiteral("Registrul de calcul %1 nu are nicio foaie de calcul.").arg(native(fileName)));
     impl->current = first;
     impl->container.storage = true;
     d = std::move(impl);
@@ -309,7 +310,8 @@ void BiffWorkbook::SelectSheet(int sheet)
     if (sheet < 1 || sheet > sheetCount())
         throw Error(QStringLiteral("Registrul de calcul nu are foaia %1.").arg(sheet));
     if (!d->substreams[d->sheets[size_t(sheet - 1)].substream].worksheet)
-        throw Error(QStringLiteral("Foaia %1 (%2) nu este o foaie de calcul.").arg(sheet).arg(sheetName(sheet)));
+        throw Error(
+            QStringLiteral("Foaia %1 (%2) nu este o foaie de calcul.").arg(sheet).arg(sheetName(sheet)));
     d->current = sheet - 1;
 }
 

@@ -97,8 +97,8 @@ CompoundNode ReadCompoundFile(const QByteArray &bytes, const QString &fileName)
     static const char signature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
     if (!bytes.startsWith(QByteArray::fromRawData(signature, 8)))
         throw unreadable(fileName);
-    GPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.constData()),
-                                              bytes.size(), FALSE));
+    GPtr<GsfInput> input(
+        gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.constData()), bytes.size(), FALSE));
     GError *error = nullptr;
     GPtr<GsfInfile> root(gsf_infile_msole_new(input.get(), &error));
     if (error)

@@ -15,8 +15,8 @@ struct CompoundNode
 {
     QString name;
     bool storage = false;
-    QByteArray data;                     // a stream's bytes
-    std::vector<CompoundNode> children;  // a storage's entries, in file order
+    QByteArray data;                       // a stream's bytes
+    std::vector<CompoundNode> children;    // a storage's entries, in file order
     std::array<unsigned char, 16> clsid{}; // a storage's class
 };
 

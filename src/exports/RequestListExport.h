@@ -54,8 +54,8 @@ bool ExtractListModel(const QString &path);
 
 struct ListExportHooks
 {
-    std::function<void()> processEvents;           // pending window work
-    std::function<void(const QString &)> opener;   // the desktop's application
+    std::function<void()> processEvents;         // pending window work
+    std::function<void(const QString &)> opener; // the desktop's application
 };
 
 // The "Exporta tabelul" command: the template written to the first free

@@ -259,8 +259,9 @@ void RequestListWindow::ExportClick()
         QCoreApplication::processEvents();
         showList();
     });
-    ExportRequestList(m_list, ListExportHooks{[] { QCoreApplication::processEvents(); },
-                                              [](const QString &path) { OpenWithAssociatedApplication(path); }});
+    ExportRequestList(m_list,
+                      ListExportHooks{[] { QCoreApplication::processEvents(); },
+                                      [](const QString &path) { OpenWithAssociatedApplication(path); }});
 }
 
 void RequestListWindow::showList()

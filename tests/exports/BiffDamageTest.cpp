@@ -55,22 +55,25 @@ const DamageCase kCases[] = {
      "nu este un registru de calcul Excel"},
     {"truncated compound file", [] { return cellsFile().left(1536); }, "nu este un registru de calcul Excel"},
     {"compound file without Workbook stream",
-     [] { return readAll(kovara::test::sourcePath(QStringLiteral("tests/exports/fixtures/notaworkbook.doc"))); },
+     [] {
+         return readAll(kovara::test::sourcePath(QStringLiteral("tests/exports/fixtures/notaworkbook.doc")));
+     },
      "lipseste fluxul Workbook"},
     {"BIFF5 Book stream", [] { return compoundWith(QStringLiteral("Book"), asBiff5(cellsStream())); },
      "Excel 5.0/95 (BIFF5)"},
-    {"BIFF5 in a Workbook stream", [] { return compoundWith(QStringLiteral("Workbook"), asBiff5(cellsStream())); },
-     "Excel 5.0/95 (BIFF5)"},
+    {"BIFF5 in a Workbook stream",
+     [] { return compoundWith(QStringLiteral("Workbook"), asBiff5(cellsStream())); }, "Excel 5.0/95 (BIFF5)"},
     {"Workbook stream cut inside a record",
      [] { return compoundWith(QStringLiteral("Workbook"), cellsStream().left(2100)); }, "este deteriorat"},
     {"Workbook stream cut after the globals",
      [] { return compoundWith(QStringLiteral("Workbook"), cellsStream().left(1579)); }, "este deteriorat"},
-    {"Workbook stream of zeros", [] { return compoundWith(QStringLiteral("Workbook"), QByteArray(4096, '\0')); },
-     "este deteriorat"},
+    {"Workbook stream of zeros",
+     [] { return compoundWith(QStringLiteral("Workbook"), QByteArray(4096, '\0')); }, "este deteriorat"},
     {"text cell shorter than its text (found by the fuzz target)",
      [] {
-         return compoundWith(QStringLiteral("Workbook"),
-                             readAll(kovara::test::sourcePath(QStringLiteral("fuzz/corpus/workbook/label-cut.stream"))));
+         return compoundWith(
+             QStringLiteral("Workbook"),
+             readAll(kovara::test::sourcePath(QStringLiteral("fuzz/corpus/workbook/label-cut.stream"))));
      },
      "este deteriorat"},
     {"sheet position pointing nowhere",

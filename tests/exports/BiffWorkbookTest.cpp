@@ -2,11 +2,11 @@
 // of cell, unchanged round trips, written texts read back by the engine and
 // by xlrd.
 
+#include "exports/BiffWorkbook.h"
 #include "TestSupport.h"
 #include "XlsReader.h"
 #include "data/Error.h"
 #include "exports/BiffRecords.h"
-#include "exports/BiffWorkbook.h"
 #include "exports/CompoundFile.h"
 
 #include <QFile>
@@ -45,7 +45,8 @@ TEST(BiffWorkbook, UnchangedWorkbookKeepsItsStreamByteForByte)
         book.SaveWorkbookAs(dir.file("copie.xls"));
         const QByteArray saved = readAll(dir.file("copie.xls"));
         EXPECT_EQ(workbookStreamOf(saved), workbookStreamOf(original));
-        biff::CompoundNode a = biff::ReadCompoundFile(original, path), b = biff::ReadCompoundFile(saved, path);
+        biff::CompoundNode a = biff::ReadCompoundFile(original, path),
+                           b = biff::ReadCompoundFile(saved, path);
         ASSERT_EQ(a.children.size(), b.children.size());
         for (size_t i = 0; i < a.children.size(); ++i) {
             EXPECT_EQ(a.children[i].name, b.children[i].name);
@@ -122,14 +123,15 @@ TEST(BiffWorkbook, WrittenValuesReadBackByTheEngineAndByXlrd)
     kovara::test::ScratchDir dir;
     const QString out = dir.file("scris.xls");
     const QStringList texts = {
-        QString::fromUtf8("ăâîșț ĂÂÎȘȚ şţŞŢ"),      // Romanian, both comma and cedilla forms
+        QString::fromUtf8("ăâîșț ĂÂÎȘȚ şţŞŢ"),          // Romanian, both comma and cedilla forms
         QString::fromUtf8("Łódź Příliš žluťoučký kůň"), // other Windows-1250 letters
-        QString::fromUtf8("Ελληνικά кириллица 日本"),  // beyond Windows-1250
+        QString::fromUtf8("Ελληνικά кириллица 日本"),   // beyond Windows-1250
         QStringLiteral("plain"),
     };
     std::vector<QString> many; // enough distinct texts for several CONTINUE records
     for (int i = 0; i < 3000; ++i)
-        many.push_back(QStringLiteral("%1 %2").arg(i % 3 ? QStringLiteral("NUME PRENUME") : QString::fromUtf8("ȘTEFĂNESCU"))
+        many.push_back(QStringLiteral("%1 %2")
+                           .arg(i % 3 ? QStringLiteral("NUME PRENUME") : QString::fromUtf8("ȘTEFĂNESCU"))
                            .arg(i));
     {
         BiffWorkbook book;

@@ -23,13 +23,34 @@ protected:
     void SetUp() override
     {
         ListExportData::SetUp();
-        add(Request{1, {2024, 3, 1}, 3, "3", QStringLiteral("POPA ANA"), "2800101000001", "POPA ION",
+        add(Request{1,
+                    {2024, 3, 1},
+                    3,
+                    "3",
+                    QStringLiteral("POPA ANA"),
+                    "2800101000001",
+                    "POPA ION",
                     "5240301000001"});
-        add(Request{2, {2024, 4, 1}, 4, "3", QString::fromUtf8("BĂLAN ŢINCA"), "2800101000002", "BALAN A",
-                    "5240401000002", 17, {2024, 5, 2}});
-        add(Request{3, {2024, 5, 1}, 5, "4", QStringLiteral("ZAHARIA DAN"), "1800101000003", "ZAHARIA B",
+        add(Request{2,
+                    {2024, 4, 1},
+                    4,
+                    "3",
+                    QString::fromUtf8("BĂLAN ŢINCA"),
+                    "2800101000002",
+                    "BALAN A",
+                    "5240401000002",
+                    17,
+                    {2024, 5, 2}});
+        add(Request{3,
+                    {2024, 5, 1},
+                    5,
+                    "4",
+                    QStringLiteral("ZAHARIA DAN"),
+                    "1800101000003",
+                    "ZAHARIA B",
                     "5240501000003"});
-        add(Request{4, {2023, 5, 1}, 6, "3", QStringLiteral("ALTUL AN"), "1800101000004", "X", "5230501000004"});
+        add(Request{
+            4, {2023, 5, 1}, 6, "3", QStringLiteral("ALTUL AN"), "1800101000004", "X", "5230501000004"});
         Database::shared().detachAll(); // the program reads the table on its own
     }
 

@@ -48,9 +48,9 @@ protected:
 
     void add(const Request &r)
     {
-        QVariantMap row{{"IDCERERE", r.id},     {"DINDATA", r.date}, {"NR", r.nr},
-                        {"TIP", r.tip},         {"SUBSEMN", r.subsemn}, {"CNP", r.cnp},
-                        {"COPIL1", r.copil},    {"CNP1", r.cnpCopil},   {"NRDISP", r.nrdisp},
+        QVariantMap row{{"IDCERERE", r.id},  {"DINDATA", r.date},    {"NR", r.nr},
+                        {"TIP", r.tip},      {"SUBSEMN", r.subsemn}, {"CNP", r.cnp},
+                        {"COPIL1", r.copil}, {"CNP1", r.cnpCopil},   {"NRDISP", r.nrdisp},
                         {"HANDI", "NU"}};
         if (r.datadisp.isValid())
             row.insert("DATADISP", r.datadisp);

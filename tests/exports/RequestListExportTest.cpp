@@ -2,11 +2,11 @@
 // back by xlrd; the command's numbered files, its failures and the opening
 // of the result.
 
+#include "exports/RequestListExport.h"
 #include "ListExportFixture.h"
 #include "app/TextHelpers.h"
 #include "data/Error.h"
 #include "data/Query.h"
-#include "exports/RequestListExport.h"
 #include "requests/RequestList.h"
 
 #include <QElapsedTimer>
@@ -24,12 +24,36 @@ class ListExport : public kovara::test::ListExportData
 protected:
     void addThree()
     {
-        add(Request{1, {2007, 10, 31}, 12, "3", QString::fromUtf8("ŞTEFĂNESCU ŢICU"), "1790101123456",
-                    QString::fromUtf8("ŞTEFĂNESCU ÎNGER"), "5071010123451", 101, {2007, 11, 15}});
-        add(Request{2, {2007, 3, 1}, 7, "3", QString::fromUtf8("ANDREI MĂRIOARA"), "2800202123452",
-                    QStringLiteral("ANDREI ION"), "5070201123452", 0, {}});
-        add(Request{3, {2007, 12, 31}, 0, "3", QStringLiteral("POPA ANA"), "2810303123453",
-                    QStringLiteral("POPA MIHAI"), "5071230123453", 102, {2008, 1, 7}});
+        add(Request{1,
+                    {2007, 10, 31},
+                    12,
+                    "3",
+                    QString::fromUtf8("ŞTEFĂNESCU ŢICU"),
+                    "1790101123456",
+                    QString::fromUtf8("ŞTEFĂNESCU ÎNGER"),
+                    "5071010123451",
+                    101,
+                    {2007, 11, 15}});
+        add(Request{2,
+                    {2007, 3, 1},
+                    7,
+                    "3",
+                    QString::fromUtf8("ANDREI MĂRIOARA"),
+                    "2800202123452",
+                    QStringLiteral("ANDREI ION"),
+                    "5070201123452",
+                    0,
+                    {}});
+        add(Request{3,
+                    {2007, 12, 31},
+                    0,
+                    "3",
+                    QStringLiteral("POPA ANA"),
+                    "2810303123453",
+                    QStringLiteral("POPA MIHAI"),
+                    "5071230123453",
+                    102,
+                    {2008, 1, 7}});
     }
 
     XlrdSheet exportYear(int year, int kind, const QString &order = {})
@@ -142,13 +166,19 @@ TEST_F(ListExport, NoRequestLeavesTheMarkersButDbf)
 
 TEST_F(ListExport, OneRequest)
 {
-    add(Request{9, {2024, 2, 29}, 5, "A", QStringLiteral("ION ION"), "1800101000001", QStringLiteral("ION A"),
+    add(Request{9,
+                {2024, 2, 29},
+                5,
+                "A",
+                QStringLiteral("ION ION"),
+                "1800101000001",
+                QStringLiteral("ION A"),
                 "5200101000001"});
     const XlrdSheet s = exportYear(2024, 1);
     ASSERT_EQ(s.nrows, 3);
     EXPECT_EQ(s.at(2, 0).value.toDouble(), 1);
     EXPECT_EQ(s.at(2, 1).value.toDouble(), 45351); // 29.02.2024
-    EXPECT_EQ(s.at(2, 7).type, 6);                  // not numbered: empty
+    EXPECT_EQ(s.at(2, 7).type, 6);                 // not numbered: empty
 }
 
 TEST_F(ListExport, TenThousandRequests)

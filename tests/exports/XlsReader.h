@@ -45,7 +45,8 @@ inline bool xlrdAvailable()
 inline QList<XlrdSheet> readWithXlrd(const QString &path)
 {
     QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {sourcePath(QStringLiteral("tests/exports/xls_dump.py")), path});
+    p.start(QStringLiteral("/usr/bin/python3"),
+            {sourcePath(QStringLiteral("tests/exports/xls_dump.py")), path});
     const bool finished = p.waitForFinished(300000);
     const QByteArray out = p.readAllStandardOutput();
     EXPECT_TRUE(finished && p.exitCode() == 0) << p.readAllStandardError().toStdString();
@@ -61,8 +62,9 @@ inline QList<XlrdSheet> readWithXlrd(const QString &path)
         for (const QJsonValue &cv : so["cells"].toArray()) {
             const QJsonObject co = cv.toObject();
             s.cells.insert({co["r"].toInt(), co["c"].toInt()},
-                           XlrdCell{co["type"].toInt(), co["value"], co["xf"].toInt(), co["format"].toString(),
-                                    co["bold"].toBool(), co["font"].toString(), co["border"].toArray()});
+                           XlrdCell{co["type"].toInt(), co["value"], co["xf"].toInt(),
+                                    co["format"].toString(), co["bold"].toBool(), co["font"].toString(),
+                                    co["border"].toArray()});
         }
         sheets << s;
     }
