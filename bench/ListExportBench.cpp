@@ -3,7 +3,7 @@
 // figures of each phase and of the whole.
 
 #include "SyntheticCereri.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/SqlEngine.h"
 #include "exports/RequestListExport.h"

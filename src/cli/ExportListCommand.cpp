@@ -2,7 +2,7 @@
 // a year, in its order, written from the carried template like its
 // "Exporta tabelul" command.
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Error.h"
 #include "data/Query.h"

@@ -1,7 +1,7 @@
 #include "exports/RequestListExport.h"
 
-#include "app/Paths.h"
 #include "app/TextHelpers.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/Query.h"
 

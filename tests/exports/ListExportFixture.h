@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "XlsReader.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/SqlEngine.h"
 
