@@ -13,6 +13,7 @@ struct State
     QQueue<QString> choices;
     QList<ChooserCall> chooserCalls;
     QList<QString> errors;
+    QList<QString> opened;
 };
 
 State &state()
@@ -64,6 +65,11 @@ const QList<QString> &errorsShown()
     return state().errors;
 }
 
+const QList<QString> &filesOpened()
+{
+    return state().opened;
+}
+
 bool takeMesajAnswer(int &result)
 {
     if (!state().active)
@@ -96,6 +102,18 @@ void recordError(const QString &message)
 {
     if (state().active)
         state().errors.append(message);
+}
+
+} // namespace kovara::seam
+
+namespace kovara::seam {
+
+bool recordOpenedFile(const QString &path)
+{
+    if (!state().active)
+        return false;
+    state().opened.append(path);
+    return true;
 }
 
 } // namespace kovara::seam

@@ -1,6 +1,7 @@
 target_sources(kovara_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSeam.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DesktopOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Choosers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgressCounter.cpp

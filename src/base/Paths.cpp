@@ -104,6 +104,11 @@ QString DataDir()
     return ProgramDir() + QDir::separator() + QStringLiteral("Data");
 }
 
+void setDataDir(const QString &dir)
+{
+    dataOverride() = dir.isEmpty() ? QString() : native(dir);
+}
+
 void setProgramDir(const QString &dir)
 {
     overrideDir() = native(dir);

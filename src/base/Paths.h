@@ -14,8 +14,12 @@ QString ProgramDir();
 // (in kovara_base: usable without the folders of kovara_paths).
 QString NativePath(const QString &path);
 
-// ProgramDir + "Data", joined with the platform's separator.
+// ProgramDir + "Data", joined with the platform's separator, unless a
+// tool named another data folder with setDataDir.
 QString DataDir();
+// kovara-cli --data: the data folder named on the command line (empty: the
+// Data folder beside the program again).
+void setDataDir(const QString &dir);
 
 // Tests and tools point the program at another folder.
 void setProgramDir(const QString &dir);

@@ -24,6 +24,7 @@ int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
 int templatesCommand(const Context &ctx); // templates
 int repairCommand(const Context &ctx);    // repair FILE.dbf
 int listingCommand(const Context &ctx);   // listing KIND FROM TO -o FILE.pdf (paints)
+int exportListCommand(const Context &ctx); // export lista KIND YEAR [--sort COLUMN] -o FILE.xls
 
 // The kinds of `document` (the words after the kind's name).
 int dispositionsDocument(const Context &ctx,

@@ -33,6 +33,8 @@ const char *const kUsage =
     "  listing TIP DE_LA PANA_LA -o FISIER.pdf   scrie o listare (borderou, borderou-handicap,\n"
     "                        stat-nn, stat-trusou, centralizator) in PDF\n"
     "  listing ministru LUNA.AN -o FISIER.pdf     raportarea lunara (iulie.2007) in PDF\n"
+    "  export lista TIP AN [--sort COLOANA] -o FISIER.xls\n"
+    "                        exporta cererile unui tip si an, ca fereastra Cereri\n"
     "Dosarul de date implicit: Data, langa program.\n";
 
 struct Command
@@ -51,6 +53,7 @@ const Command kCommands[] = {
     {"repair", cli::repairCommand},
     {"document", cli::documentCommand},
     {"templates", cli::templatesCommand},
+    {"export", cli::exportListCommand},
     {"listing", cli::listingCommand, true},
 };
 

@@ -1,5 +1,6 @@
 #include "requests/RequestListWindow.h"
 
+#include "app/DesktopOpen.h"
 #include "app/ErrorDisplay.h"
 #include "app/Formats.h"
 #include "app/Keyboard.h"
@@ -10,6 +11,7 @@
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
 #include "documents/RequestForm.h"
+#include "exports/RequestListExport.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
 #include "requests/Numbering.h"
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -53,6 +56,7 @@ RequestListWindow::RequestListWindow(QWidget *parent)
     connect(DelBut, &QPushButton::clicked, this, [this] { RunCommand([this] { DelClick(); }); });
     connect(NumeroBut, &QPushButton::clicked, this, [this] { RunCommand([this] { NumeroClick(); }); });
     connect(ListCerere, &QPushButton::clicked, this, [this] { RunCommand([this] { ListCerereClick(); }); });
+    connect(ExportBut, &QPushButton::clicked, this, [this] { RunCommand([this] { ExportClick(); }); });
     connect(InchideBut, &QPushButton::clicked, this, &QDialog::reject);
     connect(requestGrid->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { RunCommand([this, column] { SortBy(column); }); });
@@ -259,6 +263,28 @@ void RequestListWindow::NumeroClick()
           QStringLiteral("Au fost numerotate ") + QString::number(count) + QStringLiteral(" dispozitii!"),
           KindInformatie, BtnOk);
     reread(current);
+}
+
+void RequestListWindow::ExportClick()
+{
+    // The grid neither follows nor repaints the list while the export walks
+    // it; the current row and the window come back as they were.
+    const int row = m_list.recNo();
+    m_syncing = true;
+    requestGrid->setUpdatesEnabled(false);
+    setEnabled(false);
+    const auto restore = qScopeGuard([&] {
+        if (row >= 0)
+            m_list.goTo(row);
+        setEnabled(true);
+        requestGrid->setUpdatesEnabled(true);
+        m_syncing = false;
+        QCoreApplication::processEvents();
+        showList();
+    });
+    ExportRequestList(m_list,
+                      ListExportHooks{[] { QCoreApplication::processEvents(); },
+                                      [](const QString &path) { OpenWithAssociatedApplication(path); }});
 }
 
 void RequestListWindow::showList()

@@ -75,6 +75,8 @@ public:
     void DelClick();
     void ListCerereClick(); // the request form of the current row, made once, then opened
     void NumeroClick();
+    // "Exporta tabelul": the listed rows into a workbook, opened afterwards.
+    void ExportClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

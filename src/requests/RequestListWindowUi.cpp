@@ -59,7 +59,6 @@ void RequestListWindow::buildUi()
     ListCerere = button(QStringLiteral("Listeaza cerere"), this);
     ExportBut = button(QStringLiteral("Exporta tabelul"), this);
     NumeroBut = button(QStringLiteral("Numerotare dispozitii"), this);
-    ExportBut->setEnabled(false);
     for (QPushButton *b : {AddBut, ModiBut, DelBut, ListCerere, ExportBut, NumeroBut})
         left->addWidget(b);
 
