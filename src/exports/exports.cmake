@@ -1,0 +1,6 @@
+# The workbook writer and the files handed to the finance office, the
+# treasury and the ministry.
+add_library(kovara_exports STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/NativeXlsWriter.cpp)
+target_link_libraries(kovara_exports PUBLIC kovara_base kovara_shell kovara_sql kovara_settings kovara_helpers kovara_paths)
+target_link_libraries(kovara_core INTERFACE kovara_exports)
