@@ -86,9 +86,22 @@ QString ProgramDir()
     return overrideDir();
 }
 
+static QString &dataOverride()
+{
+    static QString dir;
+    return dir;
+}
+
 QString DataDir()
 {
+    if (!dataOverride().isEmpty())
+        return dataOverride();
     return ProgramDir() + QDir::separator() + QStringLiteral("Data");
+}
+
+void setDataDir(const QString &dir)
+{
+    dataOverride() = dir.isEmpty() ? QString() : native(dir);
 }
 
 void setProgramDir(const QString &dir)

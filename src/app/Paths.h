@@ -10,8 +10,12 @@ namespace kovara {
 // program are copied into it once.
 QString ProgramDir();
 
-// ProgramDir + "Data", joined with the platform's separator.
+// ProgramDir + "Data", joined with the platform's separator, unless a
+// tool named another data folder with setDataDir.
 QString DataDir();
+// kovara-cli --data: the data folder named on the command line (empty: the
+// Data folder beside the program again).
+void setDataDir(const QString &dir);
 
 // Tests and tools point the program at another folder.
 void setProgramDir(const QString &dir);

@@ -18,6 +18,10 @@ const char *const kUsage =
     "  backup FISIER.kov     salveaza dosarul de date intr-o arhiva\n"
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
+    "  export centralizator DE_LA PANA_LA -o FISIER.xls | export ministru LUNA.AN -o FISIER.xls\n"
+    "  finance nn|trusou DE_LA PANA_LA -o DOSAR\n"
+    "  treasury DE_LA PANA_LA --transfer D --takeover D --payment D -o DOSAR\n"
+    "  annex2 FISIER.dbf --transfer D -o FISIER.xls\n"
     "Dosarul de date implicit: Data, langa program.\n";
 
 struct Command
@@ -27,8 +31,9 @@ struct Command
 };
 
 const Command kCommands[] = {
-    {"sql", cli::sqlCommand},       {"check", cli::checkCommand},     {"backup", cli::backupCommand},
-    {"verify", cli::verifyCommand}, {"restore", cli::restoreCommand},
+    {"sql", cli::sqlCommand},         {"check", cli::checkCommand},       {"backup", cli::backupCommand},
+    {"verify", cli::verifyCommand},   {"restore", cli::restoreCommand},   {"export", cli::exportCommand},
+    {"finance", cli::financeCommand}, {"treasury", cli::treasuryCommand}, {"annex2", cli::annex2Command},
 };
 
 } // namespace
