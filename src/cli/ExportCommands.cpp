@@ -74,6 +74,14 @@ bool openData(const Context &ctx)
     return true;
 }
 
+// The workbook named by -o, its folder made when missing.
+QString outputFile(const QString &given)
+{
+    const QString path = QDir(given).absolutePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
+}
+
 QString plain(QString text)
 {
     return text.replace(LineBreak(), QStringLiteral("\n"));
@@ -101,7 +109,7 @@ int exportCentralizer(const Context &ctx, const Words &w)
     if (w.positional.size() != 3 || !from.isValid() || !to.isValid())
         return usage(ctx, QStringLiteral("Perioada trebuie data ca doua date zz.ll.aaaa."), kExportUsage);
     return guarded(ctx, [&] {
-        const QString file = ExportCentralizer(from, to, QDir(w.options.value("-o")).absolutePath());
+        const QString file = ExportCentralizer(from, to, outputFile(w.options.value("-o")));
         ctx.out << "Centralizatorul a fost scris in " << QDir::toNativeSeparators(file) << ".\n";
         return 0;
     });
@@ -121,7 +129,7 @@ int exportMinistry(const Context &ctx, const Words &w)
         return usage(ctx, QStringLiteral("Luna trebuie data ca LUNA.AN (iulie.2007 sau 7.2007)."),
                      kExportUsage);
     return guarded(ctx, [&] {
-        const QString file = ExportMinistry(month, year, QDir(w.options.value("-o")).absolutePath());
+        const QString file = ExportMinistry(month, year, outputFile(w.options.value("-o")));
         ctx.out << "Raportarea pentru " << MonthName(month) << "." << year << " a fost scrisa in "
                 << QDir::toNativeSeparators(file) << ".\n";
         return 0;
@@ -228,7 +236,7 @@ int annex2Command(const Context &ctx)
         return 1;
     return guarded(ctx, [&] {
         const QString file =
-            ExportAnnex2(QDir(w.positional.first()).absolutePath(), transfer, QDir(output).absolutePath());
+            ExportAnnex2(QDir(w.positional.first()).absolutePath(), transfer, outputFile(output));
         ctx.out << "Anexa 2 a fost scrisa in " << QDir::toNativeSeparators(file) << ".\n";
         return 0;
     });

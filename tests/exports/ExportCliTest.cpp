@@ -1,0 +1,99 @@
+// kovara-cli export, finance, treasury and annex2, run as the built program.
+
+#include "ExportFixture.h"
+
+#include <QFileInfo>
+
+using namespace kovara::test;
+
+namespace {
+
+struct CliRun
+{
+    int code = -1;
+    QString out, err;
+};
+
+class ExportCli : public ExportData
+{
+protected:
+    CliRun run(const QStringList &args)
+    {
+        QProcess p;
+        p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
+                QStringList{"--data", kovara::DataDir()} + args);
+        CliRun r;
+        if (!p.waitForFinished(60000))
+            return r;
+        r.code = p.exitCode();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    QString out(const QString &name) const { return scratch.file("iesire/" + name); }
+};
+
+TEST_F(ExportCli, FinanceAndTreasuryFiles)
+{
+    CliRun r = run({"finance", "trusou", "01.03.2008", "31.03.2008", "-o", out("")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out,
+              "Fisierul de raportat se numeste " + QDir::toNativeSeparators(out("TRUSOU_NN/91234567.dbf")) +
+                  ".\nUrmeaza sa-l copiati pe CD folosind programul NERO sau sa-l trimiteti prin email.\n");
+    EXPECT_EQ(dbfRecords(out("TRUSOU_NN/91234567.dbf")).size(), 5);
+
+    r = run({"treasury", "01.03.2008", "31.03.2008", "--transfer", "05.03.2008", "--takeover", "06.03.2008",
+             "--payment", "07.03.2008", "-o", out("trz")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const QString trz = out("trz/091234567_05-03-2008.dbf");
+    EXPECT_EQ(dbfRecords(trz).size(), 5);
+
+    r = run({"annex2", trz, "--transfer", "05.03.2008", "-o", out("anexa2.xls")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(
+        xlsCells(out("anexa2.xls")).contains("16,5 number 901.0 | MS Sans Serif 10 bold | right | -"));
+
+    r = run({"annex2", out("TRUSOU_NN/91234567.dbf"), "--transfer", "05.03.2008", "-o", out("alta.xls")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(
+        r.err.startsWith("Anexa 2 Trezorerie: Fisierul ales nu este cel de raportat la Trezorerie!\n"));
+    EXPECT_FALSE(QFileInfo::exists(out("alta.xls")));
+}
+
+TEST_F(ExportCli, RefusalsExitWithOneAndTouchNothing)
+{
+    makeData("BRAILA", "123456");
+    CliRun r = run({"finance", "nn", "01.06.2007", "30.06.2007", "-o", out("")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Raport Finante: Codul Fiscal de la Administrare este incorect !\n");
+    EXPECT_FALSE(QFileInfo::exists(out("")));
+
+    makeData();
+    r = run({"export", "ministru", "august.2007", "-o", out("min.xls")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Cererea nr. 17 (GRESIT VASILE) are in campul CNP1")) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out("min.xls")));
+
+    // Words the commands do not take.
+    for (const QStringList &args :
+         {QStringList{"finance", "altceva", "01.03.2008", "31.03.2008", "-o", out("")},
+          QStringList{"finance", "nn", "32.03.2008", "31.03.2008", "-o", out("")},
+          QStringList{"export", "ministru", "brumarel.2007", "-o", out("m.xls")},
+          QStringList{"treasury", "01.03.2008", "31.03.2008", "-o", out("")}}) {
+        r = run(args);
+        EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("Folosire:")) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(ExportCli, Workbooks)
+{
+    CliRun r = run({"export", "ministru", "7.2007", "-o", out("min.xls")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(xlsCells(out("min.xls")).contains("3,13 number 70000.0 | Arial 10 | right | TBLR"));
+    r = run({"export", "centralizator", "01.03.2008", "31.03.2008", "-o", out("centr.xls")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(xlsCells(out("centr.xls")).contains("19,7 number 899.9999 | Arial 10 bold | right | BR"));
+}
+
+} // namespace
