@@ -44,13 +44,18 @@ void SeedUserDir(const QString &from, const QString &to)
     if (QFileInfo::exists(marker))
         return;
     bool complete = true;
-    const QFileInfoList entries = QDir(from).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo &fi : entries) {
-        if (!isInstallationFile(fi))
-            continue;
-        const QString target = to + QLatin1Char('/') + fi.fileName();
-        if (!QFileInfo::exists(target) && !QFile::copy(fi.absoluteFilePath(), target))
-            complete = false;
+    // The files beside the program, and those of its Data folder (the
+    // semester statistics template) into the user's Data folder.
+    for (const QString &sub : {QString(), QStringLiteral("/Data")}) {
+        const QFileInfoList entries = QDir(from + sub).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+        for (const QFileInfo &fi : entries) {
+            if (!isInstallationFile(fi))
+                continue;
+            QDir().mkpath(to + sub);
+            const QString target = to + sub + QLatin1Char('/') + fi.fileName();
+            if (!QFileInfo::exists(target) && !QFile::copy(fi.absoluteFilePath(), target))
+                complete = false;
+        }
     }
     // Only a complete copy is marked; an interrupted one is finished next time.
     if (complete) {

@@ -28,7 +28,8 @@ QString userProgramDir();
 QString ResolveProgramDir(const QString &programFolder, const QString &userFolder);
 
 // Copies the installation's files (tables, templates and forms: *.dbf,
-// *.rtf, *.doc, matched without regard to case) from `from` into `to`, once:
+// *.rtf, *.doc, matched without regard to case) from `from` into `to`, and
+// those of `from`/Data into `to`/Data, once:
 // a marker file records that it was done, and a file already in `to` is
 // never replaced.
 void SeedUserDir(const QString &from, const QString &to);

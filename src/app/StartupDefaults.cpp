@@ -5,6 +5,7 @@
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
+#include "documents/Models.h"
 
 namespace kovara {
 
@@ -14,7 +15,10 @@ StartupSteps DefaultStartupSteps()
     steps.makeDataDir = MakeDataDir;
     steps.createRequestTable = CreateRequestTable;
     steps.loadConstants = LoadConstants;
-    steps.upgradeData = UpgradeData;
+    steps.upgradeData = [] {
+        InstallTemplateRefresh(); // the upgrade writes the missing templates
+        UpgradeData();
+    };
     steps.stampRegistry = [] {
         WriteRegValue(QStringLiteral("CALE"), ProgramDir());
         WriteRegValue(QStringLiteral("VER"), TitleWithVersion());

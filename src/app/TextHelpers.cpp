@@ -2,6 +2,7 @@
 
 #include "app/Paths.h"
 #include "data/Error.h"
+#include "requests/CNP.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,8 +86,7 @@ QString CnpBirthDate(const QString &cnp)
     if (month < 1 || month > 12)
         throw Error(QStringLiteral("Codul numeric personal %1 are luna nasterii %2, care nu exista.")
                         .arg(cnp, QString::number(month)));
-    const bool nineteenHundreds = cnp.startsWith(QLatin1Char('1')) || cnp.startsWith(QLatin1Char('2'));
-    const int year = (nineteenHundreds ? 1900 : 2000) + yy;
+    const int year = CnpBirthYear(cnp.isEmpty() ? QChar() : cnp[0], yy, month, day);
     return QStringLiteral("%1.%2.%3").arg(day, 2, 10, QLatin1Char('0')).arg(MonthName(month)).arg(year);
 }
 

@@ -28,8 +28,8 @@ const QStringList &MonthNames();
 QString MonthName(int month);
 
 // The birth date of a personal numeric code as day, ".", month name, ".",
-// year ("15.martie.2008"). A first digit 1 or 2 means the 1900s, any other
-// the 2000s. Fails with kovara::Error when positions 2 to 7 are not digits or
+// year ("15.martie.2008"), the century by CnpBirthYear (the same rule as the
+// code check: 7, 8, 9 never give a birth after today). Fails with kovara::Error when positions 2 to 7 are not digits or
 // the month is not 1 to 12.
 QString CnpBirthDate(const QString &cnp);
 

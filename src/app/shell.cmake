@@ -14,5 +14,5 @@ target_link_libraries(kovara_instance PUBLIC kovara_base Qt6::Network)
 # The real startup operations, from the data store modules (linked as they
 # appear in the build).
 add_library(kovara_startup STATIC ${CMAKE_CURRENT_LIST_DIR}/StartupDefaults.cpp)
-target_link_libraries(kovara_startup PUBLIC kovara_shell
+target_link_libraries(kovara_startup PUBLIC kovara_shell kovara_documents
   $<TARGET_NAME_IF_EXISTS:kovara_sql> $<TARGET_NAME_IF_EXISTS:kovara_settings>)

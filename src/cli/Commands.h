@@ -22,8 +22,10 @@ int verifyCommand(const Context &ctx);  // verify FILE.kov
 int restoreCommand(const Context &ctx); // restore FILE.kov
 int exportCommand(
     const Context &ctx); // export centralizator FROM TO -o FILE.xls | export ministru LUNA.AN -o FILE.xls
-int financeCommand(const Context &ctx);  // finance nn|trusou FROM TO -o FOLDER
-int treasuryCommand(const Context &ctx); // treasury FROM TO --transfer D --takeover D --payment D -o FOLDER
-int annex2Command(const Context &ctx);   // annex2 FILE.dbf --transfer D -o FILE.xls
+int financeCommand(const Context &ctx);   // finance nn|trusou FROM TO -o FOLDER
+int treasuryCommand(const Context &ctx);  // treasury FROM TO --transfer D --takeover D --payment D -o FOLDER
+int annex2Command(const Context &ctx);    // annex2 FILE.dbf --transfer D -o FILE.xls
+int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
+int templatesCommand(const Context &ctx); // templates
 
 } // namespace kovara::cli

@@ -22,6 +22,8 @@ const char *const kUsage =
     "  finance nn|trusou DE_LA PANA_LA -o DOSAR\n"
     "  treasury DE_LA PANA_LA --transfer D --takeover D --payment D -o DOSAR\n"
     "  annex2 FISIER.dbf --transfer D -o FISIER.xls\n"
+    "  document cerere IDCERERE -o FISIER.rtf   scrie cererea completata\n"
+    "  templates             verifica marcajele din modelele de documente\n"
     "Dosarul de date implicit: Data, langa program.\n";
 
 struct Command
@@ -31,9 +33,10 @@ struct Command
 };
 
 const Command kCommands[] = {
-    {"sql", cli::sqlCommand},         {"check", cli::checkCommand},       {"backup", cli::backupCommand},
-    {"verify", cli::verifyCommand},   {"restore", cli::restoreCommand},   {"export", cli::exportCommand},
-    {"finance", cli::financeCommand}, {"treasury", cli::treasuryCommand}, {"annex2", cli::annex2Command},
+    {"sql", cli::sqlCommand},           {"check", cli::checkCommand},         {"backup", cli::backupCommand},
+    {"verify", cli::verifyCommand},     {"restore", cli::restoreCommand},     {"export", cli::exportCommand},
+    {"finance", cli::financeCommand},   {"treasury", cli::treasuryCommand},   {"annex2", cli::annex2Command},
+    {"document", cli::documentCommand}, {"templates", cli::templatesCommand},
 };
 
 } // namespace

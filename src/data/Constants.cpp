@@ -38,11 +38,9 @@ int CountyCode(const QString &county)
     return 0;
 }
 
-void LoadConstants()
+MunicipalityConstants ReadConstants(const QString &settingsFile)
 {
-    // One reading of the file; the constants in memory change only when it
-    // succeeds.
-    const IniFile ini = IniFile::load(SettingsPath());
+    const IniFile ini = IniFile::load(settingsFile);
     MunicipalityConstants c;
     c.PRIMARIA = ini.value(kSection, QStringLiteral("PRIMARIA"));
     c.LOCALIT = ini.value(kSection, QStringLiteral("LOCALIT"));
@@ -54,7 +52,14 @@ void LoadConstants()
     c.INTOCMIT = ini.value(kSection, QStringLiteral("INTOCMIT"));
     c.AVIZAT = ini.value(kSection, QStringLiteral("AVIZAT"));
     c.CF = ini.value(kSection, QStringLiteral("CF"));
-    Constants() = c;
+    return c;
+}
+
+void LoadConstants()
+{
+    // One reading of the file; the constants in memory change only when it
+    // succeeds.
+    Constants() = ReadConstants(SettingsPath());
 }
 
 void SaveConstants()

@@ -40,6 +40,9 @@ struct MunicipalityConstants
 // The constants held in memory for the whole run.
 MunicipalityConstants &Constants();
 void LoadConstants();
+// The constants as a settings file holds them (an absent file: all empty),
+// for tools that work on another data folder.
+MunicipalityConstants ReadConstants(const QString &settingsFile);
 void SaveConstants();
 
 // The 42 counties in their official order; the code is position + 1.

@@ -1,5 +1,7 @@
 #include "requests/CNP.h"
 
+#include <tuple>
+
 namespace kovara {
 namespace {
 
@@ -25,12 +27,31 @@ int twoDigits(QStringView s, qsizetype from)
     return digit(part, 0) * 10 + digit(part, 1);
 }
 
-int century(QChar first)
-{
-    return first == QLatin1Char('5') || first == QLatin1Char('6') ? 2000 : 1900;
-}
-
 } // namespace
+
+int CnpBirthYear(QChar first, int yy, int month, int day, const QDate &today)
+{
+    switch (first.unicode()) {
+    case '1':
+    case '2':
+        return 1900 + yy;
+    case '3':
+    case '4':
+        return 1800 + yy;
+    case '5':
+    case '6':
+        return 2000 + yy;
+    default:
+        break;
+    }
+    // 7, 8 and 9 (residents) carry no century: the 2000s unless that puts
+    // the birth after today. Compared as (year, month, day) so that an
+    // impossible day still gets a century.
+    const int year = 2000 + yy;
+    const bool afterToday =
+        std::tuple(year, month, day) > std::tuple(today.year(), today.month(), today.day());
+    return afterToday ? year - 100 : year;
+}
 
 QDate zeroDate()
 {
@@ -46,8 +67,9 @@ bool Corect(QStringView cnp, bool acceptEmpty)
     const int first = digit(cnp, 0);
     if (first == 0 || first == 3 || first == 4)
         return false;
-    const int year = century(cnp.at(0)) + twoDigits(cnp, 1);
-    if (!QDate::isValid(year, twoDigits(cnp, 3), twoDigits(cnp, 5)))
+    const int month = twoDigits(cnp, 3), day = twoDigits(cnp, 5);
+    const int year = CnpBirthYear(cnp.at(0), twoDigits(cnp, 1), month, day);
+    if (!QDate::isValid(year, month, day))
         return false;
     static const int weights[12] = {2, 7, 9, 1, 4, 6, 3, 5, 8, 2, 7, 9};
     int sum = 0;
@@ -66,7 +88,7 @@ QDate NascutLa(QStringView cnp)
     const int yy = twoDigits(cnp, 1), mm = twoDigits(cnp, 3), dd = twoDigits(cnp, 5);
     if (yy < 0 || mm < 0 || dd < 0)
         return zeroDate();
-    const int year = century(cnp.at(0)) + yy;
+    const int year = CnpBirthYear(cnp.at(0), yy, mm, dd);
     if (!QDate::isValid(year, mm, dd))
         return QDate(1900, 1, 1);
     return QDate(year, mm, dd);

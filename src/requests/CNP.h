@@ -14,6 +14,13 @@ namespace kovara {
 // digit. An empty text gives acceptEmpty (false in every window).
 bool Corect(QStringView cnp, bool acceptEmpty = false);
 
+// The year of birth of a code with first character `first` and the two-digit
+// year yy, born on day/month: 1 and 2 the 1900s, 3 and 4 the 1800s, 5 and 6
+// the 2000s; any other first character (7, 8, 9 for residents, who carry no
+// century) the 2000s unless that puts the birth date after today, then the
+// 1900s. The one rule of the code check, the birth date and the documents.
+int CnpBirthYear(QChar first, int yy, int month, int day, const QDate &today = QDate::currentDate());
+
 // The birth date read from the code: the zero date 30.12.1899 for a text
 // shorter than 7 characters or with a date part that is not a number,
 // 01.01.1900 for an impossible date.

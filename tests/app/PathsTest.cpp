@@ -73,3 +73,17 @@ TEST(SeedUserDir, CopiesTheInstallationFilesOnce)
     SeedUserDir(program.path(), user.path());
     EXPECT_FALSE(QFileInfo::exists(user.file(QStringLiteral("RapAj.DBF"))));
 }
+
+TEST(SeedUserDir, CopiesTheDataFolderTemplates)
+{
+    test::ScratchDir program, user;
+    QDir().mkpath(program.file(QStringLiteral("Data")));
+    test::writeAll(program.file(QStringLiteral("Data/Statistic.rtf")), "install statistic");
+    test::writeAll(program.file(QStringLiteral("Data/Cereri.dbf")), "install table");
+    test::writeAll(program.file(QStringLiteral("Data/Kovara.ini")), "install settings");
+
+    SeedUserDir(program.path(), user.path());
+    EXPECT_EQ(test::readAll(user.file(QStringLiteral("Data/Statistic.rtf"))), "install statistic");
+    EXPECT_EQ(test::readAll(user.file(QStringLiteral("Data/Cereri.dbf"))), "install table");
+    EXPECT_FALSE(QFileInfo::exists(user.file(QStringLiteral("Data/Kovara.ini"))));
+}

@@ -102,11 +102,33 @@ TEST(BirthDate, FromPersonalNumericCode)
     } cases[] = {
         {"5080315123456", "15.martie.2008"},   {"1990101123456", "01.ianuarie.1999"},
         {"6990101123456", "01.ianuarie.2099"}, {"2001231123456", "31.decembrie.1900"},
-        {"3450612123456", "12.iunie.2045"},    {"9081109123456", "09.noiembrie.2008"},
+        {"3450612123456", "12.iunie.1845"},    {"9081109123456", "09.noiembrie.2008"},
         {"7000200", "00.februarie.2000"}, // only positions 1 to 7 are read; the day is not checked
     };
     for (const auto &c : cases)
         EXPECT_EQ(CnpBirthDate(c.cnp), c.date) << c.cnp;
+}
+
+// A resident's code (7, 8, 9) carries no century: the birth date never lies
+// after today, the same rule as the code check.
+TEST(BirthDate, ResidentCodesNeverBornAfterToday)
+{
+    const QDate today = QDate::currentDate();
+    const QDate tomorrow = today.addDays(1), yesterday = today.addDays(-1);
+    const auto code = [](char first, const QDate &d) {
+        return QString(QLatin1Char(first)) + d.toString(QStringLiteral("yyMMdd")) + QStringLiteral("123456");
+    };
+    const auto text = [](const QDate &d, int year) {
+        return QStringLiteral("%1.%2.%3")
+            .arg(d.day(), 2, 10, QLatin1Char('0'))
+            .arg(MonthName(d.month()))
+            .arg(year);
+    };
+    EXPECT_EQ(CnpBirthDate(code('7', yesterday)), text(yesterday, yesterday.year()));
+    EXPECT_EQ(CnpBirthDate(code('8', today)), text(today, today.year()));
+    EXPECT_EQ(CnpBirthDate(code('9', tomorrow)), text(tomorrow, tomorrow.year() - 100));
+    EXPECT_EQ(CnpBirthDate("7990101123456"), today.year() < 2099 ? "01.ianuarie.1999" : "01.ianuarie.2099");
+    EXPECT_EQ(CnpBirthDate("8850101123456"), "01.ianuarie.1985");
 }
 
 TEST(BirthDate, BadMonthOrNonDigitsFail)

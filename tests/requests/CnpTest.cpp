@@ -40,7 +40,9 @@ const CnpCase cnpCases[] = {
     {"1010229123454", false, "29 February 1901"},
     {"1000229123456", false, "29 February 1900"},
     {"5000229123453", true, "29 February 2000"},
-    {"7000229123457", false, "first digit 7 reads 1900, not a leap year"},
+    {"7000229123457", true, "first digit 7, 29 February 2000, not after today"},
+    {"7990229123458", false, "first digit 7, 2099 is after today and 1999 no leap year"},
+    {"8960229123455", true, "first digit 8, 29 February 1996"},
     {"1040229123459", true, "29 February 1904"},
     {"1913020123452", false, "month 13"},
     {"1900431123454", false, "31 April"},
@@ -83,7 +85,7 @@ TEST(CnpNascutLa, Table)
         {"6001230123457", QDate(2000, 12, 30)},
         {"5000229", QDate(2000, 2, 29)},
         {"7850101123452", QDate(1985, 1, 1)},
-        {"3850101", QDate(1985, 1, 1)},
+        {"3850101", QDate(1885, 1, 1)},
         {"x850101", QDate(1985, 1, 1)},
         {"1A00502", QDate(1899, 12, 30)},
         {"19005X2", QDate(1899, 12, 30)},
@@ -95,6 +97,27 @@ TEST(CnpNascutLa, Table)
     for (const BirthCase &c : cases)
         EXPECT_EQ(NascutLa(QString::fromLatin1(c.code)), c.date) << c.code;
     EXPECT_EQ(zeroDate(), QDate(1899, 12, 30));
+}
+
+// Codes without a century (7, 8, 9) take the one that does not put the birth
+// after today; the others their fixed one.
+TEST(CnpBirthYear, CenturyTable)
+{
+    const QDate today(2026, 6, 15);
+    const struct
+    {
+        char first;
+        int yy, month, day, year;
+    } cases[] = {
+        {'1', 99, 1, 1, 1999},  {'2', 5, 1, 1, 1905},  {'3', 45, 6, 12, 1845}, {'4', 1, 1, 1, 1801},
+        {'5', 99, 1, 1, 2099},  {'6', 8, 3, 9, 2008},  {'7', 26, 6, 15, 2026}, // born today
+        {'8', 26, 6, 16, 1926}, // tomorrow in the 2000s: the 1900s
+        {'9', 26, 7, 1, 1926},  {'7', 0, 2, 29, 2000}, {'8', 85, 1, 1, 1985},  {'9', 10, 12, 31, 2010},
+        {'7', 26, 2, 30, 2026}, // an impossible day still has a century
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CnpBirthYear(QChar(c.first), c.yy, c.month, c.day, today), c.year)
+            << c.first << c.yy << "-" << c.month << "-" << c.day;
 }
 
 TEST(CnpSex, Table)

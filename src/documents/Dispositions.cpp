@@ -1,0 +1,170 @@
+#include "documents/Dispositions.h"
+
+#include "app/Paths.h"
+#include "app/TextHelpers.h"
+#include "data/Query.h"
+#include "data/SqlEngine.h"
+#include "documents/DocumentRefusal.h"
+#include "requests/CNP.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+namespace kovara {
+namespace {
+
+const QString &typeOf(DispositionKind kind)
+{
+    static const QString allowance = QStringLiteral("3"), layette = QStringLiteral("4");
+    return kind == DispositionKind::Layette ? layette : allowance;
+}
+
+// Every letter of a constant in capitals (the templates print them so).
+QString capitals(const QString &text)
+{
+    return text.toUpper();
+}
+
+// The disposition date text of a row; empty when the row has none.
+QString dateTextOf(const Query &row, const QString &column)
+{
+    const QDate d = row.date(column);
+    return d.isValid() ? DispositionDateText(d) : QString();
+}
+
+} // namespace
+
+QString DispositionDateText(const QDate &date)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(MonthName(date.month()))
+        .arg(date.year());
+}
+
+QString ChildrenPhrase(const QStringList &names, const QStringList &codes)
+{
+    QString phrase = names.size() == 1 ? QStringLiteral("al copilului ") : QStringLiteral("a copiilor ");
+    phrase += QLatin1Char(' ');
+    for (qsizetype i = 0; i < names.size(); ++i)
+        phrase += names[i] + QStringLiteral(", CNP ") + codes.value(i) + QStringLiteral(", ");
+    return phrase;
+}
+
+ApplicantWords ApplicantSexWords(const QString &cnp)
+{
+    if (Sex(cnp.trimmed()) == QLatin1String("feminin"))
+        return {QStringLiteral("numita"), QStringLiteral("doamnei")};
+    return {QStringLiteral("numitul"), QStringLiteral("domnului")};
+}
+
+QString DispositionsTitle()
+{
+    return QStringLiteral("Listare Dispozitii");
+}
+
+QString NoDispositionText(int first, int last)
+{
+    return QStringLiteral("Nu exista nici o dispozitie cu numarul intre %1 si %2.").arg(first).arg(last);
+}
+
+QString CannotWriteText()
+{
+    return QStringLiteral("Nu pot scrie pe harddisk!");
+}
+
+QString LayetteTemplateMissingText(const QString &path)
+{
+    return QStringLiteral("Lipseste fisierul ") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\r\nSalvati datele si reinstalati programul!");
+}
+
+QString DispositionTemplate(DispositionKind kind, const QString &dataDir)
+{
+    const QString name =
+        kind == DispositionKind::Layette ? QStringLiteral("Disp4.rtf") : QStringLiteral("Disp3.rtf");
+    return findFileNoCase(QDir(dataDir).filePath(name));
+}
+
+PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, const MunicipalityConstants &c)
+{
+    const QString dataAzi = dateTextOf(row, QStringLiteral("DATADISP"));
+    if (kind == DispositionKind::NewbornAllowance) {
+        const QString child = row.text(QStringLiteral("CNP1"));
+        return {
+            {QStringLiteral("[JUDET]"), capitals(c.JUDET)},
+            {QStringLiteral("[LOCALITATE]"), capitals(c.LOCALIT)},
+            {QStringLiteral("[PRIMAR]"), capitals(c.PRIMAR)},
+            {QStringLiteral("[PRIMARIA]"), capitals(c.PRIMARIA)},
+            {QStringLiteral("[SOLICITANT]"), row.text(QStringLiteral("SUBSEMN"))},
+            {QStringLiteral("[NRCERERE]"), row.text(QStringLiteral("NR"))},
+            {QStringLiteral("[DATACERERE]"), row.text(QStringLiteral("DINDATA"))},
+            {QStringLiteral("[CUANTUM]"), row.text(QStringLiteral("CUANTUM"))},
+            {QStringLiteral("[ALCATELEA]"), row.text(QStringLiteral("ALCATE"))},
+            {QStringLiteral("[COPIL]"), row.text(QStringLiteral("COPIL1"))},
+            {QStringLiteral("[DATAN]"), CnpBirthDate(child)},
+            {QStringLiteral("[CNSERIA]"), row.text(QStringLiteral("CNSERIA"))},
+            {QStringLiteral("[CNNR]"), row.text(QStringLiteral("CNNR"))},
+            {QStringLiteral("[CNELIB]"), row.text(QStringLiteral("CNELIB"))},
+            {QStringLiteral("[NR]"), row.text(QStringLiteral("NRDISP"))},
+            {QStringLiteral("[PTLUNA]"), row.text(QStringLiteral("PTLUNA"))},
+            {QStringLiteral("[DATAAZI]"), dataAzi},
+        };
+    }
+    // The request table holds three children at most.
+    const int count = int(std::clamp<qint64>(row.integer(QStringLiteral("NRCOPII")), 0, 3));
+    QStringList names, codes;
+    for (int i = 1; i <= count; ++i) {
+        names << row.text(QStringLiteral("COPIL%1").arg(i));
+        codes << row.text(QStringLiteral("CNP%1").arg(i));
+    }
+    const QString applicant = row.text(QStringLiteral("CNP"));
+    const ApplicantWords words = ApplicantSexWords(applicant);
+    return {
+        {QStringLiteral("[JUDET]"), c.JUDET},
+        {QStringLiteral("[PRIMARIA]"), capitals(c.PRIMARIA)},
+        {QStringLiteral("[LEGALITATE]"), capitals(c.AVIZAT)},
+        {QStringLiteral("[NR]"), row.text(QStringLiteral("NRDISP"))},
+        {QStringLiteral("[NUMIT]"), words.numit},
+        {QStringLiteral("[SOLICITANT]"), row.text(QStringLiteral("SUBSEMN"))},
+        {QStringLiteral("[CNP]"), applicant},
+        {QStringLiteral("[CALITATE]"), row.text(QStringLiteral("CALITATE"))},
+        {QStringLiteral("[COPII]"), ChildrenPhrase(names, codes)},
+        {QStringLiteral("[DNEI]"), words.dnei},
+        {QStringLiteral("[LOCALITATE]"), capitals(c.LOCALIT)},
+        {QStringLiteral("[PRIMAR]"), capitals(c.PRIMAR)},
+        {QStringLiteral("[NRCERERE]"), row.text(QStringLiteral("NR"))},
+        {QStringLiteral("[DATACERERE]"), row.text(QStringLiteral("DINDATA"))},
+        {QStringLiteral("[DATAAZI]"), dataAzi},
+    };
+}
+
+QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run)
+{
+    Database &db = Database::shared();
+    Query q(db);
+    q.open(QStringLiteral("SELECT * FROM %1 WHERE TIP = ? AND NRDISP >= ? AND NRDISP <= ? AND DATADISP >= ? "
+                          "ORDER BY NR")
+               .arg(db.table(run.requestTable)),
+           {typeOf(run.kind), run.first, run.last, QDate(run.year, 1, 1)});
+    if (q.isEmpty())
+        throw DocumentRefusal(DispositionsTitle(), NoDispositionText(run.first, run.last));
+    QList<PlaceholderValues> sets;
+    sets.reserve(q.rowCount());
+    for (q.first(); !q.eof(); q.next())
+        sets.append(DispositionValues(run.kind, q, run.constants));
+    return sets;
+}
+
+QString FreeDispositionName()
+{
+    const QString base = ProgramDir() + QDir::separator() + QStringLiteral("Dispozitie");
+    for (int n = 0;; ++n) {
+        const QString name = findFileNoCase(base + QString::number(n) + QStringLiteral(".rtf"));
+        if (!QFile::exists(name) || QFile::remove(name))
+            return base + QString::number(n) + QStringLiteral(".rtf");
+    }
+}
+
+} // namespace kovara

@@ -1,0 +1,72 @@
+#include "documents/Models.h"
+
+#include "app/Paths.h"
+#include "data/SqlEngine.h"
+#include "data/Error.h"
+#include "data/RequestTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kovara {
+namespace {
+
+// The resource of a model: its file among the program's resources, found by
+// the model's name in capitals.
+QString modelResource(const QString &model)
+{
+    for (const QString &name : ModelNames())
+        if (name.compare(model, Qt::CaseInsensitive) == 0)
+            return QStringLiteral(":/models/") + name + QStringLiteral(".rtf");
+    return {};
+}
+
+} // namespace
+
+const QStringList &ModelNames()
+{
+    static const QStringList names{QStringLiteral("Disp3"), QStringLiteral("Disp4"), QStringLiteral("Anx3"),
+                                   QStringLiteral("Cerere")};
+    return names;
+}
+
+QByteArray ModelBytes(const QString &model)
+{
+    const QString path = modelResource(model);
+    QFile resource(path);
+    if (path.isEmpty() || !resource.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Modelul %1 nu exista in program.").arg(model));
+    return resource.readAll();
+}
+
+QString TemplatePath(const QString &name)
+{
+    return findFileNoCase(QDir(DataDir()).filePath(name + QStringLiteral(".rtf")));
+}
+
+bool ExtractModel(const QString &model, const QString &file)
+{
+    if (QFileInfo::exists(file))
+        return false;
+    const QByteArray bytes = ModelBytes(model);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw Error(QStringLiteral("Modelul %1 nu poate fi scris: %2")
+                        .arg(QDir::toNativeSeparators(file), out.errorString()));
+    return true;
+}
+
+void ExtractModels()
+{
+    for (const QString &name : ModelNames())
+        ExtractModel(name, TemplatePath(name));
+}
+
+void InstallTemplateRefresh()
+{
+    setTemplateRefresh(ExtractModels);
+}
+
+} // namespace kovara

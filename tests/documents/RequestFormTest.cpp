@@ -1,0 +1,164 @@
+#include "documents/RequestForm.h"
+#include "../requests/RequestListFixture.h"
+#include "data/Error.h"
+#include "documents/Models.h"
+#include "documents/OpenDocument.h"
+#include "documents/RtfReplace.h"
+#include "documents/TemplateCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+using namespace kovara;
+using kovara::test::readAll;
+using kovara::test::writeAll;
+
+namespace {
+
+class RequestForm : public test::RequestData
+{
+protected:
+    void SetUp() override
+    {
+        RequestData::SetUp();
+        openseam::activate();
+    }
+    void TearDown() override
+    {
+        openseam::deactivate();
+        RequestData::TearDown();
+    }
+    void addRequest(qint64 id, const QString &name, const QString &address = "Str. Lunga \\ nr. 5")
+    {
+        Database::shared().appendRow(RequestTablePath(), {{"IDCERERE", id},
+                                                          {"DINDATA", QDate(2026, 3, 2)},
+                                                          {"NR", 12},
+                                                          {"TIP", "3"},
+                                                          {"SUBSEMN", name},
+                                                          {"CNP", "2800101123456"},
+                                                          {"BISERIA", "XZ"},
+                                                          {"BINR", "123456"},
+                                                          {"ADRESA", address},
+                                                          {"COPIL1", "POPESCU ANA MARIA"},
+                                                          {"NRDISP", 0},
+                                                          {"HANDI", "NU"}});
+    }
+    QString document(qint64 id) const { return DataDir() + "/Cerere" + QString::number(id) + ".rtf"; }
+};
+
+TEST_F(RequestForm, MadeOnceThenReused)
+{
+    addRequest(17, "POPESCU MARIA IOANA");
+    ASSERT_FALSE(QFileInfo::exists(DataDir() + "/Cerere.rtf"));
+
+    EXPECT_EQ(ListRequestForm(RequestFields(17)), document(17));
+    EXPECT_TRUE(QFileInfo::exists(DataDir() + "/Cerere.rtf")); // the template, written from its model
+    const QByteArray made = readAll(document(17));
+    EXPECT_EQ(made.count("POPESCU"), 6);
+    EXPECT_EQ(made.count("MARIA IOANA"), 6);
+    EXPECT_EQ(made.count("2800101123456"), 6);
+    EXPECT_EQ(made.count("Str. Lunga \\\\ nr. 5"), 2);
+    EXPECT_EQ(RtfReplace::braceBalance(made), 0);
+    EXPECT_TRUE(CheckTemplate("Cerere", made).broken.isEmpty());
+    ASSERT_EQ(openseam::requests().size(), 1);
+    EXPECT_EQ(openseam::requests().last().path, document(17));
+
+    // Corrections typed into the document stay; the second click only opens it.
+    writeAll(document(17), "{\\rtf1 corrected}");
+    ListRequestForm(RequestFields(17));
+    EXPECT_EQ(readAll(document(17)), "{\\rtf1 corrected}");
+    EXPECT_EQ(openseam::requests().size(), 2);
+
+    // Deleted (the list does it after a change answered with DA): made anew.
+    QFile::remove(document(17));
+    ListRequestForm(RequestFields(17));
+    EXPECT_EQ(readAll(document(17)), made);
+}
+
+TEST_F(RequestForm, NamesAndEscapes)
+{
+    const struct
+    {
+        const char *name;
+        QString subsemn;
+        QByteArray nume, prenume;
+    } cases[] = {
+        {"single word", "POPESCU", "POPESCU", ""},
+        {"brace in the name", "POP{ESCU} ANA", "POP(ESCU)", "ANA"},
+        {"diacritics", QString::fromUtf8("ŢEPEŞ ŞTEFANIA"), "\\u354?EPE\\u350?", "\\u350?TEFANIA"},
+    };
+    qint64 id = 20;
+    writeAll(DataDir() + "/Cerere.rtf", "{\\rtf1 N=[NUME]; P=[PRENUME]; C=[NUME1]/[PRENUME1]; S=[subsemn]}");
+    for (const auto &c : cases) {
+        addRequest(++id, c.subsemn);
+        ListRequestForm(RequestFields(id));
+        const QByteArray doc = readAll(document(id));
+        EXPECT_TRUE(doc.contains("N=" + c.nume + "; P=" + c.prenume + "; "))
+            << c.name << ": " << doc.toStdString();
+        EXPECT_TRUE(doc.contains("C=POPESCU/ANA MARIA")) << c.name;
+        EXPECT_EQ(RtfReplace::braceBalance(doc), 0) << c.name;
+    }
+}
+
+TEST_F(RequestForm, UnknownRequestFails)
+{
+    EXPECT_THROW(RequestFields(99), Error);
+}
+
+TEST_F(RequestForm, CommandLineWritesTheSameDocument)
+{
+    addRequest(17, "POPESCU MARIA");
+    ExtractModels();
+    const QString cli = QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli";
+    const QString out = scratch.file("form.rtf");
+    QProcess p;
+    p.start(cli, {"--data", DataDir(), "document", "cerere", "17", "-o", out});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    WriteRequestForm(RequestFields(17), scratch.file("direct.rtf"));
+    EXPECT_EQ(readAll(out), readAll(scratch.file("direct.rtf")));
+
+    const struct
+    {
+        QStringList args;
+        int exit;
+    } failures[] = {
+        {{"document", "cerere", "99", "-o", out}, 1},
+        {{"document", "cerere", "17"}, 2},
+        {{"document", "factura", "17", "-o", out}, 2},
+    };
+    for (const auto &f : failures) {
+        p.start(cli, QStringList{"--data", DataDir()} + f.args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), f.exit) << f.args.join(' ').toStdString();
+    }
+}
+
+TEST_F(RequestForm, CommandLineTemplateCheck)
+{
+    const QString cli = QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli";
+    ExtractModels();
+    writeAll(DataDir() + "/Statistic.rtf", readAll(test::sourcePath("install/Data/Statistic.rtf")));
+    QProcess p;
+    p.start(cli, {"--data", DataDir(), "templates"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
+
+    QByteArray disp4 = readAll(DataDir() + "/Disp4.rtf");
+    disp4.replace("[SOLICITANT]", "[SOLI}{\\rtlch CITANT]");
+    writeAll(DataDir() + "/Disp4.rtf", disp4);
+    p.start(cli, {"--data", DataDir(), "templates"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("rupte:   [SOLICITANT]")) << text.toStdString();
+
+    QFile::remove(DataDir() + "/Statistic.rtf");
+    p.start(cli, {"--data", DataDir(), "templates"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains("Statistic.rtf"));
+    EXPECT_EQ(p.exitCode(), 1);
+}
+
+} // namespace
