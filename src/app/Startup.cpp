@@ -11,6 +11,7 @@
 #include "app/Unit1.h"
 #include "app/Unit3.h"
 #include "app/Unit7.h"
+#include "exports/ReportCommands.h"
 #include "requests/CerereAddU.h"
 #include "requests/CereriU.h"
 #include "requests/NumeroU.h"
@@ -93,6 +94,8 @@ ProgramWindows CreateWindows()
         if (cereri)
             cereri->Open();
     });
+    // The files and workbooks for the finance office, the treasury and the ministry.
+    installReportCommands(w.main);
     w.contor = TContor::instance();
     w.erori = TErori::instance();
     return w;

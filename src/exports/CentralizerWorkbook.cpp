@@ -188,10 +188,12 @@ QString ExportCentralizer(const QDate &from, const QDate &to, const QString &fil
     const QString target = file.isEmpty() ? FreeNumberedXls(QStringLiteral("XLS"), -1) : file;
     FillCentralizerTable(db, work, from, to);
     Query rows(db);
-    rows.open(
-        QStringLiteral("SELECT SUBSEMN, CNP, NRDISP, COPIL, CNPC, ADRESA, CAST(CUANTUM AS REAL) / NRCOPII AS "
-                       "SUMA\nFROM ") +
-        db.table(work) + QStringLiteral("\nORDER BY NRDISP"));
+    // The amount of each child; a request stored without a number of
+    // children counts as one child rather than losing its amount.
+    rows.open(QStringLiteral(
+                  "SELECT SUBSEMN, CNP, NRDISP, COPIL, CNPC, ADRESA,\n"
+                  "CAST(CUANTUM AS REAL) / (CASE WHEN NRCOPII >= 1 THEN NRCOPII ELSE 1 END) AS SUMA\nFROM ") +
+              db.table(work) + QStringLiteral("\nORDER BY NRDISP"));
     NativeXlsWriter xls;
     StartWorkbook(xls, target);
     WriteCentralizer(xls, rows);

@@ -7,6 +7,13 @@ add_library(kovara_exports STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TreasuryFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Annex2Workbook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CentralizerWorkbook.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MinistryWorkbook.cpp)
-target_link_libraries(kovara_exports PUBLIC kovara_base kovara_shell kovara_sql kovara_settings kovara_helpers kovara_paths)
+  ${CMAKE_CURRENT_LIST_DIR}/MinistryWorkbook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TreasuryAnnex3.cpp)
+target_link_libraries(kovara_exports PUBLIC kovara_base kovara_shell kovara_sql kovara_settings kovara_helpers kovara_paths
+  kovara_documents)
 target_link_libraries(kovara_core INTERFACE kovara_exports)
+# The treasury dialog and the report menu's commands.
+target_sources(kovara_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/TreasuryDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportCommands.cpp)
+target_link_libraries(kovara_ui PUBLIC kovara_exports)

@@ -64,6 +64,8 @@ TEST_F(Workbooks, CentralizerLinesPerChildWithTheTotal)
     // A disposition number above 65,535 is a number, not wrapped.
     EXPECT_TRUE(cells.contains(QString::fromUtf8("18,1 text ŞERBAN ŢINCA | Arial 10 | left | BLR")));
     EXPECT_TRUE(cells.contains("18,3 number 70000.0 | Arial 10 | right | BR"));
+    // A request without a number of children keeps its whole amount.
+    EXPECT_TRUE(cells.contains("17,7 number 150.0 | Arial 10 | right | BR"));
     EXPECT_EQ(rowOf(cells, 19), QStringList({
                                     "19,1 blank '' | Arial 10 | right | BL",
                                     "19,2 blank '' | Arial 10 | right | B",

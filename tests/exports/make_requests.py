@@ -13,7 +13,7 @@ The requests:
     IONESCU MARIA ELENA    100 lei, 3 children                    disp. 2
     ŞERBAN ŢINCA           150.5 lei, NRCOPII 1, a second child   disp. 70000
     SINGUR                 200.5 lei, CNP2 of 12 characters       disp. 3
-     BLANC INAINTE         150 lei (name begins with a blank)     disp. 4
+     BLANC INAINTE         150 lei (name begins with a blank)     disp. 4, NRCOPII empty
   a layette of April 2008 (outside March), 999 lei
   newborn allowances (TIP "3"), paid for iulie.2007:
     MUNTEANU DAN           204 lei, "Al doilea" child, disp. 10
@@ -55,7 +55,7 @@ REQUESTS = [
          CUANTUM=200.5, NRDISP=3, DATADISP=D(2008, 3, 13), NRCOPII=1),
     dict(IDCERERE=5, DINDATA=D(2008, 3, 7), NR=5, TIP="4", SUBSEMN=" BLANC INAINTE", CNP="1800101123470",
          ADRESA="Str. Noua 5", COPIL1="BLANC Y", CNP1=C1, CUANTUM=150, NRDISP=4,
-         DATADISP=D(2008, 3, 14), NRCOPII=1),
+         DATADISP=D(2008, 3, 14), NRCOPII=None),
     dict(IDCERERE=6, DINDATA=D(2008, 4, 1), NR=6, TIP="4", SUBSEMN="APRILIE ION", CNP="1800101123471",
          COPIL1="APRILIE Z", CNP1=C1, CUANTUM=999, NRDISP=5, DATADISP=D(2008, 4, 2), NRCOPII=1),
     dict(IDCERERE=7, DINDATA=D(2007, 6, 1), NR=1, TIP="3", SUBSEMN="MUNTEANU DAN", CNP="1750101123456",
