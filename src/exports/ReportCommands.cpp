@@ -1,10 +1,10 @@
 #include "exports/ReportCommands.h"
 
 #include "app/Choosers.h"
-#include "app/ErrorUnit.h"
+#include "app/MainWindow.h"
+#include "app/MessageDialog.h"
 #include "app/Paths.h"
-#include "app/Unit3.h"
-#include "app/Unit7.h"
+#include "app/ProgressCounter.h"
 #include "documents/OpenDocument.h"
 #include "exports/FinanceFile.h"
 #include "exports/TreasuryAnnex3.h"
@@ -48,11 +48,11 @@ public:
     ~Counter()
     {
         if (m_shown)
-            TContor::instance()->Distruge(m_caller);
+            ProgressCounter::instance()->Distruge(m_caller);
     }
     void operator()(int done, int total)
     {
-        TContor *c = TContor::instance();
+        ProgressCounter *c = ProgressCounter::instance();
         if (!m_shown) {
             c->Descr->setText(QStringLiteral("Creez Raportul..."));
             c->Bar->setValue(0);
@@ -69,7 +69,7 @@ private:
     bool m_shown = false;
 };
 
-void createFinanceFile(TForm3 *main, FinanceKind kind, const QString &title)
+void createFinanceFile(MainWindow *main, FinanceKind kind, const QString &title)
 {
     PeriodDialog *period = PeriodDialog::instance();
     if (!period->Ask(title))
@@ -89,12 +89,12 @@ void createFinanceFile(TForm3 *main, FinanceKind kind, const QString &title)
 }
 
 // The treasury file chosen for an annex; empty when cancelled.
-QString chooseTreasuryFile(TForm3 *main)
+QString chooseTreasuryFile(MainWindow *main)
 {
     return ChooseOpenFile(main, QStringLiteral("Indicati fisierul DBF"), QStringLiteral("Fisier dbf|*.dbf"));
 }
 
-void createTreasuryFile(TForm3 *main)
+void createTreasuryFile(MainWindow *main)
 {
     TreasuryDialog *dialog = TreasuryDialog::instance();
     if (!dialog->Ask())
@@ -112,7 +112,7 @@ void createTreasuryFile(TForm3 *main)
     });
 }
 
-void exportAnnex2(TForm3 *main)
+void exportAnnex2(MainWindow *main)
 {
     TreasuryDialog *dialog = TreasuryDialog::instance();
     if (!dialog->Ask())
@@ -126,7 +126,7 @@ void exportAnnex2(TForm3 *main)
     });
 }
 
-void makeAnnex3(TForm3 *main)
+void makeAnnex3(MainWindow *main)
 {
     TreasuryDialog *dialog = TreasuryDialog::instance();
     if (!dialog->Ask())
@@ -160,7 +160,7 @@ void ministryReport(const std::function<void(int, int)> &list)
 
 } // namespace
 
-void installReportCommands(TForm3 *main)
+void installReportCommands(MainWindow *main)
 {
     const QString finante = QStringLiteral("Raport Finante"),
                   trezorerie = QStringLiteral("Raport Trezorerie");

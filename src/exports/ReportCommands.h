@@ -6,8 +6,8 @@
 
 namespace kovara {
 
-class TForm3;
+class MainWindow;
 
-void installReportCommands(TForm3 *mainWindow);
+void installReportCommands(MainWindow *mainWindow);
 
 } // namespace kovara

@@ -5,9 +5,9 @@
 
 #include "exports/ReportCommands.h"
 #include "ExportFixture.h"
+#include "app/MainWindow.h"
 #include "app/MesajRules.h"
 #include "app/TestSeam.h"
-#include "app/Unit3.h"
 #include "documents/Models.h"
 #include "documents/OpenDocument.h"
 #include "exports/TreasuryDialog.h"
@@ -63,7 +63,7 @@ protected:
             return;
         seam::activate();
         openseam::activate();
-        main = new TForm3;
+        main = new MainWindow;
         installReportCommands(main);
     }
     void TearDown() override
@@ -108,7 +108,7 @@ protected:
         });
     }
 
-    TForm3 *main = nullptr;
+    MainWindow *main = nullptr;
 };
 
 TEST_F(ReportCommands, TreasuryDialogByKeyboard)
@@ -235,7 +235,8 @@ TEST_F(ReportCommands, WorkbooksOpenWithTheDesktop)
     });
     trigger({"Alocatie pentru copii nou-nascuti", "Raportare Ministerul Muncii"});
     ASSERT_EQ(openseam::requests().size(), 2);
-    EXPECT_EQ(QFileInfo(openseam::requests()[1].path).fileName(), "XLS0.xls"); // the first one could be replaced
+    EXPECT_EQ(QFileInfo(openseam::requests()[1].path).fileName(),
+              "XLS0.xls"); // the first one could be replaced
     EXPECT_EQ(month->titleLine()->text(), "Listare Borderou");
 }
 
