@@ -5,7 +5,7 @@ KOVARA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev zlib1g-dev libgsf-1-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core python3 python3-dbfread
+  xvfb xauth fonts-dejavu-core fonts-liberation2 poppler-utils python3 python3-dbfread
 )
 
 kovara_install_packages() {

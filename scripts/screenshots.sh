@@ -14,3 +14,10 @@ for scene in startup main-reports-menu mesaj-0 mesaj-1 mesaj-2 mesaj-3; do
   rm -f "$out/$scene-full.png"
 done
 echo "Pictures written to $out"
+
+# The preview of each listing over a sample data folder (maximized: the whole screen).
+cmake --build "$build" --target kovara-listing-screens
+for listing in borderou stat-nn stat-trusou centralizator ministru; do
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tests/kovara-listing-screens" "$listing" "$out/listare-$listing.png"
+done
+echo "Listing pictures written to $out"

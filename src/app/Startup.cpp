@@ -12,6 +12,7 @@
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
 #include "exports/ReportCommands.h"
+#include "listings/ListingMenus.h"
 #include "requests/NumberingDialog.h"
 #include "requests/RequestEditor.h"
 #include "requests/RequestListWindow.h"
@@ -96,6 +97,8 @@ ProgramWindows CreateWindows()
     });
     // The files and workbooks for the finance office, the treasury and the ministry.
     installReportCommands(w.main);
+    // The listings of the report menu.
+    installListingCommands(w.main);
     w.contor = ProgressCounter::instance();
     w.erori = MessageDialog::instance();
     return w;

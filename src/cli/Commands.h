@@ -15,17 +15,24 @@ struct Context
 };
 
 // Each command returns the process exit code: 0 on success.
-int sqlCommand(const Context &ctx);     // sql "SELECT ..."
-int checkCommand(const Context &ctx);   // check
-int backupCommand(const Context &ctx);  // backup FILE.kov
-int verifyCommand(const Context &ctx);  // verify FILE.kov
-int restoreCommand(const Context &ctx); // restore FILE.kov
-int exportCommand(
-    const Context &ctx); // export centralizator FROM TO -o FILE.xls | export ministru LUNA.AN -o FILE.xls
-int financeCommand(const Context &ctx);   // finance nn|trusou FROM TO -o FOLDER
+int sqlCommand(const Context &ctx);         // sql "SELECT ..."
+int checkCommand(const Context &ctx);       // check
+int backupCommand(const Context &ctx);      // backup FILE.kov
+int verifyCommand(const Context &ctx);      // verify FILE.kov
+int restoreCommand(const Context &ctx);     // restore FILE.kov
+int exportCommand(const Context &ctx);      // export centralizator FROM TO | ministru LUNA.AN -o FILE.xls
+int financeCommand(const Context &ctx);     // finance nn|trusou FROM TO -o FOLDER
+int financeListCommand(const Context &ctx); // finance-list FILE.dbf nn|trusou FROM TO -o FILE.pdf (paints)
 int treasuryCommand(const Context &ctx);  // treasury FROM TO --transfer D --takeover D --payment D -o FOLDER
-int annex2Command(const Context &ctx);    // annex2 FILE.dbf --transfer D -o FILE.xls
+int annex2Command(const Context &ctx);    // annex2 FILE.dbf --transfer D -o FILE.pdf|FILE.xls (paints)
+int annex3Command(const Context &ctx);    // annex3 FILE.dbf --transfer D -o FILE.rtf
 int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
 int templatesCommand(const Context &ctx); // templates
+int listingCommand(const Context &ctx);   // listing KIND FROM TO -o FILE.pdf (paints)
+
+// The kinds of `document` (the words after the kind's name).
+int dispositionsDocument(const Context &ctx,
+                         QStringList words); // dispozitii nn|trusou FIRST LAST [--copies N] -o FILE
+int statisticsDocument(const Context &ctx, QStringList words); // statistica 1|2 YEAR -o FILE
 
 } // namespace kovara::cli

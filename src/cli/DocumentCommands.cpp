@@ -60,6 +60,8 @@ struct DocumentKind
 
 const DocumentKind kDocuments[] = {
     {"cerere", requestFormDocument},
+    {"dispozitii", dispositionsDocument},
+    {"statistica", statisticsDocument},
 };
 
 QString joined(const QStringList &keys)

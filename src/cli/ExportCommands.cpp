@@ -8,8 +8,11 @@
 #include "cli/Commands.h"
 #include "data/Settings.h"
 #include "exports/FinanceFile.h"
+#include "exports/ReportListings.h"
+#include "exports/TreasuryAnnex3.h"
 #include "exports/TreasuryFile.h"
 #include "exports/Workbooks.h"
+#include "listings/ReportRender.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -230,14 +233,69 @@ int annex2Command(const Context &ctx)
         return usage(ctx,
                      QStringLiteral("Dati fisierul trezoreriei si data virarii (--transfer zz.ll.aaaa)."),
                      kAnnexUsage);
-    if (!output.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
-        return usage(ctx, QStringLiteral("Anexa 2 se scrie ca FISIER.xls."), kAnnexUsage);
+    const bool pdf = output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    if (!pdf && !output.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+        return usage(ctx, QStringLiteral("Anexa 2 se scrie ca FISIER.pdf (listare) sau FISIER.xls."),
+                     kAnnexUsage);
     if (!openData(ctx))
         return 1;
     return guarded(ctx, [&] {
-        const QString file =
-            ExportAnnex2(QDir(w.positional.first()).absolutePath(), transfer, outputFile(output));
-        ctx.out << "Anexa 2 a fost scrisa in " << QDir::toNativeSeparators(file) << ".\n";
+        const QString file = QDir(w.positional.first()).absolutePath();
+        QString written;
+        if (pdf) {
+            written = outputFile(output);
+            report::WritePdf(Annex2ListingDocument(file, transfer), written);
+        } else {
+            written = ExportAnnex2(file, transfer, outputFile(output));
+        }
+        ctx.out << "Anexa 2 a fost scrisa in " << QDir::toNativeSeparators(written) << ".\n";
+        return 0;
+    });
+}
+
+int annex3Command(const Context &ctx)
+{
+    const Words w = split(ctx.args, {"--transfer", "-o"});
+    if (!w.problem.isEmpty())
+        return usage(ctx, w.problem, kAnnexUsage);
+    const QDate transfer = dateArgument(w.options.value("--transfer"));
+    const QString output = w.options.value("-o");
+    if (w.positional.size() != 1 || !transfer.isValid() ||
+        !output.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
+        return usage(ctx, QStringLiteral("Dati fisierul trezoreriei, data virarii si -o FISIER.rtf."),
+                     kAnnexUsage);
+    if (!openData(ctx))
+        return 1;
+    return guarded(ctx, [&] {
+        const QString written =
+            MakeTreasuryAnnex3(QDir(w.positional.first()).absolutePath(), transfer, outputFile(output));
+        ctx.out << "Anexa 3 a fost scrisa in " << QDir::toNativeSeparators(written) << ".\n";
+        return 0;
+    });
+}
+
+int financeListCommand(const Context &ctx)
+{
+    const Words w = split(ctx.args, {QStringLiteral("-o")});
+    if (!w.problem.isEmpty())
+        return usage(ctx, w.problem, kFinanceListUsage);
+    const QString kindText = w.positional.value(1);
+    const QDate from = dateArgument(w.positional.value(2)), to = dateArgument(w.positional.value(3));
+    const QString output = w.options.value("-o");
+    if (w.positional.size() != 4 ||
+        (kindText != QLatin1String("nn") && kindText != QLatin1String("trusou")) || !from.isValid() ||
+        !to.isValid() || !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return usage(ctx, QStringLiteral("Dati fisierul, nn sau trusou, perioada si -o FISIER.pdf."),
+                     kFinanceListUsage);
+    if (!openData(ctx))
+        return 1;
+    const FinanceKind kind =
+        kindText == QLatin1String("trusou") ? FinanceKind::Layette : FinanceKind::NewbornAllowance;
+    return guarded(ctx, [&] {
+        const QString written = outputFile(output);
+        report::WritePdf(FinanceListingDocument(QDir(w.positional.first()).absolutePath(), kind, from, to),
+                         written);
+        ctx.out << "Listarea a fost scrisa in " << QDir::toNativeSeparators(written) << ".\n";
         return 0;
     });
 }

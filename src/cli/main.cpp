@@ -5,7 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 using namespace kovara;
 
@@ -21,33 +24,80 @@ const char *const kUsage =
     "  export centralizator DE_LA PANA_LA -o FISIER.xls | export ministru LUNA.AN -o FISIER.xls\n"
     "  finance nn|trusou DE_LA PANA_LA -o DOSAR\n"
     "  treasury DE_LA PANA_LA --transfer D --takeover D --payment D -o DOSAR\n"
-    "  annex2 FISIER.dbf --transfer D -o FISIER.xls\n"
+    "  finance-list FISIER.dbf nn|trusou DE_LA PANA_LA -o FISIER.pdf\n"
+    "  annex2 FISIER.dbf --transfer D -o FISIER.pdf|FISIER.xls\n"
+    "  annex3 FISIER.dbf --transfer D -o FISIER.rtf\n"
     "  document cerere IDCERERE -o FISIER.rtf   scrie cererea completata\n"
+    "  document dispozitii nn|trusou PRIMUL ULTIMUL [--copies N] -o FISIER.rtf\n"
+    "                        scrie dispozitiile din anul curent cu numerele intre PRIMUL si ULTIMUL\n"
+    "  document statistica 1|2 AN -o FISIER.rtf   scrie situatia statistica a trusourilor pe semestru\n"
     "  templates             verifica marcajele din modelele de documente\n"
+    "  listing TIP DE_LA PANA_LA -o FISIER.pdf   scrie o listare (borderou, borderou-handicap,\n"
+    "                        stat-nn, stat-trusou, centralizator) in PDF\n"
+    "  listing ministru LUNA.AN -o FISIER.pdf     raportarea lunara (iulie.2007) in PDF\n"
     "Dosarul de date implicit: Data, langa program.\n";
 
 struct Command
 {
     const char *name;
     int (*run)(const cli::Context &);
+    bool paints = false; // needs fonts and painting: a GUI application, offscreen
 };
 
 const Command kCommands[] = {
-    {"sql", cli::sqlCommand},           {"check", cli::checkCommand},         {"backup", cli::backupCommand},
-    {"verify", cli::verifyCommand},     {"restore", cli::restoreCommand},     {"export", cli::exportCommand},
-    {"finance", cli::financeCommand},   {"treasury", cli::treasuryCommand},   {"annex2", cli::annex2Command},
-    {"document", cli::documentCommand}, {"templates", cli::templatesCommand},
+    {"sql", cli::sqlCommand},
+    {"check", cli::checkCommand},
+    {"backup", cli::backupCommand},
+    {"verify", cli::verifyCommand},
+    {"restore", cli::restoreCommand},
+    {"document", cli::documentCommand},
+    {"templates", cli::templatesCommand},
+    {"listing", cli::listingCommand, true},
+    {"export", cli::exportCommand},
+    {"finance", cli::financeCommand},
+    {"finance-list", cli::financeListCommand, true},
+    {"treasury", cli::treasuryCommand},
+    {"annex2", cli::annex2Command, true},
+    {"annex3", cli::annex3Command},
 };
+
+// The command named on the command line, before any application object
+// exists (the options before it are skipped).
+const Command *commandOf(int argc, char **argv)
+{
+    int i = 1;
+    while (i < argc && std::strncmp(argv[i], "--", 2) == 0)
+        i += std::strcmp(argv[i], "--data") == 0 ? 2 : 1;
+    if (i >= argc)
+        return nullptr;
+    for (const Command &c : kCommands)
+        if (std::strcmp(argv[i], c.name) == 0)
+            return &c;
+    return nullptr;
+}
+
+// Painting commands run without a window: on the offscreen platform unless
+// the caller chose one.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    const Command *command = commandOf(argc, argv);
+    if (command && command->paints) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList words = app.arguments().mid(1);
+    QStringList words = app->arguments().mid(1);
     QString dataDir;
     while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
         const QString opt = words.takeFirst();

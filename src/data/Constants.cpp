@@ -38,6 +38,13 @@ int CountyCode(const QString &county)
     return 0;
 }
 
+void LoadConstants()
+{
+    // One reading of the file; the constants in memory change only when it
+    // succeeds.
+    Constants() = ReadConstants(SettingsPath());
+}
+
 MunicipalityConstants ReadConstants(const QString &settingsFile)
 {
     const IniFile ini = IniFile::load(settingsFile);
@@ -53,13 +60,6 @@ MunicipalityConstants ReadConstants(const QString &settingsFile)
     c.AVIZAT = ini.value(kSection, QStringLiteral("AVIZAT"));
     c.CF = ini.value(kSection, QStringLiteral("CF"));
     return c;
-}
-
-void LoadConstants()
-{
-    // One reading of the file; the constants in memory change only when it
-    // succeeds.
-    Constants() = ReadConstants(SettingsPath());
 }
 
 void SaveConstants()

@@ -313,4 +313,13 @@ const QByteArray &Table::headerBytes() const
     return d->header.bytes;
 }
 
+bool isInUse(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return QFileInfo::exists(path);
+    const bool free = lockExclusive(file); // released when the file closes
+    return !free;
+}
+
 } // namespace kovara::dbf

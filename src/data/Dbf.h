@@ -116,4 +116,8 @@ qint64 pack(const QString &path);
 // a rename like pack().
 void addColumn(const QString &path, const FieldDef &field);
 
+// True when another holder keeps the file open for writing (it holds the
+// lock a writer takes), or when the file cannot be opened for writing at all.
+bool isInUse(const QString &path);
+
 } // namespace kovara::dbf

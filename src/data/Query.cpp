@@ -230,6 +230,11 @@ QVariant Query::value(const QString &column) const
     return value(checkedColumn(column));
 }
 
+bool Query::isDateColumn(int column) const
+{
+    return column >= 0 && size_t(column) < m_isDate.size() && m_isDate[size_t(column)];
+}
+
 QString Query::text(const QString &column) const
 {
     const int c = checkedColumn(column);

@@ -77,6 +77,7 @@ public:
     QStringList columnNames() const { return m_names; }
     bool hasColumn(const QString &name) const { return columnIndex(name) >= 0; }
     int columnIndex(const QString &name) const; // case-insensitive; -1 when absent
+    bool isDateColumn(int column) const;         // a dBase date (value() gives ISO text)
 
     // Values of the current row. A missing column fails; no current row
     // gives the empty value.

@@ -40,8 +40,7 @@ struct MunicipalityConstants
 // The constants held in memory for the whole run.
 MunicipalityConstants &Constants();
 void LoadConstants();
-// The constants as a settings file holds them (an absent file: all empty),
-// for tools that work on another data folder.
+// The constants as stored in a given settings file (absent keys empty).
 MunicipalityConstants ReadConstants(const QString &settingsFile);
 void SaveConstants();
 

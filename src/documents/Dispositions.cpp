@@ -3,8 +3,10 @@
 #include "app/Paths.h"
 #include "app/TextHelpers.h"
 #include "data/Query.h"
+#include "data/RequestTable.h"
 #include "data/SqlEngine.h"
 #include "documents/DocumentRefusal.h"
+#include "documents/Models.h"
 #include "requests/CNP.h"
 
 #include <QDir>
@@ -80,11 +82,9 @@ QString LayetteTemplateMissingText(const QString &path)
            QStringLiteral("\r\nSalvati datele si reinstalati programul!");
 }
 
-QString DispositionTemplate(DispositionKind kind, const QString &dataDir)
+QString DispositionTemplate(DispositionKind kind)
 {
-    const QString name =
-        kind == DispositionKind::Layette ? QStringLiteral("Disp4.rtf") : QStringLiteral("Disp3.rtf");
-    return findFileNoCase(QDir(dataDir).filePath(name));
+    return TemplatePath(kind == DispositionKind::Layette ? QStringLiteral("Disp4") : QStringLiteral("Disp3"));
 }
 
 PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, const MunicipalityConstants &c)
@@ -146,7 +146,7 @@ QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run)
     Query q(db);
     q.open(QStringLiteral("SELECT * FROM %1 WHERE TIP = ? AND NRDISP >= ? AND NRDISP <= ? AND DATADISP >= ? "
                           "ORDER BY NR")
-               .arg(db.table(run.requestTable)),
+               .arg(db.table(RequestTablePath())),
            {typeOf(run.kind), run.first, run.last, QDate(run.year, 1, 1)});
     if (q.isEmpty())
         throw DocumentRefusal(DispositionsTitle(), NoDispositionText(run.first, run.last));

@@ -47,7 +47,8 @@ QString NoDispositionText(int first, int last); // "Nu exista nici o dispozitie 
 QString CannotWriteText();                      // "Nu pot scrie pe harddisk!"
 QString LayetteTemplateMissingText(const QString &path);
 
-// Where a run reads and writes.
+// What a run makes. The rows come from the request table of the data
+// folder (DataDir), the template from the same folder.
 struct DispositionRun
 {
     DispositionKind kind = DispositionKind::NewbornAllowance;
@@ -55,16 +56,13 @@ struct DispositionRun
     int last = 0;
     int copies = 1;
     int year = QDate::currentDate().year(); // dispositions dated from 1 January of this year
-    QString requestTable;                   // path of Cereri.dbf
-    QString dataDir;                        // where Disp3.rtf / Disp4.rtf lie
     QString output;                         // the document to write
     MunicipalityConstants constants;
     std::function<void()> afterRow; // lets the window repaint; may be empty
 };
 
-// The template path of a kind in a data folder (Disp3.rtf or Disp4.rtf,
-// found without regard to letter case).
-QString DispositionTemplate(DispositionKind kind, const QString &dataDir);
+// The template of a kind: Disp3.rtf or Disp4.rtf of the data folder.
+QString DispositionTemplate(DispositionKind kind);
 
 // The placeholders of one disposition row (a row of the request table).
 PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, const MunicipalityConstants &c);

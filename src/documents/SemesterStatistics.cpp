@@ -1,6 +1,8 @@
 #include "documents/SemesterStatistics.h"
 
+#include "app/Paths.h"
 #include "data/Query.h"
+#include "data/RequestTable.h"
 #include "data/SqlEngine.h"
 #include "requests/CNP.h"
 
@@ -30,14 +32,14 @@ QString CurrencyText(qint64 tenThousandths)
     return negative ? QLatin1Char('-') + text : text;
 }
 
-SemesterFigures CountSemester(const QString &requestTable, int semester, int year)
+SemesterFigures CountSemester(int semester, int year)
 {
     const Semester s = SemesterBounds(semester, year);
     Database &db = Database::shared();
     Query q(db);
     q.open(QStringLiteral("SELECT CNP1, CNP2, CNP3, CUANTUM, NRCOPII FROM %1 "
                           "WHERE DATADISP >= ? AND DATADISP <= ? AND TIP = ?")
-               .arg(db.table(requestTable)),
+               .arg(db.table(RequestTablePath())),
            {s.from, s.to, QStringLiteral("4")});
     SemesterFigures f;
     for (q.first(); !q.eof(); q.next()) {
@@ -85,9 +87,9 @@ QString StatisticsNoFreeNameText(const QString &programDir)
            QStringLiteral("!\rSalvati, dezinstalati si reinstalati programul in alta parte!");
 }
 
-QString StatisticsTemplate(const QString &dataDir)
+QString StatisticsTemplate()
 {
-    return findFileNoCase(QDir(dataDir).filePath(QStringLiteral("Statistic.rtf")));
+    return findFileNoCase(QDir(DataDir()).filePath(QStringLiteral("Statistic.rtf")));
 }
 
 } // namespace kovara

@@ -37,7 +37,7 @@ QString CurrencyText(qint64 tenThousandths);
 // children the sum of NRCOPII, total the sum of CUANTUM; each child code of
 // exactly 13 characters counts as a boy or a girl by the sex rule of the
 // identity code (first digit 1, 5, 7 or 9 a boy).
-SemesterFigures CountSemester(const QString &requestTable, int semester, int year);
+SemesterFigures CountSemester(int semester, int year);
 
 // The placeholders of Statistic.rtf, in order.
 PlaceholderValues StatisticsValues(const QString &townHall, int semester, int year, const SemesterFigures &f);
@@ -46,17 +46,15 @@ QString StatisticsTitle();               // "Statistica"
 QString StatisticsTemplateMissingText(); // "Nu exista fisierul model Statistic.rtf!\rActualizati programul!"
 QString StatisticsNoFreeNameText(const QString &programDir);
 
-// Statistic.rtf of a data folder (found without regard to letter case).
-QString StatisticsTemplate(const QString &dataDir);
+// Statistic.rtf of the data folder (found without regard to letter case).
+QString StatisticsTemplate();
 
 struct StatisticsRun
 {
     int semester = 1;
     int year = 0;
-    QString requestTable; // path of Cereri.dbf
-    QString dataDir;      // where Statistic.rtf lies
-    QString output;       // the document; empty: the first free of 0.rtf .. 99.rtf in ProgramDir
-    QString townHall;     // constant PRIMARIA
+    QString output;   // the document; empty: the first free of 0.rtf .. 99.rtf in ProgramDir
+    QString townHall; // constant PRIMARIA
 };
 
 // Counts and writes the document; returns its path. A missing template and

@@ -7,10 +7,11 @@
 #include "app/ProgressCounter.h"
 #include "documents/OpenDocument.h"
 #include "exports/FinanceFile.h"
+#include "exports/ReportListings.h"
 #include "exports/TreasuryAnnex3.h"
 #include "exports/TreasuryDialog.h"
 #include "exports/Workbooks.h"
-#include "listings/MonthDialog.h"
+#include "listings/ListingMenus.h"
 #include "listings/PeriodDialog.h"
 
 #include <QApplication>
@@ -88,7 +89,7 @@ void createFinanceFile(MainWindow *main, FinanceKind kind, const QString &title)
     });
 }
 
-// The treasury file chosen for an annex; empty when cancelled.
+// The file chosen for a listing or an annex; empty when cancelled.
 QString chooseTreasuryFile(MainWindow *main)
 {
     return ChooseOpenFile(main, QStringLiteral("Indicati fisierul DBF"), QStringLiteral("Fisier dbf|*.dbf"));
@@ -109,6 +110,34 @@ void createTreasuryFile(MainWindow *main)
             out = CreateTreasuryFile(folder, dialog->dates(), std::ref(counter));
         }
         Mesaj(out.title, out.text, KindInformatie, BtnOk);
+    });
+}
+
+void listFinanceFile(MainWindow *main, FinanceKind kind, const QString &title)
+{
+    PeriodDialog *period = PeriodDialog::instance();
+    if (!period->Ask(title))
+        return;
+    const QString file = chooseTreasuryFile(main);
+    if (file.isEmpty())
+        return;
+    refusable([&] {
+        RunListing(QStringLiteral("Listare DBF Finante"),
+                   [&] { return FinanceListingDocument(file, kind, period->from(), period->to()); });
+    });
+}
+
+void listAnnex2(MainWindow *main)
+{
+    TreasuryDialog *dialog = TreasuryDialog::instance();
+    if (!dialog->Ask())
+        return;
+    const QString file = chooseTreasuryFile(main);
+    if (file.isEmpty())
+        return;
+    refusable([&] {
+        RunListing(QStringLiteral("Anexa 2 Trezorerie"),
+                   [&] { return Annex2ListingDocument(file, dialog->dates().transfer); });
     });
 }
 
@@ -145,19 +174,6 @@ void exportCentralizer()
     refusable([&] { OpenDocument(ExportCentralizer(period->from(), period->to()), ProgramDir()); });
 }
 
-// The month dialog: "Listeaza" runs `list`, "Excel" writes the workbook.
-void ministryReport(const std::function<void(int, int)> &list)
-{
-    MonthDialog *dialog = MonthDialog::instance();
-    const int choice = dialog->Ask(QStringLiteral("Listare Borderou"));
-    const int month = dialog->monthNumber();
-    const int year = dialog->yearText().toInt();
-    if (choice == MonthDialog::List && list)
-        list(month, year);
-    else if (choice == MonthDialog::Excel)
-        refusable([&] { OpenDocument(ExportMinistry(month, year), ProgramDir()); });
-}
-
 } // namespace
 
 void installReportCommands(MainWindow *main)
@@ -181,8 +197,19 @@ void installReportCommands(MainWindow *main)
     main->setCommand(
         {kRapoarte, kTrusou, QStringLiteral("Centralizator Dispozitii"), QStringLiteral("Export in Excel")},
         [] { exportCentralizer(); });
-    main->setCommand({kRapoarte, kNouNascuti, QStringLiteral("Raportare Ministerul Muncii")},
-                     [] { ministryReport({}); });
+    main->setCommand({kRapoarte, kNouNascuti, finante, QStringLiteral("Listare DBF")}, [main] {
+        listFinanceFile(main, FinanceKind::NewbornAllowance, QStringLiteral("Raport Finante Alocatii n.n."));
+    });
+    main->setCommand({kRapoarte, kTrusou, finante, QStringLiteral("Listare DBF")}, [main] {
+        listFinanceFile(main, FinanceKind::Layette, QStringLiteral("Raport Finante Trusouri n.n."));
+    });
+    main->setCommand({kRapoarte, kTrusou, trezorerie, QStringLiteral("Anexa 2"), QStringLiteral("Listare")},
+                     [main] { listAnnex2(main); });
+    // "Excel" of the ministry report's month dialog (the entry itself is
+    // the listings').
+    setMinistryWorkbookCommand([](int month, int year) {
+        refusable([&] { OpenDocument(ExportMinistry(month, year), ProgramDir()); });
+    });
 }
 
 } // namespace kovara

@@ -23,15 +23,13 @@ MunicipalityConstants townHall()
     return c;
 }
 
-DispositionRun runOf(const DocumentFolder &folder, DispositionKind kind, int first, int last, int year = 2026)
+DispositionRun runOf(DispositionKind kind, int first, int last, int year = 2026)
 {
     DispositionRun run;
     run.kind = kind;
     run.first = first;
     run.last = last;
     run.year = year;
-    run.requestTable = folder.table();
-    run.dataDir = DataDir();
     run.constants = townHall();
     return run;
 }
@@ -134,7 +132,7 @@ TEST(DispositionRows, RangeYearTypeAndOrder)
     };
     for (const auto &c : cases) {
         QStringList applicants;
-        for (const PlaceholderValues &v : DispositionValueSets(runOf(folder, c.kind, c.first, c.last)))
+        for (const PlaceholderValues &v : DispositionValueSets(runOf(c.kind, c.first, c.last)))
             applicants << valueOf(v, "[SOLICITANT]");
         EXPECT_EQ(applicants, c.applicants) << c.first << "-" << c.last;
     }
@@ -146,7 +144,7 @@ TEST(DispositionRows, EmptyRangeIsRefusedWithItsMessage)
     folder.add({.nrdisp = 5, .datadisp = QDate(2025, 6, 1)}); // last year
     for (DispositionKind kind : {DispositionKind::NewbornAllowance, DispositionKind::Layette}) {
         try {
-            DispositionValueSets(runOf(folder, kind, 1, 9));
+            DispositionValueSets(runOf(kind, 1, 9));
             ADD_FAILURE() << "an empty range was accepted";
         } catch (const DocumentRefusal &r) {
             EXPECT_EQ(r.title(), "Listare Dispozitii");
@@ -166,7 +164,7 @@ TEST(DispositionValues, NewbornAllowanceInTheOrderOfTheTemplateTable)
                 .codes = {"6200312123451"},
                 .cuantum = 204});
     const QList<PlaceholderValues> sets =
-        DispositionValueSets(runOf(folder, DispositionKind::NewbornAllowance, 1, 9));
+        DispositionValueSets(runOf(DispositionKind::NewbornAllowance, 1, 9));
     ASSERT_EQ(sets.size(), 1);
     const PlaceholderValues expected = {
         {"[JUDET]", "BRASOV"},
@@ -198,7 +196,7 @@ TEST(DispositionValues, NewbornBornAbroadIsNotDatedInTheFuture)
     folder.add({.nr = 1, .nrdisp = 1, .datadisp = QDate(2026, 1, 2), .codes = {"8250312123456"}});
     folder.add({.nr = 2, .nrdisp = 2, .datadisp = QDate(2026, 1, 2), .codes = {"7990312123456"}});
     const QList<PlaceholderValues> sets =
-        DispositionValueSets(runOf(folder, DispositionKind::NewbornAllowance, 1, 2));
+        DispositionValueSets(runOf(DispositionKind::NewbornAllowance, 1, 2));
     ASSERT_EQ(sets.size(), 2);
     EXPECT_EQ(valueOf(sets[0], "[DATAN]"), "12.martie.2025");
     EXPECT_EQ(valueOf(sets[1], "[DATAN]"), "12.martie.1999");
@@ -215,7 +213,7 @@ TEST(DispositionValues, LayetteInTheOrderOfTheTemplateTable)
                 .cnp = "1850101123451",
                 .children = {"POP ANA", "POP DAN"},
                 .codes = {"6200312123451", "5200312123455"}});
-    const QList<PlaceholderValues> sets = DispositionValueSets(runOf(folder, DispositionKind::Layette, 8, 8));
+    const QList<PlaceholderValues> sets = DispositionValueSets(runOf(DispositionKind::Layette, 8, 8));
     ASSERT_EQ(sets.size(), 1);
     const PlaceholderValues expected = {
         {"[JUDET]", "BRASOV"},

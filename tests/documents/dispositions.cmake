@@ -1,4 +1,7 @@
 kovara_test(test_dispositions
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DispositionValuesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/SemesterStatisticsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DispositionDocumentsTest.cpp
   LIBS kovara_dispositions)
+kovara_test(test_dispositions_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/DispositionCliTest.cpp LIBS kovara_dispositions)
+add_dependencies(test_dispositions_cli kovara-cli)

@@ -1,0 +1,150 @@
+// kovara-cli document dispozitii and document statistica: the documents of
+// the report menu, made by the same functions as the menu entries.
+
+#include "app/Paths.h"
+#include "cli/Commands.h"
+#include "data/Settings.h"
+#include "data/SqlEngine.h"
+#include "documents/Dispositions.h"
+#include "documents/DocumentRefusal.h"
+#include "documents/SemesterStatistics.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kovara::cli {
+namespace {
+
+// Takes "-o FILE" (and "--copies N" where allowed) out of the words.
+struct Options
+{
+    QString output;
+    int copies = 1;
+    QStringList words;
+};
+
+bool parseOptions(const QStringList &args, bool copiesAllowed, Options &o, QTextStream &err)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("-o") && i + 1 < args.size()) {
+            o.output = QFileInfo(args[++i]).absoluteFilePath();
+        } else if (copiesAllowed && a == QLatin1String("--copies") && i + 1 < args.size()) {
+            bool ok = false;
+            o.copies = args[++i].toInt(&ok);
+            if (!ok || o.copies < 1 || o.copies > 9) {
+                err << "Numarul de exemplare trebuie sa fie intre 1 si 9.\n";
+                return false;
+            }
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1 && !a.at(1).isDigit()) {
+            err << "Optiune necunoscuta: " << a << "\n";
+            return false;
+        } else {
+            o.words << a;
+        }
+    }
+    if (o.output.isEmpty()) {
+        err << "Lipseste fisierul de iesire (-o FISIER.rtf).\n";
+        return false;
+    }
+    return true;
+}
+
+bool wholeNumber(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok;
+}
+
+// A message of the windows, its line breaks (CR, CR LF) as the terminal's.
+QString onTerminal(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString requestTableIn(const QString &dataDir)
+{
+    return findFileNoCase(QDir(dataDir).filePath(QStringLiteral("Cereri.dbf")));
+}
+
+// Points the data folder at --data; false (said) when it has no request table.
+bool useDataFolder(const Context &ctx)
+{
+    if (QFileInfo::exists(requestTableIn(ctx.dataDir))) {
+        setDataDir(ctx.dataDir);
+        LoadConstants();
+        return true;
+    }
+    ctx.err << "Nu exista tabela Cereri.dbf in dosarul " << QDir::toNativeSeparators(ctx.dataDir) << ".\n";
+    return false;
+}
+
+} // namespace
+
+int dispositionsDocument(const Context &ctx, QStringList words)
+{
+    Options o;
+    if (!parseOptions(words, true, o, ctx.err))
+        return 2;
+    int first = 0, last = 0;
+    const QString kind = o.words.value(0);
+    if (o.words.size() != 3 || (kind != QLatin1String("nn") && kind != QLatin1String("trusou")) ||
+        !wholeNumber(o.words[1], first) || !wholeNumber(o.words[2], last)) {
+        ctx.err << "Folosire: kovara-cli [--data DOSAR] document dispozitii nn|trusou PRIMUL ULTIMUL "
+                   "[--copies N] -o FISIER.rtf\n";
+        return 2;
+    }
+    if (!useDataFolder(ctx))
+        return 1;
+    DispositionRun run;
+    run.kind = kind == QLatin1String("trusou") ? DispositionKind::Layette : DispositionKind::NewbornAllowance;
+    run.first = first;
+    run.last = last;
+    run.copies = o.copies;
+    run.output = o.output;
+    run.constants = Constants();
+    try {
+        const int count = WriteDispositions(run);
+        ctx.out << count << (count == 1 ? " dispozitie" : " dispozitii") << " in " << o.copies
+                << (o.copies == 1 ? " exemplar" : " exemplare") << ": " << QDir::toNativeSeparators(o.output)
+                << "\n";
+    } catch (const DocumentRefusal &refusal) {
+        ctx.err << onTerminal(refusal.message()) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int statisticsDocument(const Context &ctx, QStringList words)
+{
+    Options o;
+    if (!parseOptions(words, false, o, ctx.err))
+        return 2;
+    int semester = 0, year = 0;
+    if (o.words.size() != 2 || !wholeNumber(o.words[0], semester) || (semester != 1 && semester != 2) ||
+        !wholeNumber(o.words[1], year) || year < 1900 || year > 9999) {
+        ctx.err << "Folosire: kovara-cli [--data DOSAR] document statistica 1|2 AN -o FISIER.rtf\n";
+        return 2;
+    }
+    if (!useDataFolder(ctx))
+        return 1;
+    StatisticsRun run;
+    run.semester = semester;
+    run.year = year;
+    run.output = o.output;
+    run.townHall = Constants().PRIMARIA;
+    try {
+        const QString written = WriteStatistics(run);
+        ctx.out << "Situatia statistica, semestrul " << semester << " " << year << ": "
+                << QDir::toNativeSeparators(written) << "\n";
+    } catch (const DocumentRefusal &refusal) {
+        ctx.err << onTerminal(refusal.message()) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace kovara::cli

@@ -1,0 +1,83 @@
+// The dispositions and the semester statistics written through the template
+// engine, in line mode: the header once, each record's body in its copies,
+// a page break between records, the closing brace.
+
+#include "app/Paths.h"
+#include "documents/Dispositions.h"
+#include "documents/DocumentRefusal.h"
+#include "documents/Models.h"
+#include "documents/RtfReplace.h"
+#include "documents/SemesterStatistics.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kovara {
+namespace {
+
+void addValues(RtfReplace &rtf, const PlaceholderValues &values)
+{
+    for (const auto &[key, value] : values)
+        rtf.addPair(key, value);
+}
+
+} // namespace
+
+int WriteDispositions(const DispositionRun &run)
+{
+    QString source = DispositionTemplate(run.kind);
+    if (!QFile::exists(source)) {
+        // The layette template is not written again from the program's
+        // model: its absence means a damaged installation.
+        if (run.kind == DispositionKind::Layette)
+            throw DocumentRefusal(QStringLiteral("Vizualizare dispozitie"),
+                                  LayetteTemplateMissingText(source));
+        ExtractModels();
+        source = DispositionTemplate(run.kind);
+    }
+    // Every value is ready before the document is begun: a row that cannot
+    // be read stops the command with nothing written.
+    const QList<PlaceholderValues> sets = DispositionValueSets(run);
+
+    RtfReplace rtf;
+    rtf.setSource(source);
+    rtf.setDestination(run.output);
+    if (!rtf.beginDocument())
+        throw DocumentRefusal(DispositionsTitle(), CannotWriteText());
+    for (qsizetype i = 0; i < sets.size(); ++i) {
+        addValues(rtf, sets[i]);
+        rtf.appendCopies(run.copies);
+        if (run.afterRow)
+            run.afterRow();
+        if (i + 1 < sets.size())
+            rtf.appendPageBreak();
+    }
+    rtf.endDocument();
+    return int(sets.size());
+}
+
+QString WriteStatistics(const StatisticsRun &run)
+{
+    const SemesterFigures figures = CountSemester(run.semester, run.year);
+    const QString source = StatisticsTemplate();
+    if (!QFile::exists(source))
+        throw DocumentRefusal(StatisticsTitle(), StatisticsTemplateMissingText());
+    RtfReplace rtf;
+    rtf.setSource(source);
+    if (run.output.isEmpty()) {
+        if (!rtf.findFreeDest(ProgramDir() + QDir::separator()))
+            throw DocumentRefusal(StatisticsTitle(), StatisticsNoFreeNameText(ProgramDir()));
+    } else {
+        rtf.setDestination(run.output);
+    }
+    // The document is begun only once the figures are known; one that cannot
+    // be started is said so, not left to fail half-way.
+    if (!rtf.beginDocument())
+        throw DocumentRefusal(StatisticsTitle(), CannotWriteText());
+    addValues(rtf, StatisticsValues(run.townHall, run.semester, run.year, figures));
+    rtf.appendCopies(1);
+    rtf.endDocument();
+    return rtf.destination();
+}
+
+} // namespace kovara
