@@ -147,7 +147,11 @@ const char *const kTreasuryUsage = "Folosire: kovara-cli [--data DOSAR] treasury
                                    "DOSAR\n";
 
 const char *const kAnnexUsage =
-    "Folosire: kovara-cli [--data DOSAR] annex2 FISIER.dbf --transfer DATA -o FISIER.xls\n";
+    "Folosire: kovara-cli [--data DOSAR] annex2 FISIER.dbf --transfer DATA -o FISIER.pdf|FISIER.xls\n"
+    "          kovara-cli [--data DOSAR] annex3 FISIER.dbf --transfer DATA -o FISIER.rtf\n";
+
+const char *const kFinanceListUsage =
+    "Folosire: kovara-cli [--data DOSAR] finance-list FISIER.dbf nn|trusou DE_LA PANA_LA -o FISIER.pdf\n";
 
 void reportOutcome(const Context &ctx, const ReportOutcome &o)
 {

@@ -33,7 +33,7 @@ Layout FinanceListingLayout()
                       Label("JUDETUL:", 0, L(0), F10),
                       NamedLabel("JudetCD", 0, L(18.0), F10B),
                       Label("UNITATEA ADMINISTRATIV-TERITORIALA :", 5.0, L(0), F10),
-                      NamedLabel("UnitCD", 5.0, L(72.0), F10B),
+                      NamedLabel("UnitCD", 5.0, L(80.0), F10B),
                       Label("SITUATIA", 12.0, Centred(), F12B),
                       NamedLabel("QRLabel123", 18.5, Centred(), F10B),
                       NamedLabel("LaDataCD", 23.5, Centred(), F10B),

@@ -11,6 +11,7 @@
 #include "documents/Models.h"
 #include "documents/OpenDocument.h"
 #include "exports/TreasuryDialog.h"
+#include "listings/ListingMenus.h"
 #include "listings/MonthDialog.h"
 #include "listings/PeriodDialog.h"
 
@@ -65,6 +66,7 @@ protected:
         openseam::activate();
         main = new MainWindow;
         installReportCommands(main);
+        installListingCommands(main);
     }
     void TearDown() override
     {
