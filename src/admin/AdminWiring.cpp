@@ -1,6 +1,7 @@
 #include "admin/AdminWiring.h"
 
 #include "admin/AdminWindow.h"
+#include "admin/BackupWindow.h"
 #include "app/MainWindow.h"
 
 #include <QPointer>
@@ -22,6 +23,15 @@ void installAdministration(MainWindow *mainWindow, AdminWindow *form)
         admin->activateWindow();
     });
     QObject::connect(form, &AdminWindow::accessChanged, mainWindow, &MainWindow::SetAccess);
+}
+
+void installBackup(MainWindow *mainWindow)
+{
+    QPointer<BackupWindow> backup = new BackupWindow;
+    mainWindow->setBackupHandler([backup] {
+        if (backup)
+            backup->exec();
+    });
 }
 
 } // namespace kovara

@@ -1,7 +1,7 @@
 #pragma once
 
 // Connects the main window's "Administrare" to the administrator login and
-// the administration window.
+// the administration window, and "Salvare" to the backup window.
 
 namespace kovara {
 
@@ -13,5 +13,8 @@ class AdminWindow;
 // access is granted, and SetAccess whenever the access state changes.
 // Without a form, the one administration window of the run is used.
 void installAdministration(MainWindow *mainWindow, AdminWindow *form = nullptr);
+
+// Creates the backup window and installs it as "Salvare" (modal).
+void installBackup(MainWindow *mainWindow);
 
 } // namespace kovara

@@ -6,8 +6,8 @@
 #include "app/Formats.h"
 #include "app/Keyboard.h"
 #include "app/MessageDialog.h"
-#include "app/Paths.h"
 #include "app/ProgressCounter.h"
+#include "base/Paths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -109,8 +109,8 @@ void BackupWindow::SalveazaClick()
     // The old archive is replaced only once the new one is complete.
     if (QFileInfo::exists(file) &&
         Mesaj(QStringLiteral("Atentionare"),
-              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(QDir::toNativeSeparators(file)),
-              KindAtentie, BtnDa | BtnNu) != ResDa)
+              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(NativePath(file)), KindAtentie,
+              BtnDa | BtnNu) != ResDa)
         return;
     try {
         ListFileDir(ProgramDir(), file);
@@ -132,9 +132,8 @@ void BackupWindow::RestaureazaClick()
     if (file.isEmpty())
         return;
     if (!QFileInfo(file).isFile()) {
-        Mesaj(QStringLiteral("Eroare"),
-              QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(file)), KindEroare,
-              BtnOk);
+        Mesaj(QStringLiteral("Eroare"), QStringLiteral("Salvarea %1 nu exista !").arg(NativePath(file)),
+              KindEroare, BtnOk);
         return;
     }
     // The archive is read and checked before any file of the data folder

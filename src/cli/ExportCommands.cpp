@@ -3,8 +3,8 @@
 // and the treasury, through the same operations as the report menu.
 
 #include "app/Formats.h"
-#include "app/Paths.h"
 #include "app/TextHelpers.h"
+#include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Settings.h"
 #include "exports/FinanceFile.h"

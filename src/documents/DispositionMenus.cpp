@@ -2,7 +2,7 @@
 
 #include "app/MessageDialog.h"
 #include "app/MesajRules.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "app/MainWindow.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"

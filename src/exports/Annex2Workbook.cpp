@@ -1,6 +1,6 @@
 #include "exports/Workbooks.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/SqlEngine.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"

@@ -1,6 +1,6 @@
 #include "app/Formats.h"
-#include "app/Paths.h"
 #include "app/TextHelpers.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"

@@ -1,7 +1,7 @@
 #include "exports/ReportCommon.h"
 
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
 

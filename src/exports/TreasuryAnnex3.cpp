@@ -1,7 +1,7 @@
 #include "exports/TreasuryAnnex3.h"
 
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/SqlEngine.h"
 #include "documents/RtfReplace.h"
 #include "exports/ReportCommon.h"

@@ -1,7 +1,7 @@
 #include "listings/Listings.h"
 
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "app/TextHelpers.h"
 #include "data/Error.h"
 #include "data/Query.h"

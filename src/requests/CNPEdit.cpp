@@ -1,5 +1,6 @@
 #include "requests/CNPEdit.h"
 
+#include "base/Dates.h"
 #include "requests/CNP.h"
 #include "requests/EditRules.h"
 #include "requests/FieldState.h"
@@ -44,8 +45,7 @@ void CNPEdit::updateInfo()
     const QString t = text();
     QString info;
     if (t.size() == CnpMaxLength && kovara::Corect(t))
-        info = kovara::NascutLa(t).toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(", ") +
-               kovara::Sex(t);
+        info = FormatDate(kovara::NascutLa(t)) + QStringLiteral(", ") + kovara::Sex(t);
     if (info == m_info)
         return;
     m_info = info;

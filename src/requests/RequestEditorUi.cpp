@@ -111,7 +111,7 @@ void RequestEditor::buildUi()
     f.CerereNr = numberField("CerereNr", 9);
     f.CerereData = new QDateEdit;
     f.CerereData->setObjectName("CerereData");
-    f.CerereData->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    f.CerereData->setDisplayFormat(ShortDateFormat());
     f.CerereData->setCalendarPopup(true);
     f.CNPSubsemnat = cnpField("CNPSubsemnat");
     f.Subsemnat = textField("Subsemnat", 32);

@@ -219,16 +219,16 @@ void RequestListWindow::NumeroClick()
             contor->Bar->setValue(done);
             QCoreApplication::processEvents();
         });
-    } catch (const Error &e) {
+    } catch (const NumberingRefused &refusal) {
         if (shown)
             contor->Distruge(this);
         reread(current);
-        const QString nothing =
-            NothingInRangeText(QString::number(range.firstNr), QString::number(range.lastNr));
-        if (e.message() == nothing || e.message() == WorkTableLockedText(NumberingWorkTable())) {
-            Mesaj(QStringLiteral("Numerotare dispozitii"), e.message(), KindEroare, BtnOk);
-            return;
-        }
+        Mesaj(QStringLiteral("Numerotare dispozitii"), refusal.message(), KindEroare, BtnOk);
+        return;
+    } catch (...) {
+        if (shown)
+            contor->Distruge(this);
+        reread(current);
         throw;
     }
     contor->Distruge(this);

@@ -3,9 +3,9 @@
 #include "ArchiveTestUtil.h"
 #include "admin/Archive.h"
 #include "app/Formats.h"
-#include "app/Paths.h"
 #include "app/ProgressCounter.h"
 #include "app/TestSeam.h"
+#include "base/Paths.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -5,7 +5,7 @@
 // script (tests/exports/make_requests.py) with a fixed set of requests.
 
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
 

@@ -5,7 +5,7 @@
 #include "SampleData.h"
 #include "app/MainWindow.h"
 #include "app/MesajRules.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "app/TestSeam.h"
 #include "data/Settings.h"
 #include "listings/ListingMenus.h"

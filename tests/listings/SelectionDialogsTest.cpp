@@ -3,7 +3,7 @@
 // the settings file.
 
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "app/TestSeam.h"
 #include "app/UiHelpers.h"
 #include "data/Settings.h"
