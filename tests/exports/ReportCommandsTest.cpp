@@ -124,6 +124,9 @@ TEST_F(ReportCommands, TreasuryDialogByKeyboard)
 
     std::vector<QWidget *> order;
     whenShown(d, [d, &order] {
+        // KOVARA_SHOT_DIR: a picture of the dialog as shown, for a look by eye.
+        if (qEnvironmentVariableIsSet("KOVARA_SHOT_DIR"))
+            d->grab().save(qEnvironmentVariable("KOVARA_SHOT_DIR") + "/treasury-dialog.png");
         for (int i = 0; i < 4; ++i) {
             order.push_back(QApplication::focusWidget());
             enter();
