@@ -4,6 +4,7 @@
 #include "admin/BackupWindow.h"
 #include "app/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace kovara {
@@ -25,9 +26,16 @@ void installAdministration(MainWindow *mainWindow, AdminWindow *form)
     QObject::connect(form, &AdminWindow::accessChanged, mainWindow, &MainWindow::SetAccess);
 }
 
-void installBackup(MainWindow *mainWindow)
+void installBackup(MainWindow *mainWindow, BackupWindow *window)
 {
-    QPointer<BackupWindow> backup = new BackupWindow;
+    QPointer<BackupWindow> backup = window ? window : new BackupWindow;
+    QPointer<MainWindow> main = mainWindow;
+    backup->endProgram = [main] {
+        if (main)
+            main->endWithoutQuestion();
+        else
+            QCoreApplication::exit(0);
+    };
     mainWindow->setBackupHandler([backup] {
         if (backup)
             backup->exec();

@@ -7,6 +7,7 @@ namespace kovara {
 
 class MainWindow;
 class AdminWindow;
+class BackupWindow;
 
 // Installs on the main window: the login while access is locked, the
 // administration window (shown modally, without blocking the caller) once
@@ -14,7 +15,9 @@ class AdminWindow;
 // Without a form, the one administration window of the run is used.
 void installAdministration(MainWindow *mainWindow, AdminWindow *form = nullptr);
 
-// Creates the backup window and installs it as "Salvare" (modal).
-void installBackup(MainWindow *mainWindow);
+// Installs the backup window (created when not given) as "Salvare" (modal);
+// a restore, successful or not, ends the program through the main window
+// without the closing question.
+void installBackup(MainWindow *mainWindow, BackupWindow *window = nullptr);
 
 } // namespace kovara

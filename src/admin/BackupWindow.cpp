@@ -40,7 +40,7 @@ BackupWindow::BackupWindow(QWidget *parent)
     , saveButton(new QPushButton(QStringLiteral("Salveaza baza de date"), this))
     , restoreButton(new QPushButton(QStringLiteral("Restaureaza baza de date"), this))
     , statusLine(new QLabel(QStringLiteral("ESC - Iesire"), this))
-    , endProgram([] { QCoreApplication::quit(); })
+    , endProgram([] { QCoreApplication::exit(0); })
 {
     setWindowTitle(QStringLiteral("Salvare - Restaurare"));
     setObjectName(QStringLiteral("BackupWindow"));

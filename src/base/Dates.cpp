@@ -1,5 +1,7 @@
 #include "base/Dates.h"
 
+#include <QStringList>
+
 namespace kovara {
 
 QString ShortDateFormat()
@@ -29,6 +31,30 @@ QDate ParseDate(const QString &text)
             return {};
     }
     return QDate(t.mid(6, 4).toInt(), t.mid(3, 2).toInt(), t.left(2).toInt());
+}
+
+QDate ParseTypedDate(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return {};
+    for (QChar c : t) {
+        if (c != QLatin1Char('.') && (!c.isDigit() || c.unicode() > '9'))
+            return {};
+    }
+    QStringList parts = t.split(QLatin1Char('.'));
+    if (parts.size() == 1) {
+        if (t.size() != 8 && t.size() != 6)
+            return {};
+        parts = {t.left(2), t.mid(2, 2), t.mid(4)};
+    }
+    if (parts.size() != 3)
+        return {};
+    const QString &d = parts[0], &m = parts[1], &y = parts[2];
+    if (d.isEmpty() || d.size() > 2 || m.isEmpty() || m.size() > 2 || (y.size() != 4 && y.size() != 2))
+        return {};
+    const int year = y.size() == 2 ? 2000 + y.toInt() : y.toInt();
+    return QDate(year, m.toInt(), d.toInt());
 }
 
 } // namespace kovara

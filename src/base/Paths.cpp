@@ -114,9 +114,4 @@ void setProgramDir(const QString &dir)
     overrideDir() = native(dir);
 }
 
-QString NativePath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 } // namespace kovara

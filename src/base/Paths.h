@@ -10,7 +10,8 @@ namespace kovara {
 // program are copied into it once.
 QString ProgramDir();
 
-// The path as the operating system writes it (\\ on Windows), for messages.
+// The path as the operating system writes it (\\ on Windows), for messages
+// (in kovara_base: usable without the folders of kovara_paths).
 QString NativePath(const QString &path);
 
 // ProgramDir + "Data", joined with the platform's separator, unless a

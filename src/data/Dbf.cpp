@@ -1,5 +1,6 @@
 #include "data/Dbf.h"
 
+#include "base/Paths.h"
 #include "data/DbfFormat.h"
 #include "data/Error.h"
 
@@ -24,11 +25,6 @@ namespace kovara::dbf {
 using namespace detail;
 
 namespace {
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 // Takes the exclusive lock that keeps a second writer out. False when
 // another holder has it; a file system without locks is let through.
@@ -71,14 +67,14 @@ struct Table::Private
     void writeAt(qint64 pos, const char *data, qint64 size)
     {
         if (!file.seek(pos) || file.write(data, size) != size)
-            throw Error(
-                QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
+            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
+                            .arg(NativePath(path), file.errorString()));
     }
 
     void checkWritable() const
     {
         if (mode != Mode::ReadWrite)
-            throw Error(QStringLiteral("Tabelul %1 este deschis doar pentru citire.").arg(native(path)));
+            throw Error(QStringLiteral("Tabelul %1 este deschis doar pentru citire.").arg(NativePath(path)));
     }
 
     void checkRecord(const QByteArray &record) const
@@ -87,7 +83,7 @@ struct Table::Private
             throw Error(
                 QStringLiteral("Inregistrarea are %1 octeti, iar tabelul %2 are inregistrari de %3 octeti.")
                     .arg(record.size())
-                    .arg(native(path))
+                    .arg(NativePath(path))
                     .arg(header.recordLength));
     }
 
@@ -98,7 +94,7 @@ struct Table::Private
                 QStringLiteral("Inregistrarile %1-%2 nu exista in tabelul %3, care are %4 inregistrari.")
                     .arg(first + 1)
                     .arg(first + n)
-                    .arg(native(path))
+                    .arg(NativePath(path))
                     .arg(count));
     }
 
@@ -134,23 +130,23 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
     p.mode = mode;
     p.file.setFileName(path);
     if (!QFileInfo(path).isFile())
-        throw Error(QStringLiteral("Fisierul %1 nu exista.").arg(native(path)));
+        throw Error(QStringLiteral("Fisierul %1 nu exista.").arg(NativePath(path)));
     const auto openMode =
         (mode == Mode::ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered;
     if (!p.file.open(openMode))
-        throw Error(
-            QStringLiteral("Fisierul %1 nu poate fi deschis%2.")
-                .arg(native(path), mode == Mode::ReadWrite ? QStringLiteral(" pentru scriere") : QString()));
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis%2.")
+                        .arg(NativePath(path),
+                             mode == Mode::ReadWrite ? QStringLiteral(" pentru scriere") : QString()));
     if (mode == Mode::ReadWrite && !lockExclusive(p.file))
         throw Error(QStringLiteral("Tabelul %1 este deja deschis pentru modificare de alt program; "
                                    "incercati din nou dupa ce acesta il inchide.")
-                        .arg(native(path)));
+                        .arg(NativePath(path)));
     const qint64 size = p.file.size();
     p.header = readHeader(path, p.file, size);
     p.count = p.header.recordCount;
     if (mode == Mode::ReadWrite && !writableVersion(p.header.version))
         throw Error(
-            QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(native(path)));
+            QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(NativePath(path)));
     const qint64 end = p.recordPos(p.count);
     char mark = 0;
     p.endMarkOk = end < size && p.file.seek(end) && p.file.read(&mark, 1) == 1 && mark == kEndOfFile;
@@ -160,7 +156,7 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
 void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint8_t language)
 {
     if (QFileInfo::exists(path))
-        throw Error(QStringLiteral("Fisierul %1 exista deja.").arg(native(path)));
+        throw Error(QStringLiteral("Fisierul %1 exista deja.").arg(NativePath(path)));
     if (fields.isEmpty() || fields.size() > kMaxFields)
         throw Error(QStringLiteral("Un tabel are intre 1 si %1 campuri.").arg(kMaxFields));
     QList<FieldDef> defs;
@@ -176,7 +172,7 @@ void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint
         defs.append(def);
     }
     if (recordLength > 0xFFFF)
-        throw Error(QStringLiteral("Inregistrarea tabelului %1 ar fi prea lunga.").arg(native(path)));
+        throw Error(QStringLiteral("Inregistrarea tabelului %1 ar fi prea lunga.").arg(NativePath(path)));
     const int headerLength = kPrefixLength + kDescriptorLength * int(defs.size()) + 1;
 
     QByteArray bytes(kPrefixLength, '\0');
@@ -193,7 +189,7 @@ void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         throw Error(
-            QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(native(path), out.errorString()));
+            QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(NativePath(path), out.errorString()));
 }
 
 const QString &Table::path() const
@@ -257,7 +253,7 @@ void Table::readRecords(qint64 first, qint64 count, QByteArray &buffer) const
         return;
     if (!d->file.seek(d->recordPos(first)) || d->file.read(buffer.data(), size) != size)
         throw Error(QStringLiteral("Fisierul %1 nu poate fi citit: inregistrarile %2-%3 lipsesc.")
-                        .arg(native(d->path))
+                        .arg(NativePath(d->path))
                         .arg(first + 1)
                         .arg(first + count));
 }
@@ -267,7 +263,7 @@ qint64 Table::appendRecord(const QByteArray &record)
     d->checkWritable();
     d->checkRecord(record);
     if (d->count >= 0xFFFFFFFFLL)
-        throw Error(QStringLiteral("Tabelul %1 este plin.").arg(native(d->path)));
+        throw Error(QStringLiteral("Tabelul %1 este plin.").arg(NativePath(d->path)));
     const qint64 recno = d->count;
     // The record and the end mark first, then the count: an interruption
     // between the two leaves a table whose header counts one record less,
