@@ -9,8 +9,9 @@
 #include "app/ProgressCounter.h"
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
-#include "listings/ListingMenus.h"
 #include "documents/DocumentMenus.h"
+#include "exports/ReportCommands.h"
+#include "listings/ListingMenus.h"
 #include "requests/RequestsWiring.h"
 
 namespace kovara {
@@ -34,6 +35,8 @@ ProgramWindows CreateWindows()
     installListingCommands(w.main);
     // "Formulare" and the administration window's "Modele de Listare".
     installDocuments(w.main, AdminWindow::instance());
+    // The files and workbooks for the finance office, the treasury and the ministry.
+    installReportCommands(w.main);
     w.contor = ProgressCounter::instance();
     w.erori = MessageDialog::instance();
     return w;

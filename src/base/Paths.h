@@ -23,9 +23,6 @@ void setDataDir(const QString &dir);
 
 // Tests and tools point the program at another folder.
 void setProgramDir(const QString &dir);
-// The command-line tool points DataDir at any folder (--data); the empty
-// text goes back to ProgramDir + "Data".
-void setDataDir(const QString &dir);
 
 // The per-user folder used when the program's own folder is read-only.
 QString userProgramDir();

@@ -25,6 +25,12 @@ const char *const kUsage =
     "  backup FISIER.kov     salveaza dosarul de date intr-o arhiva\n"
     "  verify FISIER.kov     verifica o arhiva\n"
     "  restore FISIER.kov    restaureaza dosarul de date dintr-o arhiva\n"
+    "  export centralizator DE_LA PANA_LA -o FISIER.xls | export ministru LUNA.AN -o FISIER.xls\n"
+    "  finance nn|trusou DE_LA PANA_LA -o DOSAR\n"
+    "  treasury DE_LA PANA_LA --transfer D --takeover D --payment D -o DOSAR\n"
+    "  finance-list FISIER.dbf nn|trusou DE_LA PANA_LA -o FISIER.pdf\n"
+    "  annex2 FISIER.dbf --transfer D -o FISIER.pdf|FISIER.xls\n"
+    "  annex3 FISIER.dbf --transfer D -o FISIER.rtf\n"
     "  document cerere IDCERERE -o FISIER.rtf   scrie cererea completata\n"
     "  document dispozitii nn|trusou PRIMUL ULTIMUL [--copies N] -o FISIER.rtf\n"
     "                        scrie dispozitiile din anul curent cu numerele intre PRIMUL si ULTIMUL\n"
@@ -53,8 +59,13 @@ const Command kCommands[] = {
     {"repair", cli::repairCommand},
     {"document", cli::documentCommand},
     {"templates", cli::templatesCommand},
-    {"export", cli::exportListCommand},
     {"listing", cli::listingCommand, true},
+    {"export", cli::exportCommand},
+    {"finance", cli::financeCommand},
+    {"finance-list", cli::financeListCommand, true},
+    {"treasury", cli::treasuryCommand},
+    {"annex2", cli::annex2Command, true},
+    {"annex3", cli::annex3Command},
 };
 
 // The command named on the command line, before any application object

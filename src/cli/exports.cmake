@@ -1,0 +1,1 @@
+list(APPEND KOVARA_CLI_SOURCES cli/ExportCommands.cpp)

@@ -1,0 +1,44 @@
+#include "exports/TreasuryAnnex3.h"
+
+#include "app/Formats.h"
+#include "base/Paths.h"
+#include "data/SqlEngine.h"
+#include "documents/RtfReplace.h"
+#include "exports/ReportCommon.h"
+#include "exports/TreasuryFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kovara {
+
+QString MakeTreasuryAnnex3(const QString &treasuryFile, const QDate &transfer, const QString &destination)
+{
+    const QString title = QStringLiteral("Anexa 3");
+    const QList<QPair<QString, QString>> pairs = Annex3Pairs(treasuryFile, transfer);
+    const QString source = findFileNoCase(DataDir() + QStringLiteral("/Anx3.rtf"));
+    if (!QFileInfo(source).isFile())
+        throw ReportRefusal(title, QStringLiteral("Lipseste modelul Anexei 3, ") +
+                                       QDir::toNativeSeparators(source) + QStringLiteral(" !") + LineBreak() +
+                                       QLatin1String(UpdateAdvice));
+    RtfReplace rtf;
+    rtf.setSource(source);
+    if (destination.isEmpty()) {
+        if (!rtf.findFreeDest(ProgramDir() + QDir::separator()))
+            throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
+                                           QDir::toNativeSeparators(ProgramDir()) + QStringLiteral(" !"));
+    } else {
+        rtf.setDestination(destination);
+    }
+    if (!rtf.beginDocument())
+        throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
+                                       QDir::toNativeSeparators(QFileInfo(rtf.destination()).absolutePath()) +
+                                       QStringLiteral(" !"));
+    for (const auto &[key, value] : pairs)
+        rtf.addPair(key, value);
+    rtf.appendCopies(1);
+    rtf.endDocument();
+    return rtf.destination();
+}
+
+} // namespace kovara

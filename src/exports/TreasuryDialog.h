@@ -1,0 +1,35 @@
+#pragma once
+
+// The treasury dialog: the reported period and the three dates of the
+// treasury file (transfer, take-over, current payment), shared by the
+// treasury commands and kept for the whole run.
+
+#include "exports/TreasuryFile.h"
+#include "listings/SelectionDialog.h"
+
+class QDateEdit;
+
+namespace kovara {
+
+class TreasuryDialog : public SelectionDialog
+{
+    Q_OBJECT
+public:
+    explicit TreasuryDialog(QWidget *parent = nullptr);
+
+    // The one dialog of the run; its dates stay as the user left them.
+    static TreasuryDialog *instance();
+
+    QDateEdit *startDate;    // "incepand cu"
+    QDateEdit *endDate;      // "terminand cu"
+    QDateEdit *transferDate; // "Data virarii"
+    QDateEdit *takeoverDate; // "Data preluarii"
+    QDateEdit *paymentDate;  // "Data platii curente"
+
+    // Shows the dialog modally; true when confirmed with "Am ales".
+    bool Ask();
+
+    TreasuryDates dates() const;
+};
+
+} // namespace kovara
