@@ -29,14 +29,14 @@ struct Metrics
     }
 };
 
-Metrics &metricsOf(const FontSpec &spec)
+Metrics &metricsOf(const FontSpec &style)
 {
     // The program measures from the user-interface thread only.
     static std::map<std::pair<int, bool>, std::unique_ptr<Metrics>> cache;
-    const auto key = std::make_pair(int(std::lround(spec.points * 10)), spec.bold);
+    const auto key = std::make_pair(int(std::lround(style.points * 10)), style.bold);
     auto it = cache.find(key);
     if (it == cache.end()) {
-        const QFontMetricsF fm(ReportFont(spec));
+        const QFontMetricsF fm(ReportFont(style));
         auto m = std::make_unique<Metrics>(
             Metrics{fm, (fm.ascent() + fm.descent()) / kUnitsPerMm, fm.ascent() / kUnitsPerMm, {}});
         it = cache.emplace(key, std::move(m)).first;
@@ -54,55 +54,55 @@ QString ReportFontFamily()
     return family;
 }
 
-QFont ReportFont(const FontSpec &spec)
+QFont ReportFont(const FontSpec &style)
 {
     QFont font(ReportFontFamily());
-    font.setPixelSize(int(std::lround(spec.points * 10)));
-    font.setBold(spec.bold);
+    font.setPixelSize(int(std::lround(style.points * 10)));
+    font.setBold(style.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::ForceOutline | QFont::PreferNoShaping));
     font.setKerning(false);
     return font;
 }
 
-double TextWidth(const FontSpec &spec, const QString &text)
+double TextWidth(const FontSpec &style, const QString &text)
 {
-    Metrics &m = metricsOf(spec);
+    Metrics &m = metricsOf(style);
     double width = 0;
     for (const QChar c : text)
         width += m.advance(c);
     return width;
 }
 
-double LineHeight(const FontSpec &spec)
+double LineHeight(const FontSpec &style)
 {
-    return metricsOf(spec).lineHeight;
+    return metricsOf(style).lineHeight;
 }
 
-double Ascent(const FontSpec &spec)
+double Ascent(const FontSpec &style)
 {
-    return metricsOf(spec).ascent;
+    return metricsOf(style).ascent;
 }
 
-QStringList WrapText(const FontSpec &spec, const QString &text, double width)
+QStringList WrapText(const FontSpec &style, const QString &text, double width)
 {
     QStringList lines;
-    if (TextWidth(spec, text) <= width)
+    if (TextWidth(style, text) <= width)
         return lines << text;
     QString line;
     const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
     for (QString word : words) {
         const QString joined = line.isEmpty() ? word : line + u' ' + word;
-        if (TextWidth(spec, joined) <= width) {
+        if (TextWidth(style, joined) <= width) {
             line = joined;
             continue;
         }
         if (!line.isEmpty())
             lines << line;
         // A word wider than the whole line is cut between characters.
-        while (TextWidth(spec, word) > width && word.size() > 1) {
+        while (TextWidth(style, word) > width && word.size() > 1) {
             qsizetype n = word.size() - 1;
-            while (n > 1 && TextWidth(spec, word.left(n)) > width)
+            while (n > 1 && TextWidth(style, word.left(n)) > width)
                 --n;
             lines << word.left(n);
             word = word.mid(n);

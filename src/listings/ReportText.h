@@ -18,15 +18,15 @@ constexpr double kUnitsPerMm = 720.0 / 25.4;
 // "Arial" when the system has it, otherwise the metric-compatible
 // "Liberation Sans".
 QString ReportFontFamily();
-QFont ReportFont(const FontSpec &spec);
+QFont ReportFont(const FontSpec &style);
 
-double TextWidth(const FontSpec &spec, const QString &text); // mm
-double LineHeight(const FontSpec &spec);                     // mm
-double Ascent(const FontSpec &spec);                         // mm
+double TextWidth(const FontSpec &style, const QString &text); // mm
+double LineHeight(const FontSpec &style);                     // mm
+double Ascent(const FontSpec &style);                         // mm
 
 // The lines of a text wrapped at word boundaries to `width` mm; a word
 // wider than the width is broken between characters. Never empty.
-QStringList WrapText(const FontSpec &spec, const QString &text, double width);
+QStringList WrapText(const FontSpec &style, const QString &text, double width);
 
 // A number without thousands separators, "." before the decimals and as many
 // decimals as it has (up to 15 significant digits): 204, 33.3333, -1.5.
