@@ -11,6 +11,11 @@
 #include "app/Unit1.h"
 #include "app/Unit3.h"
 #include "app/Unit7.h"
+#include "documents/DispositionMenus.h"
+#include "listings/DispositionRangeDialog.h"
+#include "listings/MonthDialog.h"
+#include "listings/PeriodDialog.h"
+#include "listings/SemesterDialog.h"
 #include "requests/CerereAddU.h"
 #include "requests/CereriU.h"
 #include "requests/NumeroU.h"
@@ -93,6 +98,13 @@ ProgramWindows CreateWindows()
         if (cereri)
             cereri->Open();
     });
+    // The selection dialogs of the report menu, kept for the whole run; the
+    // dispositions and the semester statistics.
+    PeriodDialog::instance();
+    DispositionRangeDialog::instance();
+    MonthDialog::instance();
+    SemesterDialog::instance();
+    installDispositionCommands(w.main);
     w.contor = TContor::instance();
     w.erori = TErori::instance();
     return w;
