@@ -50,7 +50,7 @@ RequestInput input()
     in.Subsemnat = QStringLiteral("POPESCU  ION");
     in.AdresaSubsemnat = QStringLiteral("Str. Lunga nr. 4");
     in.JudetSubsemnat = QStringLiteral("BRASOV");
-    in.CheckBox1 = true;
+    in.Alocatie = true;
     in.Copil1 = QStringLiteral("POPESCU ANA"), in.CNP1 = cnp(QStringLiteral("515010112301"));
     in.Copil2 = QStringLiteral("POPESCU DAN"), in.CNP2 = cnp(QStringLiteral("515010112302"));
     in.Copil3 = QStringLiteral("POPESCU EVA"), in.CNP3 = cnp(QStringLiteral("615010112303"));

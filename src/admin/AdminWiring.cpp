@@ -1,17 +1,17 @@
 #include "admin/AdminWiring.h"
 
-#include "admin/Unit4.h"
-#include "app/Unit3.h"
+#include "admin/AdminWindow.h"
+#include "app/MainWindow.h"
 
 #include <QPointer>
 
 namespace kovara {
 
-void installAdministration(TForm3 *mainWindow, TForm4 *form)
+void installAdministration(MainWindow *mainWindow, AdminWindow *form)
 {
     if (!form)
-        form = TForm4::instance();
-    QPointer<TForm4> admin(form);
+        form = AdminWindow::instance();
+    QPointer<AdminWindow> admin(form);
     mainWindow->setLoginHandler([admin] { return admin && AdministratorLogin(admin); });
     mainWindow->setAdminWindowHandler([admin] {
         if (!admin)
@@ -21,7 +21,7 @@ void installAdministration(TForm3 *mainWindow, TForm4 *form)
         admin->raise();
         admin->activateWindow();
     });
-    QObject::connect(form, &TForm4::accessChanged, mainWindow, &TForm3::SetAccess);
+    QObject::connect(form, &AdminWindow::accessChanged, mainWindow, &MainWindow::SetAccess);
 }
 
 } // namespace kovara

@@ -1,2 +1,2 @@
 # The backup and restore window.
-target_sources(kovara_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/Unit6.cpp)
+target_sources(kovara_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/BackupWindow.cpp)

@@ -11,7 +11,7 @@
 
 namespace kovara {
 
-TAboutBox::TAboutBox(QWidget *parent)
+AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , Titlu(new QLabel(this))
     , Descriere(new QLabel(this))
@@ -47,7 +47,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     KeyboardRules::attach(this);
 }
 
-void TAboutBox::setTitle(const QString &title)
+void AboutBox::setTitle(const QString &title)
 {
     Titlu->setText(title);
 }

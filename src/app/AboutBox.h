@@ -8,11 +8,11 @@ class QPushButton;
 namespace kovara {
 
 // "Despre program": the title with version and what the program is for.
-class TAboutBox : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 
     void setTitle(const QString &title);
 

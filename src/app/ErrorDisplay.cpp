@@ -1,8 +1,8 @@
 #include "app/ErrorDisplay.h"
 
 #include "app/Formats.h"
+#include "app/ProgressCounter.h"
 #include "app/TestSeam.h"
-#include "app/Unit7.h"
 #include "data/Error.h"
 
 #include <QMessageBox>
@@ -13,7 +13,7 @@ namespace {
 
 void afterFailure(const QString &message)
 {
-    if (auto *contor = TContor::instance())
+    if (auto *contor = ProgressCounter::instance())
         contor->recover();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();

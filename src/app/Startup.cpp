@@ -1,24 +1,24 @@
 #include "app/Startup.h"
 
+#include "admin/AdminWindow.h"
 #include "admin/AdminWiring.h"
-#include "admin/Unit4.h"
-#include "admin/Unit5.h"
-#include "admin/Unit6.h"
+#include "admin/BackupWindow.h"
+#include "admin/PasswordDialog.h"
 #include "app/AboutBox.h"
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
+#include "app/MainWindow.h"
+#include "app/MessageDialog.h"
+#include "app/ProgressCounter.h"
+#include "app/StartupWindow.h"
 #include "app/StartupWork.h"
-#include "app/Unit1.h"
-#include "app/Unit3.h"
-#include "app/Unit7.h"
 #include "documents/DispositionMenus.h"
 #include "listings/DispositionRangeDialog.h"
 #include "listings/MonthDialog.h"
 #include "listings/PeriodDialog.h"
 #include "listings/SemesterDialog.h"
-#include "requests/CerereAddU.h"
-#include "requests/CereriU.h"
-#include "requests/NumeroU.h"
+#include "requests/NumberingDialog.h"
+#include "requests/RequestEditor.h"
+#include "requests/RequestListWindow.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -71,28 +71,28 @@ protected:
 ProgramWindows CreateWindows()
 {
     ProgramWindows w;
-    w.startup = new TForm1(nullptr, nullptr);
+    w.startup = new StartupWindow(nullptr, nullptr);
     w.startup->setSteps(DefaultStartupSteps());
-    w.about = new TAboutBox;
-    w.main = new TForm3(w.about);
+    w.about = new AboutBox;
+    w.main = new MainWindow(w.about);
     w.startup->setWindows(w.main, w.about);
     // Administration window and password prompt: the login of "Administrare".
-    TForm4 *admin = TForm4::instance();
-    TForm5::instance();
+    AdminWindow *admin = AdminWindow::instance();
+    PasswordDialog::instance();
     installAdministration(w.main, admin);
     // "Salvare": the backup window, modal.
-    QPointer<TForm21> backup = new TForm21;
+    QPointer<BackupWindow> backup = new BackupWindow;
     w.main->setBackupHandler([backup] {
         if (backup)
             backup->exec();
     });
     // "Cereri": the request list with the request editor and the numbering
     // dialog, modal.
-    QPointer<TCereriF> cereri = new TCereriF;
-    auto *editor = new TCerereAdd(cereri);
-    cereri->setNumberingDialog(new TNumeroF(cereri));
+    QPointer<RequestListWindow> cereri = new RequestListWindow;
+    auto *editor = new RequestEditor(cereri);
+    cereri->setNumberingDialog(new NumberingDialog(cereri));
     cereri->setEditor([editor](int kind, bool modify, RequestRecord &record) {
-        return editor->Execute(kind, modify ? TCerereAdd::Modify : TCerereAdd::New, record);
+        return editor->Execute(kind, modify ? RequestEditor::Modify : RequestEditor::New, record);
     });
     w.main->setRequestListHandler([cereri] {
         if (cereri)
@@ -105,8 +105,8 @@ ProgramWindows CreateWindows()
     MonthDialog::instance();
     SemesterDialog::instance();
     installDispositionCommands(w.main);
-    w.contor = TContor::instance();
-    w.erori = TErori::instance();
+    w.contor = ProgressCounter::instance();
+    w.erori = MessageDialog::instance();
     return w;
 }
 

@@ -7,19 +7,19 @@
 
 namespace kovara {
 
-class TAboutBox;
-class TContor;
-class TErori;
-class TForm1;
-class TForm3;
+class AboutBox;
+class ProgressCounter;
+class MessageDialog;
+class StartupWindow;
+class MainWindow;
 
 struct ProgramWindows
 {
-    QPointer<TForm1> startup;
-    QPointer<TAboutBox> about;
-    QPointer<TForm3> main;
-    QPointer<TContor> contor;
-    QPointer<TErori> erori;
+    QPointer<StartupWindow> startup;
+    QPointer<AboutBox> about;
+    QPointer<MainWindow> main;
+    QPointer<ProgressCounter> contor;
+    QPointer<MessageDialog> erori;
 };
 
 // Creates the windows of the program in their order and connects the main

@@ -3,13 +3,13 @@
 
 #include "app/AboutBox.h"
 #include "app/ErrorDisplay.h"
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
+#include "app/MainWindow.h"
+#include "app/MessageDialog.h"
+#include "app/ProgressCounter.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
-#include "app/Unit1.h"
-#include "app/Unit3.h"
-#include "app/Unit7.h"
+#include "app/StartupWindow.h"
 
 int main(int argc, char **argv)
 {

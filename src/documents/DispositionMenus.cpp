@@ -1,9 +1,9 @@
 #include "documents/DispositionMenus.h"
 
-#include "app/ErrorUnit.h"
+#include "app/MainWindow.h"
 #include "app/MesajRules.h"
+#include "app/MessageDialog.h"
 #include "app/Paths.h"
-#include "app/Unit3.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "documents/DocumentRefusal.h"
@@ -82,7 +82,7 @@ void ListSemesterStatistics()
     OpenDocument(document, ProgramDir());
 }
 
-void installDispositionCommands(TForm3 *mainWindow)
+void installDispositionCommands(MainWindow *mainWindow)
 {
     const QString reports = QStringLiteral("Rapoarte");
     const QString newborn = QStringLiteral("Alocatie pentru copii nou-nascuti");

@@ -8,7 +8,7 @@
 
 namespace kovara {
 
-class TForm3;
+class MainWindow;
 
 // "Alocatie pentru copii nou-nascuti" / "Listare Dispozitii" (range dialog
 // titled "Listare Dispozitii") and "Trusou pentru nou-nascuti" / "Listare
@@ -19,6 +19,6 @@ void ListDispositions(DispositionKind kind);
 void ListSemesterStatistics();
 
 // Gives the three entries of the main window's report menu their commands.
-void installDispositionCommands(TForm3 *mainWindow);
+void installDispositionCommands(MainWindow *mainWindow);
 
 } // namespace kovara

@@ -24,9 +24,9 @@ namespace {
 const QString kSection = QStringLiteral("CONSTANTE");
 const QString kCopiesKey = QStringLiteral("NREX");
 
-TNumericEdit *numberField(QWidget *parent)
+NumericEdit *numberField(QWidget *parent)
 {
-    auto *field = new TNumericEdit(parent);
+    auto *field = new NumericEdit(parent);
     field->setMaxLength(8);
     field->setText(field->Initial());
     field->setMinimumWidth(110);
@@ -93,7 +93,7 @@ int DispositionRangeDialog::copyCount() const
 
 void DispositionRangeDialog::confirmClicked()
 {
-    for (TNumericEdit *field : {firstNumber, lastNumber})
+    for (NumericEdit *field : {firstNumber, lastNumber})
         if (field->text().isEmpty())
             field->setText(QStringLiteral("0"));
     // Disposition numbers start at 1: a range from 0 or below is refused.

@@ -11,7 +11,7 @@ class QSpinBox;
 
 namespace kovara {
 
-class TNumericEdit;
+class NumericEdit;
 
 class DispositionRangeDialog : public SelectionDialog
 {
@@ -23,9 +23,9 @@ public:
     // its values stay between uses.
     static DispositionRangeDialog *instance();
 
-    TNumericEdit *firstNumber; // "incepand cu", at most 8 digits
-    TNumericEdit *lastNumber;  // "pana la nr."
-    QSpinBox *copies;          // "Numar de exemplare", 1 to 9
+    NumericEdit *firstNumber; // "incepand cu", at most 8 digits
+    NumericEdit *lastNumber;  // "pana la nr."
+    QSpinBox *copies;         // "Numar de exemplare", 1 to 9
 
     // Shows the dialog modally under the title, with the remembered number
     // of copies; true when confirmed.

@@ -11,35 +11,35 @@
 
 namespace kovara {
 
-TCNPEdit::TCNPEdit(QWidget *parent)
+CNPEdit::CNPEdit(QWidget *parent)
     : QLineEdit(parent)
 {
     setMaxLength(CnpMaxLength);
     closeSideEntrances(this);
-    connect(this, &QLineEdit::textChanged, this, &TCNPEdit::updateInfo);
+    connect(this, &QLineEdit::textChanged, this, &CNPEdit::updateInfo);
 }
 
-bool TCNPEdit::Corect() const
+bool CNPEdit::Corect() const
 {
     return kovara::Corect(text(), m_acceptGol);
 }
 
-QDate TCNPEdit::NascutLa() const
+QDate CNPEdit::NascutLa() const
 {
     return kovara::NascutLa(text());
 }
 
-QString TCNPEdit::Sex() const
+QString CNPEdit::Sex() const
 {
     return kovara::Sex(text());
 }
 
-QString TCNPEdit::infoText() const
+QString CNPEdit::infoText() const
 {
     return m_info;
 }
 
-void TCNPEdit::updateInfo()
+void CNPEdit::updateInfo()
 {
     const QString t = text();
     QString info;
@@ -53,12 +53,12 @@ void TCNPEdit::updateInfo()
     update();
 }
 
-int TCNPEdit::infoWidth() const
+int CNPEdit::infoWidth() const
 {
     return fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000, masculin")) + 8;
 }
 
-QSize TCNPEdit::sizeHint() const
+QSize CNPEdit::sizeHint() const
 {
     QSize size = QLineEdit::sizeHint();
     const int needed =
@@ -67,7 +67,7 @@ QSize TCNPEdit::sizeHint() const
     return size;
 }
 
-QSize TCNPEdit::minimumSizeHint() const
+QSize CNPEdit::minimumSizeHint() const
 {
     QSize size = QLineEdit::minimumSizeHint();
     const int needed = fontMetrics().horizontalAdvance(QString(CnpMaxLength, QLatin1Char('0'))) + 12;
@@ -75,7 +75,7 @@ QSize TCNPEdit::minimumSizeHint() const
     return size;
 }
 
-void TCNPEdit::keyPressEvent(QKeyEvent *event)
+void CNPEdit::keyPressEvent(QKeyEvent *event)
 {
     if (isNavigationKey(event)) {
         QLineEdit::keyPressEvent(event);
@@ -90,7 +90,7 @@ void TCNPEdit::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-void TCNPEdit::paintEvent(QPaintEvent *event)
+void CNPEdit::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
     if (m_info.isEmpty())

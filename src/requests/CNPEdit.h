@@ -9,11 +9,11 @@
 
 namespace kovara {
 
-class TCNPEdit : public QLineEdit
+class CNPEdit : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit TCNPEdit(QWidget *parent = nullptr);
+    explicit CNPEdit(QWidget *parent = nullptr);
 
     // The value of Corect for an empty field (false in every window).
     bool AcceptGol() const { return m_acceptGol; }

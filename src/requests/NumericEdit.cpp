@@ -7,24 +7,24 @@
 
 namespace kovara {
 
-TNumericEdit::TNumericEdit(QWidget *parent)
+NumericEdit::NumericEdit(QWidget *parent)
     : QLineEdit(parent)
 {
     closeSideEntrances(this);
     setText(Initial());
 }
 
-qint64 TNumericEdit::value() const
+qint64 NumericEdit::value() const
 {
     return numericValue(text());
 }
 
-void TNumericEdit::setValue(qint64 value)
+void NumericEdit::setValue(qint64 value)
 {
     setText(QString::number(value));
 }
 
-void TNumericEdit::keyPressEvent(QKeyEvent *event)
+void NumericEdit::keyPressEvent(QKeyEvent *event)
 {
     if (isNavigationKey(event)) {
         QLineEdit::keyPressEvent(event);

@@ -7,11 +7,11 @@
 
 namespace kovara {
 
-class TNumericEdit : public QLineEdit
+class NumericEdit : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit TNumericEdit(QWidget *parent = nullptr);
+    explicit NumericEdit(QWidget *parent = nullptr);
 
     // The text the field starts with.
     QString Initial() const { return QStringLiteral("0"); }

@@ -84,9 +84,9 @@ void FillInput(RequestInput &in, int kind, const RequestRecord &r)
     in.AdresaSubsemnat = r.ADRESA;
     in.JudetSubsemnat = r.JUDADR;
     if (kind == 1) {
-        in.CheckBox1 = r.TIP.contains(QLatin1Char('A'));
-        in.CheckBox2 = r.TIP.contains(QLatin1Char('I'));
-        in.CheckBox3 = r.TIP.contains(QLatin1Char('S'));
+        in.Alocatie = r.TIP.contains(QLatin1Char('A'));
+        in.Indemnizatie = r.TIP.contains(QLatin1Char('I'));
+        in.Stimulent = r.TIP.contains(QLatin1Char('S'));
         in.Copil1 = r.COPIL1, in.CNP1 = r.CNP1;
         in.Copil2 = r.COPIL2, in.CNP2 = r.CNP2;
         in.Copil3 = r.COPIL3, in.CNP3 = r.CNP3;
@@ -129,8 +129,8 @@ namespace {
 
 std::optional<Problem> checkPage1(RequestInput &in)
 {
-    if (TipOfBenefits(in.CheckBox1, in.CheckBox2, in.CheckBox3).isEmpty())
-        return fail("Combinatie incorecta de ajutoare!", "CheckBox2");
+    if (TipOfBenefits(in.Alocatie, in.Indemnizatie, in.Stimulent).isEmpty())
+        return fail("Combinatie incorecta de ajutoare!", "Indemnizatie");
     normalise(in.Copil1);
     if (in.Copil1.isEmpty())
         return fail("Lipseste nume si prenume copil!", "Copil1");
@@ -255,7 +255,7 @@ RequestRecord RecordOf(int kind, const RequestInput &in, bool modify, const Requ
     r.JUDADR = in.JudetSubsemnat;
     r.HANDI = in.Handi ? QStringLiteral("DA") : QStringLiteral("NU");
     if (kind == 1) {
-        r.TIP = TipOfBenefits(in.CheckBox1, in.CheckBox2, in.CheckBox3);
+        r.TIP = TipOfBenefits(in.Alocatie, in.Indemnizatie, in.Stimulent);
         r.COPIL1 = in.Copil1, r.CNP1 = in.CNP1;
         r.COPIL2 = in.Copil2, r.CNP2 = in.CNP2;
         r.COPIL3 = in.Copil3, r.CNP3 = in.CNP3;

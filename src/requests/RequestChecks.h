@@ -23,7 +23,7 @@ struct RequestInput
     QDate CerereData;
     QString CNPSubsemnat, Subsemnat, AdresaSubsemnat, JudetSubsemnat;
     // kind 1
-    bool CheckBox1 = false, CheckBox2 = false, CheckBox3 = false;
+    bool Alocatie = false, Indemnizatie = false, Stimulent = false;
     QString Copil1, CNP1, Copil2, CNP2, Copil3, CNP3;
     // kind 2
     QString BIseria, BINr, ALCopil, Cuantum, NumeCopil, CNPCopil, CNSeria, CNNr, CNElib;

@@ -1,5 +1,5 @@
 # The request editor.
 target_sources(kovara_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/CerereAddU.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/CerereAddUi.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/RequestEditor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RequestEditorUi.cpp)
 target_link_libraries(kovara_ui PUBLIC kovara_requests)

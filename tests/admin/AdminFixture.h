@@ -1,11 +1,11 @@
 #pragma once
 
 // A program folder of its own, the registry values in a scratch file and no
-// modal window: Mesaj and InputQuery2 take queued answers.
+// modal window: Mesaj and AskPassword take queued answers.
 
 #include "TestSupport.h"
-#include "admin/Unit4.h"
-#include "admin/Unit5.h"
+#include "admin/AdminWindow.h"
+#include "admin/PasswordDialog.h"
 #include "app/Formats.h"
 #include "app/Paths.h"
 #include "app/TestSeam.h"
@@ -26,7 +26,7 @@ namespace kovara::test {
 
 inline const QString Erori = QStringLiteral("Erori");
 
-class AdminWindow : public ::testing::Test
+class AdminWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -38,7 +38,7 @@ protected:
         seam::clearInputQuery();
         setAccessGranted(false);
         LoadConstants();
-        form = std::make_unique<TForm4>();
+        form = std::make_unique<AdminWindow>();
     }
 
     void TearDown() override
@@ -52,8 +52,8 @@ protected:
 
     void setPassword(const char *first, const char *second)
     {
-        form->Edit1->setText(QString::fromUtf8(first));
-        form->Edit2->setText(QString::fromUtf8(second));
+        form->newPassword->setText(QString::fromUtf8(first));
+        form->newPasswordAgain->setText(QString::fromUtf8(second));
         form->SchimbaBut->click();
     }
 
@@ -63,7 +63,7 @@ protected:
     }
 
     kovara::test::ScratchDir scratch;
-    std::unique_ptr<TForm4> form;
+    std::unique_ptr<AdminWindow> form;
 };
 
 } // namespace kovara::test

@@ -1,6 +1,6 @@
 #include "AdminFixture.h"
 #include "app/UiHelpers.h"
-#include "requests/NumarF.h"
+#include "requests/MaskedNumberEdit.h"
 #include "widgets/Balloon.h"
 
 #include <QComboBox>
@@ -16,7 +16,7 @@ namespace {
 const char *const constantKeys[] = {"PRIMARIA", "LOCALIT",  "JUDET",  "PRIMAR", "SECRETAR",
                                     "DIRECTOR", "INTOCMIT", "AVIZAT", "CF"};
 
-class AdminSave : public AdminWindow
+class AdminSave : public AdminWindowTest
 {
 protected:
     void fill(const char *cf)
@@ -130,9 +130,9 @@ TEST_F(AdminSave, CountyListAndStoredCountyInLowerCase)
 TEST_F(AdminSave, EnterInTheSecondPasswordBoxOnlyMovesOn)
 {
     form->show();
-    form->Edit1->setText(QStringLiteral("abc"));
-    form->Edit2->setText(QStringLiteral("abc"));
-    QTest::keyClick(form->Edit2, Qt::Key_Return);
+    form->newPassword->setText(QStringLiteral("abc"));
+    form->newPasswordAgain->setText(QStringLiteral("abc"));
+    QTest::keyClick(form->newPasswordAgain, Qt::Key_Return);
     EXPECT_TRUE(ReadRegValue(Erori).isEmpty());
     EXPECT_TRUE(seam::mesajCalls().isEmpty());
     EXPECT_TRUE(form->isVisible());
@@ -143,37 +143,37 @@ TEST_F(AdminSave, FiscalCodeFieldIsTheMaskedField)
     EXPECT_EQ(form->CodFiscal->MaskInt(), 10);
     EXPECT_EQ(form->CodFiscal->MaskZec(), 0);
     EXPECT_EQ(form->CodFiscal->maxLength(), 10);
-    EXPECT_EQ(form->Edit1->maxLength(), 32);
-    EXPECT_EQ(form->Edit2->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(form->newPassword->maxLength(), 32);
+    EXPECT_EQ(form->newPasswordAgain->echoMode(), QLineEdit::Password);
     EXPECT_EQ(form->windowTitle(), "Administrator program");
 }
 
 TEST(PasswordPrompt, ConfirmAndCancel)
 {
-    TForm5 prompt;
-    prompt.Edit1->setText(QStringLiteral("left over"));
+    PasswordDialog prompt;
+    prompt.passwordEdit->setText(QStringLiteral("left over"));
     prompt.prepare(QStringLiteral("IDENTIFICARE ADMIN"), QStringLiteral("PAROLA :"));
     EXPECT_EQ(prompt.windowTitle(), "IDENTIFICARE ADMIN");
-    EXPECT_EQ(prompt.Label1->text(), "PAROLA :");
-    EXPECT_TRUE(prompt.Edit1->text().isEmpty());
-    EXPECT_EQ(prompt.Edit1->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(prompt.promptLabel->text(), "PAROLA :");
+    EXPECT_TRUE(prompt.passwordEdit->text().isEmpty());
+    EXPECT_EQ(prompt.passwordEdit->echoMode(), QLineEdit::Password);
 
     prompt.open();
-    QTest::keyClicks(prompt.Edit1, QStringLiteral("Secret7"));
-    QTest::keyClick(prompt.Edit1, Qt::Key_Return);
+    QTest::keyClicks(prompt.passwordEdit, QStringLiteral("Secret7"));
+    QTest::keyClick(prompt.passwordEdit, Qt::Key_Return);
     EXPECT_FALSE(prompt.isVisible());
     EXPECT_EQ(prompt.result(), QDialog::Accepted);
-    EXPECT_EQ(prompt.Edit1->text(), "Secret7");
+    EXPECT_EQ(prompt.passwordEdit->text(), "Secret7");
 
     const std::function<void()> cancels[] = {
-        [&] { QTest::keyClick(prompt.Edit1, Qt::Key_Escape); },
+        [&] { QTest::keyClick(prompt.passwordEdit, Qt::Key_Escape); },
         [&] { prompt.RenuntBut->click(); },
         [&] { prompt.close(); },
     };
     for (const auto &cancel : cancels) {
         prompt.prepare(QStringLiteral("X"), QStringLiteral("Y"));
         prompt.open();
-        QTest::keyClicks(prompt.Edit1, QStringLiteral("abc"));
+        QTest::keyClicks(prompt.passwordEdit, QStringLiteral("abc"));
         cancel();
         EXPECT_FALSE(prompt.isVisible());
         EXPECT_EQ(prompt.result(), QDialog::Rejected);
@@ -184,7 +184,7 @@ TEST(PasswordPrompt, SeamWithoutAnswerIsCancelled)
 {
     seam::activate();
     seam::clearInputQuery();
-    const InputQueryResult r = InputQuery2(QStringLiteral("A"), QStringLiteral("B"));
+    const InputQueryResult r = AskPassword(QStringLiteral("A"), QStringLiteral("B"));
     EXPECT_FALSE(r.confirmed);
     EXPECT_TRUE(r.text.isEmpty());
     EXPECT_EQ(seam::inputQueryCalls().size(), 1);

@@ -1,7 +1,7 @@
 #include "AdminFixture.h"
 #include "admin/AdminWiring.h"
 #include "admin/Password.h"
-#include "app/Unit3.h"
+#include "app/MainWindow.h"
 #include "data/Win1250.h"
 #include "widgets/PictureButton.h"
 
@@ -13,9 +13,9 @@ using namespace kovara::test;
 
 namespace {
 
-TEST_F(AdminWindow, LoginWithoutPasswordWarnsAndGrants)
+TEST_F(AdminWindowTest, LoginWithoutPasswordWarnsAndGrants)
 {
-    QSignalSpy access(form.get(), &TForm4::accessChanged);
+    QSignalSpy access(form.get(), &AdminWindow::accessChanged);
     EXPECT_TRUE(AdministratorLogin(form.get()));
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     const seam::MesajCall &call = seam::mesajCalls().first();
@@ -26,21 +26,21 @@ TEST_F(AdminWindow, LoginWithoutPasswordWarnsAndGrants)
     EXPECT_EQ(call.buttons, 4);
     EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
     EXPECT_TRUE(AccessGranted());
-    EXPECT_TRUE(form->CheckBox1->isChecked());
-    EXPECT_FALSE(form->CheckBox1->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->accessBox->isChecked());
+    EXPECT_FALSE(form->accessBox->isVisibleTo(form.get()));
     ASSERT_EQ(access.size(), 1);
     EXPECT_TRUE(access.first().first().toBool());
     EXPECT_FALSE(form->isVisible()) << "the login does not open the window";
 }
 
-TEST_F(AdminWindow, PasswordSetThroughTheWindowUnlocks)
+TEST_F(AdminWindowTest, PasswordSetThroughTheWindowUnlocks)
 {
     setPassword("Secret7", "Secret7");
     EXPECT_EQ(seam::mesajCalls().last().title, "Confirmare");
     EXPECT_EQ(lastMesajText(), "Parola a fost schimbata cu succes!");
     EXPECT_EQ(seam::mesajCalls().last().kind, 2);
-    EXPECT_TRUE(form->Edit1->text().isEmpty());
-    EXPECT_TRUE(form->Edit2->text().isEmpty());
+    EXPECT_TRUE(form->newPassword->text().isEmpty());
+    EXPECT_TRUE(form->newPasswordAgain->text().isEmpty());
     EXPECT_EQ(ReadRegValue(Erori), encodePassword(QStringLiteral("Secret7")));
     EXPECT_FALSE(AccessGranted()) << "changing the password grants nothing";
 
@@ -78,7 +78,7 @@ TEST_F(AdminWindow, PasswordSetThroughTheWindowUnlocks)
     }
 }
 
-TEST_F(AdminWindow, PasswordWithWin1250Letters)
+TEST_F(AdminWindowTest, PasswordWithWin1250Letters)
 {
     setPassword("Parolă", "Parolă");
     EXPECT_EQ(ReadRegValue(Erori), fromWin1250(kovara::test::fromHex("6c74726c6f6f9123933e3486756150e3")));
@@ -88,7 +88,7 @@ TEST_F(AdminWindow, PasswordWithWin1250Letters)
     EXPECT_TRUE(AdministratorLogin(form.get()));
 }
 
-TEST_F(AdminWindow, EveryEncodedPasswordSurvivesTheStore)
+TEST_F(AdminWindowTest, EveryEncodedPasswordSurvivesTheStore)
 {
     // Encoded passwords hold blanks, quotes, '=', ';', ',' and bytes above
     // 127 anywhere, first and last place included.
@@ -104,7 +104,7 @@ TEST_F(AdminWindow, EveryEncodedPasswordSurvivesTheStore)
     }
 }
 
-TEST_F(AdminWindow, BoxesThatDifferStoreNothing)
+TEST_F(AdminWindowTest, BoxesThatDifferStoreNothing)
 {
     setPassword("Secret7", "Secret7");
     const QString stored = ReadRegValue(Erori);
@@ -116,10 +116,10 @@ TEST_F(AdminWindow, BoxesThatDifferStoreNothing)
     EXPECT_EQ(ReadRegValue(Erori), stored);
     setPassword("abc", "ABC");
     EXPECT_EQ(ReadRegValue(Erori), stored) << "letter case counts";
-    EXPECT_EQ(form->Edit1->text(), "abc") << "the boxes stay for correction";
+    EXPECT_EQ(form->newPassword->text(), "abc") << "the boxes stay for correction";
 }
 
-TEST_F(AdminWindow, TwoEmptyBoxesAskToRemoveThePassword)
+TEST_F(AdminWindowTest, TwoEmptyBoxesAskToRemoveThePassword)
 {
     setPassword("Secret7", "Secret7");
     const QString stored = ReadRegValue(Erori);
@@ -144,37 +144,37 @@ TEST_F(AdminWindow, TwoEmptyBoxesAskToRemoveThePassword)
     EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
 }
 
-TEST_F(AdminWindow, LettersOutsideTheCodePageAreRefused)
+TEST_F(AdminWindowTest, LettersOutsideTheCodePageAreRefused)
 {
     setPassword("Пароль", "Пароль");
     EXPECT_EQ(seam::mesajCalls().last().kind, 1);
     EXPECT_TRUE(ReadRegValue(Erori).isEmpty()) << "it would be stored as ??????";
 }
 
-TEST_F(AdminWindow, AccessAlreadyGrantedStaysAfterAChange)
+TEST_F(AdminWindowTest, AccessAlreadyGrantedStaysAfterAChange)
 {
     ASSERT_TRUE(AdministratorLogin(form.get()));
     setPassword("Secret7", "Secret7");
     EXPECT_TRUE(AccessGranted());
 }
 
-TEST_F(AdminWindow, MainWindowUnlocksCereriOnlyWithTheRightPassword)
+TEST_F(AdminWindowTest, MainWindowUnlocksCereriOnlyWithTheRightPassword)
 {
-    TForm3 mainWindow;
+    MainWindow mainWindow;
     installAdministration(&mainWindow, form.get());
     mainWindow.setRequestListHandler([] {});
     setPassword("Secret7", "Secret7");
-    ASSERT_FALSE(mainWindow.MBut1->isEnabled());
+    ASSERT_FALSE(mainWindow.cereriButton->isEnabled());
 
     seam::pushInputQueryAnswer(true, QStringLiteral("SECRET7"));
     mainWindow.AdministrareClick();
-    EXPECT_FALSE(mainWindow.MBut1->isEnabled());
+    EXPECT_FALSE(mainWindow.cereriButton->isEnabled());
     EXPECT_FALSE(AccessGranted());
     EXPECT_EQ(lastMesajText(), "PAROLA INCORECTA !");
 
     seam::pushInputQueryAnswer(true, QStringLiteral("Secret7"));
     mainWindow.AdministrareClick();
-    EXPECT_TRUE(mainWindow.MBut1->isEnabled());
+    EXPECT_TRUE(mainWindow.cereriButton->isEnabled());
     EXPECT_TRUE(AccessGranted());
     EXPECT_FALSE(form->isVisible()) << "the login click does not open the window";
 
@@ -183,7 +183,7 @@ TEST_F(AdminWindow, MainWindowUnlocksCereriOnlyWithTheRightPassword)
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(seam::inputQueryCalls().size(), 2);
     form->RenuntBut->click();
-    EXPECT_TRUE(mainWindow.MBut1->isEnabled()) << "closing the window keeps access";
+    EXPECT_TRUE(mainWindow.cereriButton->isEnabled()) << "closing the window keeps access";
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The backup window: save and restore through queued answers, no real dialog.
+#include "admin/BackupWindow.h"
 #include "ArchiveTestUtil.h"
 #include "admin/Archive.h"
-#include "admin/Unit6.h"
 #include "app/Formats.h"
 #include "app/Paths.h"
+#include "app/ProgressCounter.h"
 #include "app/TestSeam.h"
-#include "app/Unit7.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -17,7 +17,7 @@ using namespace kovara::test;
 
 namespace {
 
-class BackupWindow : public ::testing::Test
+class BackupWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -46,23 +46,23 @@ protected:
 
     ScratchDir scratch;
     QString kov = scratch.file(QStringLiteral("salvare.kov"));
-    TForm21 form;
+    BackupWindow form;
     int ended = 0;
 };
 
-TEST_F(BackupWindow, LooksAsDescribed)
+TEST_F(BackupWindowTest, LooksAsDescribed)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Salvare - Restaurare"));
-    EXPECT_EQ(form.BE1->text(), QStringLiteral("Salveaza baza de date"));
-    EXPECT_EQ(form.LbSpeedButton1->text(), QStringLiteral("Restaureaza baza de date"));
-    EXPECT_EQ(form.StatusBar->text(), QStringLiteral("ESC - Iesire"));
+    EXPECT_EQ(form.saveButton->text(), QStringLiteral("Salveaza baza de date"));
+    EXPECT_EQ(form.restoreButton->text(), QStringLiteral("Restaureaza baza de date"));
+    EXPECT_EQ(form.statusLine->text(), QStringLiteral("ESC - Iesire"));
 }
 
-TEST_F(BackupWindow, SaveWritesTheArchiveAndReportsSuccess)
+TEST_F(BackupWindowTest, SaveWritesTheArchiveAndReportsSuccess)
 {
     fillData();
     seam::pushChoice(kov);
-    form.BE1->click();
+    form.saveButton->click();
     ASSERT_EQ(seam::chooserCalls().size(), 1);
     EXPECT_EQ(seam::chooserCalls()[0].kind, QStringLiteral("save"));
     EXPECT_EQ(seam::chooserCalls()[0].title, QStringLiteral("Unde salvam arhiva ?"));
@@ -70,11 +70,11 @@ TEST_F(BackupWindow, SaveWritesTheArchiveAndReportsSuccess)
     EXPECT_EQ(mesajTexts(), QStringList{QStringLiteral("Informatie|Salvare incheiata cu succes !|2")});
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.isEnabled());
-    EXPECT_FALSE(TContor::instance()->isVisible());
-    EXPECT_EQ(TContor::instance()->Descr->text(), QStringLiteral("Salvez starea actuala..."));
+    EXPECT_FALSE(ProgressCounter::instance()->isVisible());
+    EXPECT_EQ(ProgressCounter::instance()->Descr->text(), QStringLiteral("Salvez starea actuala..."));
 }
 
-TEST_F(BackupWindow, ReplacingAnArchiveAsksFirst)
+TEST_F(BackupWindowTest, ReplacingAnArchiveAsksFirst)
 {
     fillData();
     writeAll(kov, "vechi");
@@ -84,26 +84,26 @@ TEST_F(BackupWindow, ReplacingAnArchiveAsksFirst)
         seam::activate();
         seam::pushChoice(kov);
         seam::pushMesajAnswer(answer);
-        form.BE1->click();
+        form.saveButton->click();
         EXPECT_EQ(mesajTexts(), QStringList{question});
         EXPECT_EQ(readAll(kov), QByteArray("vechi"));
     }
     seam::activate();
     seam::pushChoice(kov);
     seam::pushMesajAnswer(6);
-    form.BE1->click();
+    form.saveButton->click();
     EXPECT_EQ(mesajTexts().value(1), QStringLiteral("Informatie|Salvare incheiata cu succes !|2"));
     EXPECT_EQ(VerifyArchive(kov).size(), 2);
 }
 
-TEST_F(BackupWindow, FailedSaveKeepsTheOldArchiveAndReportsTheError)
+TEST_F(BackupWindowTest, FailedSaveKeepsTheOldArchiveAndReportsTheError)
 {
     fillData();
     writeAll(inData("nu\\se\\poate.txt"), "x"); // a name the archive cannot hold
     writeAll(kov, "vechi");
     seam::pushChoice(kov);
     seam::pushMesajAnswer(6);
-    form.BE1->click();
+    form.saveButton->click();
     EXPECT_EQ(readAll(kov), QByteArray("vechi"));
     ASSERT_EQ(seam::errorsShown().size(), 1);
     EXPECT_TRUE(seam::errorsShown()[0].contains(QStringLiteral("poate.txt")));
@@ -112,34 +112,34 @@ TEST_F(BackupWindow, FailedSaveKeepsTheOldArchiveAndReportsTheError)
     EXPECT_TRUE(form.isEnabled());
 }
 
-TEST_F(BackupWindow, EmptyDataFolderSavesNothingYetReportsSuccess)
+TEST_F(BackupWindowTest, EmptyDataFolderSavesNothingYetReportsSuccess)
 {
     seam::pushChoice(kov);
-    form.BE1->click();
+    form.saveButton->click();
     EXPECT_FALSE(QFileInfo::exists(kov));
     EXPECT_EQ(mesajTexts(), QStringList{QStringLiteral("Informatie|Salvare incheiata cu succes !|2")});
 }
 
-TEST_F(BackupWindow, CancelledChoiceDoesNothing)
+TEST_F(BackupWindowTest, CancelledChoiceDoesNothing)
 {
     fillData();
     seam::pushChoice(QString());
-    form.BE1->click();
+    form.saveButton->click();
     seam::pushChoice(QString());
-    form.LbSpeedButton1->click();
+    form.restoreButton->click();
     EXPECT_TRUE(seam::mesajCalls().isEmpty());
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(ended, 0);
 }
 
-TEST_F(BackupWindow, RestoreReplacesTheDataAndEndsTheProgram)
+TEST_F(BackupWindowTest, RestoreReplacesTheDataAndEndsTheProgram)
 {
     fillData();
     backupDataDir(DataDir(), kov);
     writeAll(inData("Cereri.dbf"), "stricat");
     writeAll(inData("nou.txt"), "x");
     seam::pushChoice(kov);
-    form.LbSpeedButton1->click();
+    form.restoreButton->click();
     EXPECT_EQ(seam::chooserCalls().value(0).title, QStringLiteral("Indicati salvarea precedenta Kovara."));
     EXPECT_EQ(readAll(inData("Cereri.dbf")), recordBytes(300000, 4));
     EXPECT_FALSE(QFileInfo::exists(inData("nou.txt")));
@@ -150,17 +150,17 @@ TEST_F(BackupWindow, RestoreReplacesTheDataAndEndsTheProgram)
     EXPECT_FALSE(form.isVisible());
 }
 
-TEST_F(BackupWindow, MissingArchiveIsReported)
+TEST_F(BackupWindowTest, MissingArchiveIsReported)
 {
     seam::pushChoice(kov);
-    form.LbSpeedButton1->click();
+    form.restoreButton->click();
     EXPECT_EQ(
         mesajTexts(),
         QStringList{QStringLiteral("Eroare|Salvarea %1 nu exista !|1").arg(QDir::toNativeSeparators(kov))});
     EXPECT_EQ(ended, 0);
 }
 
-TEST_F(BackupWindow, DamagedArchiveLeavesDataAndProgramGoing)
+TEST_F(BackupWindowTest, DamagedArchiveLeavesDataAndProgramGoing)
 {
     fillData();
     backupDataDir(DataDir(), kov);
@@ -170,7 +170,7 @@ TEST_F(BackupWindow, DamagedArchiveLeavesDataAndProgramGoing)
     const QMap<QString, QByteArray> before = snapshot(DataDir());
 
     seam::pushChoice(kov);
-    form.LbSpeedButton1->click();
+    form.restoreButton->click();
     EXPECT_EQ(snapshot(DataDir()), before);
     ASSERT_EQ(seam::errorsShown().size(), 1);
     EXPECT_TRUE(seam::errorsShown()[0].contains(QStringLiteral("deteriorata")));
@@ -178,7 +178,7 @@ TEST_F(BackupWindow, DamagedArchiveLeavesDataAndProgramGoing)
     EXPECT_EQ(ended, 0);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.isEnabled());
-    EXPECT_FALSE(TContor::instance()->isVisible());
+    EXPECT_FALSE(ProgressCounter::instance()->isVisible());
 }
 
 } // namespace

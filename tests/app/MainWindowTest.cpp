@@ -1,9 +1,9 @@
+#include "app/MainWindow.h"
 #include "app/AboutBox.h"
 #include "app/Formats.h"
 #include "app/Startup.h"
+#include "app/StartupWindow.h"
 #include "app/TestSeam.h"
-#include "app/Unit1.h"
-#include "app/Unit3.h"
 #include "data/Error.h"
 #include "widgets/PictureButton.h"
 
@@ -25,14 +25,14 @@ using namespace kovara;
 
 namespace {
 
-class MainWindow : public ::testing::Test
+class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         seam::activate();
         setAccessGranted(false);
-        form = std::make_unique<TForm3>();
+        form = std::make_unique<MainWindow>();
         form->setQuitAction([this] { ++quits; });
         form->show();
         form->activateWindow();
@@ -55,13 +55,13 @@ protected:
         form->AdministrareClick();
     }
 
-    std::unique_ptr<TForm3> form;
+    std::unique_ptr<MainWindow> form;
     int quits = 0;
 };
 
 } // namespace
 
-TEST_F(MainWindow, ButtonsCaptionsHintsAndLockedStart)
+TEST_F(MainWindowTest, ButtonsCaptionsHintsAndLockedStart)
 {
     struct Expect
     {
@@ -69,13 +69,13 @@ TEST_F(MainWindow, ButtonsCaptionsHintsAndLockedStart)
         const char *caption, *hint;
         bool enabled;
     } expected[] = {
-        {form->MBut1, "Cereri", "Evidenta / cautare cereri.", false},
-        {form->MBut2, "Rapoarte", "Diverse rapoarte.", false},
-        {form->MBut4, "Formulare", "Listare formulare. Modele.", false},
-        {form->MButAdm, "Administrare", "Administrare program.", true},
-        {form->MBut3, "Salvare", "Salvare sau restaurare date.", false},
-        {form->ToolButton3, "Despre...", "Date despre program.", true},
-        {form->ModelF, "Iesire", "Inchide programul.", true},
+        {form->cereriButton, "Cereri", "Evidenta / cautare cereri.", false},
+        {form->rapoarteButton, "Rapoarte", "Diverse rapoarte.", false},
+        {form->formulareButton, "Formulare", "Listare formulare. Modele.", false},
+        {form->adminButton, "Administrare", "Administrare program.", true},
+        {form->salvareButton, "Salvare", "Salvare sau restaurare date.", false},
+        {form->aboutButton, "Despre...", "Date despre program.", true},
+        {form->exitButton, "Iesire", "Inchide programul.", true},
     };
     int previousRight = -1;
     for (const Expect &e : expected) {
@@ -95,49 +95,50 @@ TEST_F(MainWindow, ButtonsCaptionsHintsAndLockedStart)
     EXPECT_EQ(form->DataLabel->text(), FormatDate(QDate::currentDate()));
 }
 
-TEST_F(MainWindow, SetAccessSwitchesTheFourCommandsAndThePicture)
+TEST_F(MainWindowTest, SetAccessSwitchesTheFourCommandsAndThePicture)
 {
     form->setRequestListHandler([] {});
     form->setBackupHandler([] {});
-    const QString locked = form->MButAdm->picture();
+    const QString locked = form->adminButton->picture();
     for (bool granted : {true, false, true}) {
         SCOPED_TRACE(granted);
         form->SetAccess(granted);
-        for (QWidget *b : {static_cast<QWidget *>(form->MBut1), static_cast<QWidget *>(form->MBut2),
-                           static_cast<QWidget *>(form->MBut4), static_cast<QWidget *>(form->MBut3)})
+        for (QWidget *b :
+             {static_cast<QWidget *>(form->cereriButton), static_cast<QWidget *>(form->rapoarteButton),
+              static_cast<QWidget *>(form->formulareButton), static_cast<QWidget *>(form->salvareButton)})
             EXPECT_EQ(b->isEnabled(), granted) << b->objectName().toStdString();
-        EXPECT_TRUE(form->MButAdm->isEnabled());
-        EXPECT_TRUE(form->ToolButton3->isEnabled());
-        EXPECT_TRUE(form->ModelF->isEnabled());
-        EXPECT_EQ(form->MButAdm->picture() == locked, !granted);
+        EXPECT_TRUE(form->adminButton->isEnabled());
+        EXPECT_TRUE(form->aboutButton->isEnabled());
+        EXPECT_TRUE(form->exitButton->isEnabled());
+        EXPECT_EQ(form->adminButton->picture() == locked, !granted);
     }
 }
 
-TEST_F(MainWindow, CommandsWithoutTheirWindowStayDisabled)
+TEST_F(MainWindowTest, CommandsWithoutTheirWindowStayDisabled)
 {
     form->SetAccess(true);
-    EXPECT_FALSE(form->MBut1->isEnabled()); // no request list yet
-    EXPECT_FALSE(form->MBut3->isEnabled()); // no backup window yet
+    EXPECT_FALSE(form->cereriButton->isEnabled());  // no request list yet
+    EXPECT_FALSE(form->salvareButton->isEnabled()); // no backup window yet
     form->setRequestListHandler([] {});
-    EXPECT_TRUE(form->MBut1->isEnabled());
+    EXPECT_TRUE(form->cereriButton->isEnabled());
 }
 
-TEST_F(MainWindow, EveryWayOfClosingAsksFirst)
+TEST_F(MainWindowTest, EveryWayOfClosingAsksFirst)
 {
     struct Way
     {
         const char *name;
-        std::function<void(TForm3 &)> close;
+        std::function<void(MainWindow &)> close;
     } ways[] = {
-        {"close box", [](TForm3 &f) { f.close(); }},
-        {"Iesire", [](TForm3 &f) { f.ModelF->click(); }},
+        {"close box", [](MainWindow &f) { f.close(); }},
+        {"Iesire", [](MainWindow &f) { f.exitButton->click(); }},
         {"Esc",
-         [](TForm3 &f) {
+         [](MainWindow &f) {
              // Keys reach the focused control first; the window sees them before it does.
              QWidget *focus = QApplication::focusWidget();
              QTest::keyClick(focus ? focus : &f, Qt::Key_Escape);
          }},
-        {"F12", [](TForm3 &f) { QTest::keyClick(&f, Qt::Key_F12); }},
+        {"F12", [](MainWindow &f) { QTest::keyClick(&f, Qt::Key_F12); }},
     };
     for (const Way &way : ways) {
         for (int answer : {7, 2, 6}) {
@@ -160,14 +161,14 @@ TEST_F(MainWindow, EveryWayOfClosingAsksFirst)
             if (answer == 6) {
                 // A closed program stays closed; a new window object for the next way.
                 form->setQuitAction([] {});
-                form = std::make_unique<TForm3>();
+                form = std::make_unique<MainWindow>();
                 form->setQuitAction([this] { ++quits; });
             }
         }
     }
 }
 
-TEST_F(MainWindow, AdministrareLogsInThenOpensTheAdministrationWindow)
+TEST_F(MainWindowTest, AdministrareLogsInThenOpensTheAdministrationWindow)
 {
     int logins = 0, adminWindows = 0;
     bool loginAnswer = false;
@@ -177,33 +178,33 @@ TEST_F(MainWindow, AdministrareLogsInThenOpensTheAdministrationWindow)
     });
     form->setAdminWindowHandler([&] { ++adminWindows; });
 
-    form->MButAdm->click(); // wrong password: stays locked
+    form->adminButton->click(); // wrong password: stays locked
     EXPECT_EQ(logins, 1);
     EXPECT_FALSE(AccessGranted());
-    EXPECT_FALSE(form->MBut2->isEnabled());
+    EXPECT_FALSE(form->rapoarteButton->isEnabled());
 
     loginAnswer = true;
-    form->MButAdm->click(); // granted, the window is not opened by this click
+    form->adminButton->click(); // granted, the window is not opened by this click
     EXPECT_EQ(logins, 2);
     EXPECT_EQ(adminWindows, 0);
     EXPECT_TRUE(AccessGranted());
-    EXPECT_TRUE(form->MBut2->isEnabled());
+    EXPECT_TRUE(form->rapoarteButton->isEnabled());
 
-    form->MButAdm->click(); // next click: the administration window
+    form->adminButton->click(); // next click: the administration window
     EXPECT_EQ(logins, 2);
     EXPECT_EQ(adminWindows, 1);
 }
 
-TEST_F(MainWindow, AdministrareWithoutLoginKeepsLocked)
+TEST_F(MainWindowTest, AdministrareWithoutLoginKeepsLocked)
 {
-    form->MButAdm->click();
+    form->adminButton->click();
     EXPECT_FALSE(AccessGranted());
-    EXPECT_FALSE(form->MBut2->isEnabled());
+    EXPECT_FALSE(form->rapoarteButton->isEnabled());
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     EXPECT_EQ(seam::mesajCalls()[0].title, QStringLiteral("Administrare"));
 }
 
-TEST_F(MainWindow, FunctionKeysRunTheirCommandsOnlyWhenUnlocked)
+TEST_F(MainWindowTest, FunctionKeysRunTheirCommandsOnlyWhenUnlocked)
 {
     int requestLists = 0;
     form->setRequestListHandler([&] { ++requestLists; });
@@ -218,11 +219,12 @@ TEST_F(MainWindow, FunctionKeysRunTheirCommandsOnlyWhenUnlocked)
     QTest::keyClick(form.get(), Qt::Key_F2);
     EXPECT_TRUE(form->RapoarteMenu->isVisible());
     // Dropped down under the button: its top-left at the button's bottom-left.
-    EXPECT_EQ(form->RapoarteMenu->pos(), form->MBut2->mapToGlobal(QPoint(0, form->MBut2->height())));
+    EXPECT_EQ(form->RapoarteMenu->pos(),
+              form->rapoarteButton->mapToGlobal(QPoint(0, form->rapoarteButton->height())));
     form->RapoarteMenu->close();
 }
 
-TEST_F(MainWindow, MenusHoldEveryEntryDisabledUntilItsWorkArrives)
+TEST_F(MainWindowTest, MenusHoldEveryEntryDisabledUntilItsWorkArrives)
 {
     const QList<QStringList> paths = form->menuPaths();
     EXPECT_EQ(paths.size(), 18 + 3);
@@ -244,7 +246,7 @@ TEST_F(MainWindow, MenusHoldEveryEntryDisabledUntilItsWorkArrives)
                                 QStringLiteral("Trusou pentru nou-nascuti")}));
 }
 
-TEST_F(MainWindow, AMenuCommandRunsThroughTheErrorDisplay)
+TEST_F(MainWindowTest, AMenuCommandRunsThroughTheErrorDisplay)
 {
     const QStringList path = {QStringLiteral("Rapoarte"), QStringLiteral("Trusou pentru nou-nascuti"),
                               QStringLiteral("Raport Finante"), QStringLiteral("Creare DBF")};
@@ -261,7 +263,7 @@ TEST_F(MainWindow, AMenuCommandRunsThroughTheErrorDisplay)
     EXPECT_TRUE(form->isVisible()); // the program goes on
 }
 
-TEST_F(MainWindow, ARunningCopyComesForwardRestoredWhenMinimised)
+TEST_F(MainWindowTest, ARunningCopyComesForwardRestoredWhenMinimised)
 {
     ProgramWindows windows;
     windows.main = form.get();
@@ -292,9 +294,9 @@ TEST(DateFields, DefaultFormatBecomesTheProgramsOwn)
     EXPECT_EQ(month->displayFormat(), QStringLiteral("MM.yyyy"));
 }
 
-TEST(AboutBox, ShowsTheTitleAndClosesWithContinuareOrEsc)
+TEST(AboutBoxTest, ShowsTheTitleAndClosesWithContinuareOrEsc)
 {
-    TAboutBox about;
+    AboutBox about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Despre program"));
     EXPECT_EQ(about.Titlu->text(), QStringLiteral("Kovara v.1.25"));
     EXPECT_EQ(about.Descriere->text(),
@@ -319,7 +321,7 @@ TEST(DateOnScreen, Child)
     if (qEnvironmentVariableIsEmpty("KOVARA_LOCALE_CHILD"))
         GTEST_SKIP() << "run by DateOnScreen.UnderAnyMachineLocale";
     seam::activate();
-    TForm3 form;
+    MainWindow form;
     form.show();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"))
                     .match(form.DataLabel->text())

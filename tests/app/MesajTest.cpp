@@ -1,4 +1,4 @@
-#include "app/ErrorUnit.h"
+#include "app/MessageDialog.h"
 #include "app/TestSeam.h"
 #include "widgets/GradientPanel.h"
 
@@ -25,7 +25,7 @@ struct Seen
 };
 
 // Arms a timer that acts on the modal dialog as soon as it runs.
-void actOnDialog(TErori *dialog, Action action, Seen &seen)
+void actOnDialog(MessageDialog *dialog, Action action, Seen &seen)
 {
     QTimer::singleShot(0, dialog, [dialog, action, &seen] {
         if (QApplication::activeModalWidget() != dialog)
@@ -68,7 +68,7 @@ class MesajKinds : public ::testing::TestWithParam<Case>
 TEST_P(MesajKinds, ShowsTheKindAndReturnsTheButtonResult)
 {
     const Case &c = GetParam();
-    TErori dialog;
+    MessageDialog dialog;
     Seen seen;
     actOnDialog(&dialog, c.action, seen);
     const int result = dialog.Mesaj(QStringLiteral("Titlu"), QStringLiteral("Text"), c.kind, c.buttons);
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Mesaj, LaysTheButtonsOutEvenly)
 {
-    TErori dialog;
+    MessageDialog dialog;
     Seen one, two;
     actOnDialog(&dialog, PressOk, one);
     dialog.Mesaj(QStringLiteral("T"), QStringLiteral("M"), 1, 4);
@@ -120,7 +120,7 @@ TEST(Mesaj, LaysTheButtonsOutEvenly)
 
 TEST(Mesaj, NoButtonBitShowsNothingAndGivesTwo)
 {
-    TErori dialog;
+    MessageDialog dialog;
     Seen seen;
     actOnDialog(&dialog, PressEsc, seen);
     EXPECT_EQ(dialog.Mesaj(QStringLiteral("T"), QStringLiteral("M"), 1, 0), 2);
@@ -132,7 +132,7 @@ TEST(Mesaj, NoButtonBitShowsNothingAndGivesTwo)
 
 TEST(Mesaj, TitleReadsProblemaBeforeAnyCall)
 {
-    TErori dialog;
+    MessageDialog dialog;
     EXPECT_EQ(dialog.titleLabel()->text(), QStringLiteral("PROBLEMA"));
 }
 
@@ -150,7 +150,7 @@ TEST(Mesaj, EachKindHasItsColoursAndIcon)
         {3, QColor(0x81A2D3), QColor(0x365F9C), QColor(0x3966A8)},
         {7, QColor(0xFFD5D5), QColor(0xFF0000), QColor(0xFF0000)},
     };
-    TErori dialog;
+    MessageDialog dialog;
     for (const Look &look : looks) {
         SCOPED_TRACE(look.kind);
         dialog.prepare(QStringLiteral("T"), QStringLiteral("M"), look.kind, 4);
@@ -173,6 +173,6 @@ TEST(Mesaj, SeamAnswersWithoutShowingAndRecordsTheCall)
     EXPECT_EQ(seam::mesajCalls()[0].title, QStringLiteral("Inchidere program"));
     EXPECT_EQ(seam::mesajCalls()[0].kind, 3);
     EXPECT_EQ(seam::mesajCalls()[0].buttons, 3);
-    EXPECT_FALSE(TErori::instance()->isVisible());
+    EXPECT_FALSE(MessageDialog::instance()->isVisible());
     seam::deactivate();
 }

@@ -3,10 +3,10 @@
 // Usage (under an X server, e.g. xvfb-run): kovara-screens <scene> <file.png>
 // Scenes: startup, main-reports-menu, mesaj-0, mesaj-1, mesaj-2, mesaj-3.
 
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
-#include "app/Unit1.h"
-#include "app/Unit3.h"
+#include "app/MainWindow.h"
+#include "app/MessageDialog.h"
+#include "app/StartupWindow.h"
 #include "widgets/PictureButton.h"
 
 #include <QAction>
@@ -40,12 +40,12 @@ int main(int argc, char **argv)
     const QString file = QString::fromLocal8Bit(argv[2]);
     ApplyFixedFormats();
 
-    TForm3 main;
+    MainWindow main;
     main.setQuitAction([] {});
-    TForm1 startup(&main, nullptr);
+    StartupWindow startup(&main, nullptr);
 
     if (scene == QLatin1String("startup")) {
-        startup.Timer1.setInterval(60000); // keep it on screen, halfway through its work
+        startup.startupTimer.setInterval(60000); // keep it on screen, halfway through its work
         startup.show();
         startup.Status->setText(QStringLiteral("Refac bazele de date ..."));
         startup.StepProgress(50);

@@ -1,9 +1,9 @@
+#include "app/StartupWindow.h"
 #include "app/Formats.h"
+#include "app/MainWindow.h"
 #include "app/Paths.h"
 #include "app/StartupWork.h"
 #include "app/TestSeam.h"
-#include "app/Unit1.h"
-#include "app/Unit3.h"
 #include "data/Error.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
@@ -23,7 +23,7 @@ using namespace kovara;
 
 namespace {
 
-class StartupWindow : public ::testing::Test
+class StartupWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -44,15 +44,15 @@ protected:
     StartupOutcome start(const StartupSteps &steps)
     {
         form.setSteps(steps);
-        QSignalSpy done(&form, &TForm1::startupDone);
+        QSignalSpy done(&form, &StartupWindow::startupDone);
         form.show();
         EXPECT_TRUE(done.wait(5000));
         return done.isEmpty() ? StartupOutcome::Stopped : done.first().first().value<StartupOutcome>();
     }
 
     test::ScratchDir scratch;
-    TForm3 main;
-    TForm1 form{&main, nullptr};
+    MainWindow main;
+    StartupWindow form{&main, nullptr};
 };
 
 StartupSteps failingAt(int index)
@@ -66,21 +66,21 @@ StartupSteps failingAt(int index)
 
 } // namespace
 
-TEST_F(StartupWindow, LooksAsAStartupWindowShould)
+TEST_F(StartupWindowTest, LooksAsAStartupWindowShould)
 {
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
-    EXPECT_EQ(form.Titlu1->text(), QStringLiteral("Kovara v.1.25"));
-    EXPECT_EQ(form.Titlu2->text(), QStringLiteral("Kovara v.1.25"));
+    EXPECT_EQ(form.title->text(), QStringLiteral("Kovara v.1.25"));
+    EXPECT_EQ(form.titleShadow->text(), QStringLiteral("Kovara v.1.25"));
     EXPECT_EQ(form.Subtitlu->text(), QStringLiteral("Alocatii si indemnizatii crestere copii"));
     EXPECT_EQ(form.Status->text(), QStringLiteral("Incarcare date"));
     EXPECT_EQ(form.Bara->length(), 0);
-    EXPECT_TRUE(form.Timer1.isSingleShot());
-    EXPECT_EQ(form.Timer1.interval(), 1000);
+    EXPECT_TRUE(form.startupTimer.isSingleShot());
+    EXPECT_EQ(form.startupTimer.interval(), 1000);
 }
 
-TEST_F(StartupWindow, WorkRunsOneSecondAfterShowingThenTheMainWindowOpens)
+TEST_F(StartupWindowTest, WorkRunsOneSecondAfterShowingThenTheMainWindowOpens)
 {
     QElapsedTimer clock;
     clock.start();
@@ -94,13 +94,13 @@ TEST_F(StartupWindow, WorkRunsOneSecondAfterShowingThenTheMainWindowOpens)
     EXPECT_TRUE(seam::errorsShown().isEmpty());
     EXPECT_FALSE(AccessGranted());
     // Shown again (it never is), the work would not run twice.
-    form.Timer1Timer();
+    form.runStartup();
     EXPECT_TRUE(main.isVisible());
 }
 
 // A failure while the data is prepared leaves the startup window up; a later
 // one is shown and the main window still opens.
-TEST_F(StartupWindow, FailureOfEachStepEndsAsItsStageRequires)
+TEST_F(StartupWindowTest, FailureOfEachStepEndsAsItsStageRequires)
 {
     struct Case
     {
@@ -120,11 +120,11 @@ TEST_F(StartupWindow, FailureOfEachStepEndsAsItsStageRequires)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.step);
         seam::activate();
-        TForm3 otherMain;
+        MainWindow otherMain;
         otherMain.setQuitAction([] {});
-        TForm1 other(&otherMain, nullptr);
+        StartupWindow other(&otherMain, nullptr);
         other.setSteps(failingAt(c.step));
-        QSignalSpy done(&other, &TForm1::startupDone);
+        QSignalSpy done(&other, &StartupWindow::startupDone);
         other.show();
         ASSERT_TRUE(done.wait(5000));
         EXPECT_EQ(done.first().first().value<StartupOutcome>(), c.outcome);
@@ -135,7 +135,7 @@ TEST_F(StartupWindow, FailureOfEachStepEndsAsItsStageRequires)
     }
 }
 
-TEST_F(StartupWindow, StripNeverGoesBeyondFullLength)
+TEST_F(StartupWindowTest, StripNeverGoesBeyondFullLength)
 {
     const std::pair<int, int> steps[] = {{50, 155}, {50, 310}, {50, 310}, {-200, 0}, {33, 102}};
     for (const auto &[percent, length] : steps) {
@@ -144,7 +144,7 @@ TEST_F(StartupWindow, StripNeverGoesBeyondFullLength)
     }
 }
 
-TEST_F(StartupWindow, FirstStartInAnEmptyFolderCreatesTheData)
+TEST_F(StartupWindowTest, FirstStartInAnEmptyFolderCreatesTheData)
 {
     EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Ready)
         << seam::errorsShown().join(' ').toStdString();
@@ -160,7 +160,7 @@ TEST_F(StartupWindow, FirstStartInAnEmptyFolderCreatesTheData)
     EXPECT_EQ(ReadRegValue(QStringLiteral("VER")), QStringLiteral("Kovara v.1.25"));
 }
 
-TEST_F(StartupWindow, StartWithAnExistingTableKeepsIt)
+TEST_F(StartupWindowTest, StartWithAnExistingTableKeepsIt)
 {
     setProgramDir(scratch.path());
     MakeDataDir();
@@ -175,7 +175,7 @@ TEST_F(StartupWindow, StartWithAnExistingTableKeepsIt)
     EXPECT_EQ(test::readAll(table).size(), before.size());
 }
 
-TEST_F(StartupWindow, DataFolderThatCannotBeMadeStopsTheStart)
+TEST_F(StartupWindowTest, DataFolderThatCannotBeMadeStopsTheStart)
 {
     test::writeAll(scratch.file(QStringLiteral("Data")), "not a folder");
     EXPECT_EQ(start(DefaultStartupSteps()), StartupOutcome::Stopped);

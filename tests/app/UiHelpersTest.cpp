@@ -1,8 +1,8 @@
 #include "app/UiHelpers.h"
 #include "app/Choosers.h"
 #include "app/ErrorDisplay.h"
+#include "app/ProgressCounter.h"
 #include "app/TestSeam.h"
-#include "app/Unit7.h"
 #include "data/Error.h"
 #include "widgets/Balloon.h"
 
@@ -65,12 +65,12 @@ TEST(SelectComboText, SelectsIgnoringCaseOrNothing)
     }
 }
 
-TEST(Contor, BlocksTheCallerAndGivesItBack)
+TEST(ProgressCounterTest, BlocksTheCallerAndGivesItBack)
 {
     QWidget caller;
     auto *edit = new QLineEdit(&caller);
     caller.show();
-    TContor contor;
+    ProgressCounter contor;
     EXPECT_EQ(contor.Bar->maximum(), 100);
     EXPECT_EQ(contor.Bar->value(), 0);
     EXPECT_TRUE(contor.windowFlags() & Qt::FramelessWindowHint);
@@ -114,7 +114,7 @@ TEST(RunCommand, ShowsTheFailuresOwnTextAndGoesOn)
         {[] { throw std::runtime_error("disk full"); }, false, QStringLiteral("disk full")},
         {[] { throw 42; }, false, QStringLiteral("Eroare necunoscuta.")},
         {[&] {
-             TContor::instance()->Arata(&caller); // a long operation that fails halfway
+             ProgressCounter::instance()->Arata(&caller); // a long operation that fails halfway
              throw Error(QStringLiteral("Tabela este blocata."));
          },
          false, QStringLiteral("Tabela este blocata.")},
@@ -131,7 +131,7 @@ TEST(RunCommand, ShowsTheFailuresOwnTextAndGoesOn)
         }
     }
     // The failed long operation gave its window back.
-    EXPECT_FALSE(TContor::instance()->isVisible());
+    EXPECT_FALSE(ProgressCounter::instance()->isVisible());
     EXPECT_TRUE(caller.isEnabled());
     seam::deactivate();
 }

@@ -3,9 +3,9 @@
 // the desktop is asked to open (recorded by the open seam), or the message.
 
 #include "DocumentRows.h"
+#include "app/MainWindow.h"
 #include "app/MesajRules.h"
 #include "app/TestSeam.h"
-#include "app/Unit3.h"
 #include "data/Settings.h"
 #include "documents/DispositionMenus.h"
 #include "documents/Models.h"
@@ -106,7 +106,7 @@ protected:
     }
 
     DocumentFolder folder;
-    TForm3 main;
+    MainWindow main;
 };
 
 // The dispositions of the newborn allowance in the order of their request

@@ -1,5 +1,5 @@
 #include "requests/CNPEdit.h"
-#include "requests/NumarF.h"
+#include "requests/MaskedNumberEdit.h"
 #include "requests/NumericEdit.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ void typeText(QWidget *w, const char *text)
 
 TEST(CnpField, TypingGoesThroughTheRules)
 {
-    TCNPEdit edit;
+    CNPEdit edit;
     typeText(&edit, "07");
     EXPECT_EQ(edit.text(), "7");
     edit.clear();
@@ -40,7 +40,7 @@ TEST(CnpField, TypingGoesThroughTheRules)
 
 TEST(CnpField, KeypadCaretAndSelection)
 {
-    TCNPEdit edit;
+    CNPEdit edit;
     QTest::keyClick(&edit, Qt::Key_4, Qt::KeypadModifier);
     QTest::keyClick(&edit, Qt::Key_2, Qt::KeypadModifier);
     EXPECT_EQ(edit.text(), "42");
@@ -61,7 +61,7 @@ TEST(CnpField, KeypadCaretAndSelection)
 
 TEST(CnpField, PastingIsRefused)
 {
-    TCNPEdit edit;
+    CNPEdit edit;
     QApplication::clipboard()->setText(QStringLiteral("abc"));
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit.text(), "");
@@ -78,7 +78,7 @@ TEST(CnpField, ShowsBirthDateAndSexOnlyForACompleteValidCode)
         {"3850101123455", ""},
         {"", ""},
     };
-    TCNPEdit edit;
+    CNPEdit edit;
     edit.resize(edit.sizeHint());
     edit.show();
     for (const auto &[code, info] : cases) {
@@ -94,7 +94,7 @@ TEST(CnpField, ShowsBirthDateAndSexOnlyForACompleteValidCode)
 
 TEST(NumericField, MinusZeroAndMaximum)
 {
-    TNumericEdit edit;
+    NumericEdit edit;
     edit.setMaxLength(4);
     EXPECT_EQ(edit.text(), "0");
     EXPECT_EQ(edit.Initial(), "0");
@@ -120,7 +120,7 @@ TEST(NumericField, MinusZeroAndMaximum)
 
 TEST(MaskedField, FiscalCodeEntry)
 {
-    TNumericF edit;
+    MaskedNumberEdit edit;
     edit.setMaskInt(10);
     edit.setMaskZec(0);
     EXPECT_EQ(edit.text(), "0");
@@ -147,8 +147,8 @@ TEST(MaskedField, FiscalCodeEntry)
 TEST(MaskedField, EnteringSelectsEverything)
 {
     QWidget window;
-    TNumericEdit other(&window);
-    TNumericF edit(&window);
+    NumericEdit other(&window);
+    MaskedNumberEdit edit(&window);
     edit.setMaskInt(10);
     edit.setText(QStringLiteral("1235"));
     window.show();
@@ -167,9 +167,9 @@ TEST(Fields, EscapeReachesTheWindow)
     // A dialog without the program's keyboard rules: the fields must not
     // swallow the keys that belong to it, nor beep at them.
     QDialog dialog;
-    auto *cnp = new TCNPEdit(&dialog);
-    auto *numeric = new TNumericEdit(&dialog);
-    auto *masked = new TNumericF(&dialog);
+    auto *cnp = new CNPEdit(&dialog);
+    auto *numeric = new NumericEdit(&dialog);
+    auto *masked = new MaskedNumberEdit(&dialog);
     for (QLineEdit *field : {static_cast<QLineEdit *>(cnp), static_cast<QLineEdit *>(numeric),
                              static_cast<QLineEdit *>(masked)}) {
         dialog.open();

@@ -65,11 +65,11 @@ TEST(RequestChecks, EachRefusalHasItsMessageAndField)
          "Adresa solicitantului este incorecta!", "AdresaSubsemnat"},
         {"short county", 1, [](RequestInput &in) { in.JudetSubsemnat = "AB "; },
          "Judetul solicitantului este incorect!", "JudetSubsemnat"},
-        {"common before page", 1, [](RequestInput &in) { in.JudetSubsemnat.clear(), in.CheckBox1 = false; },
+        {"common before page", 1, [](RequestInput &in) { in.JudetSubsemnat.clear(), in.Alocatie = false; },
          "Judetul solicitantului este incorect!", "JudetSubsemnat"},
         // page 1
-        {"no box", 1, [](RequestInput &in) { in.CheckBox1 = false; }, "Combinatie incorecta de ajutoare!",
-         "CheckBox2"},
+        {"no box", 1, [](RequestInput &in) { in.Alocatie = false; }, "Combinatie incorecta de ajutoare!",
+         "Indemnizatie"},
         {"no child 1", 1, [](RequestInput &in) { in.Copil1 = "   "; }, "Lipseste nume si prenume copil!",
          "Copil1"},
         {"bad code 1", 1, [&](RequestInput &in) { in.CNP1 = bad; }, "CNP copil incorect!", "CNP1"},
@@ -167,7 +167,7 @@ TEST(RequestChecks, BenefitBoxPatterns)
         const bool a = c.pattern[0] == '1', i = c.pattern[1] == '1', s = c.pattern[2] == '1';
         EXPECT_EQ(TipOfBenefits(a, i, s), QString::fromLatin1(c.tip)) << c.pattern;
         RequestInput in = goodInput(1);
-        in.CheckBox1 = a, in.CheckBox2 = i, in.CheckBox3 = s;
+        in.Alocatie = a, in.Indemnizatie = i, in.Stimulent = s;
         const auto problem = CheckPage(1, in);
         EXPECT_EQ(problem.has_value(), *c.tip == 0) << c.pattern;
         if (*c.tip) {

@@ -291,7 +291,7 @@ TEST_F(RequestStore, FillFromStoredRowForThePage)
         EXPECT_EQ(in.Subsemnat, "POPESCU ION");
         EXPECT_TRUE(in.Handi);
         EXPECT_EQ(in.CerereNr, "1");
-        EXPECT_EQ(in.CheckBox1 && in.CheckBox3 && !in.CheckBox2, kind == 1);
+        EXPECT_EQ(in.Alocatie && in.Stimulent && !in.Indemnizatie, kind == 1);
         EXPECT_EQ(in.ALCopil, "primul");
         EXPECT_EQ(in.Calitate, "parinte natural");
         EXPECT_EQ(in.NumeCopil, kind == 2 ? "A A" : "");

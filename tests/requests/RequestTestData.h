@@ -43,7 +43,7 @@ inline RequestInput goodInput(int kind)
     in.ALCopil = "primul";
     in.Calitate = "parinte natural";
     if (kind == 1) {
-        in.CheckBox1 = true;
+        in.Alocatie = true;
         in.Copil1 = "POPESCU ANA";
         in.CNP1 = childCnp(1);
     } else if (kind == 2) {

@@ -4,20 +4,20 @@
 
 #include "TestSupport.h"
 #include "app/AboutBox.h"
+#include "app/MainWindow.h"
 #include "app/MesajRules.h"
 #include "app/Paths.h"
 #include "app/Startup.h"
+#include "app/StartupWindow.h"
 #include "app/TestSeam.h"
-#include "app/Unit1.h"
-#include "app/Unit3.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
-#include "requests/CerereAddFields.h"
-#include "requests/CerereAddU.h"
 #include "requests/CereriModel.h"
-#include "requests/CereriU.h"
+#include "requests/RequestEditor.h"
+#include "requests/RequestEditorFields.h"
+#include "requests/RequestListWindow.h"
 #include "widgets/PictureButton.h"
 
 #include <QApplication>
@@ -95,10 +95,10 @@ protected:
         windows = CreateWindows();
         windows.main->setQuitAction([] {});
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *found = qobject_cast<TCereriF *>(w))
+            if (auto *found = qobject_cast<RequestListWindow *>(w))
                 cereri = found;
         ASSERT_NE(cereri, nullptr);
-        editor = cereri->findChild<TCerereAdd *>();
+        editor = cereri->findChild<RequestEditor *>();
         ASSERT_NE(editor, nullptr);
     }
     void TearDown() override
@@ -112,7 +112,7 @@ protected:
         Database::shared().detachAll();
     }
 
-    TCerereAdd::Fields &f() { return editor->fields(); }
+    RequestEditor::Fields &f() { return editor->fields(); }
 
     // The stored requests as "TIP|NR|SUBSEMN|ADRESA".
     QStringList stored()
@@ -127,27 +127,27 @@ protected:
 
     test::ScratchDir scratch;
     ProgramWindows windows;
-    QPointer<TCereriF> cereri;
-    TCerereAdd *editor = nullptr;
+    QPointer<RequestListWindow> cereri;
+    RequestEditor *editor = nullptr;
 };
 
 } // namespace
 
 TEST_F(Workflow, AddChangeAndDeleteANewbornRequestFromTheMainWindow)
 {
-    EXPECT_FALSE(windows.main->MBut1->isEnabled()); // locked until access is granted
+    EXPECT_FALSE(windows.main->cereriButton->isEnabled()); // locked until access is granted
     windows.main->SetAccess(true);
     windows.main->show();
-    ASSERT_TRUE(windows.main->MBut1->isEnabled());
+    ASSERT_TRUE(windows.main->cereriButton->isEnabled());
     bool listShown = false;
 
     whileModal(
         cereri,
         [&] {
             listShown = true;
-            const int kind = cereri->ComboBox1->findText("Aloc.nou-nascuti");
+            const int kind = cereri->kindSelector->findText("Aloc.nou-nascuti");
             ASSERT_EQ(kind, 2);
-            cereri->ComboBox1->setCurrentIndex(kind);
+            cereri->kindSelector->setCurrentIndex(kind);
             EXPECT_EQ(cereri->model()->rowCount(), 0);
             EXPECT_FALSE(cereri->ModiBut->isEnabled());
             EXPECT_FALSE(cereri->DelBut->isEnabled());
@@ -222,7 +222,7 @@ TEST_F(Workflow, AddChangeAndDeleteANewbornRequestFromTheMainWindow)
 
             cereri->InchideBut->click();
         },
-        [&] { QTest::mouseClick(windows.main->MBut1, Qt::LeftButton); });
+        [&] { QTest::mouseClick(windows.main->cereriButton, Qt::LeftButton); });
 
     EXPECT_TRUE(listShown);
     EXPECT_FALSE(cereri->isVisible());

@@ -14,15 +14,15 @@ class QPushButton;
 
 namespace kovara {
 
-class TForm21 : public QDialog
+class BackupWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TForm21(QWidget *parent = nullptr);
+    explicit BackupWindow(QWidget *parent = nullptr);
 
-    QPushButton *BE1;            // "Salveaza baza de date"
-    QPushButton *LbSpeedButton1; // "Restaureaza baza de date"
-    QLabel *StatusBar;           // "ESC - Iesire"
+    QPushButton *saveButton;    // "Salveaza baza de date"
+    QPushButton *restoreButton; // "Restaureaza baza de date"
+    QLabel *statusLine;         // "ESC - Iesire"
 
     // The full paths of the data files to save (never shown).
     QStringList NumeFisiere;
@@ -38,8 +38,8 @@ public:
     void GolesteDir(const QString &folder);
 
     // The two commands: save and restore.
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void SalveazaClick();
+    void RestaureazaClick();
 
     // What ends the program after a restore (tests replace it).
     std::function<void()> endProgram;

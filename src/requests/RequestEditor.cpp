@@ -1,15 +1,15 @@
 // The request editor: opening in both modes, the applicant lookup, the
 // Enter order and "Memoreaza".
 
-#include "requests/CerereAddU.h"
+#include "requests/RequestEditor.h"
 
 #include "app/ErrorDisplay.h"
-#include "app/ErrorUnit.h"
+#include "app/MessageDialog.h"
 #include "app/UiHelpers.h"
 #include "requests/CNPEdit.h"
-#include "requests/CerereAddFields.h"
 #include "requests/NumericEdit.h"
 #include "requests/RequestChecks.h"
+#include "requests/RequestEditorFields.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -31,7 +31,7 @@ namespace {
 const char *const kCaptions[3] = {"Alocatie de stat, indemnizatie / stimulent de crestere a copilului",
                                   "Alocatie nou-nascuti", "Trusou nou nascuti"};
 
-RequestInput collect(const TCerereAdd::Fields &f)
+RequestInput collect(const RequestEditor::Fields &f)
 {
     RequestInput in;
     in.Handi = f.Handi->isChecked();
@@ -41,9 +41,9 @@ RequestInput collect(const TCerereAdd::Fields &f)
     in.Subsemnat = f.Subsemnat->text();
     in.AdresaSubsemnat = f.AdresaSubsemnat->text();
     in.JudetSubsemnat = f.JudetSubsemnat->text();
-    in.CheckBox1 = f.CheckBox1->isChecked();
-    in.CheckBox2 = f.CheckBox2->isChecked();
-    in.CheckBox3 = f.CheckBox3->isChecked();
+    in.Alocatie = f.Alocatie->isChecked();
+    in.Indemnizatie = f.Indemnizatie->isChecked();
+    in.Stimulent = f.Stimulent->isChecked();
     in.Copil1 = f.Copil1->text(), in.CNP1 = f.CNP1->text();
     in.Copil2 = f.Copil2->text(), in.CNP2 = f.CNP2->text();
     in.Copil3 = f.Copil3->text(), in.CNP3 = f.CNP3->text();
@@ -73,7 +73,7 @@ void selectItem(QComboBox *combo, const QString &text)
     combo->setCurrentIndex(i < 0 ? 0 : i);
 }
 
-void apply(TCerereAdd::Fields &f, const RequestInput &in)
+void apply(RequestEditor::Fields &f, const RequestInput &in)
 {
     f.Handi->setChecked(in.Handi);
     setText(f.CerereNr, in.CerereNr);
@@ -82,9 +82,9 @@ void apply(TCerereAdd::Fields &f, const RequestInput &in)
     setText(f.Subsemnat, in.Subsemnat);
     setText(f.AdresaSubsemnat, in.AdresaSubsemnat);
     setText(f.JudetSubsemnat, in.JudetSubsemnat);
-    f.CheckBox1->setChecked(in.CheckBox1);
-    f.CheckBox2->setChecked(in.CheckBox2);
-    f.CheckBox3->setChecked(in.CheckBox3);
+    f.Alocatie->setChecked(in.Alocatie);
+    f.Indemnizatie->setChecked(in.Indemnizatie);
+    f.Stimulent->setChecked(in.Stimulent);
     setText(f.Copil1, in.Copil1), setText(f.CNP1, in.CNP1);
     setText(f.Copil2, in.Copil2), setText(f.CNP2, in.CNP2);
     setText(f.Copil3, in.Copil3), setText(f.CNP3, in.CNP3);
@@ -103,7 +103,7 @@ void apply(TCerereAdd::Fields &f, const RequestInput &in)
 
 } // namespace
 
-TCerereAdd::TCerereAdd(QWidget *parent)
+RequestEditor::RequestEditor(QWidget *parent)
     : QDialog(parent)
     , m_f(std::make_unique<Fields>())
 {
@@ -118,9 +118,9 @@ TCerereAdd::TCerereAdd(QWidget *parent)
     }
 }
 
-TCerereAdd::~TCerereAdd() = default;
+RequestEditor::~RequestEditor() = default;
 
-bool TCerereAdd::Execute(int kind, Mode mode, RequestRecord &record)
+bool RequestEditor::Execute(int kind, Mode mode, RequestRecord &record)
 {
     Fields &f = *m_f;
     m_saved = false;
@@ -155,25 +155,25 @@ bool TCerereAdd::Execute(int kind, Mode mode, RequestRecord &record)
     return m_saved;
 }
 
-void TCerereAdd::resetFields()
+void RequestEditor::resetFields()
 {
     apply(*m_f, DefaultInput(m_kind, QDate::currentDate()));
 }
 
-void TCerereAdd::showKind()
+void RequestEditor::showKind()
 {
     m_f->Caption->setText(QString::fromLatin1(kCaptions[m_kind - 1]));
     m_f->Pages->setCurrentIndex(m_kind - 1);
 }
 
-void TCerereAdd::fillFrom(const RequestRecord &r)
+void RequestEditor::fillFrom(const RequestRecord &r)
 {
     RequestInput in = collect(*m_f);
     FillInput(in, m_kind, r);
     apply(*m_f, in);
 }
 
-void TCerereAdd::lookupApplicant()
+void RequestEditor::lookupApplicant()
 {
     Fields &f = *m_f;
     if (m_mode != New || !f.lookup.isOpen() || !f.CNPSubsemnat->Corect())
@@ -182,7 +182,7 @@ void TCerereAdd::lookupApplicant()
         fillFrom(*latest);
 }
 
-void TCerereAdd::save()
+void RequestEditor::save()
 {
     Fields &f = *m_f;
     // Disabling the button moves the focus away from it; it comes back.
@@ -225,7 +225,7 @@ void TCerereAdd::save()
         focus->setFocus();
 }
 
-void TCerereAdd::focusNextInOrder(QWidget *from)
+void RequestEditor::focusNextInOrder(QWidget *from)
 {
     Fields &f = *m_f;
     const QList<QWidget *> order = f.common + f.page[m_kind - 1];
@@ -234,7 +234,7 @@ void TCerereAdd::focusNextInOrder(QWidget *from)
     next->setFocus(Qt::TabFocusReason);
 }
 
-bool TCerereAdd::eventFilter(QObject *watched, QEvent *event)
+bool RequestEditor::eventFilter(QObject *watched, QEvent *event)
 {
     Fields &f = *m_f;
     QWidget *field = qobject_cast<QWidget *>(watched);
@@ -259,7 +259,7 @@ bool TCerereAdd::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TCerereAdd::keyPressEvent(QKeyEvent *event)
+void RequestEditor::keyPressEvent(QKeyEvent *event)
 {
     // Enter never runs a default button here.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

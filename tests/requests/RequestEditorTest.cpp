@@ -12,8 +12,8 @@
 #include "data/Settings.h"
 #include "data/SqlEngine.h"
 #include "requests/CNPEdit.h"
-#include "requests/CerereAddFields.h"
 #include "requests/NumericEdit.h"
+#include "requests/RequestEditorFields.h"
 #include "widgets/Balloon.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ void enter(const QString &text = {})
     key(Qt::Key_Return);
 }
 
-class EditorTest : public ::testing::Test
+class RequestEditorTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -79,7 +79,7 @@ protected:
     }
 
     // Opens the editor and drives it; whatever is left open is cancelled.
-    bool run(int kind, TCerereAdd::Mode mode, RequestRecord &record, const std::function<void()> &drive)
+    bool run(int kind, RequestEditor::Mode mode, RequestRecord &record, const std::function<void()> &drive)
     {
         QTimer::singleShot(0, &editor, [this, drive] {
             editor.activateWindow();
@@ -105,24 +105,24 @@ protected:
         enter("brasov");
     }
 
-    TCerereAdd::Fields &f() { return editor.fields(); }
+    RequestEditor::Fields &f() { return editor.fields(); }
 
     kovara::test::ScratchDir scratch;
-    TCerereAdd editor;
+    RequestEditor editor;
 };
 
 } // namespace
 
-TEST_F(EditorTest, AddEachKindThroughTheKeyboard)
+TEST_F(RequestEditorTest, AddEachKindThroughTheKeyboard)
 {
     RequestRecord r1;
-    ASSERT_TRUE(run(1, TCerereAdd::New, r1, [this] {
+    ASSERT_TRUE(run(1, RequestEditor::New, r1, [this] {
         EXPECT_EQ(f().Header->text(), "Cerere noua");
         typeCommon();
-        EXPECT_EQ(focused(), f().CheckBox1);
+        EXPECT_EQ(focused(), f().Alocatie);
         key(Qt::Key_Space);
         key(Qt::Key_Return); // nothing in a tick box
-        EXPECT_EQ(focused(), f().CheckBox1);
+        EXPECT_EQ(focused(), f().Alocatie);
         key(Qt::Key_Tab);
         key(Qt::Key_Space);
         key(Qt::Key_Tab);
@@ -148,7 +148,7 @@ TEST_F(EditorTest, AddEachKindThroughTheKeyboard)
     EXPECT_EQ(PeekIndex("NR1"), "2");
 
     RequestRecord r2;
-    ASSERT_TRUE(run(2, TCerereAdd::New, r2, [this] {
+    ASSERT_TRUE(run(2, RequestEditor::New, r2, [this] {
         EXPECT_EQ(f().Caption->text(), "Alocatie nou-nascuti");
         EXPECT_EQ(f().Cuantum->text(), "204");
         EXPECT_EQ(f().JudetSubsemnat->text(), "BRASOV"); // remembered
@@ -174,7 +174,7 @@ TEST_F(EditorTest, AddEachKindThroughTheKeyboard)
     EXPECT_EQ(ReadSetting("VAR", "CUANTUM"), "2040");
 
     RequestRecord r3;
-    ASSERT_TRUE(run(3, TCerereAdd::New, r3, [this] {
+    ASSERT_TRUE(run(3, RequestEditor::New, r3, [this] {
         EXPECT_EQ(f().Cuantum2->text(), "150");
         typeCommon();
         EXPECT_EQ(focused(), f().Calitate);
@@ -198,10 +198,10 @@ TEST_F(EditorTest, AddEachKindThroughTheKeyboard)
     EXPECT_EQ(PeekIndex("NR2"), "2");
 }
 
-TEST_F(EditorTest, RefusedFieldShowsTheBalloonAndStoresNothing)
+TEST_F(RequestEditorTest, RefusedFieldShowsTheBalloonAndStoresNothing)
 {
     RequestRecord r;
-    EXPECT_FALSE(run(2, TCerereAdd::New, r, [this] {
+    EXPECT_FALSE(run(2, RequestEditor::New, r, [this] {
         typeCommon("pop  io");
         f().MemoBut->click();
         ASSERT_NE(ProblemBalloon(), nullptr);
@@ -221,7 +221,7 @@ TEST_F(EditorTest, RefusedFieldShowsTheBalloonAndStoresNothing)
     EXPECT_TRUE(ReadSetting("VAR", "JUDSUBSEMNAT").isEmpty());
 }
 
-TEST_F(EditorTest, DuplicateNumberAndChildrenWarning)
+TEST_F(RequestEditorTest, DuplicateNumberAndChildrenWarning)
 {
     RequestRecord old;
     old.IDCERERE = 5;
@@ -244,7 +244,7 @@ TEST_F(EditorTest, DuplicateNumberAndChildrenWarning)
         enter("1");
     };
     RequestRecord r;
-    EXPECT_TRUE(run(2, TCerereAdd::New, r, [&] {
+    EXPECT_TRUE(run(2, RequestEditor::New, r, [&] {
         fill();
         enter("x y"); // saves: the number is taken
         ASSERT_EQ(seam::mesajCalls().size(), 1);
@@ -268,7 +268,7 @@ TEST_F(EditorTest, DuplicateNumberAndChildrenWarning)
     EXPECT_EQ(PeekIndex("NR2"), "3");
 }
 
-TEST_F(EditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
+TEST_F(RequestEditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
 {
     RequestRecord old;
     old.IDCERERE = 9;
@@ -288,7 +288,7 @@ TEST_F(EditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
     InsertRequest(old);
 
     RequestRecord r;
-    run(1, TCerereAdd::New, r, [this] {
+    run(1, RequestEditor::New, r, [this] {
         key(Qt::Key_Tab);
         enter();
         enter();
@@ -299,7 +299,8 @@ TEST_F(EditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
         // The current page is filled from the row even of another kind.
         EXPECT_EQ(f().Copil1->text(), "A B");
         EXPECT_EQ(f().CNP1->text(), childCnp(1));
-        EXPECT_FALSE(f().CheckBox1->isChecked() || f().CheckBox2->isChecked() || f().CheckBox3->isChecked());
+        EXPECT_FALSE(f().Alocatie->isChecked() || f().Indemnizatie->isChecked() ||
+                     f().Stimulent->isChecked());
         EXPECT_EQ(f().CerereNr->text(), "1"); // number and date stay as typed
     });
 
@@ -308,7 +309,7 @@ TEST_F(EditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
     RequestRecord stored = RequestFromQuery(q);
     WriteSetting("VAR", "JUDSUBSEMNAT", "CLUJ");
     const QString before = QString::fromUtf8(kovara::test::readAll(SettingsPath()));
-    ASSERT_TRUE(run(1, TCerereAdd::Modify, stored, [this] {
+    ASSERT_TRUE(run(1, RequestEditor::Modify, stored, [this] {
         EXPECT_EQ(f().Header->text(), "Modificare cerere");
         EXPECT_EQ(f().Cuantum2->text(), "300");
         EXPECT_EQ(f().CerereNr->text(), "3");
@@ -331,19 +332,19 @@ TEST_F(EditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
     EXPECT_EQ(RequestFromQuery(q).SUBSEMN, QString::fromUtf8("IONESCU Ş Ţ Ă \" ' { } \\ * %"));
 }
 
-TEST_F(EditorTest, EnterFollowsTheEntryOrderOfEachPage)
+TEST_F(RequestEditorTest, EnterFollowsTheEntryOrderOfEachPage)
 {
     const QStringList common = {"CerereNr",  "CerereData",      "CNPSubsemnat",
                                 "Subsemnat", "AdresaSubsemnat", "JudetSubsemnat"};
     const QStringList pages[3] = {
-        {"CheckBox1", "CheckBox2", "CheckBox3", "Copil1", "CNP1", "Copil2", "CNP2", "Copil3", "CNP3"},
+        {"Alocatie", "Indemnizatie", "Stimulent", "Copil1", "CNP1", "Copil2", "CNP2", "Copil3", "CNP3"},
         {"BIseria", "BINr", "ALCopil", "Cuantum", "NumeCopil", "CNPCopil", "CNSeria", "CNNr", "CNElib"},
         {"Calitate", "BISeria2", "BINr2", "Cuantum2", "Copil21", "CNP21", "Copil22", "CNP22", "Copil23",
          "CNP23"}};
     for (int kind = 1; kind <= 3; ++kind) {
         QStringList visited;
         RequestRecord r;
-        EXPECT_FALSE(run(kind, TCerereAdd::New, r, [&] {
+        EXPECT_FALSE(run(kind, RequestEditor::New, r, [&] {
             key(Qt::Key_Tab); // a tick box takes no Enter
             while (focused() != f().MemoBut && visited.size() < 30) {
                 visited << focused()->objectName();

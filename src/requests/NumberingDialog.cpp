@@ -1,4 +1,4 @@
-#include "requests/NumeroU.h"
+#include "requests/NumberingDialog.h"
 
 #include "app/Formats.h"
 #include "app/Keyboard.h"
@@ -18,9 +18,9 @@ namespace kovara {
 
 namespace {
 
-TNumericEdit *numberField(QWidget *parent)
+NumericEdit *numberField(QWidget *parent)
 {
-    auto *f = new TNumericEdit(parent);
+    auto *f = new NumericEdit(parent);
     f->setMaxLength(9);
     return f;
 }
@@ -35,7 +35,7 @@ QDateEdit *dateField(QWidget *parent)
 
 } // namespace
 
-TNumeroF::TNumeroF(QWidget *parent)
+NumberingDialog::NumberingDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(ApplicationTitle());
@@ -48,10 +48,10 @@ TNumeroF::TNumeroF(QWidget *parent)
     header->setFont(big);
     layout->addWidget(header);
 
-    CerereNr1 = numberField(this);
-    Data1 = dateField(this);
-    CerereNr2 = numberField(this);
-    Disp0 = numberField(this);
+    firstRequestNr = numberField(this);
+    fromDate = dateField(this);
+    lastRequestNr = numberField(this);
+    firstDispositionNr = numberField(this);
     DataDisp = dateField(this);
     Luna = new QComboBox(this);
     for (int m = 1; m <= 12; ++m)
@@ -64,10 +64,10 @@ TNumeroF::TNumeroF(QWidget *parent)
 
     auto *form = new QFormLayout;
     form->addRow(new QLabel(QStringLiteral("Numerotam cererile, incepand cu"), this));
-    form->addRow(QStringLiteral("cererea nr."), CerereNr1);
-    form->addRow(QStringLiteral("din data"), Data1);
-    form->addRow(QStringLiteral("pana la cererea nr."), CerereNr2);
-    form->addRow(QStringLiteral("Dispozitiile incep cu numarul"), Disp0);
+    form->addRow(QStringLiteral("cererea nr."), firstRequestNr);
+    form->addRow(QStringLiteral("din data"), fromDate);
+    form->addRow(QStringLiteral("pana la cererea nr."), lastRequestNr);
+    form->addRow(QStringLiteral("Dispozitiile incep cu numarul"), firstDispositionNr);
     form->addRow(QStringLiteral("din data"), DataDisp);
     layout->addLayout(form);
 
@@ -90,14 +90,14 @@ TNumeroF::TNumeroF(QWidget *parent)
     layout->addLayout(buttons);
     layout->addWidget(new QLabel(QStringLiteral("ESC - Iesire"), this));
 
-    setTabOrder(CerereNr1, Data1);
-    setTabOrder(Data1, CerereNr2);
-    setTabOrder(CerereNr2, Disp0);
-    setTabOrder(Disp0, DataDisp);
+    setTabOrder(firstRequestNr, fromDate);
+    setTabOrder(fromDate, lastRequestNr);
+    setTabOrder(lastRequestNr, firstDispositionNr);
+    setTabOrder(firstDispositionNr, DataDisp);
     setTabOrder(DataDisp, Luna);
     setTabOrder(Luna, Anul);
 
-    connect(NumeroteazaBut, &QPushButton::clicked, this, &TNumeroF::NumeroteazaClick);
+    connect(NumeroteazaBut, &QPushButton::clicked, this, &NumberingDialog::NumeroteazaClick);
     connect(RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
     KeyboardRules *keys = KeyboardRules::attach(this);
     keys->addLastField(Anul, [this] { NumeroteazaClick(); });
@@ -105,43 +105,43 @@ TNumeroF::TNumeroF(QWidget *parent)
         DataDisp, [this] { NumeroteazaClick(); }, [this] { return !monthLineShown(); });
 }
 
-void TNumeroF::prepare(int kind)
+void NumberingDialog::prepare(int kind)
 {
     m_kind = kind;
     m_monthLine->setVisible(monthLineShown());
 }
 
-bool TNumeroF::Execute(int kind)
+bool NumberingDialog::Execute(int kind)
 {
     prepare(kind);
-    CerereNr1->setFocus();
+    firstRequestNr->setFocus();
     return exec() == QDialog::Accepted;
 }
 
-void TNumeroF::NumeroteazaClick()
+void NumberingDialog::NumeroteazaClick()
 {
-    for (TNumericEdit *f : {CerereNr1, CerereNr2, Disp0})
+    for (NumericEdit *f : {firstRequestNr, lastRequestNr, firstDispositionNr})
         if (f->text().isEmpty())
             f->setText(QStringLiteral("0"));
-    if (CerereNr2->value() < CerereNr1->value()) {
-        ShowProblem(QStringLiteral("Interval incorect!"), CerereNr1);
+    if (lastRequestNr->value() < firstRequestNr->value()) {
+        ShowProblem(QStringLiteral("Interval incorect!"), firstRequestNr);
         return;
     }
-    if (Disp0->value() < 1) {
-        ShowProblem(QStringLiteral("Numar de dispozitie incorect!"), Disp0);
+    if (firstDispositionNr->value() < 1) {
+        ShowProblem(QStringLiteral("Numar de dispozitie incorect!"), firstDispositionNr);
         return;
     }
     accept();
 }
 
-NumberingRange TNumeroF::range() const
+NumberingRange NumberingDialog::range() const
 {
     NumberingRange r;
     r.kind = m_kind;
-    r.firstNr = CerereNr1->value();
-    r.fromDate = Data1->date();
-    r.lastNr = CerereNr2->value();
-    r.firstDisp = Disp0->value();
+    r.firstNr = firstRequestNr->value();
+    r.fromDate = fromDate->date();
+    r.lastNr = lastRequestNr->value();
+    r.firstDisp = firstDispositionNr->value();
     r.dispDate = DataDisp->date();
     r.month = Luna->currentIndex() + 1;
     r.year = Anul->currentText().toInt();

@@ -1,4 +1,4 @@
-#include "app/Unit7.h"
+#include "app/ProgressCounter.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,18 +10,18 @@
 namespace kovara {
 namespace {
 
-QPointer<TContor> g_instance;
+QPointer<ProgressCounter> g_instance;
 
 } // namespace
 
-TContor::TContor(QWidget *parent)
+ProgressCounter::ProgressCounter(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , Descr(new QLabel(this))
     , Bar(new QProgressBar(this))
 {
     if (!g_instance)
         g_instance = this;
-    setObjectName(QStringLiteral("Contor"));
+    setObjectName(QStringLiteral("ProgressCounter"));
     setCursor(Qt::WaitCursor);
     setFixedSize(360, 90);
 
@@ -46,14 +46,14 @@ TContor::TContor(QWidget *parent)
     layout->addWidget(frame);
 }
 
-TContor *TContor::instance()
+ProgressCounter *ProgressCounter::instance()
 {
     if (!g_instance)
-        g_instance = new TContor;
+        g_instance = new ProgressCounter;
     return g_instance;
 }
 
-void TContor::Arata(QWidget *caller)
+void ProgressCounter::Arata(QWidget *caller)
 {
     m_caller = caller;
     if (caller) {
@@ -67,7 +67,7 @@ void TContor::Arata(QWidget *caller)
     QCoreApplication::processEvents();
 }
 
-void TContor::Distruge(QWidget *caller)
+void ProgressCounter::Distruge(QWidget *caller)
 {
     hide();
     if (caller) {
@@ -80,7 +80,7 @@ void TContor::Distruge(QWidget *caller)
     QCoreApplication::processEvents();
 }
 
-void TContor::recover()
+void ProgressCounter::recover()
 {
     if (isVisible() || m_caller)
         Distruge(m_caller);

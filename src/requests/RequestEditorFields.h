@@ -3,7 +3,7 @@
 // The controls of the request editor, named as the editor's fields.
 
 #include "data/Query.h"
-#include "requests/CerereAddU.h"
+#include "requests/RequestEditor.h"
 
 #include <QList>
 
@@ -17,36 +17,36 @@ class QStackedWidget;
 
 namespace kovara {
 
-class TCNPEdit;
-class TNumericEdit;
+class CNPEdit;
+class NumericEdit;
 
-struct TCerereAdd::Fields
+struct RequestEditor::Fields
 {
     QLabel *Header = nullptr;  // "Cerere noua" / "Modificare cerere"
     QLabel *Caption = nullptr; // the kind's caption
     QCheckBox *Handi = nullptr;
-    TNumericEdit *CerereNr = nullptr;
+    NumericEdit *CerereNr = nullptr;
     QDateEdit *CerereData = nullptr;
-    TCNPEdit *CNPSubsemnat = nullptr;
+    CNPEdit *CNPSubsemnat = nullptr;
     QLineEdit *Subsemnat = nullptr, *AdresaSubsemnat = nullptr, *JudetSubsemnat = nullptr;
     QStackedWidget *Pages = nullptr;
     // page 1
-    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
+    QCheckBox *Alocatie = nullptr, *Indemnizatie = nullptr, *Stimulent = nullptr;
     QLineEdit *Copil1 = nullptr, *Copil2 = nullptr, *Copil3 = nullptr;
-    TCNPEdit *CNP1 = nullptr, *CNP2 = nullptr, *CNP3 = nullptr;
+    CNPEdit *CNP1 = nullptr, *CNP2 = nullptr, *CNP3 = nullptr;
     // page 2
     QLineEdit *BIseria = nullptr, *BINr = nullptr;
     QComboBox *ALCopil = nullptr;
-    TNumericEdit *Cuantum = nullptr;
+    NumericEdit *Cuantum = nullptr;
     QLineEdit *NumeCopil = nullptr;
-    TCNPEdit *CNPCopil = nullptr;
+    CNPEdit *CNPCopil = nullptr;
     QLineEdit *CNSeria = nullptr, *CNNr = nullptr, *CNElib = nullptr;
     // page 3
     QComboBox *Calitate = nullptr;
     QLineEdit *BISeria2 = nullptr, *BINr2 = nullptr;
-    TNumericEdit *Cuantum2 = nullptr;
+    NumericEdit *Cuantum2 = nullptr;
     QLineEdit *Copil21 = nullptr, *Copil22 = nullptr, *Copil23 = nullptr;
-    TCNPEdit *CNP21 = nullptr, *CNP22 = nullptr, *CNP23 = nullptr;
+    CNPEdit *CNP21 = nullptr, *CNP22 = nullptr, *CNP23 = nullptr;
 
     QPushButton *MemoBut = nullptr, *RenuntBut = nullptr;
 

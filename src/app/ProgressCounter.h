@@ -2,7 +2,7 @@
 
 // The progress counter shown during long operations.
 //
-//   TContor *c = TContor::instance();
+//   ProgressCounter *c = ProgressCounter::instance();
 //   c->Descr->setText("Numerotez dispozitiile...");
 //   c->Bar->setValue(0); c->Bar->setMaximum(count);
 //   c->Arata(this);
@@ -17,11 +17,11 @@ class QProgressBar;
 
 namespace kovara {
 
-class TContor : public QWidget
+class ProgressCounter : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TContor(QWidget *parent = nullptr);
+    explicit ProgressCounter(QWidget *parent = nullptr);
 
     QLabel *Descr;     // the operation's text
     QProgressBar *Bar; // position and maximum (100 before any use), shown as a percentage
@@ -35,7 +35,7 @@ public:
     // back to the window that showed it.
     void recover();
 
-    static TContor *instance();
+    static ProgressCounter *instance();
 
 private:
     QPointer<QWidget> m_caller;

@@ -13,14 +13,14 @@ class QPushButton;
 
 namespace kovara {
 
-class TForm5 : public QDialog
+class PasswordDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget *parent = nullptr);
+    explicit PasswordDialog(QWidget *parent = nullptr);
 
-    QLabel *Label1;
-    QLineEdit *Edit1;
+    QLabel *promptLabel;
+    QLineEdit *passwordEdit;
     QPushButton *VerificaBut;
     QPushButton *RenuntBut;
 
@@ -28,7 +28,7 @@ public:
     void prepare(const QString &caption, const QString &prompt);
 
     // The one prompt of the run (created on first use).
-    static TForm5 *instance();
+    static PasswordDialog *instance();
 };
 
 struct InputQueryResult
@@ -38,13 +38,13 @@ struct InputQueryResult
 };
 
 // Asks for a password modally; the text is returned only when confirmed.
-InputQueryResult InputQuery2(const QString &caption, const QString &prompt);
+InputQueryResult AskPassword(const QString &caption, const QString &prompt);
 
 } // namespace kovara
 
 namespace kovara::seam {
 
-// While the test seam is active InputQuery2 shows nothing: it records the
+// While the test seam is active AskPassword shows nothing: it records the
 // call and returns the next queued answer (none queued: cancelled).
 struct InputQueryCall
 {

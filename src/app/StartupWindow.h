@@ -16,23 +16,23 @@ namespace kovara {
 
 class GradientPanel;
 class ProgressStrip;
-class TAboutBox;
+class AboutBox;
 
-class TForm1 : public QWidget
+class StartupWindow : public QWidget
 {
     Q_OBJECT
 public:
-    TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent = nullptr);
+    StartupWindow(QWidget *mainWindow, AboutBox *about, QWidget *parent = nullptr);
 
-    QLabel *Titlu1;      // the title with version
-    QLabel *Titlu2;      // its shadow
+    QLabel *title;       // the title with version
+    QLabel *titleShadow; // its shadow
     QLabel *Subtitlu;    // "Alocatii si indemnizatii crestere copii"
     QLabel *Status;      // "Incarcare date", then what is being done
     ProgressStrip *Bara; // 310 pixels at 100 %
-    QTimer Timer1;       // one shot, 1000 ms
+    QTimer startupTimer; // one shot, 1000 ms
 
     // The main and About windows, when they are created after this one.
-    void setWindows(QWidget *mainWindow, TAboutBox *about);
+    void setWindows(QWidget *mainWindow, AboutBox *about);
 
     // The operations the startup work runs (the data store's by default is
     // set by the program entry).
@@ -43,7 +43,7 @@ public:
     double accumulatedPercent() const { return m_percent; }
 
     // The timer's work; runs only once.
-    void Timer1Timer();
+    void runStartup();
 
 signals:
     void startupDone(kovara::StartupOutcome outcome);
@@ -55,7 +55,7 @@ private:
     friend class StartupWindowView;
 
     QPointer<QWidget> m_main;
-    QPointer<TAboutBox> m_about;
+    QPointer<AboutBox> m_about;
     StartupSteps m_steps;
     double m_percent = 0;
     bool m_ran = false;

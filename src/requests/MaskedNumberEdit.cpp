@@ -1,4 +1,4 @@
-#include "requests/NumarF.h"
+#include "requests/MaskedNumberEdit.h"
 
 #include "requests/FieldState.h"
 
@@ -8,7 +8,7 @@
 
 namespace kovara {
 
-TNumericF::TNumericF(QWidget *parent)
+MaskedNumberEdit::MaskedNumberEdit(QWidget *parent)
     : QLineEdit(parent)
 {
     closeSideEntrances(this);
@@ -17,7 +17,7 @@ TNumericF::TNumericF(QWidget *parent)
     setText(QStringLiteral("0"));
 }
 
-void TNumericF::type(QChar c)
+void MaskedNumberEdit::type(QChar c)
 {
     m_mask.maxLength = maxLength();
     const MaskedOutcome out = maskedChar(stateOf(this), c, m_mask);
@@ -28,7 +28,7 @@ void TNumericF::type(QChar c)
     }
 }
 
-void TNumericF::keyPressEvent(QKeyEvent *event)
+void MaskedNumberEdit::keyPressEvent(QKeyEvent *event)
 {
     if (isNavigationKey(event)) {
         QLineEdit::keyPressEvent(event);
@@ -54,7 +54,7 @@ void TNumericF::keyPressEvent(QKeyEvent *event)
             type(c);
 }
 
-void TNumericF::focusInEvent(QFocusEvent *event)
+void MaskedNumberEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     // After a mouse click has placed the caret.

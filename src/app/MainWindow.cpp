@@ -1,10 +1,10 @@
-#include "app/Unit3.h"
+#include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
 #include "app/ErrorDisplay.h"
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/MessageDialog.h"
 #include "app/Resources.h"
 #include "widgets/PictureButton.h"
 
@@ -26,34 +26,38 @@ const QString OpenPicture = QStringLiteral(":/icons/changes-allow.png");
 
 } // namespace
 
-TForm3::TForm3(TAboutBox *about, QWidget *parent)
+MainWindow::MainWindow(AboutBox *about, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_about(about)
 {
     InitResources();
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(TitleWithVersion());
 
-    MBut1 = new PictureButton(QStringLiteral("Cereri"), QStringLiteral(":/icons/system-users.png"),
-                              QStringLiteral("Evidenta / cautare cereri."), this);
-    MBut2 = new PictureButton(QStringLiteral("Rapoarte"), QStringLiteral(":/icons/document-print.png"),
-                              QStringLiteral("Diverse rapoarte."), this);
-    MBut4 =
+    cereriButton = new PictureButton(QStringLiteral("Cereri"), QStringLiteral(":/icons/system-users.png"),
+                                     QStringLiteral("Evidenta / cautare cereri."), this);
+    rapoarteButton =
+        new PictureButton(QStringLiteral("Rapoarte"), QStringLiteral(":/icons/document-print.png"),
+                          QStringLiteral("Diverse rapoarte."), this);
+    formulareButton =
         new PictureButton(QStringLiteral("Formulare"), QStringLiteral(":/icons/accessories-text-editor.png"),
                           QStringLiteral("Listare formulare. Modele."), this);
-    MButAdm = new PictureButton(QStringLiteral("Administrare"), LockedPicture,
-                                QStringLiteral("Administrare program."), this);
-    MBut3 = new PictureButton(QStringLiteral("Salvare"), QStringLiteral(":/icons/document-save.png"),
-                              QStringLiteral("Salvare sau restaurare date."), this);
-    ToolButton3 = new PictureButton(QStringLiteral("Despre..."), QStringLiteral(":/icons/help-about.png"),
+    adminButton = new PictureButton(QStringLiteral("Administrare"), LockedPicture,
+                                    QStringLiteral("Administrare program."), this);
+    salvareButton = new PictureButton(QStringLiteral("Salvare"), QStringLiteral(":/icons/document-save.png"),
+                                      QStringLiteral("Salvare sau restaurare date."), this);
+    aboutButton = new PictureButton(QStringLiteral("Despre..."), QStringLiteral(":/icons/help-about.png"),
                                     QStringLiteral("Date despre program."), this);
-    ModelF = new PictureButton(QStringLiteral("Iesire"), QStringLiteral(":/icons/application-exit.png"),
-                               QStringLiteral("Inchide programul."), this);
-    const std::pair<PictureButton *, const char *> names[] = {{MBut1, "MBut1"},  {MBut2, "MBut2"},
-                                                              {MBut4, "MBut4"},  {MButAdm, "MButAdm"},
-                                                              {MBut3, "MBut3"},  {ToolButton3, "ToolButton3"},
-                                                              {ModelF, "ModelF"}};
+    exitButton = new PictureButton(QStringLiteral("Iesire"), QStringLiteral(":/icons/application-exit.png"),
+                                   QStringLiteral("Inchide programul."), this);
+    const std::pair<PictureButton *, const char *> names[] = {{cereriButton, "cereriButton"},
+                                                              {rapoarteButton, "rapoarteButton"},
+                                                              {formulareButton, "formulareButton"},
+                                                              {adminButton, "adminButton"},
+                                                              {salvareButton, "salvareButton"},
+                                                              {aboutButton, "aboutButton"},
+                                                              {exitButton, "exitButton"}};
     for (const auto &[button, name] : names)
         button->setObjectName(QLatin1String(name));
 
@@ -85,13 +89,15 @@ TForm3::TForm3(TAboutBox *about, QWidget *parent)
     layout->addLayout(row);
     layout->addWidget(StatusLine);
 
-    connect(MBut1, &QToolButton::clicked, this, [this] { RunCommand([this] { CereriClick(); }); });
-    connect(MBut2, &QToolButton::clicked, this, [this] { RunCommand([this] { RapoarteClick(); }); });
-    connect(MBut4, &QToolButton::clicked, this, [this] { RunCommand([this] { FormulareClick(); }); });
-    connect(MButAdm, &QToolButton::clicked, this, [this] { RunCommand([this] { AdministrareClick(); }); });
-    connect(MBut3, &QToolButton::clicked, this, [this] { RunCommand([this] { SalvareClick(); }); });
-    connect(ToolButton3, &QToolButton::clicked, this, [this] { RunCommand([this] { DespreClick(); }); });
-    connect(ModelF, &QToolButton::clicked, this, [this] { IesireClick(); });
+    connect(cereriButton, &QToolButton::clicked, this, [this] { RunCommand([this] { CereriClick(); }); });
+    connect(rapoarteButton, &QToolButton::clicked, this, [this] { RunCommand([this] { RapoarteClick(); }); });
+    connect(formulareButton, &QToolButton::clicked, this,
+            [this] { RunCommand([this] { FormulareClick(); }); });
+    connect(adminButton, &QToolButton::clicked, this,
+            [this] { RunCommand([this] { AdministrareClick(); }); });
+    connect(salvareButton, &QToolButton::clicked, this, [this] { RunCommand([this] { SalvareClick(); }); });
+    connect(aboutButton, &QToolButton::clicked, this, [this] { RunCommand([this] { DespreClick(); }); });
+    connect(exitButton, &QToolButton::clicked, this, [this] { IesireClick(); });
 
     // The window sees these keys before its buttons. F1 and F2 act only
     // while their buttons are enabled: the commands stay locked until the
@@ -102,11 +108,11 @@ TForm3::TForm3(TAboutBox *about, QWidget *parent)
         connect(shortcut, &QShortcut::activated, this, [run] { RunCommand(run); });
     };
     key(QKeySequence(Qt::Key_F1), [this] {
-        if (MBut1->isEnabled())
+        if (cereriButton->isEnabled())
             CereriClick();
     });
     key(QKeySequence(Qt::Key_F2), [this] {
-        if (MBut2->isEnabled())
+        if (rapoarteButton->isEnabled())
             RapoarteClick();
     });
     key(QKeySequence(Qt::Key_F12), [this] { IesireClick(); });
@@ -120,52 +126,52 @@ TForm3::TForm3(TAboutBox *about, QWidget *parent)
     setFixedHeight(sizeHint().height());
 }
 
-void TForm3::SetAccess(bool granted)
+void MainWindow::SetAccess(bool granted)
 {
     m_open = granted;
-    MBut1->setEnabled(granted && bool(m_requestList));
-    MBut2->setEnabled(granted);
-    MBut4->setEnabled(granted);
-    MBut3->setEnabled(granted && bool(m_backup));
-    MButAdm->setPicture(granted ? OpenPicture : LockedPicture);
+    cereriButton->setEnabled(granted && bool(m_requestList));
+    rapoarteButton->setEnabled(granted);
+    formulareButton->setEnabled(granted);
+    salvareButton->setEnabled(granted && bool(m_backup));
+    adminButton->setPicture(granted ? OpenPicture : LockedPicture);
 }
 
-void TForm3::setRequestListHandler(std::function<void()> open)
+void MainWindow::setRequestListHandler(std::function<void()> open)
 {
     m_requestList = std::move(open);
     SetAccess(m_open);
 }
 
-void TForm3::setBackupHandler(std::function<void()> open)
+void MainWindow::setBackupHandler(std::function<void()> open)
 {
     m_backup = std::move(open);
     SetAccess(m_open);
 }
 
-QMenu *TForm3::dropDown(QMenu *menu, QWidget *button)
+QMenu *MainWindow::dropDown(QMenu *menu, QWidget *button)
 {
     // The menu's top-left corner at the button's bottom-left corner.
     menu->popup(button->mapToGlobal(QPoint(0, button->height())));
     return menu;
 }
 
-void TForm3::CereriClick()
+void MainWindow::CereriClick()
 {
     if (m_requestList)
         m_requestList();
 }
 
-void TForm3::RapoarteClick()
+void MainWindow::RapoarteClick()
 {
-    dropDown(RapoarteMenu, MBut2);
+    dropDown(RapoarteMenu, rapoarteButton);
 }
 
-void TForm3::FormulareClick()
+void MainWindow::FormulareClick()
 {
-    dropDown(FormulareMenu, MBut4);
+    dropDown(FormulareMenu, formulareButton);
 }
 
-void TForm3::AdministrareClick()
+void MainWindow::AdministrareClick()
 {
     if (AccessGranted()) {
         if (m_adminWindow)
@@ -183,25 +189,25 @@ void TForm3::AdministrareClick()
     }
 }
 
-void TForm3::SalvareClick()
+void MainWindow::SalvareClick()
 {
     if (m_backup)
         m_backup();
 }
 
-void TForm3::DespreClick()
+void MainWindow::DespreClick()
 {
     if (!m_about)
-        m_about = new TAboutBox(this);
+        m_about = new AboutBox(this);
     m_about->exec();
 }
 
-void TForm3::IesireClick()
+void MainWindow::IesireClick()
 {
     close();
 }
 
-void TForm3::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect area = s->availableGeometry();
@@ -212,7 +218,7 @@ void TForm3::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void TForm3::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_closing) {
         event->accept();

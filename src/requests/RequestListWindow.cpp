@@ -1,16 +1,16 @@
-#include "requests/CereriU.h"
+#include "requests/RequestListWindow.h"
 
 #include "app/ErrorDisplay.h"
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/MessageDialog.h"
+#include "app/ProgressCounter.h"
 #include "app/UiHelpers.h"
-#include "app/Unit7.h"
 #include "data/Error.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
 #include "requests/Numbering.h"
-#include "requests/NumeroU.h"
+#include "requests/NumberingDialog.h"
 #include "requests/RequestList.h"
 
 #include <QApplication>
@@ -28,46 +28,46 @@
 
 namespace kovara {
 
-TCereriF::TCereriF(QWidget *parent)
+RequestListWindow::RequestListWindow(QWidget *parent)
     : QDialog(parent)
 {
     buildUi();
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
+    connect(kindSelector, &QComboBox::currentIndexChanged, this,
             [this] { RunCommand([this] { RefreshList(); }); });
     connect(Anul, &QComboBox::currentIndexChanged, this, [this] { RunCommand([this] { RefreshList(); }); });
-    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(nameSearch, &QLineEdit::textEdited, this, [this](const QString &text) {
         const QString upper = text.toUpper();
         if (upper != text) {
-            const int pos = Edit1->cursorPosition();
-            Edit1->setText(upper);
-            Edit1->setCursorPosition(pos);
+            const int pos = nameSearch->cursorPosition();
+            nameSearch->setText(upper);
+            nameSearch->setCursorPosition(pos);
         }
     });
-    connect(Edit1, &QLineEdit::textChanged, this, [this] { RunCommand([this] { SearchChanged(); }); });
-    connect(CNPEdit1, &QLineEdit::textChanged, this, [this] { RunCommand([this] { SearchChanged(); }); });
+    connect(nameSearch, &QLineEdit::textChanged, this, [this] { RunCommand([this] { SearchChanged(); }); });
+    connect(cnpSearch, &QLineEdit::textChanged, this, [this] { RunCommand([this] { SearchChanged(); }); });
     connect(AddBut, &QPushButton::clicked, this, [this] { RunCommand([this] { AddClick(); }); });
     connect(ModiBut, &QPushButton::clicked, this, [this] { RunCommand([this] { ModiClick(); }); });
     connect(DelBut, &QPushButton::clicked, this, [this] { RunCommand([this] { DelClick(); }); });
     connect(NumeroBut, &QPushButton::clicked, this, [this] { RunCommand([this] { NumeroClick(); }); });
     connect(InchideBut, &QPushButton::clicked, this, &QDialog::reject);
-    connect(SMDBGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
+    connect(requestGrid->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { RunCommand([this, column] { SortBy(column); }); });
-    connect(SMDBGrid1, &QTableView::doubleClicked, this, [this] { RunCommand([this] { ModiClick(); }); });
-    connect(SMDBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(requestGrid, &QTableView::doubleClicked, this, [this] { RunCommand([this] { ModiClick(); }); });
+    connect(requestGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { currentRowChanged(current.row()); });
-    SMDBGrid1->installEventFilter(this);
+    requestGrid->installEventFilter(this);
     KeyboardRules::attach(this);
     RefreshList();
 }
 
-TCereriF::~TCereriF() = default;
+RequestListWindow::~RequestListWindow() = default;
 
-void TCereriF::setNumberingDialog(TNumeroF *dialog)
+void RequestListWindow::setNumberingDialog(NumberingDialog *dialog)
 {
     m_numero = dialog;
 }
 
-void TCereriF::Open()
+void RequestListWindow::Open()
 {
     prepareOpen();
     exec();
@@ -76,7 +76,7 @@ void TCereriF::Open()
     showList();
 }
 
-void TCereriF::prepareOpen()
+void RequestListWindow::prepareOpen()
 {
     const int year = QDate::currentDate().year();
     {
@@ -90,9 +90,9 @@ void TCereriF::prepareOpen()
     RefreshList();
 }
 
-void TCereriF::RefreshList()
+void RequestListWindow::RefreshList()
 {
-    const int kind = ComboBox1->currentIndex();
+    const int kind = kindSelector->currentIndex();
     const bool numbering = kind == 2 || kind == 3;
     NumeroBut->setVisible(numbering);
     if (m_active) {
@@ -100,13 +100,13 @@ void TCereriF::RefreshList()
         showList();
     }
     for (int c = 6; c <= 8; ++c)
-        SMDBGrid1->setColumnHidden(c, !numbering);
+        requestGrid->setColumnHidden(c, !numbering);
     Bands->update();
 }
 
-void TCereriF::SearchChanged()
+void RequestListWindow::SearchChanged()
 {
-    const Filter f = RequestSearchFilter(Edit1->text(), CNPEdit1->text());
+    const Filter f = RequestSearchFilter(nameSearch->text(), cnpSearch->text());
     if (f.isEmpty())
         m_list.clearFilter();
     else
@@ -114,7 +114,7 @@ void TCereriF::SearchChanged()
     showList();
 }
 
-void TCereriF::SortBy(int column)
+void RequestListWindow::SortBy(int column)
 {
     if (!m_list.isOpen() || m_list.isEmpty() || column < 0 || column >= CereriModel::columns().size())
         return;
@@ -123,19 +123,19 @@ void TCereriF::SortBy(int column)
     reread(id);
 }
 
-void TCereriF::reread(qint64 id)
+void RequestListWindow::reread(qint64 id)
 {
-    OpenRequestList(m_list, Anul->currentText().toInt(), ComboBox1->currentIndex(), m_order);
+    OpenRequestList(m_list, Anul->currentText().toInt(), kindSelector->currentIndex(), m_order);
     m_list.first();
     m_list.locate(QStringLiteral("IDCERERE"), id);
     showList();
 }
 
-void TCereriF::AddClick()
+void RequestListWindow::AddClick()
 {
-    const int kind = ComboBox1->currentIndex();
+    const int kind = kindSelector->currentIndex();
     if (kind == 0) {
-        ShowProblem(QStringLiteral("Alegeti mai intai tipul cererii!"), ComboBox1);
+        ShowProblem(QStringLiteral("Alegeti mai intai tipul cererii!"), kindSelector);
         return;
     }
     RequestRecord record;
@@ -145,7 +145,7 @@ void TCereriF::AddClick()
     reread(id);
 }
 
-void TCereriF::ModiClick()
+void RequestListWindow::ModiClick()
 {
     if (!m_list.isOpen() || m_list.isEmpty())
         return;
@@ -165,7 +165,7 @@ void TCereriF::ModiClick()
         throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(doc));
 }
 
-void TCereriF::DelClick()
+void RequestListWindow::DelClick()
 {
     if (!m_list.isOpen() || m_list.isEmpty())
         return;
@@ -192,19 +192,19 @@ void TCereriF::DelClick()
     reread(shown);
 }
 
-void TCereriF::NumeroClick()
+void RequestListWindow::NumeroClick()
 {
     if (!m_list.isOpen() || m_list.isEmpty()) {
-        ShowProblem(QStringLiteral("Nu aveti ce numerota!"), SMDBGrid1);
+        ShowProblem(QStringLiteral("Nu aveti ce numerota!"), requestGrid);
         return;
     }
     if (!m_numero)
-        m_numero = new TNumeroF(this);
-    if (!m_numero->Execute(ComboBox1->currentIndex()))
+        m_numero = new NumberingDialog(this);
+    if (!m_numero->Execute(kindSelector->currentIndex()))
         return;
     const NumberingRange range = m_numero->range();
     const qint64 current = m_list.integer(QStringLiteral("IDCERERE"));
-    TContor *contor = TContor::instance();
+    ProgressCounter *contor = ProgressCounter::instance();
     contor->Descr->setText(QStringLiteral("Numerotez dispozitiile..."));
     contor->Bar->setValue(0);
     bool shown = false;
@@ -238,20 +238,20 @@ void TCereriF::NumeroClick()
     reread(current);
 }
 
-void TCereriF::showList()
+void RequestListWindow::showList()
 {
     m_syncing = true;
     m_model->reload();
     if (m_list.isOpen() && m_list.recNo() >= 0) {
         const QModelIndex index = m_model->index(m_list.recNo(), 0);
-        SMDBGrid1->setCurrentIndex(index);
-        SMDBGrid1->scrollTo(index);
+        requestGrid->setCurrentIndex(index);
+        requestGrid->scrollTo(index);
     }
     m_syncing = false;
     syncCommands();
 }
 
-void TCereriF::currentRowChanged(int row)
+void RequestListWindow::currentRowChanged(int row)
 {
     if (m_syncing || !m_list.isOpen())
         return;
@@ -260,7 +260,7 @@ void TCereriF::currentRowChanged(int row)
     syncCommands();
 }
 
-void TCereriF::syncCommands()
+void RequestListWindow::syncCommands()
 {
     const bool rows = m_list.isOpen() && !m_list.isEmpty();
     ModiBut->setEnabled(rows);
@@ -268,9 +268,9 @@ void TCereriF::syncCommands()
     ListCerere->setEnabled(false); // the request form document comes later
 }
 
-bool TCereriF::eventFilter(QObject *watched, QEvent *event)
+bool RequestListWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == SMDBGrid1 && event->type() == QEvent::KeyPress) {
+    if (watched == requestGrid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             RunCommand([this] { ModiClick(); });

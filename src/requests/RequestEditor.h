@@ -11,14 +11,14 @@
 
 namespace kovara {
 
-class TCerereAdd : public QDialog
+class RequestEditor : public QDialog
 {
     Q_OBJECT
 public:
     enum Mode { New, Modify };
 
-    explicit TCerereAdd(QWidget *parent = nullptr);
-    ~TCerereAdd() override;
+    explicit RequestEditor(QWidget *parent = nullptr);
+    ~RequestEditor() override;
 
     // Shows the editor modally. New: a request of `kind` (1 to 3); `record`
     // is not read. Modify: `record` is the stored row (its kind comes from

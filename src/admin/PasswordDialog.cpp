@@ -1,4 +1,4 @@
-#include "admin/Unit5.h"
+#include "admin/PasswordDialog.h"
 
 #include "app/Keyboard.h"
 #include "app/TestSeam.h"
@@ -12,18 +12,18 @@
 
 namespace kovara {
 
-TForm5::TForm5(QWidget *parent)
+PasswordDialog::PasswordDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form5"));
+    setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(QStringLiteral("AUTENTIFICARE"));
     setModal(true);
 
-    Label1 = new QLabel(this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setEchoMode(QLineEdit::Password);
-    Edit1->setMaxLength(32);
+    promptLabel = new QLabel(this);
+    passwordEdit = new QLineEdit(this);
+    passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setMaxLength(32);
     VerificaBut = new QPushButton(QStringLiteral("Verifica"), this);
     RenuntBut = new QPushButton(QStringLiteral("Renunt"), this);
     VerificaBut->setAutoDefault(false);
@@ -36,30 +36,30 @@ TForm5::TForm5(QWidget *parent)
     buttons->addWidget(VerificaBut);
     buttons->addWidget(RenuntBut);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
+    layout->addWidget(promptLabel);
+    layout->addWidget(passwordEdit);
     layout->addLayout(buttons);
     layout->addWidget(status);
     setFixedWidth(280);
 
     connect(VerificaBut, &QPushButton::clicked, this, &QDialog::accept);
     connect(RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
-    KeyboardRules::attach(this)->addLastField(Edit1, VerificaBut);
+    KeyboardRules::attach(this)->addLastField(passwordEdit, VerificaBut);
 }
 
-void TForm5::prepare(const QString &caption, const QString &prompt)
+void PasswordDialog::prepare(const QString &caption, const QString &prompt)
 {
     setWindowTitle(caption);
-    Label1->setText(prompt);
-    Edit1->clear();
-    Edit1->setFocus();
+    promptLabel->setText(prompt);
+    passwordEdit->clear();
+    passwordEdit->setFocus();
 }
 
-TForm5 *TForm5::instance()
+PasswordDialog *PasswordDialog::instance()
 {
-    static QPointer<TForm5> form;
+    static QPointer<PasswordDialog> form;
     if (!form)
-        form = new TForm5;
+        form = new PasswordDialog;
     return form;
 }
 
@@ -79,19 +79,19 @@ QueryAnswers &queryAnswers()
 
 } // namespace
 
-InputQueryResult InputQuery2(const QString &caption, const QString &prompt)
+InputQueryResult AskPassword(const QString &caption, const QString &prompt)
 {
     if (seam::active()) {
         QueryAnswers &q = queryAnswers();
         q.calls.append({caption, prompt});
         return q.answers.isEmpty() ? InputQueryResult{} : q.answers.takeFirst();
     }
-    TForm5 *form = TForm5::instance();
+    PasswordDialog *form = PasswordDialog::instance();
     form->prepare(caption, prompt);
     if (form->exec() != QDialog::Accepted)
         return {};
-    const QString text = form->Edit1->text();
-    form->Edit1->clear(); // the password does not stay in the hidden dialog
+    const QString text = form->passwordEdit->text();
+    form->passwordEdit->clear(); // the password does not stay in the hidden dialog
     return {true, text};
 }
 

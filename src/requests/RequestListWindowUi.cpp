@@ -3,8 +3,8 @@
 #include "app/Formats.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
-#include "requests/CereriU.h"
 #include "requests/RequestList.h"
+#include "requests/RequestListWindow.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -28,7 +28,7 @@ QPushButton *button(const QString &caption, QWidget *parent)
 
 } // namespace
 
-void TCereriF::buildUi()
+void RequestListWindow::buildUi()
 {
     setWindowTitle(ApplicationTitle());
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
@@ -49,10 +49,10 @@ void TCereriF::buildUi()
     body->addLayout(left);
 
     left->addWidget(new QLabel(QStringLiteral("Tipul cererii"), this));
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->addItems(RequestKindNames());
-    ComboBox1->setCurrentIndex(0);
-    left->addWidget(ComboBox1);
+    kindSelector = new QComboBox(this);
+    kindSelector->addItems(RequestKindNames());
+    kindSelector->setCurrentIndex(0);
+    left->addWidget(kindSelector);
     AddBut = button(QStringLiteral("Adauga cerere"), this);
     ModiBut = button(QStringLiteral("Modifica cerere"), this);
     DelBut = button(QStringLiteral("Sterge cerere"), this);
@@ -70,12 +70,12 @@ void TCereriF::buildUi()
 
     left->addWidget(new QLabel(QStringLiteral("Cautare"), this));
     left->addWidget(new QLabel(QStringLiteral("Nume"), this));
-    Edit1 = new QLineEdit(this);
-    Edit1->setMaxLength(32);
-    left->addWidget(Edit1);
+    nameSearch = new QLineEdit(this);
+    nameSearch->setMaxLength(32);
+    left->addWidget(nameSearch);
     left->addWidget(new QLabel(QStringLiteral("CNP"), this));
-    CNPEdit1 = new TCNPEdit(this);
-    left->addWidget(CNPEdit1);
+    cnpSearch = new CNPEdit(this);
+    left->addWidget(cnpSearch);
     left->addStretch();
     InchideBut = button(QStringLiteral("Inchide"), this);
     left->addWidget(InchideBut);
@@ -83,20 +83,20 @@ void TCereriF::buildUi()
     auto *right = new QVBoxLayout;
     body->addLayout(right, 1);
     right->addWidget(new QLabel(QStringLiteral("  Lista cererilor"), this));
-    SMDBGrid1 = new QTableView(this);
+    requestGrid = new QTableView(this);
     m_model = new CereriModel(m_list, this);
-    SMDBGrid1->setModel(m_model);
-    SMDBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SMDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SMDBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    SMDBGrid1->setAlternatingRowColors(true);
-    SMDBGrid1->verticalHeader()->setVisible(false);
-    SMDBGrid1->verticalHeader()->setDefaultSectionSize(SMDBGrid1->fontMetrics().height() + 6);
-    SMDBGrid1->horizontalHeader()->setSectionsClickable(true);
-    SMDBGrid1->horizontalHeader()->setHighlightSections(false);
-    Bands = new BandBar(SMDBGrid1, this);
+    requestGrid->setModel(m_model);
+    requestGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    requestGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    requestGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    requestGrid->setAlternatingRowColors(true);
+    requestGrid->verticalHeader()->setVisible(false);
+    requestGrid->verticalHeader()->setDefaultSectionSize(requestGrid->fontMetrics().height() + 6);
+    requestGrid->horizontalHeader()->setSectionsClickable(true);
+    requestGrid->horizontalHeader()->setHighlightSections(false);
+    Bands = new BandBar(requestGrid, this);
     right->addWidget(Bands);
-    right->addWidget(SMDBGrid1, 1);
+    right->addWidget(requestGrid, 1);
 }
 
 } // namespace kovara

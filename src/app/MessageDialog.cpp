@@ -1,4 +1,4 @@
-#include "app/ErrorUnit.h"
+#include "app/MessageDialog.h"
 
 #include "app/Resources.h"
 #include "app/TestSeam.h"
@@ -17,7 +17,7 @@
 namespace kovara {
 namespace {
 
-QPointer<TErori> g_instance;
+QPointer<MessageDialog> g_instance;
 
 QColor rgb(quint32 value)
 {
@@ -35,7 +35,7 @@ QString buttonStyle(const QColor &face)
 
 } // namespace
 
-TErori::TErori(QWidget *parent)
+MessageDialog::MessageDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
     , m_header(new GradientPanel(this))
     , m_footer(new GradientPanel(this))
@@ -48,7 +48,7 @@ TErori::TErori(QWidget *parent)
     if (!g_instance)
         g_instance = this;
     setModal(true);
-    setObjectName(QStringLiteral("Erori"));
+    setObjectName(QStringLiteral("MessageDialog"));
 
     QFont bold = m_title->font();
     bold.setBold(true);
@@ -94,14 +94,14 @@ TErori::TErori(QWidget *parent)
     setFixedWidth(MesajRowWidth + 8);
 }
 
-TErori *TErori::instance()
+MessageDialog *MessageDialog::instance()
 {
     if (!g_instance)
-        g_instance = new TErori;
+        g_instance = new MessageDialog;
     return g_instance;
 }
 
-int TErori::prepare(const QString &title, const QString &text, int kind, int buttons)
+int MessageDialog::prepare(const QString &title, const QString &text, int kind, int buttons)
 {
     m_result = ResRenunt;
     m_title->setText(title);
@@ -136,7 +136,7 @@ int TErori::prepare(const QString &title, const QString &text, int kind, int but
     return int(visible.size());
 }
 
-int TErori::Mesaj(const QString &title, const QString &text, int kind, int buttons)
+int MessageDialog::Mesaj(const QString &title, const QString &text, int kind, int buttons)
 {
     seam::recordMesaj({title, text, kind, buttons});
     if (prepare(title, text, kind, buttons) == 0)
@@ -151,7 +151,7 @@ int TErori::Mesaj(const QString &title, const QString &text, int kind, int butto
     return m_result;
 }
 
-void TErori::keyPressEvent(QKeyEvent *event)
+void MessageDialog::keyPressEvent(QKeyEvent *event)
 {
     // Esc closes the dialog and leaves the stored result (2).
     if (event->key() == Qt::Key_Escape) {
@@ -163,7 +163,7 @@ void TErori::keyPressEvent(QKeyEvent *event)
 
 int Mesaj(const QString &title, const QString &text, int kind, int buttons)
 {
-    return TErori::instance()->Mesaj(title, text, kind, buttons);
+    return MessageDialog::instance()->Mesaj(title, text, kind, buttons);
 }
 
 } // namespace kovara

@@ -1,15 +1,15 @@
 // The request list window driven as a clerk would: delete, search, sort,
 // add through the editor and number dispositions.
 
+#include "requests/RequestListWindow.h"
 #include "RequestListFixture.h"
-#include "app/ErrorUnit.h"
+#include "app/MessageDialog.h"
 #include "app/TestSeam.h"
 #include "app/UiHelpers.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
-#include "requests/CereriU.h"
+#include "requests/NumberingDialog.h"
 #include "requests/NumericEdit.h"
-#include "requests/NumeroU.h"
 #include "requests/RequestList.h"
 #include "requests/RequestRecord.h"
 #include "widgets/Balloon.h"
@@ -31,14 +31,14 @@ namespace {
 
 const int Y = QDate::currentDate().year();
 
-class CereriWindow : public kovara::test::RequestData
+class RequestListWindowTest : public kovara::test::RequestData
 {
 protected:
     void SetUp() override
     {
         RequestData::SetUp();
         seam::activate();
-        window = std::make_unique<TCereriF>();
+        window = std::make_unique<RequestListWindow>();
     }
     void TearDown() override
     {
@@ -49,7 +49,7 @@ protected:
 
     void open(int kind = 0)
     {
-        window->ComboBox1->setCurrentIndex(kind);
+        window->kindSelector->setCurrentIndex(kind);
         window->prepareOpen();
         window->show();
     }
@@ -67,8 +67,8 @@ protected:
         return ids;
     }
     qint64 current() { return window->list().integer("IDCERERE"); }
-    int gridRow() { return window->SMDBGrid1->currentIndex().row(); }
-    void selectRow(int row) { window->SMDBGrid1->setCurrentIndex(window->model()->index(row, 0)); }
+    int gridRow() { return window->requestGrid->currentIndex().row(); }
+    void selectRow(int row) { window->requestGrid->setCurrentIndex(window->model()->index(row, 0)); }
 
     void addThree()
     {
@@ -77,10 +77,10 @@ protected:
              {3, {Y, 3, 10}, 3, "3", "ALBU DAN", "1900101000003"}});
     }
 
-    std::unique_ptr<TCereriF> window;
+    std::unique_ptr<RequestListWindow> window;
 };
 
-TEST_F(CereriWindow, DeleteShowsTheRowAfterOrBefore)
+TEST_F(RequestListWindowTest, DeleteShowsTheRowAfterOrBefore)
 {
     struct Case
     {
@@ -100,7 +100,7 @@ TEST_F(CereriWindow, DeleteShowsTheRowAfterOrBefore)
         Database::shared().detachAll();
         QFile::remove(RequestTablePath());
         CreateRequestTable();
-        window = std::make_unique<TCereriF>();
+        window = std::make_unique<RequestListWindow>();
         for (int i = 1; i <= c.rows; ++i)
             add(Row{i, QDate(Y, i, 1), i + 10, "4", "NUME", ""});
         kovara::test::writeAll(RequestDocumentPath(c.selected + 1), "{\\rtf1}");
@@ -125,7 +125,7 @@ TEST_F(CereriWindow, DeleteShowsTheRowAfterOrBefore)
     }
 }
 
-TEST_F(CereriWindow, DeleteAnsweredNoKeepsEverything)
+TEST_F(RequestListWindowTest, DeleteAnsweredNoKeepsEverything)
 {
     addThree();
     open();
@@ -135,67 +135,67 @@ TEST_F(CereriWindow, DeleteAnsweredNoKeepsEverything)
     EXPECT_EQ(current(), 3);
 }
 
-TEST_F(CereriWindow, SearchBeginsWithBothBoxesAndStaysBetweenOpenings)
+TEST_F(RequestListWindowTest, SearchBeginsWithBothBoxesAndStaysBetweenOpenings)
 {
     addThree();
     open();
-    QTest::keyClicks(window->Edit1, "pop");
-    EXPECT_EQ(window->Edit1->text(), "POP");
+    QTest::keyClicks(window->nameSearch, "pop");
+    EXPECT_EQ(window->nameSearch->text(), "POP");
     EXPECT_EQ(listed(), (QList<qint64>{1, 2}));
-    QTest::keyClicks(window->CNPEdit1, "2");
+    QTest::keyClicks(window->cnpSearch, "2");
     EXPECT_EQ(listed(), (QList<qint64>{2}));
     EXPECT_EQ(window->model()->rowCount(), 1);
     window->hide();
     open();
     EXPECT_EQ(listed(), (QList<qint64>{2}));
-    window->CNPEdit1->clear();
-    window->Edit1->clear();
+    window->cnpSearch->clear();
+    window->nameSearch->clear();
     EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
 }
 
-TEST_F(CereriWindow, TitleClickSortsAndKeepsTheCurrentRequest)
+TEST_F(RequestListWindowTest, TitleClickSortsAndKeepsTheCurrentRequest)
 {
     addThree();
     add(Row{4, QDate(Y, 4, 1), 4, "A", "BARBU", ""});
     open();
-    selectRow(1);                                             // POPA MARIA
-    window->SMDBGrid1->horizontalHeader()->sectionClicked(2); // "Solicitant"
+    selectRow(1);                                               // POPA MARIA
+    window->requestGrid->horizontalHeader()->sectionClicked(2); // "Solicitant"
     EXPECT_EQ(window->orderField(), "SUBSEMN");
     EXPECT_EQ(listed(), (QList<qint64>{3, 4, 2, 1}));
     EXPECT_EQ(current(), 2);
     EXPECT_EQ(gridRow(), 2);
     EXPECT_EQ(window->model()->data(window->model()->index(gridRow(), 2), Qt::DisplayRole).toString(),
               "POPA MARIA");
-    window->ComboBox1->setCurrentIndex(2); // the order stays for another kind
+    window->kindSelector->setCurrentIndex(2); // the order stays for another kind
     EXPECT_EQ(listed(), (QList<qint64>{3, 2, 1}));
     open();
     EXPECT_EQ(window->orderField(), "IDCERERE");
 }
 
-TEST_F(CereriWindow, KindShowsNumberingAndDispositionColumns)
+TEST_F(RequestListWindowTest, KindShowsNumberingAndDispositionColumns)
 {
     addThree();
     open();
     for (int kind = 0; kind < 4; ++kind) {
-        window->ComboBox1->setCurrentIndex(kind);
+        window->kindSelector->setCurrentIndex(kind);
         const bool numbering = kind >= 2;
         EXPECT_EQ(window->NumeroBut->isVisible(), numbering) << kind;
         for (int c = 6; c <= 8; ++c)
-            EXPECT_EQ(window->SMDBGrid1->isColumnHidden(c), !numbering) << kind;
+            EXPECT_EQ(window->requestGrid->isColumnHidden(c), !numbering) << kind;
     }
     EXPECT_EQ(window->Anul->itemText(0), QString::number(Y));
     QStringList bands;
     for (const auto &band : window->Bands->bands())
         bands << band.first;
     EXPECT_EQ(bands, (QStringList{"Cererea", "Copil", "Dispozitie"}));
-    window->ComboBox1->setCurrentIndex(1);
+    window->kindSelector->setCurrentIndex(1);
     bands.clear();
     for (const auto &band : window->Bands->bands())
         bands << band.first;
     EXPECT_EQ(bands, (QStringList{"Cererea", "Copil"}));
 }
 
-TEST_F(CereriWindow, EnterOrDoubleClickInTheGridModifies)
+TEST_F(RequestListWindowTest, EnterOrDoubleClickInTheGridModifies)
 {
     addThree();
     open(2);
@@ -207,15 +207,15 @@ TEST_F(CereriWindow, EnterOrDoubleClickInTheGridModifies)
         EXPECT_EQ(r.IDCERERE, 1);
         return false; // not saved: nothing is written
     });
-    window->SMDBGrid1->setFocus();
-    QTest::keyClick(window->SMDBGrid1, Qt::Key_Return);
-    emit window->SMDBGrid1->doubleClicked(window->model()->index(0, 0));
+    window->requestGrid->setFocus();
+    QTest::keyClick(window->requestGrid, Qt::Key_Return);
+    emit window->requestGrid->doubleClicked(window->model()->index(0, 0));
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(seam::mesajCalls().isEmpty());
     EXPECT_EQ(current(), 1);
 }
 
-TEST_F(CereriWindow, AddedRequestNotListedLeavesTheFirstRow)
+TEST_F(RequestListWindowTest, AddedRequestNotListedLeavesTheFirstRow)
 {
     addThree();
     open(2);
@@ -231,7 +231,7 @@ TEST_F(CereriWindow, AddedRequestNotListedLeavesTheFirstRow)
     EXPECT_EQ(current(), 1);
 }
 
-TEST_F(CereriWindow, AddStoresTheEditorsRecordAndStandsOnIt)
+TEST_F(RequestListWindowTest, AddStoresTheEditorsRecordAndStandsOnIt)
 {
     addThree();
     open();
@@ -252,7 +252,7 @@ TEST_F(CereriWindow, AddStoresTheEditorsRecordAndStandsOnIt)
     EXPECT_FALSE(asked);
     ASSERT_TRUE(ProblemBalloon());
     EXPECT_EQ(ProblemBalloon()->text(), "Alegeti mai intai tipul cererii!");
-    window->ComboBox1->setCurrentIndex(2);
+    window->kindSelector->setCurrentIndex(2);
     window->AddBut->click();
     EXPECT_TRUE(asked);
     EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3, 4}));
@@ -260,7 +260,7 @@ TEST_F(CereriWindow, AddStoresTheEditorsRecordAndStandsOnIt)
     EXPECT_EQ(window->list().text("SUBSEMN"), "O'BRIEN \"ŞTEFAN\" {A} \\ * %");
 }
 
-TEST_F(CereriWindow, FailedAddChangesNothingAndSaysWhy)
+TEST_F(RequestListWindowTest, FailedAddChangesNothingAndSaysWhy)
 {
     addThree();
     open(2);
@@ -276,7 +276,7 @@ TEST_F(CereriWindow, FailedAddChangesNothingAndSaysWhy)
     EXPECT_EQ(listed(), (QList<qint64>{1, 2, 3}));
 }
 
-TEST_F(CereriWindow, FailedDeleteOrModifyKeepsRowAndDocument)
+TEST_F(RequestListWindowTest, FailedDeleteOrModifyKeepsRowAndDocument)
 {
     addThree();
     kovara::test::writeAll(RequestDocumentPath(2), "{\\rtf1}");
@@ -300,7 +300,7 @@ TEST_F(CereriWindow, FailedDeleteOrModifyKeepsRowAndDocument)
     }
 }
 
-TEST_F(CereriWindow, ModifyAsksAboutTheDocumentAndStandsOnTheRequest)
+TEST_F(RequestListWindowTest, ModifyAsksAboutTheDocumentAndStandsOnTheRequest)
 {
     addThree();
     kovara::test::writeAll(RequestDocumentPath(2), "{\\rtf1}");
@@ -324,7 +324,7 @@ TEST_F(CereriWindow, ModifyAsksAboutTheDocumentAndStandsOnTheRequest)
     EXPECT_FALSE(QFile::exists(RequestDocumentPath(2)));
 }
 
-TEST_F(CereriWindow, NumberingOverARangeReturnsToTheCurrentRequest)
+TEST_F(RequestListWindowTest, NumberingOverARangeReturnsToTheCurrentRequest)
 {
     add({{1, {Y, 1, 10}, 5, "3", "A"},
          {2, {Y, 1, 11}, 3, "3", "B"},
@@ -333,12 +333,12 @@ TEST_F(CereriWindow, NumberingOverARangeReturnsToTheCurrentRequest)
          {5, {Y, 1, 13}, 1, "3", "E"}});
     open(2);
     selectRow(1);
-    auto *numero = new TNumeroF(window.get());
+    auto *numero = new NumberingDialog(window.get());
     window->setNumberingDialog(numero);
-    numero->CerereNr1->setText("3");
-    numero->CerereNr2->setText("5");
-    numero->Data1->setDate(QDate(Y, 1, 1));
-    numero->Disp0->setText("100");
+    numero->firstRequestNr->setText("3");
+    numero->lastRequestNr->setText("5");
+    numero->fromDate->setDate(QDate(Y, 1, 1));
+    numero->firstDispositionNr->setText("100");
     numero->DataDisp->setDate(QDate(Y, 2, 1));
     numero->Luna->setCurrentIndex(1);
     numero->Anul->setCurrentIndex(1);
@@ -358,7 +358,7 @@ TEST_F(CereriWindow, NumberingOverARangeReturnsToTheCurrentRequest)
     EXPECT_FALSE(QFile::exists(NumberingWorkTable()));
 }
 
-TEST_F(CereriWindow, NumberingRefusesAnEmptyList)
+TEST_F(RequestListWindowTest, NumberingRefusesAnEmptyList)
 {
     open(3);
     window->NumeroBut->click();
@@ -366,15 +366,15 @@ TEST_F(CereriWindow, NumberingRefusesAnEmptyList)
     EXPECT_EQ(ProblemBalloon()->text(), "Nu aveti ce numerota!");
 }
 
-TEST_F(CereriWindow, NumberingWithNothingInRangeSaysSo)
+TEST_F(RequestListWindowTest, NumberingWithNothingInRangeSaysSo)
 {
     addThree();
     open(2);
-    auto *numero = new TNumeroF(window.get());
+    auto *numero = new NumberingDialog(window.get());
     window->setNumberingDialog(numero);
-    numero->CerereNr1->setText("50");
-    numero->CerereNr2->setText("60");
-    numero->Disp0->setText("1");
+    numero->firstRequestNr->setText("50");
+    numero->lastRequestNr->setText("60");
+    numero->firstDispositionNr->setText("1");
     QTimer::singleShot(0, numero, [numero] { numero->NumeroteazaBut->click(); });
     window->NumeroBut->click();
     ASSERT_EQ(seam::mesajCalls().size(), 1);
@@ -386,7 +386,7 @@ TEST_F(CereriWindow, NumberingWithNothingInRangeSaysSo)
     EXPECT_EQ(current(), 3);
 }
 
-TEST_F(CereriWindow, YearChoiceListsThatYearOnTheLastRow)
+TEST_F(RequestListWindowTest, YearChoiceListsThatYearOnTheLastRow)
 {
     addThree();
     add({{4, {Y - 1, 12, 31}, 7, "3", "X"}, {5, {Y - 1, 6, 1}, 8, "3", "Y"}});
@@ -398,7 +398,7 @@ TEST_F(CereriWindow, YearChoiceListsThatYearOnTheLastRow)
     EXPECT_EQ(gridRow(), 1);
 }
 
-TEST(NumeroDialog, EnterInTheLastFieldNumbers)
+TEST(NumberingDialogTest, EnterInTheLastFieldNumbers)
 {
     struct Case
     {
@@ -407,11 +407,11 @@ TEST(NumeroDialog, EnterInTheLastFieldNumbers)
         bool confirmed;
     } cases[] = {{2, false, true}, {3, true, true}, {2, true, false}};
     for (const Case &c : cases) {
-        TNumeroF dialog;
+        NumberingDialog dialog;
         dialog.prepare(c.kind);
         dialog.show();
-        dialog.CerereNr2->setText("5");
-        dialog.Disp0->setText("1");
+        dialog.lastRequestNr->setText("5");
+        dialog.firstDispositionNr->setText("1");
         QWidget *field = c.fromDataDisp ? static_cast<QWidget *>(dialog.DataDisp) : dialog.Anul;
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Return);
@@ -420,7 +420,7 @@ TEST(NumeroDialog, EnterInTheLastFieldNumbers)
     }
 }
 
-TEST(NumeroDialog, ChecksRangeAndFirstNumber)
+TEST(NumberingDialogTest, ChecksRangeAndFirstNumber)
 {
     struct Case
     {
@@ -434,11 +434,11 @@ TEST(NumeroDialog, ChecksRangeAndFirstNumber)
         {"0", "9", "7", nullptr},
     };
     for (const Case &c : cases) {
-        TNumeroF dialog;
+        NumberingDialog dialog;
         dialog.prepare(3);
-        dialog.CerereNr1->setText(c.nr1);
-        dialog.CerereNr2->setText(c.nr2);
-        dialog.Disp0->setText(c.disp);
+        dialog.firstRequestNr->setText(c.nr1);
+        dialog.lastRequestNr->setText(c.nr2);
+        dialog.firstDispositionNr->setText(c.disp);
         dialog.NumeroteazaClick();
         if (c.problem) {
             ASSERT_TRUE(ProblemBalloon());

@@ -2,9 +2,9 @@
 
 #include "app/Formats.h"
 #include "requests/CNPEdit.h"
-#include "requests/CerereAddFields.h"
 #include "requests/NumericEdit.h"
 #include "requests/RequestChecks.h"
+#include "requests/RequestEditorFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,16 +40,16 @@ QLineEdit *textField(const char *name, int maxLength, bool capitals = true)
     return edit;
 }
 
-TCNPEdit *cnpField(const char *name)
+CNPEdit *cnpField(const char *name)
 {
-    auto *edit = new TCNPEdit;
+    auto *edit = new CNPEdit;
     edit->setObjectName(QString::fromLatin1(name));
     return edit;
 }
 
-TNumericEdit *numberField(const char *name, int maxLength)
+NumericEdit *numberField(const char *name, int maxLength)
 {
-    auto *edit = new TNumericEdit;
+    auto *edit = new NumericEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(maxLength);
     return edit;
@@ -76,7 +76,7 @@ QLabel *label(const char *text)
 }
 
 // Three rows of child name and code under a caption.
-QGroupBox *childRows(const char *caption, QLineEdit *const names[3], TCNPEdit *const codes[3])
+QGroupBox *childRows(const char *caption, QLineEdit *const names[3], CNPEdit *const codes[3])
 {
     auto *box = new QGroupBox(QString::fromLatin1(caption));
     auto *grid = new QGridLayout(box);
@@ -91,7 +91,7 @@ QGroupBox *childRows(const char *caption, QLineEdit *const names[3], TCNPEdit *c
 
 } // namespace
 
-void TCerereAdd::buildUi()
+void RequestEditor::buildUi()
 {
     Fields &f = *m_f;
     setWindowTitle(ApplicationTitle());
@@ -140,24 +140,24 @@ void TCerereAdd::buildUi()
     // Page 1: state allowance, indemnity, incentive.
     auto *page1 = new QWidget;
     {
-        f.CheckBox1 = checkBox("CheckBox1", "alocatie de stat pentru copii");
-        f.CheckBox2 = checkBox("CheckBox2", "indemnizatie pentru cresterea copilului");
-        f.CheckBox3 = checkBox("CheckBox3", "stimulent pentru cresterea copilului");
+        f.Alocatie = checkBox("Alocatie", "alocatie de stat pentru copii");
+        f.Indemnizatie = checkBox("Indemnizatie", "indemnizatie pentru cresterea copilului");
+        f.Stimulent = checkBox("Stimulent", "stimulent pentru cresterea copilului");
         f.Copil1 = textField("Copil1", 32), f.Copil2 = textField("Copil2", 32),
         f.Copil3 = textField("Copil3", 32);
         f.CNP1 = cnpField("CNP1"), f.CNP2 = cnpField("CNP2"), f.CNP3 = cnpField("CNP3");
         auto *kinds = new QGroupBox(QStringLiteral("Tipul ajutorului"));
         auto *kl = new QVBoxLayout(kinds);
-        kl->addWidget(f.CheckBox1);
-        kl->addWidget(f.CheckBox2);
-        kl->addWidget(f.CheckBox3);
+        kl->addWidget(f.Alocatie);
+        kl->addWidget(f.Indemnizatie);
+        kl->addWidget(f.Stimulent);
         QLineEdit *const names[3] = {f.Copil1, f.Copil2, f.Copil3};
-        TCNPEdit *const codes[3] = {f.CNP1, f.CNP2, f.CNP3};
+        CNPEdit *const codes[3] = {f.CNP1, f.CNP2, f.CNP3};
         auto *v = new QVBoxLayout(page1);
         v->addWidget(kinds);
         v->addWidget(childRows("Date copii", names, codes));
-        f.page[0] = {f.CheckBox1, f.CheckBox2, f.CheckBox3, f.Copil1, f.CNP1,
-                     f.Copil2,    f.CNP2,      f.Copil3,    f.CNP3};
+        f.page[0] = {f.Alocatie, f.Indemnizatie, f.Stimulent, f.Copil1, f.CNP1,
+                     f.Copil2,   f.CNP2,         f.Copil3,    f.CNP3};
     }
     // Page 2: newborn allowance.
     auto *page2 = new QWidget;
@@ -219,7 +219,7 @@ void TCerereAdd::buildUi()
         g->addWidget(f.Cuantum2, 2, 1);
         g->addWidget(label("lei."), 2, 2);
         QLineEdit *const names[3] = {f.Copil21, f.Copil22, f.Copil23};
-        TCNPEdit *const codes[3] = {f.CNP21, f.CNP22, f.CNP23};
+        CNPEdit *const codes[3] = {f.CNP21, f.CNP22, f.CNP23};
         g->addWidget(childRows("Date copii", names, codes), 3, 0, 1, 4);
         f.page[2] = {f.Calitate, f.BISeria2, f.BINr2, f.Cuantum2, f.Copil21,
                      f.CNP21,    f.Copil22,  f.CNP22, f.Copil23,  f.CNP23};

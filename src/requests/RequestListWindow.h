@@ -20,17 +20,17 @@ namespace kovara {
 
 class BandBar;
 class CereriModel;
-class TCNPEdit;
-class TNumeroF;
+class CNPEdit;
+class NumberingDialog;
 
-class TCereriF : public QDialog
+class RequestListWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TCereriF(QWidget *parent = nullptr);
-    ~TCereriF() override;
+    explicit RequestListWindow(QWidget *parent = nullptr);
+    ~RequestListWindow() override;
 
-    QComboBox *ComboBox1;    // kind: 0 every kind, 1..3 the kinds
+    QComboBox *kindSelector; // kind: 0 every kind, 1..3 the kinds
     QPushButton *AddBut;     // "Adauga cerere"
     QPushButton *ModiBut;    // "Modifica cerere"
     QPushButton *DelBut;     // "Sterge cerere"
@@ -38,10 +38,10 @@ public:
     QPushButton *ExportBut;  // "Exporta tabelul"
     QPushButton *NumeroBut;  // "Numerotare dispozitii"
     QComboBox *Anul;         // the year shown
-    QLineEdit *Edit1;        // search by applicant name
-    TCNPEdit *CNPEdit1;      // search by applicant code
+    QLineEdit *nameSearch;   // search by applicant name
+    CNPEdit *cnpSearch;      // search by applicant code
     QPushButton *InchideBut; // "Inchide"
-    QTableView *SMDBGrid1;
+    QTableView *requestGrid;
     BandBar *Bands;
 
     // The request editor: kind, whether the record is modified (else new),
@@ -49,8 +49,8 @@ public:
     using Editor = std::function<bool(int kind, bool modify, RequestRecord &record)>;
     void setEditor(Editor editor) { m_editor = std::move(editor); }
     // The numbering dialog (created by the window when not given).
-    void setNumberingDialog(TNumeroF *dialog);
-    TNumeroF *numberingDialog() const { return m_numero; }
+    void setNumberingDialog(NumberingDialog *dialog);
+    NumberingDialog *numberingDialog() const { return m_numero; }
 
     // Opens the window modally on the current year; returns when it closes.
     void Open();
@@ -86,7 +86,7 @@ private:
 
     Query m_list;
     CereriModel *m_model;
-    TNumeroF *m_numero = nullptr;
+    NumberingDialog *m_numero = nullptr;
     Editor m_editor;
     QString m_order = QStringLiteral("IDCERERE");
     bool m_syncing = false;

@@ -10,11 +10,11 @@
 
 namespace kovara {
 
-class TNumericF : public QLineEdit
+class MaskedNumberEdit : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit TNumericF(QWidget *parent = nullptr);
+    explicit MaskedNumberEdit(QWidget *parent = nullptr);
 
     // Most digits before the separator; a negative value also admits a
     // minus sign. MaskInt 0 with MaskZec 0: any number of digits.

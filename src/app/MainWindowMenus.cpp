@@ -1,7 +1,7 @@
 // The two drop-down menus of the main window, entry by entry.
 
 #include "app/ErrorDisplay.h"
-#include "app/Unit3.h"
+#include "app/MainWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -83,7 +83,7 @@ void addLeaf(QMenu *menu, const QString &title)
 
 } // namespace
 
-void TForm3::buildMenus()
+void MainWindow::buildMenus()
 {
     for (const QStringList &path : reportPaths()) {
         QMenu *menu = RapoarteMenu;
@@ -95,7 +95,7 @@ void TForm3::buildMenus()
         addLeaf(FormulareMenu, entry);
 }
 
-QAction *TForm3::menuAction(const QStringList &path) const
+QAction *MainWindow::menuAction(const QStringList &path) const
 {
     if (path.size() < 2)
         return nullptr;
@@ -106,7 +106,7 @@ QAction *TForm3::menuAction(const QStringList &path) const
     return nullptr;
 }
 
-QList<QStringList> TForm3::menuPaths() const
+QList<QStringList> MainWindow::menuPaths() const
 {
     QList<QStringList> all;
     for (const QStringList &p : reportPaths())
@@ -116,7 +116,7 @@ QList<QStringList> TForm3::menuPaths() const
     return all;
 }
 
-void TForm3::setCommand(const QStringList &path, std::function<void()> command)
+void MainWindow::setCommand(const QStringList &path, std::function<void()> command)
 {
     QAction *action = menuAction(path);
     if (!action)

@@ -15,18 +15,18 @@ class QPushButton;
 
 namespace kovara {
 
-class TNumericEdit;
+class NumericEdit;
 
-class TNumeroF : public QDialog
+class NumberingDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TNumeroF(QWidget *parent = nullptr);
+    explicit NumberingDialog(QWidget *parent = nullptr);
 
-    TNumericEdit *CerereNr1;
-    QDateEdit *Data1;
-    TNumericEdit *CerereNr2;
-    TNumericEdit *Disp0;
+    NumericEdit *firstRequestNr;
+    QDateEdit *fromDate;
+    NumericEdit *lastRequestNr;
+    NumericEdit *firstDispositionNr;
     QDateEdit *DataDisp;
     QComboBox *Luna;
     QComboBox *Anul;

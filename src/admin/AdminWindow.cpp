@@ -1,16 +1,16 @@
-#include "admin/Unit4.h"
+#include "admin/AdminWindow.h"
 
 #include "admin/Password.h"
-#include "admin/Unit5.h"
+#include "admin/PasswordDialog.h"
 #include "app/ErrorDisplay.h"
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/MessageDialog.h"
 #include "app/UiHelpers.h"
 #include "data/Settings.h"
 #include "data/Win1250.h"
 #include "requests/CNP.h"
-#include "requests/NumarF.h"
+#include "requests/MaskedNumberEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,20 +45,20 @@ QLineEdit *textField(QWidget *parent, const char *name)
 
 } // namespace
 
-TForm4::TForm4(QWidget *parent)
+AdminWindow::AdminWindow(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("AdminWindow"));
     setWindowTitle(QStringLiteral("Administrator program"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral(" Schimbare parola  "), this);
-    GroupBox1->setToolTip(QStringLiteral("Schimbarea parolei administrator."));
-    Edit1 = passwordBox(GroupBox1, "Edit1");
-    Edit2 = passwordBox(GroupBox1, "Edit2");
-    SchimbaBut = new QPushButton(QStringLiteral("&Schimba parola"), GroupBox1);
-    auto *passwords = new QFormLayout(GroupBox1);
-    passwords->addRow(QStringLiteral("Parola noua"), Edit1);
-    passwords->addRow(QStringLiteral("Inca odata"), Edit2);
+    passwordGroup = new QGroupBox(QStringLiteral(" Schimbare parola  "), this);
+    passwordGroup->setToolTip(QStringLiteral("Schimbarea parolei administrator."));
+    newPassword = passwordBox(passwordGroup, "newPassword");
+    newPasswordAgain = passwordBox(passwordGroup, "newPasswordAgain");
+    SchimbaBut = new QPushButton(QStringLiteral("&Schimba parola"), passwordGroup);
+    auto *passwords = new QFormLayout(passwordGroup);
+    passwords->addRow(QStringLiteral("Parola noua"), newPassword);
+    passwords->addRow(QStringLiteral("Inca odata"), newPasswordAgain);
     passwords->addRow(QString(), SchimbaBut);
 
     PrimariaEd = textField(this, "PrimariaEd");
@@ -68,7 +68,7 @@ TForm4::TForm4(QWidget *parent)
     Judet->setEditable(false);
     Judet->addItems(Counties());
     Judet->setCurrentIndex(-1);
-    CodFiscal = new TNumericF(this);
+    CodFiscal = new MaskedNumberEdit(this);
     CodFiscal->setObjectName(QStringLiteral("CodFiscal"));
     CodFiscal->setMaskInt(10);
     CodFiscal->setMaskZec(0);
@@ -98,24 +98,24 @@ TForm4::TForm4(QWidget *parent)
     for (QPushButton *b : {SchimbaBut, ModeleBut, SalveazaBut, RenuntBut})
         b->setAutoDefault(false);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Acces in program"), this);
-    CheckBox1->setToolTip(QStringLiteral("Va da dreptul de a modifica date."));
-    CheckBox1->setVisible(false);
+    accessBox = new QCheckBox(QStringLiteral("Acces in program"), this);
+    accessBox->setToolTip(QStringLiteral("Va da dreptul de a modifica date."));
+    accessBox->setVisible(false);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(SalveazaBut);
     bottom->addStretch();
     bottom->addWidget(RenuntBut);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(passwordGroup);
     layout->addLayout(constants);
     layout->addWidget(ModeleBut);
     layout->addLayout(bottom);
     setMinimumWidth(420);
 
-    QWidget *order[] = {Edit1,      Edit2,     SchimbaBut, PrimariaEd,  LocalitEd,
-                        Judet,      CodFiscal, Primar,     Secretar,    DirectorEd,
-                        IntocmitEd, AvizatEd,  ModeleBut,  SalveazaBut, RenuntBut};
+    QWidget *order[] = {newPassword, newPasswordAgain, SchimbaBut, PrimariaEd,  LocalitEd,
+                        Judet,       CodFiscal,        Primar,     Secretar,    DirectorEd,
+                        IntocmitEd,  AvizatEd,         ModeleBut,  SalveazaBut, RenuntBut};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -123,18 +123,18 @@ TForm4::TForm4(QWidget *parent)
     connect(SalveazaBut, &QPushButton::clicked, this, [this] { RunCommand([this] { SalveazaClick(); }); });
     connect(RenuntBut, &QPushButton::clicked, this, &QDialog::reject);
     connect(this, &QDialog::finished, this, [this] { RunCommand([this] { reloadConstants(); }); });
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm4::applyAccess);
+    connect(accessBox, &QCheckBox::toggled, this, &AdminWindow::applyAccess);
 
     KeyboardRules::attach(this)->addLastField(AvizatEd, SalveazaBut);
 }
 
-void TForm4::showEvent(QShowEvent *event)
+void AdminWindow::showEvent(QShowEvent *event)
 {
     loadFields();
     QDialog::showEvent(event);
 }
 
-void TForm4::loadFields()
+void AdminWindow::loadFields()
 {
     const MunicipalityConstants &c = Constants();
     PrimariaEd->setText(c.PRIMARIA);
@@ -148,13 +148,13 @@ void TForm4::loadFields()
     AvizatEd->setText(c.AVIZAT);
 }
 
-void TForm4::reloadConstants()
+void AdminWindow::reloadConstants()
 {
     LoadConstants();
     loadFields();
 }
 
-void TForm4::SalveazaClick()
+void AdminWindow::SalveazaClick()
 {
     if (!CodFiscalCorect(CodFiscal->text())) {
         ShowProblem(QStringLiteral("Cod Fiscal incorect!"), CodFiscal);
@@ -181,16 +181,16 @@ void TForm4::SalveazaClick()
     accept();
 }
 
-void TForm4::SchimbaClick()
+void AdminWindow::SchimbaClick()
 {
     const QString title = QStringLiteral("Eroare la completare");
-    if (Edit1->text() != Edit2->text()) {
+    if (newPassword->text() != newPasswordAgain->text()) {
         Mesaj(title, QStringLiteral("Nu ati scris parola noua la fel in cele doua casute !"), KindEroare,
               BtnOk);
         QApplication::beep();
         return;
     }
-    if (Edit1->text().isEmpty()) {
+    if (newPassword->text().isEmpty()) {
         const QString question = QStringLiteral("ATENTIE !") + LineBreak() +
                                  QStringLiteral("Doriti sa dezactivati parola de administrator?");
         if (Mesaj(title, question, KindAtentie, BtnDa | BtnNu) == ResDa)
@@ -199,44 +199,44 @@ void TForm4::SchimbaClick()
     }
     // A letter the code page lacks would be stored as '?', and any other
     // such letter would then open the program as well.
-    if (!fitsWin1250(Edit1->text())) {
+    if (!fitsWin1250(newPassword->text())) {
         Mesaj(title, QStringLiteral("Parola contine litere care nu pot fi memorate."), KindEroare, BtnOk);
         QApplication::beep();
         return;
     }
-    WriteRegValue(QStringLiteral("Erori"), encodePassword(Edit1->text()));
+    WriteRegValue(QStringLiteral("Erori"), encodePassword(newPassword->text()));
     Mesaj(QStringLiteral("Confirmare"), QStringLiteral("Parola a fost schimbata cu succes!"), KindInformatie,
           BtnOk);
-    Edit1->clear();
-    Edit2->clear();
+    newPassword->clear();
+    newPasswordAgain->clear();
 }
 
-void TForm4::grantAccess()
+void AdminWindow::grantAccess()
 {
-    if (CheckBox1->isChecked())
+    if (accessBox->isChecked())
         applyAccess(true); // ticked already: apply it again all the same
     else
-        CheckBox1->setChecked(true);
+        accessBox->setChecked(true);
 }
 
-void TForm4::applyAccess(bool granted)
+void AdminWindow::applyAccess(bool granted)
 {
     setAccessGranted(granted);
     emit accessChanged(granted);
 }
 
-TForm4 *TForm4::instance()
+AdminWindow *AdminWindow::instance()
 {
-    static QPointer<TForm4> form;
+    static QPointer<AdminWindow> form;
     if (!form)
-        form = new TForm4;
+        form = new AdminWindow;
     return form;
 }
 
-bool AdministratorLogin(TForm4 *form)
+bool AdministratorLogin(AdminWindow *form)
 {
     if (!form)
-        form = TForm4::instance();
+        form = AdminWindow::instance();
     const QString stored = ReadRegValue(QStringLiteral("Erori"));
     if (stored.isEmpty()) {
         Mesaj(QStringLiteral("Administrare"),
@@ -244,7 +244,7 @@ bool AdministratorLogin(TForm4 *form)
               KindAtentie, BtnOk);
     } else {
         const InputQueryResult answer =
-            InputQuery2(QStringLiteral("IDENTIFICARE ADMIN"), QStringLiteral("PAROLA :"));
+            AskPassword(QStringLiteral("IDENTIFICARE ADMIN"), QStringLiteral("PAROLA :"));
         if (!answer.confirmed)
             return false;
         if (!passwordMatches(answer.text, stored)) {

@@ -15,11 +15,11 @@ namespace kovara {
 
 class GradientPanel;
 
-class TErori : public QDialog
+class MessageDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TErori(QWidget *parent = nullptr);
+    explicit MessageDialog(QWidget *parent = nullptr);
 
     // Shows the message modally and returns the result of the button
     // pressed (DA 6, NU 7, RENUNT 2, OK 1); Esc or the close box give 2,
@@ -27,7 +27,7 @@ public:
     int Mesaj(const QString &title, const QString &text, int kind, int buttons);
 
     // The one dialog of the run (created on first use when startup did not).
-    static TErori *instance();
+    static MessageDialog *instance();
 
     // The controls, for the program's tests.
     QLabel *titleLabel() const { return m_title; }
@@ -55,7 +55,7 @@ private:
     QMap<int, QPushButton *> m_buttons;
 };
 
-// Shortcut to TErori::instance()->Mesaj(...).
+// Shortcut to MessageDialog::instance()->Mesaj(...).
 int Mesaj(const QString &title, const QString &text, int kind, int buttons);
 
 } // namespace kovara

@@ -19,23 +19,23 @@ class QMenu;
 namespace kovara {
 
 class PictureButton;
-class TAboutBox;
+class AboutBox;
 
-class TForm3 : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm3(TAboutBox *about = nullptr, QWidget *parent = nullptr);
+    explicit MainWindow(AboutBox *about = nullptr, QWidget *parent = nullptr);
 
-    PictureButton *MBut1;       // "Cereri"
-    PictureButton *MBut2;       // "Rapoarte"
-    PictureButton *MBut4;       // "Formulare"
-    PictureButton *MButAdm;     // "Administrare"
-    PictureButton *MBut3;       // "Salvare"
-    PictureButton *ToolButton3; // "Despre..."
-    PictureButton *ModelF;      // "Iesire"
-    QLabel *DataLabel;          // today's date, dd.MM.yyyy
-    QLabel *StatusLine;         // "ESC - Iesire din program"
+    PictureButton *cereriButton;    // "Cereri"
+    PictureButton *rapoarteButton;  // "Rapoarte"
+    PictureButton *formulareButton; // "Formulare"
+    PictureButton *adminButton;     // "Administrare"
+    PictureButton *salvareButton;   // "Salvare"
+    PictureButton *aboutButton;     // "Despre..."
+    PictureButton *exitButton;      // "Iesire"
+    QLabel *DataLabel;              // today's date, dd.MM.yyyy
+    QLabel *StatusLine;             // "ESC - Iesire din program"
     QMenu *RapoarteMenu;
     QMenu *FormulareMenu;
 
@@ -83,7 +83,7 @@ private:
     void buildMenus();
     QMenu *dropDown(QMenu *menu, QWidget *button);
 
-    QPointer<TAboutBox> m_about;
+    QPointer<AboutBox> m_about;
     bool m_open = false;
     bool m_closing = false;
     std::function<bool()> m_login;

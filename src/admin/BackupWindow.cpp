@@ -1,13 +1,13 @@
-#include "admin/Unit6.h"
+#include "admin/BackupWindow.h"
 
 #include "admin/Archive.h"
 #include "app/Choosers.h"
 #include "app/ErrorDisplay.h"
-#include "app/ErrorUnit.h"
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/MessageDialog.h"
 #include "app/Paths.h"
-#include "app/Unit7.h"
+#include "app/ProgressCounter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,7 +26,7 @@ const QString kFilter = QStringLiteral("Arhiva Kovara|*.kov");
 ArchiveProgress counterProgress()
 {
     return [](int position, int maximum) {
-        TContor *c = TContor::instance();
+        ProgressCounter *c = ProgressCounter::instance();
         c->Bar->setMaximum(maximum);
         c->Bar->setValue(position);
         QCoreApplication::processEvents();
@@ -35,72 +35,72 @@ ArchiveProgress counterProgress()
 
 } // namespace
 
-TForm21::TForm21(QWidget *parent)
+BackupWindow::BackupWindow(QWidget *parent)
     : QDialog(parent)
-    , BE1(new QPushButton(QStringLiteral("Salveaza baza de date"), this))
-    , LbSpeedButton1(new QPushButton(QStringLiteral("Restaureaza baza de date"), this))
-    , StatusBar(new QLabel(QStringLiteral("ESC - Iesire"), this))
+    , saveButton(new QPushButton(QStringLiteral("Salveaza baza de date"), this))
+    , restoreButton(new QPushButton(QStringLiteral("Restaureaza baza de date"), this))
+    , statusLine(new QLabel(QStringLiteral("ESC - Iesire"), this))
     , endProgram([] { QCoreApplication::quit(); })
 {
     setWindowTitle(QStringLiteral("Salvare - Restaurare"));
-    setObjectName(QStringLiteral("TForm21"));
-    for (QPushButton *b : {BE1, LbSpeedButton1}) {
+    setObjectName(QStringLiteral("BackupWindow"));
+    for (QPushButton *b : {saveButton, restoreButton}) {
         b->setMinimumSize(260, 48);
         b->setAutoDefault(false);
     }
-    StatusBar->setFrameShape(QFrame::StyledPanel);
+    statusLine->setFrameShape(QFrame::StyledPanel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(BE1);
-    layout->addWidget(LbSpeedButton1);
+    layout->addWidget(saveButton);
+    layout->addWidget(restoreButton);
     layout->addStretch();
-    layout->addWidget(StatusBar);
-    connect(BE1, &QPushButton::clicked, this, &TForm21::BitBtn1Click);
-    connect(LbSpeedButton1, &QPushButton::clicked, this, &TForm21::BitBtn2Click);
+    layout->addWidget(statusLine);
+    connect(saveButton, &QPushButton::clicked, this, &BackupWindow::SalveazaClick);
+    connect(restoreButton, &QPushButton::clicked, this, &BackupWindow::RestaureazaClick);
     KeyboardRules::attach(this);
 }
 
-void TForm21::ListFileDir(const QString &folder, const QString &except)
+void BackupWindow::ListFileDir(const QString &folder, const QString &except)
 {
     NumeFisiere = listDataFiles(folder + QStringLiteral("/Data"), except);
 }
 
-void TForm21::CompressFiles(const QString &archive)
+void BackupWindow::CompressFiles(const QString &archive)
 {
     kovara::CompressFiles(NumeFisiere, archive, counterProgress());
 }
 
-void TForm21::DecompressFiles(const QString &archive, const QString &target)
+void BackupWindow::DecompressFiles(const QString &archive, const QString &target)
 {
     kovara::DecompressFiles(archive, target, counterProgress());
 }
 
-void TForm21::GolesteDir(const QString &folder)
+void BackupWindow::GolesteDir(const QString &folder)
 {
     kovara::GolesteDir(folder);
 }
 
-void TForm21::startWork(const QString &text)
+void BackupWindow::startWork(const QString &text)
 {
-    TContor *c = TContor::instance();
+    ProgressCounter *c = ProgressCounter::instance();
     c->Descr->setText(text);
     c->Bar->setValue(0);
     c->Arata(this);
 }
 
-void TForm21::endWork()
+void BackupWindow::endWork()
 {
-    TContor::instance()->Distruge(this);
+    ProgressCounter::instance()->Distruge(this);
     close();
     QCoreApplication::processEvents();
 }
 
-void TForm21::fail(const QString &message)
+void BackupWindow::fail(const QString &message)
 {
     endWork();
     ShowError(message);
 }
 
-void TForm21::BitBtn1Click()
+void BackupWindow::SalveazaClick()
 {
     const QString file =
         ChooseSaveFile(this, QStringLiteral("Unde salvam arhiva ?"), kFilter, QStringLiteral("kov"));
@@ -125,7 +125,7 @@ void TForm21::BitBtn1Click()
           BtnOk);
 }
 
-void TForm21::BitBtn2Click()
+void BackupWindow::RestaureazaClick()
 {
     const QString file =
         ChooseOpenFile(this, QStringLiteral("Indicati salvarea precedenta Kovara."), kFilter);

@@ -1,4 +1,4 @@
-#include "app/Unit1.h"
+#include "app/StartupWindow.h"
 
 #include "app/AboutBox.h"
 #include "app/ErrorDisplay.h"
@@ -20,7 +20,7 @@ namespace kovara {
 class StartupWindowView : public StartupView
 {
 public:
-    explicit StartupWindowView(TForm1 &form)
+    explicit StartupWindowView(StartupWindow &form)
         : m_form(form)
     {
     }
@@ -49,16 +49,16 @@ public:
     }
 
 private:
-    TForm1 &m_form;
+    StartupWindow &m_form;
 };
 
-TForm1::TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent)
+StartupWindow::StartupWindow(QWidget *mainWindow, AboutBox *about, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_main(mainWindow)
     , m_about(about)
 {
     InitResources();
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("StartupWindow"));
     setWindowTitle(ApplicationTitle());
     setCursor(Qt::WaitCursor);
     ApplyFixedFormats();
@@ -70,20 +70,20 @@ TForm1::TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent)
     outer->addWidget(panel);
 
     auto *titleBox = new QWidget(panel);
-    Titlu2 = new QLabel(titleBox);
-    Titlu1 = new QLabel(titleBox);
-    QFont big = Titlu1->font();
+    titleShadow = new QLabel(titleBox);
+    title = new QLabel(titleBox);
+    QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 2.4);
     big.setBold(true);
-    for (QLabel *l : {Titlu1, Titlu2}) {
+    for (QLabel *l : {title, titleShadow}) {
         l->setFont(big);
         l->setText(TitleWithVersion());
         l->adjustSize();
     }
-    Titlu2->setStyleSheet(QStringLiteral("color: #8A9BB8;"));
-    Titlu1->setStyleSheet(QStringLiteral("color: #1C355E;"));
-    Titlu2->move(2, 2);
-    titleBox->setFixedSize(Titlu1->width() + 4, Titlu1->height() + 4);
+    titleShadow->setStyleSheet(QStringLiteral("color: #8A9BB8;"));
+    title->setStyleSheet(QStringLiteral("color: #1C355E;"));
+    titleShadow->move(2, 2);
+    titleBox->setFixedSize(title->width() + 4, title->height() + 4);
 
     Subtitlu = new QLabel(QStringLiteral("Alocatii si indemnizatii crestere copii"), panel);
     QFont sub = Subtitlu->font();
@@ -103,9 +103,9 @@ TForm1::TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent)
     layout->addWidget(Bara, 0, Qt::AlignHCenter);
     setFixedSize(qMax(420, sizeHint().width()), sizeHint().height());
 
-    Timer1.setSingleShot(true);
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    startupTimer.setSingleShot(true);
+    startupTimer.setInterval(1000);
+    connect(&startupTimer, &QTimer::timeout, this, &StartupWindow::runStartup);
     // Nothing to cancel while starting; after a failed start Esc ends the program.
     KeyboardRules::attach(this)->setEscapeAction([this] {
         if (m_ran)
@@ -113,13 +113,13 @@ TForm1::TForm1(QWidget *mainWindow, TAboutBox *about, QWidget *parent)
     });
 }
 
-void TForm1::setWindows(QWidget *mainWindow, TAboutBox *about)
+void StartupWindow::setWindows(QWidget *mainWindow, AboutBox *about)
 {
     m_main = mainWindow;
     m_about = about;
 }
 
-void TForm1::StepProgress(int percent)
+void StartupWindow::StepProgress(int percent)
 {
     m_percent = qBound(0.0, m_percent + percent, 100.0);
     Bara->setLength(int(std::floor(m_percent * 3.1)));
@@ -127,19 +127,19 @@ void TForm1::StepProgress(int percent)
     QCoreApplication::processEvents();
 }
 
-void TForm1::showEvent(QShowEvent *event)
+void StartupWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
     QCoreApplication::processEvents();
     if (!m_ran)
-        Timer1.start();
+        startupTimer.start();
 }
 
-void TForm1::Timer1Timer()
+void StartupWindow::runStartup()
 {
-    Timer1.stop();
+    startupTimer.stop();
     if (m_ran)
         return;
     m_ran = true;

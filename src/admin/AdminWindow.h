@@ -16,25 +16,25 @@ class QPushButton;
 
 namespace kovara {
 
-class TNumericF;
+class MaskedNumberEdit;
 
-class TForm4 : public QDialog
+class AdminWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget *parent = nullptr);
+    explicit AdminWindow(QWidget *parent = nullptr);
 
     // New password, twice.
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    QLineEdit *Edit2;
+    QGroupBox *passwordGroup;
+    QLineEdit *newPassword;
+    QLineEdit *newPasswordAgain;
     QPushButton *SchimbaBut;
 
     // Municipality constants, in tab order.
     QLineEdit *PrimariaEd;
     QLineEdit *LocalitEd;
     QComboBox *Judet;
-    TNumericF *CodFiscal;
+    MaskedNumberEdit *CodFiscal;
     QLineEdit *Primar;
     QLineEdit *Secretar;
     QLineEdit *DirectorEd;
@@ -50,7 +50,7 @@ public:
     QPushButton *RenuntBut;
 
     // The access state, never shown; only the login ticks it.
-    QCheckBox *CheckBox1;
+    QCheckBox *accessBox;
 
     // The fields again hold the constants record.
     void loadFields();
@@ -59,11 +59,11 @@ public:
     void SalveazaClick();
     void SchimbaClick();
 
-    // Ticks CheckBox1 and applies it: AccessGranted and accessChanged.
+    // Ticks accessBox and applies it: AccessGranted and accessChanged.
     void grantAccess();
 
     // The one administration window of the run (created on first use).
-    static TForm4 *instance();
+    static AdminWindow *instance();
 
 signals:
     // The access state changed; the main window enables or disables its
@@ -82,6 +82,6 @@ private:
 // granted: asks for the stored password (if any) and grants access on
 // success. Returns true when access was granted. The administration window
 // is not shown by this command.
-bool AdministratorLogin(TForm4 *form = nullptr);
+bool AdministratorLogin(AdminWindow *form = nullptr);
 
 } // namespace kovara
