@@ -1,9 +1,9 @@
 #include "documents/Models.h"
 
 #include "app/Paths.h"
-#include "data/SqlEngine.h"
 #include "data/Error.h"
 #include "data/RequestTable.h"
+#include "data/SqlEngine.h"
 
 #include <QDir>
 #include <QFile>

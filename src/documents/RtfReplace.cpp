@@ -123,7 +123,10 @@ QByteArray RtfReplace::escapeValue(const QString &value, bool capitals)
 {
     QByteArray out;
     out.reserve(value.size() + 8);
-    for (QChar ch : value) {
+    // Capitals for every letter, the Romanian ones included ("Sălaj" gives
+    // "SĂLAJ", not "SăLAJ").
+    const QString text = capitals ? value.toUpper() : value;
+    for (QChar ch : text) {
         const char16_t u = ch.unicode();
         if (u == u'{')
             out += '(';
@@ -136,7 +139,7 @@ QByteArray RtfReplace::escapeValue(const QString &value, bool capitals)
         else if (u < 0x20)
             out += ' ';
         else if (u < 0x80)
-            out += capitals ? asciiUpper(char(u)) : char(u);
+            out += char(u);
         else
             out += "\\u" + QByteArray::number(qint16(u)) + '?';
     }

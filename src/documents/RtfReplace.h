@@ -65,7 +65,7 @@ public:
     // copies), with every placeholder of the pair list replaced. In this
     // mode an empty value writes ".........." and a placeholder longer than
     // four characters written without small letters gets its value in
-    // capitals (letters a-z). Empties the pair list. Fails with kovara::Error
+    // capitals (every letter, ă â î ş ţ included). Empties the pair list. Fails with kovara::Error
     // when no document was begun or the file cannot be written.
     void appendCopies(int count);
     // Appends the line "\par \page". Empties the pair list.
@@ -89,7 +89,7 @@ public:
     void clearPairs();
 
     // The escaped form of a value, as it goes into the document ("\u351?" for
-    // "ş"); `capitals` turns the letters a-z into capitals first.
+    // "ş"); `capitals` turns every letter into its capital first.
     static QByteArray escapeValue(const QString &value, bool capitals = false);
 
     // The balance of "{" over "}" of a line of RTF, escaped braces ("\{",

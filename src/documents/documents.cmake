@@ -5,7 +5,8 @@ add_library(kovara_documents STATIC
   ${CMAKE_CURRENT_LIST_DIR}/OpenDocument.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Models.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateCheck.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RequestForm.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/RequestForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TemplateCommands.cpp)
 target_link_libraries(kovara_documents PUBLIC kovara_base kovara_paths kovara_sql kovara_settings kovara_helpers
   kovara_requestlist)
 # The models travel inside the program; linked as an object library, so they

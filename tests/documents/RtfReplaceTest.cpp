@@ -70,7 +70,7 @@ TEST(RtfValues, EscapedForTheDocument)
         {QString::fromUtf8("ăâîşţ"), false, "\\u259?\\u226?\\u238?\\u351?\\u355?"},
         {QString::fromUtf8("ĂÂÎ"), false, "\\u258?\\u194?\\u206?"},
         {QString::fromUtf8("ș"), false, "\\u537?"},                  // comma below, kept as typed
-        {QString::fromUtf8("pop ştefan"), true, "POP \\u351?TEFAN"}, // capitals: letters a-z only
+        {QString::fromUtf8("pop ştefan"), true, "POP \\u350?TEFAN"}, // capitals: Romanian letters too
         {QString::fromUtf8("\u20ac"), false, "\\u8364?"},
         {QString::fromUtf8("\uffff"), false, "\\u-1?"}, // RTF's signed 16-bit numbers
         {"a\tb", false, "a\\tab b"},
@@ -104,7 +104,11 @@ TEST(RtfLineMode, ReplacesEachPlaceholderOfALine)
         {"diacritics",
          "[SOLICITANT]",
          {{"[SOLICITANT]", QString::fromUtf8("Şerban Ţuţea")}},
-         "\\u350?ERBAN \\u354?U\\u355?EA"},
+         "\\u350?ERBAN \\u354?U\\u354?EA"},
+        {"diacritics in capitals",
+         "[JUDET] [nume]",
+         {{"[JUDET]", QString::fromUtf8("Sălaj")}, {"[NUME]", QString::fromUtf8("Sălaj")}},
+         "S\\u258?LAJ S\\u259?laj"},
         {"other brackets stay", "[] [X] [NUME]", {{"[NUME]", "a"}}, "[] [X] A"},
         {"no pair", "[NUME]", {}, "[NUME]"},
         {"placeholder split by codes", "[SOLI}{\\b CITANT]", {{"[SOLICITANT]", "a"}}, "[SOLI}{\\b CITANT]"},

@@ -1,0 +1,92 @@
+#include "documents/TemplateCommands.h"
+
+#include "app/Paths.h"
+#include "data/Error.h"
+#include "data/SqlEngine.h"
+#include "documents/Models.h"
+#include "documents/OpenDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kovara {
+
+const QList<TemplateMenuEntry> &TemplateMenu()
+{
+    static const QList<TemplateMenuEntry> entries{
+        {QStringLiteral("Cerere"), QStringLiteral("Refa modelul initial"), QStringLiteral("Cerere"),
+         QStringLiteral("Cerere")},
+        {QStringLiteral("Dispozitie Alocatie nou-nascuti"), QStringLiteral("Refa modelul initial"),
+         QStringLiteral("Disp3"), QStringLiteral("Dispozitia Alocatie nou-nascuti")},
+        {QStringLiteral("Dispozitie Trusou"), QStringLiteral("Refa modelul intial"), QStringLiteral("Disp4"),
+         QStringLiteral("Dispozitia Trusou")},
+        {QStringLiteral("Anexa 3 Trezorerie"), QStringLiteral("Refa modelul initial"), QStringLiteral("Anx3"),
+         QStringLiteral("Anexa 3 Trez.")},
+    };
+    return entries;
+}
+
+QString RestoreQuestionTitle()
+{
+    return QStringLiteral("Refacere model listare");
+}
+
+QString RestoreQuestion(const TemplateMenuEntry &entry)
+{
+    return QStringLiteral("\rDoriti sa refaceti modelul ") + entry.questionName + QLatin1Char('?');
+}
+
+void EditTemplate(const QString &templateName)
+{
+    const QString path = TemplatePath(templateName);
+    if (!QFileInfo::exists(path))
+        ExtractModels();
+    OpenDocument(TemplatePath(templateName), DataDir());
+}
+
+void RestoreTemplate(const QString &templateName)
+{
+    const QString path = TemplatePath(templateName);
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        throw Error(QStringLiteral("Modelul %1 nu a putut fi refacut: fisierul %2 nu poate fi sters (%3).\r"
+                                   "Inchideti-l in editorul de texte si incercati din nou.")
+                        .arg(templateName, QDir::toNativeSeparators(path), file.errorString()));
+    ExtractModels();
+    OpenDocument(TemplatePath(templateName), DataDir());
+}
+
+const QList<BlankForm> &BlankForms()
+{
+    static const QList<BlankForm> forms{
+        {QStringLiteral("Cerere alocatie de stat / indemnizatie / stimulent"), QStringLiteral("cerereas.doc"),
+         QStringLiteral("\\cerereas.doc !")},
+        {QStringLiteral("Cerere alocatie pentru copii nou-nascuti"), QStringLiteral("cererenn.doc"),
+         QStringLiteral("\\cererenn.doc !")},
+        {QStringLiteral("Cerere trusou pentru nou-nascuti"), QStringLiteral("cereretr.doc"),
+         QStringLiteral("\\CerereTR.doc !")},
+    };
+    return forms;
+}
+
+QString MissingFormTitle()
+{
+    return QStringLiteral("Listare cerere");
+}
+
+QString MissingFormText(const BlankForm &form)
+{
+    return QStringLiteral("Lipseste fisierul ") + ProgramDir() + form.messageName;
+}
+
+bool OpenBlankForm(const BlankForm &form)
+{
+    const QString path = findFileNoCase(QDir(ProgramDir()).filePath(form.file));
+    if (!QFileInfo(path).isFile())
+        return false;
+    OpenDocument(path, ProgramDir());
+    return true;
+}
+
+} // namespace kovara
