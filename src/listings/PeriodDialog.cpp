@@ -64,6 +64,7 @@ QDate PeriodDialog::to() const
 void PeriodDialog::confirmClicked()
 {
     if (to() < from()) {
+        endDate->setFocus();
         ShowProblem(QStringLiteral("Interval incorect!"), endDate);
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/UiHelpers.h"
+#include "widgets/Balloon.h"
 #include "widgets/GradientPanel.h"
 
 #include <QFormLayout>
@@ -37,6 +39,7 @@ SelectionDialog::SelectionDialog(const QString &confirmCaption, bool stayOnTop, 
     m_titleLine->setFont(bold);
     m_titleLine->setAlignment(Qt::AlignCenter);
     m_titleLine->setWordWrap(true);
+    m_titleLine->setMinimumWidth(300); // the longest title on one line
     auto *band = new QHBoxLayout(m_band);
     band->setContentsMargins(12, 10, 12, 10);
     band->addWidget(m_titleLine);
@@ -47,11 +50,15 @@ SelectionDialog::SelectionDialog(const QString &confirmCaption, bool stayOnTop, 
     m_heading->hide();
     m_fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    m_fields->setHorizontalSpacing(10);
+    m_fields->setVerticalSpacing(6);
+    m_fields->setContentsMargins(12, 6, 0, 0);
 
     for (QPushButton *b : {m_confirm, m_cancel}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(90);
     }
+    m_buttons->setSpacing(8);
     m_buttons->addStretch();
     m_buttons->addWidget(m_confirm);
     m_buttons->addWidget(m_cancel);
@@ -60,7 +67,8 @@ SelectionDialog::SelectionDialog(const QString &confirmCaption, bool stayOnTop, 
     m_status->setContentsMargins(4, 1, 4, 1);
 
     auto *body = new QVBoxLayout;
-    body->setContentsMargins(16, 10, 16, 6);
+    body->setContentsMargins(16, 10, 16, 10);
+    body->setSpacing(6);
     body->addWidget(m_heading);
     body->addLayout(m_fields);
     body->addSpacing(6);
@@ -107,6 +115,13 @@ QPushButton *SelectionDialog::addButton(const QString &caption)
 void SelectionDialog::setTitleText(const QString &title)
 {
     m_titleLine->setText(title);
+}
+
+void SelectionDialog::done(int result)
+{
+    if (Balloon *balloon = ProblemBalloon())
+        balloon->hide();
+    QDialog::done(result);
 }
 
 void SelectionDialog::showEvent(QShowEvent *event)

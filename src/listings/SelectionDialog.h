@@ -40,6 +40,8 @@ protected:
 
     void setTitleText(const QString &title);
     void showEvent(QShowEvent *event) override;
+    // A balloon still pointing into the dialog goes with it.
+    void done(int result) override;
 
 private:
     GradientPanel *m_band;

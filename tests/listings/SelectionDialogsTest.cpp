@@ -129,6 +129,7 @@ TEST_F(SelectionDialogs, PeriodStartsAMonthBackAndRefusesAnEndBeforeTheStart)
                 if (!c.accepted) {
                     EXPECT_TRUE(dialog.isVisible());
                     expectBalloon("Interval incorect!", dialog.endDate);
+                    EXPECT_EQ(focused(), dialog.endDate);
                 }
             },
             [&] { return dialog.Ask("Listare Borderou"); });
@@ -164,6 +165,7 @@ TEST_F(SelectionDialogs, RangeChecks)
                 if (!c.accepted) {
                     EXPECT_TRUE(dialog.isVisible());
                     expectBalloon("Intervalul ales este incorect!", dialog.firstNumber);
+                    EXPECT_EQ(focused(), dialog.firstNumber); // typing goes on where the balloon points
                 }
             },
             [&] { return dialog.Ask("Listare Dispozitii"); });
@@ -282,6 +284,32 @@ TEST_F(SelectionDialogs, EnterOrder)
     EXPECT_EQ(seen, (QList<QWidget *>{semester.semester, semester.year}));
     EXPECT_EQ(semester.semesterNumber(), 2);
     EXPECT_EQ(semester.semesterText(), "2");
+}
+
+// A range refused by Enter in the last field: the focus goes back to the
+// first number, and the corrected range goes through with the keyboard alone.
+TEST_F(SelectionDialogs, RefusedRangeIsCorrectedWithTheKeyboard)
+{
+    DispositionRangeDialog range;
+    EXPECT_TRUE(whileShown(
+        &range,
+        [&] {
+            QTest::keyClicks(focused(), "7");
+            press(Qt::Key_Return);
+            QTest::keyClicks(focused(), "3");
+            press(Qt::Key_Return);
+            press(Qt::Key_Return); // refused: 7 to 3
+            EXPECT_TRUE(range.isVisible());
+            EXPECT_EQ(focused(), range.firstNumber);
+            QTest::keyClicks(focused(), "2"); // replaces the selected 7
+            press(Qt::Key_Return);
+            press(Qt::Key_Return);
+            press(Qt::Key_Return);
+        },
+        [&] { return range.Ask("Listare Dispozitii"); }));
+    EXPECT_EQ(range.first(), 2);
+    EXPECT_EQ(range.last(), 3);
+    EXPECT_FALSE(ProblemBalloon()->isVisible()); // the balloon left with the dialog
 }
 
 TEST_F(SelectionDialogs, EscapeAndRenuntCancelEveryDialog)
