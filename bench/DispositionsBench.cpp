@@ -3,7 +3,7 @@
 // Counters: dispositions, bytes of the document.
 //
 //   bench_dispositions [--keep DIR]   keeps the data folder and documents in DIR
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"

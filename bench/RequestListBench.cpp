@@ -4,7 +4,7 @@
 // requests <= 1 s.
 
 #include "SyntheticCereri.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/SqlEngine.h"
 #include "requests/Numbering.h"

@@ -3,7 +3,7 @@
 // 1,000 updates by identifier <= 200 ms, pack <= 2x a plain copy.
 
 #include "SyntheticCereri.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/SqlEngine.h"

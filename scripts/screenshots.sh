@@ -7,7 +7,7 @@ build=${1:-$root/build}
 cmake --build "$build" --target kovara-screens
 out="$root/docs/screenshots"
 mkdir -p "$out"
-for scene in startup main-reports-menu mesaj-0 mesaj-1 mesaj-2 mesaj-3; do
+for scene in startup main-reports-menu mesaj-0 mesaj-1 mesaj-2 mesaj-3 request-list editor-balloon; do
   xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tests/kovara-screens" "$scene" "$out/$scene-full.png"
   # The whole screen is black around the window: keep the part that shows something.
   convert "$out/$scene-full.png" -trim +repage -bordercolor black -border 12 "$out/$scene.png"

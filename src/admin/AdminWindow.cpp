@@ -33,6 +33,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name)
     edit->setObjectName(QLatin1String(name));
     edit->setMaxLength(32);
     edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     return edit;
 }
 
@@ -140,7 +141,7 @@ void AdminWindow::loadFields()
     PrimariaEd->setText(c.PRIMARIA);
     LocalitEd->setText(c.LOCALIT);
     SelectComboText(Judet, c.JUDET.toUpper());
-    CodFiscal->setText(c.CF);
+    FillText(CodFiscal, c.CF);
     Primar->setText(c.PRIMAR);
     Secretar->setText(c.SECRETAR);
     DirectorEd->setText(c.DIRECTOR);

@@ -1,8 +1,10 @@
 #include "admin/AdminWiring.h"
 
 #include "admin/AdminWindow.h"
+#include "admin/BackupWindow.h"
 #include "app/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace kovara {
@@ -22,6 +24,22 @@ void installAdministration(MainWindow *mainWindow, AdminWindow *form)
         admin->activateWindow();
     });
     QObject::connect(form, &AdminWindow::accessChanged, mainWindow, &MainWindow::SetAccess);
+}
+
+void installBackup(MainWindow *mainWindow, BackupWindow *window)
+{
+    QPointer<BackupWindow> backup = window ? window : new BackupWindow;
+    QPointer<MainWindow> main = mainWindow;
+    backup->endProgram = [main] {
+        if (main)
+            main->endWithoutQuestion();
+        else
+            QCoreApplication::exit(0);
+    };
+    mainWindow->setBackupHandler([backup] {
+        if (backup)
+            backup->exec();
+    });
 }
 
 } // namespace kovara

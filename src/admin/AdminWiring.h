@@ -1,17 +1,23 @@
 #pragma once
 
 // Connects the main window's "Administrare" to the administrator login and
-// the administration window.
+// the administration window, and "Salvare" to the backup window.
 
 namespace kovara {
 
 class MainWindow;
 class AdminWindow;
+class BackupWindow;
 
 // Installs on the main window: the login while access is locked, the
 // administration window (shown modally, without blocking the caller) once
 // access is granted, and SetAccess whenever the access state changes.
 // Without a form, the one administration window of the run is used.
 void installAdministration(MainWindow *mainWindow, AdminWindow *form = nullptr);
+
+// Installs the backup window (created when not given) as "Salvare" (modal);
+// a restore, successful or not, ends the program through the main window
+// without the closing question.
+void installBackup(MainWindow *mainWindow, BackupWindow *window = nullptr);
 
 } // namespace kovara

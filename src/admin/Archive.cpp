@@ -1,6 +1,7 @@
 // Listing the data folder and writing backup archives.
 #include "admin/Archive.h"
 #include "admin/ArchiveFormat.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/Win1250.h"
 
@@ -58,7 +59,7 @@ void writeBytes(QSaveFile &out, const char *data, qint64 size)
 {
     if (out.write(data, size) != size)
         throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2")
-                        .arg(QDir::toNativeSeparators(out.fileName()), out.errorString()));
+                        .arg(NativePath(out.fileName()), out.errorString()));
 }
 
 class Deflater
@@ -90,7 +91,7 @@ public:
             if (got != want)
                 throw Error(
                     QStringLiteral("Fisierul %1 nu poate fi citit (s-a modificat in timpul salvarii?).")
-                        .arg(QDir::toNativeSeparators(in.fileName())));
+                        .arg(NativePath(in.fileName())));
             left -= got;
             flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
             zs.next_in = reinterpret_cast<Bytef *>(m_in.data());
@@ -132,8 +133,8 @@ QStringList listDataFiles(const QString &dataDir, const QString &except)
             continue;
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
-            throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis: %2")
-                            .arg(QDir::toNativeSeparators(path), f.errorString()));
+            throw Error(
+                QStringLiteral("Fisierul %1 nu poate fi deschis: %2").arg(NativePath(path), f.errorString()));
         if (f.size() > 0)
             files << path;
     }
@@ -162,15 +163,14 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
         if (problem.isEmpty() && QFileInfo(path).size() > std::numeric_limits<qint32>::max())
             problem = QStringLiteral("depaseste 2 GB");
         if (!problem.isEmpty())
-            throw Error(QStringLiteral("Fisierul %1 nu poate fi salvat: %2.")
-                            .arg(QDir::toNativeSeparators(path), problem));
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi salvat: %2.").arg(NativePath(path), problem));
         names << QByteArray(kPrefix) + toWin1250(name);
     }
 
     QSaveFile out(archivePath);
     if (!out.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("Arhiva %1 nu poate fi creata: %2")
-                        .arg(QDir::toNativeSeparators(archivePath), out.errorString()));
+                        .arg(NativePath(archivePath), out.errorString()));
     const int count = int(files.size());
     writeInt32(out, count);
     Deflater deflater;
@@ -180,11 +180,11 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
         QFile in(files[i]);
         if (!in.open(QIODevice::ReadOnly))
             throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis: %2")
-                            .arg(QDir::toNativeSeparators(files[i]), in.errorString()));
+                            .arg(NativePath(files[i]), in.errorString()));
         const qint64 size = in.size();
         if (size > std::numeric_limits<qint32>::max())
             throw Error(QStringLiteral("Fisierul %1 depaseste 2 GB si nu poate fi salvat.")
-                            .arg(QDir::toNativeSeparators(files[i])));
+                            .arg(NativePath(files[i])));
         writeInt32(out, qint32(names[i].size()));
         writeBytes(out, names[i].constData(), names[i].size());
         writeInt32(out, qint32(size));
@@ -192,7 +192,7 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
     }
     if (!out.commit())
         throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2")
-                        .arg(QDir::toNativeSeparators(archivePath), out.errorString()));
+                        .arg(NativePath(archivePath), out.errorString()));
 }
 
 int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress)

@@ -1,6 +1,7 @@
 // Reading backup archives: checking them and restoring the data folder.
 #include "admin/Archive.h"
 #include "admin/ArchiveFormat.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/Win1250.h"
 
@@ -27,11 +28,6 @@ constexpr qint64 kMinEntrySize = 4 + kPrefixLength + 1 + 4 + 8;
 // Deflate cannot expand data by more than 1032 to 1.
 constexpr qint64 kMaxRatio = 1032;
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // The archive file behind a buffer, read forward once.
 class Input
 {
@@ -46,7 +42,7 @@ public:
     {
         if (!m_file.open(QIODevice::ReadOnly))
             throw Error(QStringLiteral("Arhiva %1 nu poate fi deschisa: %2")
-                            .arg(native(m_file.fileName()), m_file.errorString()));
+                            .arg(NativePath(m_file.fileName()), m_file.errorString()));
         m_size = m_file.size();
     }
 
@@ -67,7 +63,7 @@ public:
         const qint64 got = m_file.read(m_buf.data(), qint64(m_buf.size()));
         if (got < 0)
             throw Error(QStringLiteral("Arhiva %1 nu poate fi citita: %2")
-                            .arg(native(m_file.fileName()), m_file.errorString()));
+                            .arg(NativePath(m_file.fileName()), m_file.errorString()));
         m_pos = 0;
         m_end = got;
         return got > 0;
@@ -144,7 +140,7 @@ private:
     Error bad(const QString &reason) const
     {
         return Error(QStringLiteral("Arhiva %1 este deteriorata sau nu este o arhiva Kovara: %2.")
-                         .arg(native(m_path), reason));
+                         .arg(NativePath(m_path), reason));
     }
 
     Error truncated(const QString &what) const
@@ -184,7 +180,7 @@ private:
         QFile file(m_stage + QLatin1Char('/') + QString::number(index));
         if (!file.open(QIODevice::WriteOnly))
             throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2")
-                            .arg(native(file.fileName()), file.errorString()));
+                            .arg(NativePath(file.fileName()), file.errorString()));
         const quint32 adler = inflateTo(&file, e, buf);
         bool ok = file.flush();
 #ifdef Q_OS_UNIX
@@ -193,7 +189,7 @@ private:
         file.close();
         if (!ok || file.error() != QFileDevice::NoError)
             throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2")
-                            .arg(native(file.fileName()), file.errorString()));
+                            .arg(NativePath(file.fileName()), file.errorString()));
         return adler;
     }
 
@@ -228,7 +224,7 @@ private:
                               .arg(e.size));
             if (sink && produced > 0 && sink->write(buf.data(), produced) != produced)
                 throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2")
-                                .arg(native(sink->fileName()), sink->errorString()));
+                                .arg(NativePath(sink->fileName()), sink->errorString()));
             if (rc == Z_STREAM_END)
                 break;
             if (rc != Z_OK && rc != Z_BUF_ERROR)
@@ -251,7 +247,7 @@ private:
 void requireArchive(const QString &archivePath)
 {
     if (!QFileInfo(archivePath).isFile())
-        throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(native(archivePath)));
+        throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(NativePath(archivePath)));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // new ones put in place. Any failure puts everything back.
 #include "admin/Archive.h"
 #include "admin/ArchiveFormat.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 
 #include <QDir>
@@ -13,11 +14,6 @@
 
 namespace kovara {
 namespace {
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 std::filesystem::path fsPath(const QString &path)
 {
@@ -98,7 +94,7 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
     QTemporaryDir stage(dataDir + QStringLiteral("/.kovara-restore-XXXXXX"));
     if (!stage.isValid())
         throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
-                        .arg(native(dataDir), stage.errorString()));
+                        .arg(NativePath(dataDir), stage.errorString()));
     const QList<ArchiveEntry> entries = archive::readArchiveInto(archivePath, stage.path(), progress);
 
     // The files now in the folder (not its subfolders, not the scratch folder).
@@ -133,27 +129,27 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
 
     const QString old = stage.path() + QStringLiteral("/old");
     if (!QDir().mkdir(old))
-        throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie.").arg(native(dataDir)));
+        throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie.").arg(NativePath(dataDir)));
     Moves moves;
     QString failure;
     for (const QString &name : std::as_const(moveAside)) {
         if (!moves.move(dataDir + QLatin1Char('/') + name, old + QLatin1Char('/') + name)) {
             failure = QStringLiteral("Fisierul %1 nu poate fi inlocuit (este deschis in alt program?).")
-                          .arg(native(dataDir + QLatin1Char('/') + name));
+                          .arg(NativePath(dataDir + QLatin1Char('/') + name));
             break;
         }
     }
     for (int i = 0; failure.isEmpty() && i < targets.size(); ++i) {
         const QString to = dataDir + QLatin1Char('/') + targets[i];
         if (!moves.move(stage.path() + QLatin1Char('/') + QString::number(i + 1), to))
-            failure = QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(native(to));
+            failure = QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(NativePath(to));
     }
     if (!failure.isEmpty()) {
         if (moves.undo())
             throw Error(failure + QStringLiteral(" Dosarul de date a ramas neschimbat."));
         stage.setAutoRemove(false);
         throw IncompleteRestore(failure +
-                                QStringLiteral(" Fisierele vechi au ramas in %1.").arg(native(old)));
+                                QStringLiteral(" Fisierele vechi au ramas in %1.").arg(NativePath(old)));
     }
     return entries; // the scratch folder goes, with the old files
 }
@@ -164,10 +160,10 @@ QList<ArchiveEntry> restoreDataDir(const QString &archivePath, const QString &da
                                    const ArchiveProgress &progress)
 {
     if (!QFileInfo(archivePath).isFile())
-        throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(native(archivePath)));
+        throw Error(QStringLiteral("Salvarea %1 nu exista !").arg(NativePath(archivePath)));
     const bool created = !QFileInfo(dataDir).isDir();
     if (created && !QDir().mkpath(dataDir))
-        throw Error(QStringLiteral("Dosarul de date %1 nu poate fi creat.").arg(native(dataDir)));
+        throw Error(QStringLiteral("Dosarul de date %1 nu poate fi creat.").arg(NativePath(dataDir)));
     try {
         return restoreInto(archivePath, dataDir, progress);
     } catch (...) {

@@ -6,8 +6,8 @@
 #include "app/Formats.h"
 #include "app/Keyboard.h"
 #include "app/MessageDialog.h"
-#include "app/Paths.h"
 #include "app/ProgressCounter.h"
+#include "base/Paths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,7 +40,7 @@ BackupWindow::BackupWindow(QWidget *parent)
     , saveButton(new QPushButton(QStringLiteral("Salveaza baza de date"), this))
     , restoreButton(new QPushButton(QStringLiteral("Restaureaza baza de date"), this))
     , statusLine(new QLabel(QStringLiteral("ESC - Iesire"), this))
-    , endProgram([] { QCoreApplication::quit(); })
+    , endProgram([] { QCoreApplication::exit(0); })
 {
     setWindowTitle(QStringLiteral("Salvare - Restaurare"));
     setObjectName(QStringLiteral("BackupWindow"));
@@ -109,8 +109,8 @@ void BackupWindow::SalveazaClick()
     // The old archive is replaced only once the new one is complete.
     if (QFileInfo::exists(file) &&
         Mesaj(QStringLiteral("Atentionare"),
-              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(QDir::toNativeSeparators(file)),
-              KindAtentie, BtnDa | BtnNu) != ResDa)
+              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(NativePath(file)), KindAtentie,
+              BtnDa | BtnNu) != ResDa)
         return;
     try {
         ListFileDir(ProgramDir(), file);
@@ -132,9 +132,8 @@ void BackupWindow::RestaureazaClick()
     if (file.isEmpty())
         return;
     if (!QFileInfo(file).isFile()) {
-        Mesaj(QStringLiteral("Eroare"),
-              QStringLiteral("Salvarea %1 nu exista !").arg(QDir::toNativeSeparators(file)), KindEroare,
-              BtnOk);
+        Mesaj(QStringLiteral("Eroare"), QStringLiteral("Salvarea %1 nu exista !").arg(NativePath(file)),
+              KindEroare, BtnOk);
         return;
     }
     // The archive is read and checked before any file of the data folder

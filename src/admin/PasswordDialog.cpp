@@ -23,6 +23,7 @@ PasswordDialog::PasswordDialog(QWidget *parent)
     passwordEdit = new QLineEdit(this);
     passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
     passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     passwordEdit->setMaxLength(32);
     VerificaBut = new QPushButton(QStringLiteral("Verifica"), this);
     RenuntBut = new QPushButton(QStringLiteral("Renunt"), this);

@@ -31,11 +31,6 @@ QString LineBreak()
     return QStringLiteral("\r\n");
 }
 
-QString ShortDateFormat()
-{
-    return QStringLiteral("dd.MM.yyyy");
-}
-
 bool AccessGranted()
 {
     return g_accessGranted;
@@ -49,30 +44,6 @@ void setAccessGranted(bool granted)
 void ApplyFixedFormats()
 {
     QLocale::setDefault(fixedLocale());
-}
-
-QString FormatDate(const QDate &date)
-{
-    if (!date.isValid())
-        return {};
-    // Built by hand: QDate::toString with a format is locale-free only for
-    // numeric fields, and this keeps it so whatever the format grows into.
-    return QStringLiteral("%1.%2.%3")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.year(), 4, 10, QLatin1Char('0'));
-}
-
-QDate ParseDate(const QString &text)
-{
-    const QString t = text.trimmed();
-    if (t.size() != 10 || t[2] != QLatin1Char('.') || t[5] != QLatin1Char('.'))
-        return {};
-    for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (!t[i].isDigit() || t[i].unicode() > '9')
-            return {};
-    }
-    return QDate(t.mid(6, 4).toInt(), t.mid(3, 2).toInt(), t.left(2).toInt());
 }
 
 QString FormatNumber(double value, int decimals)

@@ -218,6 +218,13 @@ void MainWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void MainWindow::endWithoutQuestion()
+{
+    m_closing = true;
+    if (m_quit)
+        m_quit();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_closing) {

@@ -65,6 +65,9 @@ public:
 
     // What ends the program once closing is confirmed (tests replace it).
     void setQuitAction(std::function<void()> quit) { m_quit = std::move(quit); }
+    // Ends the program without the closing question (after a restore the
+    // constants in memory are no longer those of the data folder).
+    void endWithoutQuestion();
 
     // The button commands.
     void CereriClick();

@@ -1,24 +1,8 @@
 #include "app/Startup.h"
 
-#include "admin/AdminWindow.h"
-#include "admin/AdminWiring.h"
-#include "admin/BackupWindow.h"
-#include "admin/PasswordDialog.h"
-#include "app/AboutBox.h"
 #include "app/Formats.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
-#include "app/ProgressCounter.h"
 #include "app/StartupWindow.h"
-#include "app/StartupWork.h"
-#include "documents/DispositionMenus.h"
-#include "listings/DispositionRangeDialog.h"
-#include "listings/MonthDialog.h"
-#include "listings/PeriodDialog.h"
-#include "listings/SemesterDialog.h"
-#include "requests/NumberingDialog.h"
-#include "requests/RequestEditor.h"
-#include "requests/RequestListWindow.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -67,48 +51,6 @@ protected:
 };
 
 } // namespace
-
-ProgramWindows CreateWindows()
-{
-    ProgramWindows w;
-    w.startup = new StartupWindow(nullptr, nullptr);
-    w.startup->setSteps(DefaultStartupSteps());
-    w.about = new AboutBox;
-    w.main = new MainWindow(w.about);
-    w.startup->setWindows(w.main, w.about);
-    // Administration window and password prompt: the login of "Administrare".
-    AdminWindow *admin = AdminWindow::instance();
-    PasswordDialog::instance();
-    installAdministration(w.main, admin);
-    // "Salvare": the backup window, modal.
-    QPointer<BackupWindow> backup = new BackupWindow;
-    w.main->setBackupHandler([backup] {
-        if (backup)
-            backup->exec();
-    });
-    // "Cereri": the request list with the request editor and the numbering
-    // dialog, modal.
-    QPointer<RequestListWindow> cereri = new RequestListWindow;
-    auto *editor = new RequestEditor(cereri);
-    cereri->setNumberingDialog(new NumberingDialog(cereri));
-    cereri->setEditor([editor](int kind, bool modify, RequestRecord &record) {
-        return editor->Execute(kind, modify ? RequestEditor::Modify : RequestEditor::New, record);
-    });
-    w.main->setRequestListHandler([cereri] {
-        if (cereri)
-            cereri->Open();
-    });
-    // The selection dialogs of the report menu, kept for the whole run; the
-    // dispositions and the semester statistics.
-    PeriodDialog::instance();
-    DispositionRangeDialog::instance();
-    MonthDialog::instance();
-    SemesterDialog::instance();
-    installDispositionCommands(w.main);
-    w.contor = ProgressCounter::instance();
-    w.erori = MessageDialog::instance();
-    return w;
-}
 
 void SetUpTooltips()
 {

@@ -1,31 +1,10 @@
 #pragma once
 
-// The windows of the program, created once at startup in their order, and
-// what the program entry does around them.
+// What the program entry does around the windows of the program.
 
-#include <QPointer>
+#include "app/Composition.h"
 
 namespace kovara {
-
-class AboutBox;
-class ProgressCounter;
-class MessageDialog;
-class StartupWindow;
-class MainWindow;
-
-struct ProgramWindows
-{
-    QPointer<StartupWindow> startup;
-    QPointer<AboutBox> about;
-    QPointer<MainWindow> main;
-    QPointer<ProgressCounter> contor;
-    QPointer<MessageDialog> erori;
-};
-
-// Creates the windows of the program in their order and connects the main
-// window's commands to the windows of the other areas. The startup window
-// runs the data store's startup operations.
-ProgramWindows CreateWindows();
 
 // Hints disappear after 5000 ms and have a white background.
 void SetUpTooltips();

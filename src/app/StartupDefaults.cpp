@@ -1,7 +1,7 @@
 #include "app/StartupWork.h"
 
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"

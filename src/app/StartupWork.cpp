@@ -1,7 +1,7 @@
 #include "app/StartupWork.h"
 
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 
 #include <QDir>

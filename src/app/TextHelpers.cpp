@@ -1,6 +1,6 @@
 #include "app/TextHelpers.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "requests/CNP.h"
 

@@ -12,5 +12,6 @@ target_sources(kovara_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Composition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/resources.qrc)
 target_link_libraries(kovara_ui PUBLIC kovara_shell kovara_instance kovara_startup)

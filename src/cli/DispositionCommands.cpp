@@ -1,7 +1,7 @@
 // kovara-cli document dispozitii and document statistica: the documents of
 // the report menu, made by the same functions as the menu entries.
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Settings.h"
 #include "data/SqlEngine.h"

@@ -2,7 +2,7 @@
 // without windows, through the same operations as the menus, and a check of
 // the templates of the data folder.
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Error.h"
 #include "documents/RequestForm.h"

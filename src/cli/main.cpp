@@ -1,5 +1,5 @@
 // kovara-cli: the companion of the office's IT person.
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Error.h"
 

@@ -2,6 +2,7 @@
 
 #include "data/Dbf.h"
 
+#include "base/Dates.h"
 #include "data/Error.h"
 #include "data/Win1250.h"
 
@@ -186,7 +187,10 @@ QByteArray dateText(const Field &field, const QVariant &value)
         const QString s = value.toString().trimmed();
         if (s.isEmpty())
             return {};
-        for (const char *format : {"dd.MM.yyyy", "yyyy-MM-dd", "yyyyMMdd"}) {
+        date = ParseDate(s);
+        for (const char *format : {"yyyy-MM-dd", "yyyyMMdd"}) {
+            if (date.isValid())
+                break;
             date = QDate::fromString(s, QLatin1String(format));
             if (date.isValid())
                 break;

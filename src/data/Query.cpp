@@ -1,5 +1,6 @@
 #include "data/Query.h"
 
+#include "base/Dates.h"
 #include "data/DbfCodec.h"
 #include "data/Error.h"
 #include "data/SqlEngine.h"
@@ -241,7 +242,7 @@ QString Query::text(const QString &column) const
     if (m_isDate[size_t(c)]) {
         const QDate d = QDate::fromString(v.toString(), Qt::ISODate);
         if (d.isValid())
-            return d.toString(QStringLiteral("dd.MM.yyyy"));
+            return FormatDate(d);
     }
     QString s = v.toString();
     qsizetype n = s.size();
@@ -269,7 +270,7 @@ QDate Query::date(const QString &column) const
     const QString s = value(column).toString().trimmed();
     QDate d = QDate::fromString(s, Qt::ISODate);
     if (!d.isValid())
-        d = QDate::fromString(s, QStringLiteral("dd.MM.yyyy"));
+        d = ParseDate(s);
     return d;
 }
 

@@ -1,6 +1,6 @@
 #include "data/RequestTable.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Dbf.h"
 #include "data/DbfCodec.h"
 #include "data/Error.h"

@@ -1,6 +1,6 @@
 #include "data/Settings.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/IniFile.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "data/SqlEngine.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/DbfVtab.h"
 #include "data/Error.h"
 

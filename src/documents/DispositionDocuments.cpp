@@ -2,7 +2,7 @@
 // engine, in line mode: the header once, each record's body in its copies,
 // a page break between records, the closing brace.
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/MesajRules.h"
 #include "app/MessageDialog.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "documents/DocumentRefusal.h"

@@ -1,6 +1,6 @@
 #include "documents/Dispositions.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "app/TextHelpers.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"

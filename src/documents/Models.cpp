@@ -1,6 +1,6 @@
 #include "documents/Models.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/RequestTable.h"
 #include "data/SqlEngine.h"

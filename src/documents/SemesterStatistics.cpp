@@ -1,6 +1,6 @@
 #include "documents/SemesterStatistics.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/SqlEngine.h"

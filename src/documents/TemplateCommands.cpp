@@ -1,6 +1,6 @@
 #include "documents/TemplateCommands.h"
 
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/SqlEngine.h"
 #include "documents/Models.h"

@@ -1,5 +1,10 @@
 #include "listings/SelectionDialog.h"
 
+#include "listings/DispositionRangeDialog.h"
+#include "listings/MonthDialog.h"
+#include "listings/PeriodDialog.h"
+#include "listings/SemesterDialog.h"
+
 #include "app/Formats.h"
 #include "app/Keyboard.h"
 #include "app/UiHelpers.h"
@@ -133,6 +138,14 @@ void SelectionDialog::showEvent(QShowEvent *event)
         area.moveCenter(screen->availableGeometry().center());
         move(area.topLeft());
     }
+}
+
+void CreateSelectionDialogs()
+{
+    PeriodDialog::instance();
+    DispositionRangeDialog::instance();
+    MonthDialog::instance();
+    SemesterDialog::instance();
 }
 
 } // namespace kovara

@@ -54,4 +54,8 @@ private:
     QLabel *m_status;
 };
 
+// Creates the period, disposition range, month and semester dialogs of the
+// run (each then reached through its instance()).
+void CreateSelectionDialogs();
+
 } // namespace kovara

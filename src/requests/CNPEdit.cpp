@@ -1,5 +1,6 @@
 #include "requests/CNPEdit.h"
 
+#include "base/Dates.h"
 #include "requests/CNP.h"
 #include "requests/EditRules.h"
 #include "requests/FieldState.h"
@@ -44,8 +45,7 @@ void CNPEdit::updateInfo()
     const QString t = text();
     QString info;
     if (t.size() == CnpMaxLength && kovara::Corect(t))
-        info = kovara::NascutLa(t).toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(", ") +
-               kovara::Sex(t);
+        info = FormatDate(kovara::NascutLa(t)) + QStringLiteral(", ") + kovara::Sex(t);
     if (info == m_info)
         return;
     m_info = info;
@@ -62,17 +62,37 @@ QSize CNPEdit::sizeHint() const
 {
     QSize size = QLineEdit::sizeHint();
     const int needed =
-        fontMetrics().horizontalAdvance(QString(CnpMaxLength, QLatin1Char('0'))) + infoWidth() + 16;
+        fontMetrics().horizontalAdvance(QString(CnpMaxLength, QLatin1Char('0'))) + infoWidth() + 24;
     size.setWidth(qMax(size.width(), needed));
     return size;
 }
 
 QSize CNPEdit::minimumSizeHint() const
 {
+    // Never narrower than the digits and the whole hint beside them.
     QSize size = QLineEdit::minimumSizeHint();
-    const int needed = fontMetrics().horizontalAdvance(QString(CnpMaxLength, QLatin1Char('0'))) + 12;
-    size.setWidth(qMax(size.width(), needed));
+    size.setWidth(qMax(size.width(), sizeHint().width()));
     return size;
+}
+
+namespace {
+
+QRect infoArea(const CNPEdit *edit, const QStyleOptionFrame &option)
+{
+    const QRect inner = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const int digits = edit->fontMetrics().horizontalAdvance(edit->text());
+    return inner.adjusted(digits + 10, 0, -2, 0);
+}
+
+} // namespace
+
+bool CNPEdit::infoFits() const
+{
+    if (m_info.isEmpty())
+        return true;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return infoArea(this, option).width() >= fontMetrics().horizontalAdvance(m_info);
 }
 
 void CNPEdit::keyPressEvent(QKeyEvent *event)
@@ -97,11 +117,9 @@ void CNPEdit::paintEvent(QPaintEvent *event)
         return;
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect inner = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    const int digits = fontMetrics().horizontalAdvance(text());
     // Right of the typed digits; in a field too narrow for it the tool tip
     // still tells.
-    const QRect area = inner.adjusted(digits + 10, 0, -2, 0);
+    const QRect area = infoArea(this, option);
     if (area.width() < fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")))
         return;
     QPainter painter(this);

@@ -27,6 +27,8 @@ public:
     QString infoText() const;
 
     QSize sizeHint() const override;
+    // True when the hint beside the digits is shown whole (no hint: true).
+    bool infoFits() const;
     QSize minimumSizeHint() const override;
 
 protected:

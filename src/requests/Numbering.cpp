@@ -1,8 +1,8 @@
 #include "requests/Numbering.h"
 
 #include "app/Formats.h"
-#include "app/Paths.h"
 #include "app/TextHelpers.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
@@ -66,7 +66,7 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
         } catch (const Error &) {
         }
         if (QFile::exists(leftover))
-            throw Error(WorkTableLockedText(path));
+            throw NumberingRefused(NumberingRefused::WorkTableLocked, WorkTableLockedText(path));
     }
     db.createTable(path, QStringLiteral("IDCERERE DECIMAL(10,0), NR DECIMAL(9,0)"));
     WorkTable guard{path};
@@ -82,7 +82,9 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
     const int total = rows.rowCount();
     if (total == 0) {
         rows.close();
-        throw Error(NothingInRangeText(QString::number(range.firstNr), QString::number(range.lastNr)));
+        throw NumberingRefused(
+            NumberingRefused::NothingInRange,
+            NothingInRangeText(QString::number(range.firstNr), QString::number(range.lastNr)));
     }
     if (progress)
         progress(0, total);

@@ -4,6 +4,8 @@
 // disposition date and the month paid, written into the newborn requests of
 // a range of request numbers, in the order of those numbers.
 
+#include "data/Error.h"
+
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -33,10 +35,27 @@ QString WorkTableLockedText(const QString &path);
 // The text of the failure when no request lies in the range.
 QString NothingInRangeText(const QString &firstNr, const QString &lastNr);
 
+// The two refusals of a run, told apart from the engine's failures by
+// their type: the window shows them as a message instead of an error.
+class NumberingRefused : public Error
+{
+public:
+    enum Reason { WorkTableLocked, NothingInRange };
+    NumberingRefused(Reason reason, QString message)
+        : Error(std::move(message))
+        , m_reason(reason)
+    {
+    }
+    Reason reason() const { return m_reason; }
+
+private:
+    Reason m_reason;
+};
+
 // Runs the numbering; `progress(done, total)` after each request (and
 // once with 0 before the first). Returns the number of requests numbered.
-// Fails (kovara::Error) with the texts above, or with the engine's own
-// text; the work table is removed in every case it was made.
+// Refuses (NumberingRefused) with the texts above, or fails (kovara::Error)
+// with the engine's own text; the work table is removed in every case it was made.
 int NumberDispositions(const NumberingRange &range, const std::function<void(int, int)> &progress = {});
 
 } // namespace kovara

@@ -5,9 +5,9 @@
 #include "app/TextHelpers.h"
 #include "app/UiHelpers.h"
 #include "requests/NumericEdit.h"
+#include "widgets/DateField.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,12 +25,9 @@ NumericEdit *numberField(QWidget *parent)
     return f;
 }
 
-QDateEdit *dateField(QWidget *parent)
+DateField *dateField(QWidget *parent)
 {
-    auto *d = new QDateEdit(QDate::currentDate(), parent);
-    d->setDisplayFormat(ShortDateFormat());
-    d->setCalendarPopup(true);
-    return d;
+    return new DateField(QDate::currentDate(), parent);
 }
 
 } // namespace
@@ -126,6 +123,12 @@ void NumberingDialog::NumeroteazaClick()
     if (lastRequestNr->value() < firstRequestNr->value()) {
         ShowProblem(QStringLiteral("Interval incorect!"), firstRequestNr);
         return;
+    }
+    for (DateField *d : {fromDate, DataDisp}) {
+        if (!d->date().isValid()) {
+            ShowProblem(QStringLiteral("Data incorecta!"), d);
+            return;
+        }
     }
     if (firstDispositionNr->value() < 1) {
         ShowProblem(QStringLiteral("Numar de dispozitie incorect!"), firstDispositionNr);

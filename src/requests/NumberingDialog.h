@@ -9,12 +9,12 @@
 #include <QDialog>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QPushButton;
 
 namespace kovara {
 
+class DateField;
 class NumericEdit;
 
 class NumberingDialog : public QDialog
@@ -24,10 +24,10 @@ public:
     explicit NumberingDialog(QWidget *parent = nullptr);
 
     NumericEdit *firstRequestNr;
-    QDateEdit *fromDate;
+    DateField *fromDate;
     NumericEdit *lastRequestNr;
     NumericEdit *firstDispositionNr;
-    QDateEdit *DataDisp;
+    DateField *DataDisp;
     QComboBox *Luna;
     QComboBox *Anul;
     QPushButton *NumeroteazaBut; // "Numeroteaza"

@@ -111,6 +111,8 @@ std::optional<Problem> CheckCommon(RequestInput &in)
 {
     if (numberOf(in.CerereNr) < 1)
         return fail("Lipseste numarul de cerere!", "CerereNr");
+    if (!in.CerereData.isValid())
+        return fail("Data cererii este incorecta!", "CerereData");
     if (!Corect(in.CNPSubsemnat))
         return fail("CNP solicitant incorect!", "CNPSubsemnat");
     normalise(in.Subsemnat);

@@ -10,12 +10,12 @@
 #include "requests/NumericEdit.h"
 #include "requests/RequestChecks.h"
 #include "requests/RequestEditorFields.h"
+#include "widgets/DateField.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,8 +63,7 @@ RequestInput collect(const RequestEditor::Fields &f)
 
 void setText(QLineEdit *edit, const QString &text)
 {
-    if (edit->text() != text)
-        edit->setText(text);
+    FillText(edit, text);
 }
 
 void selectItem(QComboBox *combo, const QString &text)
@@ -77,7 +76,8 @@ void apply(RequestEditor::Fields &f, const RequestInput &in)
 {
     f.Handi->setChecked(in.Handi);
     setText(f.CerereNr, in.CerereNr);
-    f.CerereData->setDate(in.CerereData);
+    if (in.CerereData.isValid()) // a date typed wrong stays for correction
+        f.CerereData->setDate(in.CerereData);
     setText(f.CNPSubsemnat, in.CNPSubsemnat);
     setText(f.Subsemnat, in.Subsemnat);
     setText(f.AdresaSubsemnat, in.AdresaSubsemnat);
@@ -147,7 +147,8 @@ bool RequestEditor::Execute(int kind, Mode mode, RequestRecord &record)
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    f.Handi->setFocus();
+    // The first field to type in is the request's number.
+    f.CerereNr->setFocus(Qt::TabFocusReason);
     exec();
     f.lookup.close();
     if (m_saved)
@@ -187,15 +188,17 @@ void RequestEditor::save()
     Fields &f = *m_f;
     // Disabling the button moves the focus away from it; it comes back.
     QPointer<QWidget> focus = QApplication::focusWidget();
+    QPointer<QWidget> pointed; // the field a refusal points at
     f.MemoBut->setEnabled(false);
-    RunCommand([this, &f] {
+    RunCommand([this, &f, &pointed] {
         const QDate today = QDate::currentDate();
         const qint64 ownId = m_mode == Modify ? m_record.IDCERERE : 0;
         RequestInput in = collect(f);
         auto problem = CheckCommon(in);
         apply(f, in);
         if (problem) {
-            ShowProblem(problem->message, findChild<QWidget *>(problem->field));
+            pointed = findChild<QWidget *>(problem->field);
+            ShowProblem(problem->message, pointed);
             return;
         }
         if (auto message = DuplicateNumber(f.lookup, m_kind, in.CerereNr, today, ownId)) {
@@ -205,7 +208,8 @@ void RequestEditor::save()
         problem = CheckPage(m_kind, in);
         apply(f, in);
         if (problem) {
-            ShowProblem(problem->message, findChild<QWidget *>(problem->field));
+            pointed = findChild<QWidget *>(problem->field);
+            ShowProblem(problem->message, pointed);
             return;
         }
         if (auto found = ChildrenElsewhere(f.lookup, m_kind, in, ownId)) {
@@ -221,7 +225,11 @@ void RequestEditor::save()
         accept();
     });
     f.MemoBut->setEnabled(true);
-    if (focus && isVisible())
+    if (!isVisible())
+        return;
+    if (pointed)
+        pointed->setFocus(Qt::OtherFocusReason);
+    else if (focus)
         focus->setFocus();
 }
 
@@ -249,8 +257,7 @@ bool RequestEditor::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return QDialog::eventFilter(watched, event);
-        if (qobject_cast<QCheckBox *>(field))
-            return true; // Enter does nothing in a tick box
+        // Enter moves on from every field, tick boxes too (Space ticks them).
         focusNextInOrder(field);
         if (field == f.CNP3 || field == f.CNElib || field == f.CNP23)
             save();

@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +17,7 @@ class QStackedWidget;
 namespace kovara {
 
 class CNPEdit;
+class DateField;
 class NumericEdit;
 
 struct RequestEditor::Fields
@@ -26,7 +26,7 @@ struct RequestEditor::Fields
     QLabel *Caption = nullptr; // the kind's caption
     QCheckBox *Handi = nullptr;
     NumericEdit *CerereNr = nullptr;
-    QDateEdit *CerereData = nullptr;
+    DateField *CerereData = nullptr;
     CNPEdit *CNPSubsemnat = nullptr;
     QLineEdit *Subsemnat = nullptr, *AdresaSubsemnat = nullptr, *JudetSubsemnat = nullptr;
     QStackedWidget *Pages = nullptr;

@@ -5,10 +5,10 @@
 #include "requests/NumericEdit.h"
 #include "requests/RequestChecks.h"
 #include "requests/RequestEditorFields.h"
+#include "widgets/DateField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,11 +81,16 @@ QGroupBox *childRows(const char *caption, QLineEdit *const names[3], CNPEdit *co
     auto *box = new QGroupBox(QString::fromLatin1(caption));
     auto *grid = new QGridLayout(box);
     for (int i = 0; i < 3; ++i) {
+        // Room for a name of 32 capitals, as the column holds.
+        names[i]->setMinimumWidth(
+            names[i]->fontMetrics().horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ ABCDE")) +
+            12);
         grid->addWidget(label("Nume si prenume"), i, 0);
         grid->addWidget(names[i], i, 1);
         grid->addWidget(label("CNP"), i, 2);
         grid->addWidget(codes[i], i, 3);
     }
+    grid->setColumnStretch(1, 1);
     return box;
 }
 
@@ -109,10 +114,8 @@ void RequestEditor::buildUi()
 
     f.Handi = checkBox("Handi", "cu handicap");
     f.CerereNr = numberField("CerereNr", 9);
-    f.CerereData = new QDateEdit;
+    f.CerereData = new DateField;
     f.CerereData->setObjectName("CerereData");
-    f.CerereData->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    f.CerereData->setCalendarPopup(true);
     f.CNPSubsemnat = cnpField("CNPSubsemnat");
     f.Subsemnat = textField("Subsemnat", 32);
     f.AdresaSubsemnat = textField("AdresaSubsemnat", 60, false);

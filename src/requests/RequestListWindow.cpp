@@ -7,6 +7,8 @@
 #include "app/ProgressCounter.h"
 #include "app/UiHelpers.h"
 #include "data/Error.h"
+#include "data/Settings.h"
+#include "data/SqlEngine.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
 #include "requests/Numbering.h"
@@ -56,6 +58,15 @@ RequestListWindow::RequestListWindow(QWidget *parent)
     connect(requestGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { currentRowChanged(current.row()); });
     requestGrid->installEventFilter(this);
+    requestGrid->viewport()->installEventFilter(this); // its width, for the columns
+    connect(requestGrid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) {
+                if (m_sizing || size <= 0 || column >= m_widths.size())
+                    return;
+                m_widths[column] = size;
+                m_clerkWidths = true; // the clerk set a width: kept from now on
+                saveColumnWidths();
+            });
     KeyboardRules::attach(this);
     RefreshList();
 }
@@ -88,6 +99,7 @@ void RequestListWindow::prepareOpen()
     m_order = QStringLiteral("IDCERERE");
     m_active = true; // the list is read once, for the kind chosen
     RefreshList();
+    restoreColumnWidths();
 }
 
 void RequestListWindow::RefreshList()
@@ -99,8 +111,11 @@ void RequestListWindow::RefreshList()
         OpenRequestList(m_list, Anul->currentText().toInt(), kind, m_order);
         showList();
     }
+    m_sizing = true;
     for (int c = 6; c <= 8; ++c)
         requestGrid->setColumnHidden(c, !numbering);
+    m_sizing = false;
+    fitColumns();
     Bands->update();
 }
 
@@ -154,7 +169,7 @@ void RequestListWindow::ModiClick()
     if (!m_editor || !m_editor(KindOfTip(record.TIP), true, record))
         return;
     record.IDCERERE = id;
-    const QString doc = RequestDocumentPath(id);
+    const QString doc = findFileNoCase(RequestDocumentPath(id));
     const bool dropDoc =
         QFile::exists(doc) && Mesaj(QStringLiteral("Modificare Cerere"),
                                     QStringLiteral("\rDoriti anularea modificarilor din Cererea precedenta?"),
@@ -219,16 +234,16 @@ void RequestListWindow::NumeroClick()
             contor->Bar->setValue(done);
             QCoreApplication::processEvents();
         });
-    } catch (const Error &e) {
+    } catch (const NumberingRefused &refusal) {
         if (shown)
             contor->Distruge(this);
         reread(current);
-        const QString nothing =
-            NothingInRangeText(QString::number(range.firstNr), QString::number(range.lastNr));
-        if (e.message() == nothing || e.message() == WorkTableLockedText(NumberingWorkTable())) {
-            Mesaj(QStringLiteral("Numerotare dispozitii"), e.message(), KindEroare, BtnOk);
-            return;
-        }
+        Mesaj(QStringLiteral("Numerotare dispozitii"), refusal.message(), KindEroare, BtnOk);
+        return;
+    } catch (...) {
+        if (shown)
+            contor->Distruge(this);
+        reread(current);
         throw;
     }
     contor->Distruge(this);
@@ -242,6 +257,7 @@ void RequestListWindow::showList()
 {
     m_syncing = true;
     m_model->reload();
+    fitColumns(); // a reset model forgets the widths of its columns
     if (m_list.isOpen() && m_list.recNo() >= 0) {
         const QModelIndex index = m_model->index(m_list.recNo(), 0);
         requestGrid->setCurrentIndex(index);
@@ -268,8 +284,86 @@ void RequestListWindow::syncCommands()
     ListCerere->setEnabled(false); // the request form document comes later
 }
 
+namespace {
+
+// What the widest value of each column looks like; empty for the name
+// columns, which take the spare width.
+const char *const kColumnSamples[] = {"00.00.0000",    "000000000", "",           "0000000000000",  "",
+                                      "0000000000000", "0000000",   "00.00.0000", "septembrie.0000"};
+bool isNameColumn(int c)
+{
+    return kColumnSamples[c][0] == 0;
+}
+const QString kWidthsKey = QStringLiteral("LatimiColoaneCereri");
+
+} // namespace
+
+void RequestListWindow::fitColumns()
+{
+    const int columns = int(CereriModel::columns().size());
+    if (!m_clerkWidths) {
+        const QFontMetrics cells = requestGrid->fontMetrics();
+        const QFontMetrics titles = requestGrid->horizontalHeader()->fontMetrics();
+        m_widths.clear();
+        int used = 0;
+        QList<int> names;
+        for (int c = 0; c < columns; ++c) {
+            const int title = titles.horizontalAdvance(CereriModel::columns().at(c).title) + 24;
+            const int content = isNameColumn(c) ? cells.averageCharWidth() * 16
+                                                : cells.horizontalAdvance(QLatin1String(kColumnSamples[c]));
+            m_widths.append(qMax(title, content + 16));
+            if (requestGrid->isColumnHidden(c))
+                continue;
+            used += m_widths.last();
+            if (isNameColumn(c))
+                names.append(c);
+        }
+        const int spare = requestGrid->viewport()->width() - used;
+        if (spare > 0 && !names.isEmpty()) {
+            for (int c : names)
+                m_widths[c] += spare / int(names.size());
+        }
+    }
+    m_sizing = true;
+    for (int c = 0; c < columns && c < m_widths.size(); ++c)
+        requestGrid->horizontalHeader()->resizeSection(c, m_widths[c]);
+    m_sizing = false;
+    Bands->update();
+}
+
+void RequestListWindow::restoreColumnWidths()
+{
+    QString stored;
+    try {
+        stored = ReadRegValue(kWidthsKey);
+    } catch (const Error &) {
+    }
+    const QStringList parts = stored.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    m_clerkWidths = parts.size() == CereriModel::columns().size();
+    if (m_clerkWidths) {
+        m_widths.clear();
+        for (const QString &part : parts)
+            m_widths.append(qBound(20, part.toInt(), 2000));
+    }
+    fitColumns();
+}
+
+void RequestListWindow::saveColumnWidths()
+{
+    QStringList parts;
+    for (int width : std::as_const(m_widths))
+        parts << QString::number(width);
+    try {
+        WriteRegValue(kWidthsKey, parts.join(QLatin1Char(',')));
+    } catch (const Error &) {
+        // Only the look of the list: it is sized again next time.
+    }
+}
+
 bool RequestListWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == requestGrid->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
     if (watched == requestGrid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -83,6 +83,12 @@ private:
     void showList(); // the model and the grid follow the query
     void syncCommands();
     void currentRowChanged(int row);
+    // Column widths: sized to their content with the spare width to the
+    // name columns, until the clerk sets a width; those are kept (program
+    // registry key) between openings and runs.
+    void fitColumns();
+    void restoreColumnWidths();
+    void saveColumnWidths();
 
     Query m_list;
     CereriModel *m_model;
@@ -91,6 +97,9 @@ private:
     QString m_order = QStringLiteral("IDCERERE");
     bool m_syncing = false;
     bool m_active = false; // between opening and closing
+    bool m_sizing = false;
+    bool m_clerkWidths = false;
+    QList<int> m_widths;
 };
 
 } // namespace kovara

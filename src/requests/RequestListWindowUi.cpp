@@ -93,6 +93,12 @@ void RequestListWindow::buildUi()
     requestGrid->verticalHeader()->setVisible(false);
     requestGrid->verticalHeader()->setDefaultSectionSize(requestGrid->fontMetrics().height() + 6);
     requestGrid->horizontalHeader()->setSectionsClickable(true);
+    requestGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    requestGrid->horizontalHeader()->setStretchLastSection(false);
+    requestGrid->horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    requestGrid->setWordWrap(false);
+    // Tab leaves the grid for the buttons and selectors; arrows move in it.
+    requestGrid->setTabKeyNavigation(false);
     requestGrid->horizontalHeader()->setHighlightSections(false);
     Bands = new BandBar(requestGrid, this);
     right->addWidget(Bands);

@@ -3,13 +3,12 @@
 
 #include "requests/RequestChecks.h"
 
+#include "base/Dates.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 
 namespace kovara {
 namespace {
-
-const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 
 // The rows of a kind: TIP other than "3" and "4" for kind 1.
 std::vector<Filter::Condition> kindConditions(int kind)
@@ -101,7 +100,7 @@ std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &n
         return std::nullopt;
     goToInOrder(lookup, false);
     return QStringLiteral("Exista deja cererea cu nr.") + nr + QStringLiteral(" / ") +
-           lookup.date(QStringLiteral("DINDATA")).toString(kDateFormat) + QStringLiteral(" !\r\n") +
+           FormatDate(lookup.date(QStringLiteral("DINDATA"))) + QStringLiteral(" !\r\n") +
            QStringLiteral("Nume solicitant : ") + lookup.text(QStringLiteral("SUBSEMN")) +
            QStringLiteral(".");
 }
@@ -142,7 +141,7 @@ std::optional<ChildrenFound> ChildrenElsewhere(Query &lookup, int kind, const Re
     found.count = lookup.rowCount();
     found.question = QStringLiteral("C.N.P. copil mai apare in ") + QString::number(found.count) +
                      QStringLiteral(" cereri!\r\nVezi cererea nr.") + lookup.text(QStringLiteral("NR")) +
-                     QStringLiteral(" / ") + lookup.date(QStringLiteral("DINDATA")).toString(kDateFormat) +
+                     QStringLiteral(" / ") + FormatDate(lookup.date(QStringLiteral("DINDATA"))) +
                      QStringLiteral(", solicitant ") + lookup.text(QStringLiteral("SUBSEMN")) +
                      QStringLiteral(" !\r\nContinuati memorarea?");
     return found;

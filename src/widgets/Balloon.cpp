@@ -14,7 +14,6 @@ Balloon::Balloon(QWidget *parent)
     , m_title(new QLabel(this))
     , m_text(new QLabel(this))
 {
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
@@ -66,10 +65,8 @@ int Balloon::textWidth() const
     return m_text->width();
 }
 
-void Balloon::paintEvent(QPaintEvent *)
+QPainterPath Balloon::outline() const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     const QRectF body = QRectF(rect()).adjusted(0.5, PointerHeight + 0.5, -0.5, -0.5);
     QPainterPath path;
     path.addRoundedRect(body, 8, 8);
@@ -78,10 +75,26 @@ void Balloon::paintEvent(QPaintEvent *)
     pointer.lineTo(14, body.top() + 1);
     pointer.lineTo(34, body.top() + 1);
     pointer.closeSubpath();
-    path = path.united(pointer);
+    return path.united(pointer);
+}
+
+void Balloon::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // One pixel beyond the outline so its border line is not cut.
+    QPainterPathStroker stroker;
+    stroker.setWidth(2);
+    const QPainterPath path = outline();
+    setMask(QRegion(path.united(stroker.createStroke(path)).toFillPolygon().toPolygon()));
+}
+
+void Balloon::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
     painter.setBrush(QColor(0xFF, 0xFF, 0xE1));
-    painter.drawPath(path);
+    painter.drawPath(outline());
 }
 
 void Balloon::mousePressEvent(QMouseEvent *)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPainterPath;
 
 namespace kovara {
 
@@ -29,8 +30,14 @@ public:
 
     static constexpr int PointerHeight = 14;
 
+    // The outline: the rounded body and its pointer. The window is cut to
+    // it (a window mask), so nothing shows around it even where no
+    // compositor draws transparent windows.
+    QPainterPath outline() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

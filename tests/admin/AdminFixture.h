@@ -7,8 +7,8 @@
 #include "admin/AdminWindow.h"
 #include "admin/PasswordDialog.h"
 #include "app/Formats.h"
-#include "app/Paths.h"
 #include "app/TestSeam.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 
 #include <QDir>

@@ -1,12 +1,16 @@
 #include "AdminFixture.h"
 #include "admin/AdminWiring.h"
 #include "admin/Password.h"
+#include "admin/PasswordDialog.h"
 #include "app/MainWindow.h"
 #include "data/Win1250.h"
+#include "requests/MaskedNumberEdit.h"
 #include "widgets/PictureButton.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 
 using namespace kovara;
 using namespace kovara::test;
@@ -187,3 +191,19 @@ TEST_F(AdminWindowTest, MainWindowUnlocksCereriOnlyWithTheRightPassword)
 }
 
 } // namespace
+
+// A stored fiscal code longer than the field's typing limit is shown and
+// saved whole; the password boxes show "*" as the program's texts say.
+TEST_F(AdminWindowTest, LongFiscalCodeKeptAndPasswordsShowStars)
+{
+    Constants().CF = QStringLiteral("123456789012");
+    form->loadFields();
+    EXPECT_EQ(form->CodFiscal->text(), "123456789012");
+    for (QLineEdit *box : {form->newPassword, form->newPasswordAgain}) {
+        EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box), int('*'));
+    }
+    PasswordDialog prompt;
+    EXPECT_EQ(prompt.passwordEdit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                      prompt.passwordEdit),
+              int('*'));
+}

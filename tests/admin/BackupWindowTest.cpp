@@ -1,11 +1,14 @@
 // The backup window: save and restore through queued answers, no real dialog.
 #include "admin/BackupWindow.h"
 #include "ArchiveTestUtil.h"
+#include "admin/AdminWiring.h"
 #include "admin/Archive.h"
 #include "app/Formats.h"
-#include "app/Paths.h"
+#include "app/MainWindow.h"
+#include "app/MesajRules.h"
 #include "app/ProgressCounter.h"
 #include "app/TestSeam.h"
+#include "base/Paths.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -182,3 +185,23 @@ TEST_F(BackupWindowTest, DamagedArchiveLeavesDataAndProgramGoing)
 }
 
 } // namespace
+
+// Installed in the program, a restore ends it through the main window
+// without the closing question: on "NU" the old constants would stay in
+// memory and "Salveaza si inchide" would write them over the restored file.
+TEST_F(BackupWindowTest, RestoreInTheProgramEndsItWithoutTheQuestion)
+{
+    MainWindow main;
+    int quit = 0;
+    main.setQuitAction([&quit] { ++quit; });
+    installBackup(&main, &form);
+    fillData();
+    backupDataDir(DataDir(), kov);
+    seam::pushMesajAnswer(ResNu); // were the question asked, the clerk says NU
+    seam::pushChoice(kov);
+    form.restoreButton->click();
+    EXPECT_EQ(quit, 1);
+    EXPECT_EQ(ended, 0) << "the main window ends the program";
+    for (const seam::MesajCall &c : seam::mesajCalls())
+        EXPECT_NE(c.text, QStringLiteral("Vreti sa inchideti programul?"));
+}

@@ -17,6 +17,36 @@
 
 using namespace kovara;
 
+// The balloon hangs below the field (the field stays in sight), is cut to
+// its rounded outline by a window mask (no dark corners where no compositor
+// draws transparency), and the cursor is in the field it points at.
+TEST(ShowProblem, LeavesTheFieldInSightShapedAndFocused)
+{
+    QWidget window;
+    auto *other = new QLineEdit(&window);
+    auto *field = new QLineEdit(&window);
+    field->move(40, 60);
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    other->setFocus();
+
+    ShowProblem(QStringLiteral("Data incorecta!"), field);
+    Balloon *balloon = ProblemBalloon();
+    const QRect fieldOnScreen(field->mapToGlobal(QPoint(0, 0)), field->size());
+    EXPECT_FALSE(balloon->frameGeometry().intersects(fieldOnScreen.adjusted(0, 0, 0, -1)))
+        << "the balloon covers the field";
+    EXPECT_TRUE(field->hasFocus());
+
+    const QRegion mask = balloon->mask();
+    ASSERT_FALSE(mask.isEmpty());
+    EXPECT_FALSE(mask.contains(QPoint(0, Balloon::PointerHeight))) << "the body's corner shows";
+    EXPECT_FALSE(mask.contains(QPoint(balloon->width() - 1, balloon->height() - 1)));
+    EXPECT_FALSE(mask.contains(QPoint(balloon->width() - 1, 0))) << "beside the pointer shows";
+    EXPECT_TRUE(mask.contains(QPoint(balloon->width() / 2, balloon->height() / 2)));
+    EXPECT_TRUE(mask.contains(QPoint(16, 2))) << "the pointer is cut";
+}
+
 TEST(ShowProblem, PointsABalloonAtTheControlWithoutBlocking)
 {
     QWidget window;
@@ -33,7 +63,7 @@ TEST(ShowProblem, PointsABalloonAtTheControlWithoutBlocking)
     EXPECT_EQ(balloon->title(), QStringLiteral("Problema !"));
     EXPECT_EQ(balloon->text(), QStringLiteral("Cod Fiscal incorect!"));
     EXPECT_EQ(balloon->textWidth(), 300);
-    EXPECT_EQ(balloon->tip(), field->mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(balloon->tip(), field->mapToGlobal(QPoint(10, field->height() - 1)));
     EXPECT_TRUE(balloon->lifetime().isActive());
     EXPECT_EQ(balloon->lifetime().interval(), 5000);
     EXPECT_FALSE(balloon->isActiveWindow()); // the field keeps the keyboard

@@ -3,7 +3,7 @@
 
 #include "data/SqlEngine.h"
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Dbf.h"
 #include "data/DbfCodec.h"
 #include "data/Error.h"
@@ -285,7 +285,7 @@ TEST_F(SqlEngine, RefusesWhatItCannotDoSafely)
     EXPECT_EQ(column("SELECT SUBSEMN FROM " + t + " WHERE IDCERERE = 1"), QStringList{"POP ION"});
     EXPECT_THROW(db.attach("RO", path), Error);    // the name belongs to another file
     EXPECT_THROW(db.attach("OTHER", path), Error); // the file has its name already
-    db.attach("cereri", path);                      // the same name again: nothing to do
+    db.attach("cereri", path);                     // the same name again: nothing to do
 }
 
 TEST_F(SqlEngine, NamedValuesAndAppendRow)

@@ -1,7 +1,7 @@
 // The request table: creation, the data upgrade, and the INDEX counters.
 
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Dbf.h"
 #include "data/Error.h"
 #include "data/RequestTable.h"
@@ -81,7 +81,8 @@ TEST_F(RequestTable, CreatedWithItsColumnsOnlyWhenMissing)
     }
     EXPECT_EQ(table->recordCount(), 0);
     table.reset();
-    Database::shared().exec("INSERT INTO " + kovara::RequestTable() + " (IDCERERE, HANDI) VALUES (?, ?)", {1, "DA"});
+    Database::shared().exec("INSERT INTO " + kovara::RequestTable() + " (IDCERERE, HANDI) VALUES (?, ?)",
+                            {1, "DA"});
     EXPECT_EQ(dbf::Table::open(RequestTablePath())->recordCount(), 1);
 
     const QString other = dataFile("CERERI.DBF");

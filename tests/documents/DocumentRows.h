@@ -4,7 +4,7 @@
 // disposition and statistics tests.
 
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/SqlEngine.h"
 

@@ -3,9 +3,9 @@
 // the settings file.
 
 #include "TestSupport.h"
-#include "app/Paths.h"
 #include "app/TestSeam.h"
 #include "app/UiHelpers.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "listings/DispositionRangeDialog.h"
 #include "listings/MonthDialog.h"
@@ -13,10 +13,10 @@
 #include "listings/SemesterDialog.h"
 #include "requests/NumericEdit.h"
 #include "widgets/Balloon.h"
+#include "widgets/DateField.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -73,7 +73,7 @@ protected:
         ASSERT_TRUE(ProblemBalloon());
         EXPECT_TRUE(ProblemBalloon()->isVisible());
         EXPECT_EQ(ProblemBalloon()->text(), text);
-        EXPECT_EQ(ProblemBalloon()->tip(), at->mapToGlobal(QPoint(10, 10)));
+        EXPECT_EQ(ProblemBalloon()->tip(), at->mapToGlobal(QPoint(10, at->height() - 1)));
         ProblemBalloon()->hide();
     }
 
@@ -138,6 +138,18 @@ TEST_F(SelectionDialogs, PeriodStartsAMonthBackAndRefusesAnEndBeforeTheStart)
     // The dates stay for the next use.
     EXPECT_EQ(dialog.from(), QDate(2010, 3, 1));
     EXPECT_EQ(dialog.to(), QDate(2010, 3, 31));
+
+    // A text that is no date is pointed at, never taken for another date.
+    EXPECT_FALSE(whileShown(
+        &dialog,
+        [&] {
+            dialog.endDate->setText("31.02.2010");
+            dialog.confirmButton()->click();
+            EXPECT_TRUE(dialog.isVisible());
+            expectBalloon("Data incorecta!", dialog.endDate);
+            EXPECT_EQ(focused(), dialog.endDate);
+        },
+        [&] { return dialog.Ask("Listare Borderou"); }));
 }
 
 TEST_F(SelectionDialogs, RangeChecks)

@@ -100,7 +100,8 @@ TEST_F(NumberingData, NothingInRangeFailsAndWritesNothing)
     try {
         NumberDispositions(range(2, 12, 20, 1));
         FAIL() << "no failure";
-    } catch (const Error &e) {
+    } catch (const NumberingRefused &e) {
+        EXPECT_EQ(e.reason(), NumberingRefused::NothingInRange);
         EXPECT_EQ(e.message(), "Nu exista nici o cerere cu numarul\r\ncuprins in intervalul 12 - 20 !");
     }
     EXPECT_FALSE(QFile::exists(NumberingWorkTable()));
@@ -121,7 +122,8 @@ TEST_F(NumberingData, WorkTableThatCannotBeRemovedStopsTheRun)
     try {
         NumberDispositions(range(2, 0, 10, 1));
         FAIL() << "no failure";
-    } catch (const Error &e) {
+    } catch (const NumberingRefused &e) {
+        EXPECT_EQ(e.reason(), NumberingRefused::WorkTableLocked);
         EXPECT_EQ(e.message(), "Fisierul " + QDir::toNativeSeparators(NumberingWorkTable()) +
                                    " nu poate fi sters!\r\nVa rog sa restartati calculatorul!");
     }

@@ -54,6 +54,8 @@ TEST(RequestChecks, EachRefusalHasItsMessageAndField)
          "CerereNr"},
         {"number before code", 3, [&](RequestInput &in) { in.CerereNr = "0", in.CNPSubsemnat = bad; },
          "Lipseste numarul de cerere!", "CerereNr"},
+        {"impossible date", 1, [](RequestInput &in) { in.CerereData = QDate(); },
+         "Data cererii este incorecta!", "CerereData"},
         {"empty applicant code", 1, [](RequestInput &in) { in.CNPSubsemnat.clear(); },
          "CNP solicitant incorect!", "CNPSubsemnat"},
         {"wrong applicant code", 2, [&](RequestInput &in) { in.CNPSubsemnat = bad; },

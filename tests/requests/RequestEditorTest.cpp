@@ -4,9 +4,9 @@
 #include "RequestTestData.h"
 #include "TestSupport.h"
 #include "app/MesajRules.h"
-#include "app/Paths.h"
 #include "app/TestSeam.h"
 #include "app/UiHelpers.h"
+#include "base/Paths.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
@@ -15,6 +15,7 @@
 #include "requests/NumericEdit.h"
 #include "requests/RequestEditorFields.h"
 #include "widgets/Balloon.h"
+#include "widgets/DateField.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -95,10 +96,9 @@ protected:
     // The common part, typed from the first field.
     void typeCommon(const QString &name = "popescu ion")
     {
-        EXPECT_EQ(focused(), f().Handi);
-        key(Qt::Key_Tab);
-        enter(); // number offered
-        enter(); // today
+        EXPECT_EQ(focused(), static_cast<QWidget *>(f().CerereNr)); // opens in its first text field
+        enter();                                                    // number offered
+        enter();                                                    // today
         enter(parentCnp());
         enter(name);
         enter("Str. Lunga nr. 4");
@@ -120,13 +120,13 @@ TEST_F(RequestEditorTest, AddEachKindThroughTheKeyboard)
         EXPECT_EQ(f().Header->text(), "Cerere noua");
         typeCommon();
         EXPECT_EQ(focused(), f().Alocatie);
+        key(Qt::Key_Space);  // ticks
+        key(Qt::Key_Return); // and Enter moves on, as in any field
+        EXPECT_EQ(focused(), f().Indemnizatie);
         key(Qt::Key_Space);
-        key(Qt::Key_Return); // nothing in a tick box
-        EXPECT_EQ(focused(), f().Alocatie);
-        key(Qt::Key_Tab);
-        key(Qt::Key_Space);
-        key(Qt::Key_Tab);
-        key(Qt::Key_Tab);
+        key(Qt::Key_Return);
+        EXPECT_EQ(focused(), f().Stimulent);
+        key(Qt::Key_Return);
         enter("popescu ana");
         enter(childCnp(1));
         enter();
@@ -206,12 +206,15 @@ TEST_F(RequestEditorTest, RefusedFieldShowsTheBalloonAndStoresNothing)
         f().MemoBut->click();
         ASSERT_NE(ProblemBalloon(), nullptr);
         EXPECT_EQ(ProblemBalloon()->text(), "Numele solicitantului este incorect!");
-        EXPECT_EQ(ProblemBalloon()->tip(), f().Subsemnat->mapToGlobal(QPoint(10, 10)));
+        EXPECT_EQ(ProblemBalloon()->tip(),
+                  f().Subsemnat->mapToGlobal(QPoint(10, f().Subsemnat->height() - 1)));
+        EXPECT_EQ(focused(), f().Subsemnat);        // the cursor where the balloon points
         EXPECT_EQ(f().Subsemnat->text(), "POP IO"); // shown normalised
         f().Subsemnat->setText("POPESCU ION");
         f().MemoBut->click();
         EXPECT_EQ(ProblemBalloon()->text(), "Lipseste B.I./C.I. seria!");
-        EXPECT_EQ(ProblemBalloon()->tip(), f().BIseria->mapToGlobal(QPoint(10, 10)));
+        EXPECT_EQ(ProblemBalloon()->tip(), f().BIseria->mapToGlobal(QPoint(10, f().BIseria->height() - 1)));
+        EXPECT_EQ(focused(), f().BIseria);
         EXPECT_TRUE(editor.isVisible());
         EXPECT_TRUE(f().MemoBut->isEnabled());
         key(Qt::Key_Escape);
@@ -289,7 +292,6 @@ TEST_F(RequestEditorTest, LookupOnlyForNewRequestsAndModifyKeepsSettings)
 
     RequestRecord r;
     run(1, RequestEditor::New, r, [this] {
-        key(Qt::Key_Tab);
         enter();
         enter();
         enter(parentCnp()); // leaving the code fills the applicant
@@ -345,18 +347,133 @@ TEST_F(RequestEditorTest, EnterFollowsTheEntryOrderOfEachPage)
         QStringList visited;
         RequestRecord r;
         EXPECT_FALSE(run(kind, RequestEditor::New, r, [&] {
-            key(Qt::Key_Tab); // a tick box takes no Enter
-            while (focused() != f().MemoBut && visited.size() < 30) {
+            if (ProblemBalloon())
+                ProblemBalloon()->hide();
+            // Enter only, tick boxes too, from the field the editor opens in.
+            while (!(ProblemBalloon() && ProblemBalloon()->isVisible()) && visited.size() < 30) {
                 visited << focused()->objectName();
-                key(qobject_cast<QCheckBox *>(focused()) ? Qt::Key_Tab : Qt::Key_Return);
+                key(Qt::Key_Return);
             }
-            // Enter in the page's last field also started the save.
+            // Enter in the page's last field also started the save; the
+            // refusal put the cursor in the field it points at.
             ASSERT_NE(ProblemBalloon(), nullptr);
             EXPECT_EQ(ProblemBalloon()->text(), "CNP solicitant incorect!");
-            EXPECT_TRUE(ProblemBalloon()->isVisible());
+            EXPECT_EQ(focused(), static_cast<QWidget *>(f().CNPSubsemnat));
             ProblemBalloon()->hide();
         }));
         EXPECT_EQ(visited.join(",").toStdString(), (common + pages[kind - 1]).join(",").toStdString())
             << kind;
     }
+}
+
+// Dates as a clerk types them: with dots, without, and an impossible one.
+TEST_F(RequestEditorTest, DateTypedWithOrWithoutDotsIsStoredAsShown)
+{
+    struct Case
+    {
+        const char *typed;
+        QDate stored; // invalid: refused
+    };
+    const Case cases[] = {{"05.03.2026", {2026, 3, 5}},
+                          {"05032026", {2026, 3, 5}},
+                          {"1.2.2025", {2025, 2, 1}},
+                          {"31.02.2026", {}},
+                          {"05.13.2026", {}}};
+    int child = 0; // another child each time: no "already helped" question
+    for (const Case &c : cases) {
+        ++child;
+        RequestRecord r;
+        const bool saved = run(1, RequestEditor::New, r, [&] {
+            if (ProblemBalloon())
+                ProblemBalloon()->hide();
+            enter(); // number offered
+            EXPECT_EQ(focused(), static_cast<QWidget *>(f().CerereData));
+            enter(QString::fromLatin1(c.typed));
+            enter(parentCnp());
+            enter("popescu ion");
+            enter("Str. Lunga nr. 4");
+            enter("brasov");
+            key(Qt::Key_Space);
+            enter();
+            enter();
+            enter();
+            enter("popescu ana");
+            enter(childCnp(child));
+            enter();
+            enter();
+            enter();
+            enter(); // last field: saves
+            if (!c.stored.isValid()) {
+                ASSERT_NE(ProblemBalloon(), nullptr);
+                EXPECT_TRUE(ProblemBalloon()->isVisible()) << c.typed;
+                EXPECT_EQ(ProblemBalloon()->text(), "Data cererii este incorecta!");
+                EXPECT_EQ(focused(), static_cast<QWidget *>(f().CerereData));
+                EXPECT_EQ(f().CerereData->text(), QString::fromLatin1(c.typed)) << "kept for correction";
+            }
+        });
+        EXPECT_EQ(saved, c.stored.isValid()) << c.typed;
+        if (saved) {
+            EXPECT_EQ(r.DINDATA, c.stored) << c.typed;
+        }
+    }
+}
+
+// A stored value longer than its field's typing limit (written by another
+// program) comes back from the editor whole.
+TEST_F(RequestEditorTest, ModifyNeverShortensAStoredValue)
+{
+    RequestRecord old;
+    old.IDCERERE = 4;
+    old.TIP = "3";
+    old.NR = 7;
+    old.DINDATA = QDate(2025, 5, 5);
+    old.SUBSEMN = "POPESCU ION";
+    old.CNP = parentCnp();
+    old.ADRESA = "Str. Lunga nr. 4";
+    old.JUDADR = "CARAS-SEVERIN 12"; // 16 characters, the field types 12
+    old.BISERIA = "BV";
+    old.BINR = "123456";
+    old.ALCATE = "primul";
+    old.CUANTUM = 12345; // 5 digits, the field types 4
+    old.COPIL1 = "POPESCU ANA";
+    old.CNP1 = childCnp(1);
+    old.CNSERIA = "N";
+    old.CNNR = "998877";
+    old.CNELIB = "PRIMARIA BRASOV";
+    RequestRecord stored = old;
+    ASSERT_TRUE(run(2, RequestEditor::Modify, stored, [this] {
+        EXPECT_EQ(f().JudetSubsemnat->text(), "CARAS-SEVERIN 12");
+        EXPECT_EQ(f().Cuantum->text(), "12345");
+        f().MemoBut->click();
+        if (editor.isVisible() && ProblemBalloon())
+            ADD_FAILURE() << ProblemBalloon()->text().toStdString();
+    }));
+    EXPECT_EQ(stored.JUDADR, "CARAS-SEVERIN 12");
+    EXPECT_EQ(stored.CUANTUM, 12345);
+
+    // A new request types within the limits again.
+    RequestRecord fresh;
+    run(2, RequestEditor::New, fresh, [this] {
+        EXPECT_EQ(f().JudetSubsemnat->maxLength(), 12);
+        EXPECT_EQ(f().Cuantum->maxLength(), 4);
+    });
+}
+
+// The layette's child names have room for 32 capitals, and the birth date
+// and sex beside every identity code are shown whole.
+TEST_F(RequestEditorTest, NameBoxesAndCodeHintsAreWideEnough)
+{
+    RequestRecord r;
+    run(3, RequestEditor::New, r, [this] {
+        const int names = f().Copil21->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('N')));
+        for (QLineEdit *name : {f().Copil21, f().Copil22, f().Copil23}) {
+            EXPECT_GE(name->width(), f().CNP21->width()) << name->objectName().toStdString();
+            EXPECT_GE(name->width(), names * 8 / 10) << name->objectName().toStdString();
+        }
+        for (CNPEdit *code : {f().CNPSubsemnat, f().CNP21, f().CNP22, f().CNP23}) {
+            code->setText(childCnp(2));
+            EXPECT_FALSE(code->toolTip().isEmpty());
+            EXPECT_TRUE(code->infoFits()) << code->objectName().toStdString();
+        }
+    });
 }

@@ -3,7 +3,7 @@
 // A data folder with a request table holding the rows a test gives.
 
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/SqlEngine.h"
 

@@ -6,6 +6,7 @@
 #include "app/MessageDialog.h"
 #include "app/TestSeam.h"
 #include "app/UiHelpers.h"
+#include "data/Settings.h"
 #include "requests/CNPEdit.h"
 #include "requests/CereriModel.h"
 #include "requests/NumberingDialog.h"
@@ -13,9 +14,9 @@
 #include "requests/RequestList.h"
 #include "requests/RequestRecord.h"
 #include "widgets/Balloon.h"
+#include "widgets/DateField.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -37,6 +38,7 @@ protected:
     void SetUp() override
     {
         RequestData::SetUp();
+        setRegistryPath(scratch.file(QStringLiteral("registry.ini")));
         seam::activate();
         window = std::make_unique<RequestListWindow>();
     }
@@ -44,6 +46,7 @@ protected:
     {
         window.reset();
         seam::deactivate();
+        setRegistryPath(QString());
         RequestData::TearDown();
     }
 
@@ -451,3 +454,111 @@ TEST(NumberingDialogTest, ChecksRangeAndFirstNumber)
 }
 
 } // namespace
+
+// A year of requests: every code is shown whole, the titles are not cut,
+// the spare width goes to the name columns, and the widths the clerk sets
+// are kept for the next opening.
+TEST_F(RequestListWindowTest, ColumnsFitTheirContentAndKeepTheClerksWidths)
+{
+    for (int i = 1; i <= 365; ++i)
+        add(Row{i, QDate(Y, 1, 1).addDays(i - 1), i, "3", "POPESCU-IONESCU MARIA-MAGDALENA",
+                "2800101000002"});
+    window->resize(1000, 600);
+    open(2);
+    QHeaderView *header = window->requestGrid->horizontalHeader();
+    const QFontMetrics cells = window->requestGrid->fontMetrics();
+    const QFontMetrics titles = header->fontMetrics();
+    EXPECT_GT(header->sectionSize(3), cells.horizontalAdvance("2800101000002")) << "the CNP is cut";
+    for (int c = 0; c < header->count(); ++c) {
+        EXPECT_GT(header->sectionSize(c), titles.horizontalAdvance(CereriModel::columns().at(c).title))
+            << "title cut: " << CereriModel::columns().at(c).title.toStdString();
+    }
+    EXPECT_NE(header->sectionSize(0), 100);
+
+    // A wider window widens the name columns only.
+    const int name = header->sectionSize(2), child = header->sectionSize(4), code = header->sectionSize(3);
+    window->resize(1400, 600);
+    QCoreApplication::processEvents();
+    EXPECT_GT(header->sectionSize(2), name);
+    EXPECT_GT(header->sectionSize(4), child);
+    EXPECT_EQ(header->sectionSize(3), code);
+
+    // The clerk widens the applicant's code; a list read again and the
+    // next window (the next run) keep it.
+    header->resizeSection(3, 333);
+    window->kindSelector->setCurrentIndex(3);
+    EXPECT_EQ(header->sectionSize(3), 333);
+    window.reset();
+    window = std::make_unique<RequestListWindow>();
+    open(2);
+    EXPECT_EQ(window->requestGrid->horizontalHeader()->sectionSize(3), 333);
+}
+
+// Tab leaves the grid for the buttons and selectors; Enter still modifies.
+TEST_F(RequestListWindowTest, TabLeavesTheGrid)
+{
+    addThree();
+    open(2);
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    window->requestGrid->setFocus();
+    ASSERT_TRUE(window->requestGrid->hasFocus());
+    selectRow(1);
+    QTest::keyClick(window->requestGrid, Qt::Key_Tab);
+    EXPECT_FALSE(window->requestGrid->hasFocus());
+    EXPECT_EQ(gridRow(), 1) << "Tab moved in the grid";
+    QWidget *reached = QApplication::focusWidget();
+    ASSERT_NE(reached, nullptr);
+    // Tab goes on around the window and reaches "Adauga cerere".
+    bool add = false;
+    for (int i = 0; i < 20 && !add; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        add = QApplication::focusWidget() == window->AddBut;
+    }
+    EXPECT_TRUE(add);
+}
+
+// A document written on Windows with capitals is found when modifying.
+TEST_F(RequestListWindowTest, ModifyFindsTheDocumentWhateverItsLetterCase)
+{
+    addThree();
+    const QString upper = DataDir() + "/CERERE2.RTF";
+    kovara::test::writeAll(upper, "{\\rtf1}");
+    open(2);
+    selectRow(1);
+    window->setEditor([](int, bool, RequestRecord &) { return true; });
+    seam::pushMesajAnswer(ResDa);
+    window->ModiBut->click();
+    ASSERT_EQ(seam::mesajCalls().size(), 1);
+    EXPECT_EQ(seam::mesajCalls()[0].text, "\rDoriti anularea modificarilor din Cererea precedenta?");
+    EXPECT_FALSE(QFile::exists(upper));
+}
+
+// The numbering dialog's dates typed with dots, as a clerk types them.
+TEST(NumberingDialogTest, DatesTypedWithDotsAreTheDatesShown)
+{
+    NumberingDialog dialog;
+    dialog.prepare(2);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.fromDate->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(dialog.fromDate, "01.01.2009");
+    dialog.DataDisp->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(dialog.DataDisp, "05032026");
+    dialog.Luna->setFocus();
+    EXPECT_EQ(dialog.fromDate->text(), "01.01.2009");
+    EXPECT_EQ(dialog.DataDisp->text(), "05.03.2026");
+    EXPECT_EQ(dialog.range().fromDate, QDate(2009, 1, 1));
+    EXPECT_EQ(dialog.range().dispDate, QDate(2026, 3, 5));
+
+    // An impossible date is pointed at, never replaced by another.
+    dialog.lastRequestNr->setText("5");
+    dialog.firstDispositionNr->setText("1");
+    dialog.fromDate->setText("30.02.2009");
+    dialog.NumeroteazaClick();
+    ASSERT_TRUE(ProblemBalloon());
+    EXPECT_EQ(ProblemBalloon()->text(), "Data incorecta!");
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.fromDate->hasFocus());
+    EXPECT_EQ(dialog.fromDate->text(), "30.02.2009");
+}

@@ -3,7 +3,7 @@
 
 #include "RequestTestData.h"
 #include "TestSupport.h"
-#include "app/Paths.h"
+#include "base/Paths.h"
 #include "data/Error.h"
 #include "data/Query.h"
 #include "data/RequestTable.h"

@@ -1,5 +1,4 @@
 kovara_test(test_codes
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/CnpTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/EditRulesTest.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/../admin/PasswordTest.cpp
   LIBS kovara_codes)

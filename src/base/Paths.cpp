@@ -1,4 +1,4 @@
-#include "app/Paths.h"
+#include "base/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -112,6 +112,11 @@ void setProgramDir(const QString &dir)
 void setDataDir(const QString &dir)
 {
     dataOverride() = dir.isEmpty() ? QString() : native(dir);
+}
+
+QString NativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace kovara

@@ -10,6 +10,9 @@ namespace kovara {
 // program are copied into it once.
 QString ProgramDir();
 
+// The path as the operating system writes it (\\ on Windows), for messages.
+QString NativePath(const QString &path);
+
 // ProgramDir + "Data", joined with the platform's separator.
 QString DataDir();
 
