@@ -9,9 +9,11 @@
 #include "app/ProgressCounter.h"
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
+#include "documents/DispositionMenus.h"
 #include "documents/DocumentMenus.h"
 #include "exports/ReportCommands.h"
 #include "listings/ListingMenus.h"
+#include "listings/SelectionDialog.h"
 #include "requests/RequestsWiring.h"
 
 namespace kovara {
@@ -31,6 +33,10 @@ ProgramWindows CreateWindows()
     installBackup(w.main);
     // "Cereri": the request list with its editor and numbering dialog.
     installRequests(w.main);
+    // The selection dialogs of the report menu, kept for the whole run, and
+    // the dispositions and semester statistics behind it.
+    CreateSelectionDialogs();
+    installDispositionCommands(w.main);
     // The listings of the report menu, through their selection dialogs.
     installListingCommands(w.main);
     // "Formulare" and the administration window's "Modele de Listare".

@@ -114,4 +114,9 @@ void setProgramDir(const QString &dir)
     overrideDir() = native(dir);
 }
 
+void setDataDir(const QString &dir)
+{
+    dataOverride() = dir.isEmpty() ? QString() : native(dir);
+}
+
 } // namespace kovara

@@ -1,9 +1,9 @@
 #include "documents/DispositionMenus.h"
 
-#include "app/MessageDialog.h"
-#include "app/MesajRules.h"
-#include "base/Paths.h"
 #include "app/MainWindow.h"
+#include "app/MesajRules.h"
+#include "app/MessageDialog.h"
+#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "documents/DocumentRefusal.h"

@@ -98,6 +98,9 @@ void DispositionRangeDialog::confirmClicked()
             field->setText(QStringLiteral("0"));
     // Disposition numbers start at 1: a range from 0 or below is refused.
     if (last() < first() || first() < 1) {
+        // The clerk goes on typing where the balloon points.
+        firstNumber->setFocus();
+        firstNumber->selectAll();
         ShowProblem(QStringLiteral("Intervalul ales este incorect!"), firstNumber);
         return;
     }

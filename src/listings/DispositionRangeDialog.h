@@ -25,7 +25,7 @@ public:
 
     NumericEdit *firstNumber; // "incepand cu", at most 8 digits
     NumericEdit *lastNumber;  // "pana la nr."
-    QSpinBox *copies;          // "Numar de exemplare", 1 to 9
+    QSpinBox *copies;         // "Numar de exemplare", 1 to 9
 
     // Shows the dialog modally under the title, with the remembered number
     // of copies; true when confirmed.

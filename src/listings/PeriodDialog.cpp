@@ -3,8 +3,8 @@
 #include "app/Formats.h"
 #include "base/Dates.h"
 #include "app/UiHelpers.h"
+#include "widgets/DateField.h"
 
-#include <QDateEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -19,11 +19,9 @@ PeriodDialog *PeriodDialog::instance()
 }
 namespace {
 
-QDateEdit *dateField(const QDate &date, QWidget *parent)
+DateField *dateField(const QDate &date, QWidget *parent)
 {
-    auto *field = new QDateEdit(date, parent);
-    field->setDisplayFormat(ShortDateFormat());
-    field->setCalendarPopup(true);
+    auto *field = new DateField(date, parent);
     field->setMinimumWidth(120);
     return field;
 }
@@ -64,7 +62,15 @@ QDate PeriodDialog::to() const
 
 void PeriodDialog::confirmClicked()
 {
+    for (DateField *field : {startDate, endDate}) {
+        if (!field->date().isValid()) {
+            field->setFocus();
+            ShowProblem(QStringLiteral("Data incorecta!"), field);
+            return;
+        }
+    }
     if (to() < from()) {
+        endDate->setFocus();
         ShowProblem(QStringLiteral("Interval incorect!"), endDate);
         return;
     }

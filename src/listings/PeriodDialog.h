@@ -8,9 +8,9 @@
 
 #include <QDate>
 
-class QDateEdit;
-
 namespace kovara {
+
+class DateField;
 
 class PeriodDialog : public SelectionDialog
 {
@@ -22,8 +22,8 @@ public:
     // its values stay between uses.
     static PeriodDialog *instance();
 
-    QDateEdit *startDate; // "incepand cu"; a month before today at creation
-    QDateEdit *endDate;   // "terminand cu"; today at creation
+    DateField *startDate; // "incepand cu"; a month before today at creation
+    DateField *endDate;   // "terminand cu"; today at creation
 
     // Shows the dialog modally under the title; true when confirmed.
     bool Ask(const QString &title);
@@ -31,7 +31,8 @@ public:
     QDate from() const;
     QDate to() const;
 
-    // "Am ales": refuses an end before the start with a balloon at the end date.
+    // "Am ales": refuses a text that is no date ("Data incorecta!") and an
+    // end before the start ("Interval incorect!", at the end date).
     void confirmClicked();
 };
 

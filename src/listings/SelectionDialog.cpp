@@ -1,7 +1,14 @@
 #include "listings/SelectionDialog.h"
 
+#include "listings/DispositionRangeDialog.h"
+#include "listings/MonthDialog.h"
+#include "listings/PeriodDialog.h"
+#include "listings/SemesterDialog.h"
+
 #include "app/Formats.h"
 #include "app/Keyboard.h"
+#include "app/UiHelpers.h"
+#include "widgets/Balloon.h"
 #include "widgets/GradientPanel.h"
 
 #include <QFormLayout>
@@ -37,6 +44,7 @@ SelectionDialog::SelectionDialog(const QString &confirmCaption, bool stayOnTop, 
     m_titleLine->setFont(bold);
     m_titleLine->setAlignment(Qt::AlignCenter);
     m_titleLine->setWordWrap(true);
+    m_titleLine->setMinimumWidth(300); // the longest title on one line
     auto *band = new QHBoxLayout(m_band);
     band->setContentsMargins(12, 10, 12, 10);
     band->addWidget(m_titleLine);
@@ -47,11 +55,15 @@ SelectionDialog::SelectionDialog(const QString &confirmCaption, bool stayOnTop, 
     m_heading->hide();
     m_fields->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    m_fields->setHorizontalSpacing(10);
+    m_fields->setVerticalSpacing(6);
+    m_fields->setContentsMargins(12, 6, 0, 0);
 
     for (QPushButton *b : {m_confirm, m_cancel}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(90);
     }
+    m_buttons->setSpacing(8);
     m_buttons->addStretch();
     m_buttons->addWidget(m_confirm);
     m_buttons->addWidget(m_cancel);
@@ -60,7 +72,8 @@ SelectionDialog::SelectionDialog(const QString &confirmCaption, bool stayOnTop, 
     m_status->setContentsMargins(4, 1, 4, 1);
 
     auto *body = new QVBoxLayout;
-    body->setContentsMargins(16, 10, 16, 6);
+    body->setContentsMargins(16, 10, 16, 10);
+    body->setSpacing(6);
     body->addWidget(m_heading);
     body->addLayout(m_fields);
     body->addSpacing(6);
@@ -109,6 +122,13 @@ void SelectionDialog::setTitleText(const QString &title)
     m_titleLine->setText(title);
 }
 
+void SelectionDialog::done(int result)
+{
+    if (Balloon *balloon = ProblemBalloon())
+        balloon->hide();
+    QDialog::done(result);
+}
+
 void SelectionDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -118,6 +138,14 @@ void SelectionDialog::showEvent(QShowEvent *event)
         area.moveCenter(screen->availableGeometry().center());
         move(area.topLeft());
     }
+}
+
+void CreateSelectionDialogs()
+{
+    PeriodDialog::instance();
+    DispositionRangeDialog::instance();
+    MonthDialog::instance();
+    SemesterDialog::instance();
 }
 
 } // namespace kovara

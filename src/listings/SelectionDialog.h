@@ -40,6 +40,8 @@ protected:
 
     void setTitleText(const QString &title);
     void showEvent(QShowEvent *event) override;
+    // A balloon still pointing into the dialog goes with it.
+    void done(int result) override;
 
 private:
     GradientPanel *m_band;
@@ -51,5 +53,9 @@ private:
     QPushButton *m_cancel;
     QLabel *m_status;
 };
+
+// Creates the period, disposition range, month and semester dialogs of the
+// run (each then reached through its instance()).
+void CreateSelectionDialogs();
 
 } // namespace kovara

@@ -3,9 +3,9 @@
 // the settings file.
 
 #include "TestSupport.h"
-#include "base/Paths.h"
 #include "app/TestSeam.h"
 #include "app/UiHelpers.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "listings/DispositionRangeDialog.h"
 #include "listings/MonthDialog.h"
@@ -13,10 +13,10 @@
 #include "listings/SemesterDialog.h"
 #include "requests/NumericEdit.h"
 #include "widgets/Balloon.h"
+#include "widgets/DateField.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -73,7 +73,7 @@ protected:
         ASSERT_TRUE(ProblemBalloon());
         EXPECT_TRUE(ProblemBalloon()->isVisible());
         EXPECT_EQ(ProblemBalloon()->text(), text);
-        EXPECT_EQ(ProblemBalloon()->tip(), at->mapToGlobal(QPoint(10, 10)));
+        EXPECT_EQ(ProblemBalloon()->tip(), at->mapToGlobal(QPoint(10, at->height() - 1)));
         ProblemBalloon()->hide();
     }
 
@@ -129,6 +129,7 @@ TEST_F(SelectionDialogs, PeriodStartsAMonthBackAndRefusesAnEndBeforeTheStart)
                 if (!c.accepted) {
                     EXPECT_TRUE(dialog.isVisible());
                     expectBalloon("Interval incorect!", dialog.endDate);
+                    EXPECT_EQ(focused(), dialog.endDate);
                 }
             },
             [&] { return dialog.Ask("Listare Borderou"); });
@@ -137,6 +138,18 @@ TEST_F(SelectionDialogs, PeriodStartsAMonthBackAndRefusesAnEndBeforeTheStart)
     // The dates stay for the next use.
     EXPECT_EQ(dialog.from(), QDate(2010, 3, 1));
     EXPECT_EQ(dialog.to(), QDate(2010, 3, 31));
+
+    // A text that is no date is pointed at, never taken for another date.
+    EXPECT_FALSE(whileShown(
+        &dialog,
+        [&] {
+            dialog.endDate->setText("31.02.2010");
+            dialog.confirmButton()->click();
+            EXPECT_TRUE(dialog.isVisible());
+            expectBalloon("Data incorecta!", dialog.endDate);
+            EXPECT_EQ(focused(), dialog.endDate);
+        },
+        [&] { return dialog.Ask("Listare Borderou"); }));
 }
 
 TEST_F(SelectionDialogs, RangeChecks)
@@ -164,6 +177,7 @@ TEST_F(SelectionDialogs, RangeChecks)
                 if (!c.accepted) {
                     EXPECT_TRUE(dialog.isVisible());
                     expectBalloon("Intervalul ales este incorect!", dialog.firstNumber);
+                    EXPECT_EQ(focused(), dialog.firstNumber); // typing goes on where the balloon points
                 }
             },
             [&] { return dialog.Ask("Listare Dispozitii"); });
@@ -282,6 +296,32 @@ TEST_F(SelectionDialogs, EnterOrder)
     EXPECT_EQ(seen, (QList<QWidget *>{semester.semester, semester.year}));
     EXPECT_EQ(semester.semesterNumber(), 2);
     EXPECT_EQ(semester.semesterText(), "2");
+}
+
+// A range refused by Enter in the last field: the focus goes back to the
+// first number, and the corrected range goes through with the keyboard alone.
+TEST_F(SelectionDialogs, RefusedRangeIsCorrectedWithTheKeyboard)
+{
+    DispositionRangeDialog range;
+    EXPECT_TRUE(whileShown(
+        &range,
+        [&] {
+            QTest::keyClicks(focused(), "7");
+            press(Qt::Key_Return);
+            QTest::keyClicks(focused(), "3");
+            press(Qt::Key_Return);
+            press(Qt::Key_Return); // refused: 7 to 3
+            EXPECT_TRUE(range.isVisible());
+            EXPECT_EQ(focused(), range.firstNumber);
+            QTest::keyClicks(focused(), "2"); // replaces the selected 7
+            press(Qt::Key_Return);
+            press(Qt::Key_Return);
+            press(Qt::Key_Return);
+        },
+        [&] { return range.Ask("Listare Dispozitii"); }));
+    EXPECT_EQ(range.first(), 2);
+    EXPECT_EQ(range.last(), 3);
+    EXPECT_FALSE(ProblemBalloon()->isVisible()); // the balloon left with the dialog
 }
 
 TEST_F(SelectionDialogs, EscapeAndRenuntCancelEveryDialog)
