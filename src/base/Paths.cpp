@@ -114,9 +114,4 @@ void setProgramDir(const QString &dir)
     overrideDir() = native(dir);
 }
 
-void setDataDir(const QString &dir)
-{
-    dataOverride() = dir.isEmpty() ? QString() : native(dir);
-}
-
 } // namespace kovara

@@ -23,13 +23,13 @@ int restoreCommand(const Context &ctx);     // restore FILE.kov
 int exportCommand(const Context &ctx);      // export centralizator FROM TO | ministru LUNA.AN -o FILE.xls
 int financeCommand(const Context &ctx);     // finance nn|trusou FROM TO -o FOLDER
 int financeListCommand(const Context &ctx); // finance-list FILE.dbf nn|trusou FROM TO -o FILE.pdf (paints)
-int treasuryCommand(const Context &ctx);  // treasury FROM TO --transfer D --takeover D --payment D -o FOLDER
-int annex2Command(const Context &ctx);    // annex2 FILE.dbf --transfer D -o FILE.pdf|FILE.xls (paints)
-int annex3Command(const Context &ctx);    // annex3 FILE.dbf --transfer D -o FILE.rtf
-int documentCommand(const Context &ctx);  // document KIND ... -o FILE.rtf
-int templatesCommand(const Context &ctx); // templates
-int repairCommand(const Context &ctx);    // repair FILE.dbf
-int listingCommand(const Context &ctx);   // listing KIND FROM TO -o FILE.pdf (paints)
+int treasuryCommand(const Context &ctx);   // treasury FROM TO --transfer D --takeover D --payment D -o FOLDER
+int annex2Command(const Context &ctx);     // annex2 FILE.dbf --transfer D -o FILE.pdf|FILE.xls (paints)
+int annex3Command(const Context &ctx);     // annex3 FILE.dbf --transfer D -o FILE.rtf
+int documentCommand(const Context &ctx);   // document KIND ... -o FILE.rtf
+int templatesCommand(const Context &ctx);  // templates
+int repairCommand(const Context &ctx);     // repair FILE.dbf
+int listingCommand(const Context &ctx);    // listing KIND FROM TO -o FILE.pdf (paints)
 int exportListCommand(const Context &ctx); // export lista KIND YEAR [--sort COLUMN] -o FILE.xls
 
 // The kinds of `document` (the words after the kind's name).

@@ -102,7 +102,8 @@ template <typename F> int guarded(const Context &ctx, F run)
 }
 
 const char *const kExportUsage =
-    "Folosire: kovara-cli [--data DOSAR] export centralizator DE_LA PANA_LA -o FISIER.xls\n"
+    "Folosire: kovara-cli [--data DOSAR] export lista TIP AN [--sort COLOANA] -o FISIER.xls\n"
+    "          kovara-cli [--data DOSAR] export centralizator DE_LA PANA_LA -o FISIER.xls\n"
     "          kovara-cli [--data DOSAR] export ministru LUNA.AN -o FISIER.xls\n"
     "  datele ca zz.ll.aaaa; LUNA ca nume (iulie) sau numar (7)\n";
 

@@ -1,20 +1,18 @@
 #include "exports/TreasuryDialog.h"
 
-#include "app/Formats.h"
+#include "app/UiHelpers.h"
+#include "widgets/DateField.h"
 
-#include <QDateEdit>
 #include <QPointer>
 #include <QPushButton>
 
 namespace kovara {
 namespace {
 
-QDateEdit *dateField(const QString &name, QWidget *parent)
+DateField *dateField(const QString &name, QWidget *parent)
 {
-    auto *field = new QDateEdit(QDate::currentDate(), parent);
+    auto *field = new DateField(QDate::currentDate(), parent);
     field->setObjectName(name);
-    field->setDisplayFormat(ShortDateFormat());
-    field->setCalendarPopup(true);
     field->setMinimumWidth(120);
     return field;
 }
@@ -50,7 +48,7 @@ TreasuryDialog::TreasuryDialog(QWidget *parent)
     setTabOrder(endDate, transferDate);
     setTabOrder(transferDate, takeoverDate);
     setTabOrder(takeoverDate, paymentDate);
-    connect(confirmButton(), &QPushButton::clicked, this, &QDialog::accept);
+    connect(confirmButton(), &QPushButton::clicked, this, &TreasuryDialog::confirmClicked);
 }
 
 bool TreasuryDialog::Ask()
@@ -63,6 +61,20 @@ TreasuryDates TreasuryDialog::dates() const
 {
     return {startDate->date(), endDate->date(), transferDate->date(), takeoverDate->date(),
             paymentDate->date()};
+}
+
+// The order of the dates is not checked (a report may be made for any
+// period); a date that is no date is pointed out and nothing runs.
+void TreasuryDialog::confirmClicked()
+{
+    for (DateField *field : {startDate, endDate, transferDate, takeoverDate, paymentDate}) {
+        if (!field->date().isValid()) {
+            field->setFocus();
+            ShowProblem(QStringLiteral("Data incorecta!"), field);
+            return;
+        }
+    }
+    accept();
 }
 
 } // namespace kovara

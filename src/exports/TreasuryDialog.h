@@ -7,9 +7,9 @@
 #include "exports/TreasuryFile.h"
 #include "listings/SelectionDialog.h"
 
-class QDateEdit;
-
 namespace kovara {
+
+class DateField;
 
 class TreasuryDialog : public SelectionDialog
 {
@@ -20,16 +20,19 @@ public:
     // The one dialog of the run; its dates stay as the user left them.
     static TreasuryDialog *instance();
 
-    QDateEdit *startDate;    // "incepand cu"
-    QDateEdit *endDate;      // "terminand cu"
-    QDateEdit *transferDate; // "Data virarii"
-    QDateEdit *takeoverDate; // "Data preluarii"
-    QDateEdit *paymentDate;  // "Data platii curente"
+    DateField *startDate;    // "incepand cu"
+    DateField *endDate;      // "terminand cu"
+    DateField *transferDate; // "Data virarii"
+    DateField *takeoverDate; // "Data preluarii"
+    DateField *paymentDate;  // "Data platii curente"
 
     // Shows the dialog modally; true when confirmed with "Am ales".
     bool Ask();
 
     TreasuryDates dates() const;
+
+private:
+    void confirmClicked();
 };
 
 } // namespace kovara

@@ -14,11 +14,11 @@
 #include "listings/ListingMenus.h"
 #include "listings/MonthDialog.h"
 #include "listings/PeriodDialog.h"
+#include "widgets/DateField.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -49,7 +49,7 @@ void enter()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
-void typeDate(QDateEdit *field, const QDate &date)
+void typeDate(DateField *field, const QDate &date)
 {
     field->setDate(date);
 }

@@ -5,14 +5,15 @@
 #include "SampleData.h"
 #include "app/MainWindow.h"
 #include "app/MesajRules.h"
-#include "base/Paths.h"
 #include "app/TestSeam.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "listings/ListingMenus.h"
 #include "listings/ListingPreview.h"
 #include "listings/Listings.h"
 #include "listings/PeriodDialog.h"
 #include "listings/WorkTable.h"
+#include "widgets/DateField.h"
 
 #include <QAction>
 #include <QApplication>
