@@ -8,12 +8,14 @@
 #include "app/MainWindow.h"
 #include "app/MesajRules.h"
 #include "app/TestSeam.h"
+#include "app/UiHelpers.h"
 #include "documents/Models.h"
 #include "documents/OpenDocument.h"
 #include "exports/TreasuryDialog.h"
 #include "listings/ListingMenus.h"
 #include "listings/MonthDialog.h"
 #include "listings/PeriodDialog.h"
+#include "widgets/Balloon.h"
 #include "widgets/DateField.h"
 
 #include <QAction>
@@ -49,9 +51,11 @@ void enter()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
+// Types the date as a clerk does, dots and all, over what the field held.
 void typeDate(DateField *field, const QDate &date)
 {
-    field->setDate(date);
+    field->selectAll();
+    QTest::keyClicks(field, date.toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 class ReportCommands : public ExportData
@@ -150,6 +154,22 @@ TEST_F(ReportCommands, TreasuryDialogByKeyboard)
     whenShown(d, [] {});
     d->Ask();
     EXPECT_EQ(d->dates().to, QDate(2008, 3, 1));
+
+    // A date that does not exist is pointed out; nothing runs.
+    bool refused = false;
+    whenShown(d, [d, &refused] {
+        d->takeoverDate->selectAll();
+        QTest::keyClicks(d->takeoverDate, QStringLiteral("31.02.2008"));
+        d->paymentDate->setFocus();
+        enter();
+        refused = d->isVisible() && QApplication::focusWidget() == d->takeoverDate && ProblemBalloon() &&
+                  ProblemBalloon()->isVisible() &&
+                  ProblemBalloon()->text() == QStringLiteral("Data incorecta!");
+        if (ProblemBalloon())
+            ProblemBalloon()->hide();
+    });
+    EXPECT_FALSE(d->Ask());
+    EXPECT_TRUE(refused);
 }
 
 TEST_F(ReportCommands, TreasuryFileAndItsAnnexes)
