@@ -11,6 +11,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <filesystem>
 #include <system_error>
@@ -209,7 +210,21 @@ void removeScratch(const QString &dataDir)
 bool lockRestore(QLockFile &lock)
 {
     lock.setStaleLockTime(0); // only a lock whose process is gone is stale
-    return lock.tryLock(0);
+    if (lock.tryLock(0))
+        return true;
+    // A live holder writes its details into the lock file right after
+    // creating it; a file that stays without them was left by a process
+    // ended in between, and would otherwise block every restore for good.
+    for (int i = 0; i < 10; ++i) {
+        qint64 pid = 0;
+        QString host, application;
+        if (lock.getLockInfo(&pid, &host, &application))
+            return false; // a holder that is still running
+        QThread::msleep(20);
+        if (lock.tryLock(0))
+            return true;
+    }
+    return lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 QString lockPath(const QString &dataDir)

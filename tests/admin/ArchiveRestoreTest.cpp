@@ -95,6 +95,16 @@ TEST_F(ArchiveRestore, ForeignArchivesAreRead)
               (QMap<QString, QByteArray>{{"Cereri.dbf", "abc"}, {"gol.txt", ""}, {"x", "y"}}));
 }
 
+// A process ended right after creating the restore lock leaves it empty:
+// it must not block every later restore.
+TEST_F(ArchiveRestore, EmptyLockLeftByAKilledRestoreIsCleared)
+{
+    writeAll(inData(".kovara-restore-lock"), "");
+    writeAll(kov(), handArchive({{"Data\\Cereri.dbf", "abc"}}));
+    restoreDataDir(kov(), data());
+    EXPECT_EQ(snapshot(data()), (QMap<QString, QByteArray>{{"Cereri.dbf", "abc"}}));
+}
+
 TEST_F(ArchiveRestore, LetterCaseFollowsTheFilesTheProgramOpens)
 {
     // Existing spellings win; with none, the program's own names; names
