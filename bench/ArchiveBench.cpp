@@ -1,6 +1,6 @@
 // Backup and restore of a 100 MB data folder, next to gzip -9 and gzip -d on
 // the same bytes in the same run. Counters: ratio to gzip, peak memory.
-#include "admin/Archive.h"
+#include "engines/archive/Archive.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // checked; the password encoding once per login.
 
 #include "admin/Password.h"
-#include "requests/CNP.h"
+#include "shell/CNP.h"
 
 #include <QStringList>
 #include <benchmark/benchmark.h>

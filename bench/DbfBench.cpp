@@ -1,7 +1,7 @@
 // Scans, pack and add-column over a table the size of a large office's
 // request table: 200,000 records of 464 bytes.
 
-#include "data/Dbf.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QDate>
 #include <QFile>

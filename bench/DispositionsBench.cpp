@@ -6,9 +6,9 @@
 #include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
 #include "documents/Dispositions.h"
 #include "documents/Models.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -4,7 +4,7 @@
 
 #include "documents/Models.h"
 #include "documents/RequestForm.h"
-#include "documents/RtfReplace.h"
+#include "engines/rtf/RtfReplace.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,8 +4,8 @@
 
 #include "SyntheticCereri.h"
 #include "base/Paths.h"
-#include "data/Query.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 #include "exports/RequestListExport.h"
 #include "requests/RequestList.h"
 

@@ -4,9 +4,9 @@
 
 #include "SyntheticCereri.h"
 #include "data/Settings.h"
-#include "listings/ListingPreview.h"
+#include "engines/report/ReportRender.h"
+#include "engines/report/ui/ReportPreview.h"
 #include "listings/Listings.h"
-#include "listings/ReportRender.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ int main(int argc, char **argv)
 
     // The preview as the menu entry opens it: listing, pages, first page shown.
     t.restart();
-    ListingPreview preview(NewbornPayrollListing(source, start, end));
+    ReportPreview preview(NewbornPayrollListing(source, start, end));
     const qint64 builtMs = t.elapsed();
     preview.show();
     while (preview.pagesPainted() == 0 && t.elapsed() < 30000)

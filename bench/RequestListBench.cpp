@@ -5,8 +5,8 @@
 
 #include "SyntheticCereri.h"
 #include "base/Paths.h"
-#include "data/Query.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 #include "requests/Numbering.h"
 #include "requests/RequestList.h"
 

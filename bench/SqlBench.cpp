@@ -4,9 +4,9 @@
 
 #include "SyntheticCereri.h"
 #include "base/Paths.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QCoreApplication>
 #include <QDate>

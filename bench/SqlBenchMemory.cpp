@@ -3,8 +3,8 @@
 // Target: well under 150 MB.
 
 #include "SyntheticCereri.h"
-#include "data/Query.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "SyntheticCereri.h"
 
-#include "data/Dbf.h"
 #include "data/RequestTable.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Reads arbitrary bytes as a backup archive: checks it, then restores it into
 // a scratch data folder. Nothing may crash, and nothing may be written
 // outside the data folder.
-#include "admin/Archive.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/archive/Archive.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Opens arbitrary bytes as a dBase table, reads every record and decodes
 // every field. Only kovara::Error may come out of the module.
 
-#include "data/Dbf.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,7 +2,7 @@
 // Only kovara::Error may come out, and a value written must read back as it
 // was given while every other value read before stays the same.
 
-#include "data/Error.h"
+#include "base/Error.h"
 #include "data/IniFile.h"
 
 #include <QByteArray>

@@ -4,9 +4,9 @@
 // statement that fails leaves the file byte for byte as it was; no journal
 // is ever left behind; a table changed by a statement opens again.
 
-#include "data/Dbf.h"
-#include "data/Error.h"
-#include "data/SqlEngine.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,8 +4,8 @@
 // out of the engine; a workbook it opened must give every cell's value; what
 // it saves it must be able to read again.
 
-#include "data/Error.h"
-#include "exports/BiffWorkbook.h"
+#include "base/Error.h"
+#include "engines/workbook/BiffWorkbook.h"
 
 #include <QByteArray>
 #include <cstddef>

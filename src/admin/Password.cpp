@@ -1,6 +1,6 @@
 #include "admin/Password.h"
 
-#include "data/Win1250.h"
+#include "base/Win1250.h"
 
 #include <cstdint>
 

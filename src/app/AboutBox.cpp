@@ -1,8 +1,8 @@
 #include "app/AboutBox.h"
 
-#include "app/Formats.h"
-#include "app/Keyboard.h"
-#include "app/Resources.h"
+#include "shell/Formats.h"
+#include "shell/ui/Keyboard.h"
+#include "shell/ui/Resources.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

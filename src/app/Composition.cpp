@@ -1,20 +1,20 @@
 #include "app/Composition.h"
 
-#include "admin/AdminWindow.h"
-#include "admin/AdminWiring.h"
-#include "admin/PasswordDialog.h"
+#include "admin/ui/AdminWindow.h"
+#include "admin/ui/PasswordDialog.h"
 #include "app/AboutBox.h"
+#include "app/AdminWiring.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
-#include "app/ProgressCounter.h"
+#include "app/RequestsWiring.h"
 #include "app/StartupWindow.h"
 #include "app/StartupWork.h"
-#include "documents/DispositionMenus.h"
-#include "documents/DocumentMenus.h"
-#include "exports/ReportCommands.h"
-#include "listings/ListingMenus.h"
-#include "listings/SelectionDialog.h"
-#include "requests/RequestsWiring.h"
+#include "documents/ui/DispositionMenus.h"
+#include "documents/ui/DocumentMenus.h"
+#include "exports/ui/ReportCommands.h"
+#include "listings/ui/ListingMenus.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/ProgressCounter.h"
+#include "shell/ui/SelectionDialog.h"
 
 namespace kovara {
 
@@ -38,9 +38,9 @@ ProgramWindows CreateWindows()
     CreateSelectionDialogs();
     installDispositionCommands(w.main);
     // The listings of the report menu, through their selection dialogs.
-    installListingCommands(w.main);
+    installListingCommands(w.main, MakeMinistryWorkbook);
     // "Formulare" and the administration window's "Modele de Listare".
-    installDocuments(w.main, AdminWindow::instance());
+    installDocuments(w.main, AdminWindow::instance()->ModeleMenu);
     // The files and workbooks for the finance office, the treasury and the ministry.
     installReportCommands(w.main);
     w.contor = ProgressCounter::instance();

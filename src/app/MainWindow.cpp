@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
-#include "app/ErrorDisplay.h"
-#include "app/Formats.h"
-#include "app/Keyboard.h"
-#include "app/MessageDialog.h"
-#include "app/Resources.h"
+#include "shell/Formats.h"
+#include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/Keyboard.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/Resources.h"
 #include "widgets/PictureButton.h"
 
 #include <QApplication>

@@ -7,6 +7,8 @@
 // The windows of the other areas plug in through the handlers below; a
 // command without its handler stays disabled.
 
+#include "shell/ui/CommandHost.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -21,7 +23,7 @@ namespace kovara {
 class PictureButton;
 class AboutBox;
 
-class MainWindow : public QWidget
+class MainWindow : public QWidget, public CommandHost
 {
     Q_OBJECT
 public:
@@ -58,8 +60,10 @@ public:
     // "Raport Finante", "Creare DBF"} or {"Formulare", "Cerere ..."}.
     // Null when there is no such entry.
     QAction *menuAction(const QStringList &path) const;
-    // Gives a menu entry its command and enables it.
-    void setCommand(const QStringList &path, std::function<void()> command);
+    // Gives a menu entry its command and enables it; a path that names no
+    // entry fails (kovara::Error).
+    void setCommand(const QStringList &path, std::function<void()> command) override;
+    QWidget *commandWindow() override { return this; }
     // Every leaf entry of both menus, as paths.
     QList<QStringList> menuPaths() const;
 

@@ -1,7 +1,8 @@
 // The two drop-down menus of the main window, entry by entry.
 
-#include "app/ErrorDisplay.h"
 #include "app/MainWindow.h"
+#include "base/Error.h"
+#include "shell/ui/ErrorDisplay.h"
 
 #include <QAction>
 #include <QMenu>
@@ -120,7 +121,7 @@ void MainWindow::setCommand(const QStringList &path, std::function<void()> comma
 {
     QAction *action = menuAction(path);
     if (!action)
-        return;
+        throw Error(QStringLiteral("Meniul nu are comanda \"%1\".").arg(path.join(QStringLiteral(" > "))));
     QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
     connect(action, &QAction::triggered, this, [command] { RunCommand(command); });
     action->setEnabled(bool(command));

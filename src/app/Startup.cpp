@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/Formats.h"
 #include "app/MainWindow.h"
 #include "app/StartupWindow.h"
+#include "shell/Formats.h"
 
 #include <QApplication>
 #include <QDateEdit>

@@ -1,12 +1,12 @@
 #include "app/StartupWork.h"
 
-#include "admin/Archive.h"
-#include "app/Formats.h"
 #include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
 #include "documents/Models.h"
+#include "engines/archive/Archive.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/Formats.h"
 
 namespace kovara {
 

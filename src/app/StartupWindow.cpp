@@ -1,10 +1,10 @@
 #include "app/StartupWindow.h"
 
 #include "app/AboutBox.h"
-#include "app/ErrorDisplay.h"
-#include "app/Formats.h"
-#include "app/Keyboard.h"
-#include "app/Resources.h"
+#include "shell/Formats.h"
+#include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/Keyboard.h"
+#include "shell/ui/Resources.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/ProgressStrip.h"
 

@@ -1,8 +1,8 @@
 #include "app/StartupWork.h"
 
-#include "app/Formats.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
+#include "shell/Formats.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,14 +2,14 @@
 // created once, then the startup window.
 
 #include "app/AboutBox.h"
-#include "app/ErrorDisplay.h"
-#include "app/Formats.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
-#include "app/ProgressCounter.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/StartupWindow.h"
+#include "shell/Formats.h"
+#include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/ProgressCounter.h"
 
 int main(int argc, char **argv)
 {

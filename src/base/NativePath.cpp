@@ -1,6 +1,6 @@
 // Part of kovara_base, so that every layer (the dBase files too) names
 // paths in its messages the same way.
-#include "base/Paths.h"
+#include "base/NativePath.h"
 
 #include <QDir>
 

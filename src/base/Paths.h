@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/NativePath.h"
+
 #include <QString>
 
 namespace kovara {
@@ -9,10 +11,6 @@ namespace kovara {
 // folder is used instead, and the files the installation supplies beside the
 // program are copied into it once.
 QString ProgramDir();
-
-// The path as the operating system writes it (\\ on Windows), for messages
-// (in kovara_base: usable without the folders of kovara_paths).
-QString NativePath(const QString &path);
 
 // ProgramDir + "Data", joined with the platform's separator, unless a
 // tool named another data folder with setDataDir.

@@ -1,6 +1,6 @@
 // backup, verify and restore: the archive commands of kovara-cli.
-#include "admin/Archive.h"
 #include "cli/Commands.h"
+#include "engines/archive/Archive.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "cli/CnpCheck.h"
 
-#include "requests/CNP.h"
+#include "shell/CNP.h"
 
 namespace kovara::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Dbf.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QTextStream>
 

@@ -1,13 +1,14 @@
 // kovara-cli document dispozitii and document statistica: the documents of
 // the report menu, made by the same functions as the menu entries.
 
+#include "base/FileNames.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 // without windows, through the same operations as the menus, and a check of
 // the templates of the data folder.
 
+#include "base/Error.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
-#include "data/Error.h"
 #include "documents/RequestForm.h"
 #include "documents/TemplateCheck.h"
 

@@ -2,17 +2,17 @@
 // workbooks and the dBase files handed to the ministry, the finance office
 // and the treasury, through the same operations as the report menu.
 
-#include "app/Formats.h"
-#include "app/TextHelpers.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Settings.h"
+#include "engines/report/ReportRender.h"
 #include "exports/FinanceFile.h"
 #include "exports/ReportListings.h"
 #include "exports/TreasuryAnnex3.h"
 #include "exports/TreasuryFile.h"
 #include "exports/Workbooks.h"
-#include "listings/ReportRender.h"
+#include "shell/Formats.h"
+#include "shell/TextHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 // a year, in its order, written from the carried template like its
 // "Exporta tabelul" command.
 
+#include "base/Error.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
-#include "data/Error.h"
-#include "data/Query.h"
+#include "engines/dbf/Query.h"
 #include "exports/RequestListExport.h"
 #include "requests/RequestList.h"
 

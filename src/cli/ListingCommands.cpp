@@ -1,12 +1,12 @@
 // kovara-cli listing: the printed listings written to a PDF file, through
 // the same operations as the report menu's entries.
 
-#include "app/Formats.h"
 #include "base/Dates.h"
+#include "base/Error.h"
 #include "cli/Commands.h"
-#include "data/Error.h"
+#include "engines/report/ReportRender.h"
 #include "listings/Listings.h"
-#include "listings/ReportRender.h"
+#include "shell/Formats.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
 // kovara-cli sql and check: the tables of the data folder seen through the
 // SQL engine (reading only), and a check of every table file.
 
+#include "base/Error.h"
 #include "cli/CnpCheck.h"
 #include "cli/Commands.h"
-#include "data/Dbf.h"
-#include "data/DbfCodec.h"
-#include "data/Error.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/DbfCodec.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QElapsedTimer>

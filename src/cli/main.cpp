@@ -1,8 +1,8 @@
 // kovara-cli: the companion of the office's IT person.
-#include "admin/Archive.h"
+#include "base/Error.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
-#include "data/Error.h"
+#include "engines/archive/Archive.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "data/IniFile.h"
 
-#include "data/Error.h"
-#include "data/Win1250.h"
+#include "base/Error.h"
+#include "base/Win1250.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "data/Error.h"
+#include "base/Error.h"
 #include "data/Settings.h"
 
 #include <QSettings>

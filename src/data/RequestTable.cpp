@@ -1,12 +1,13 @@
 #include "data/RequestTable.h"
+#include "base/FileNames.h"
 
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Dbf.h"
-#include "data/DbfCodec.h"
-#include "data/Error.h"
-#include "data/Query.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/DbfCodec.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QFile>

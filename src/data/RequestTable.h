@@ -2,7 +2,7 @@
 
 // The request table Cereri.dbf of the data folder and its counters.
 
-#include "data/Dbf.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QList>
 #include <QString>

@@ -6,8 +6,10 @@
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
-#include "documents/RtfReplace.h"
 #include "documents/SemesterStatistics.h"
+#include "engines/rtf/RtfReplace.h"
+
+#include "shell/NumberedFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,12 +66,12 @@ QString WriteStatistics(const StatisticsRun &run)
         throw DocumentRefusal(StatisticsTitle(), StatisticsTemplateMissingText());
     RtfReplace rtf;
     rtf.setSource(source);
-    if (run.output.isEmpty()) {
-        if (!rtf.findFreeDest(ProgramDir() + QDir::separator()))
-            throw DocumentRefusal(StatisticsTitle(), StatisticsNoFreeNameText(ProgramDir()));
-    } else {
-        rtf.setDestination(run.output);
-    }
+    const QString target = run.output.isEmpty()
+                               ? FreeNumberedFile(ProgramDir(), QString(), QStringLiteral(".rtf"), 99)
+                               : run.output;
+    if (target.isEmpty())
+        throw DocumentRefusal(StatisticsTitle(), StatisticsNoFreeNameText(ProgramDir()));
+    rtf.setDestination(target);
     // The document is begun only once the figures are known; one that cannot
     // be started is said so, not left to fail half-way.
     if (!rtf.beginDocument())

@@ -1,13 +1,14 @@
 #include "documents/Dispositions.h"
+#include "base/FileNames.h"
 
 #include "base/Paths.h"
-#include "app/TextHelpers.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
-#include "requests/CNP.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/CNP.h"
+#include "shell/TextHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,16 +156,6 @@ QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run)
     for (q.first(); !q.eof(); q.next())
         sets.append(DispositionValues(run.kind, q, run.constants));
     return sets;
-}
-
-QString FreeDispositionName()
-{
-    const QString base = ProgramDir() + QDir::separator() + QStringLiteral("Dispozitie");
-    for (int n = 0;; ++n) {
-        const QString name = findFileNoCase(base + QString::number(n) + QStringLiteral(".rtf"));
-        if (!QFile::exists(name) || QFile::remove(name))
-            return base + QString::number(n) + QStringLiteral(".rtf");
-    }
 }
 
 } // namespace kovara

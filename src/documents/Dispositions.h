@@ -77,8 +77,4 @@ QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run);
 // started stop with DocumentRefusal (no document is left behind).
 int WriteDispositions(const DispositionRun &run);
 
-// ProgramDir + "/Dispozitie" + N + ".rtf" for the first N whose file is
-// absent or can be deleted (it is deleted).
-QString FreeDispositionName();
-
 } // namespace kovara

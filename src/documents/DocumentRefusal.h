@@ -4,7 +4,7 @@
 // as an error box titled `title` with the button OK, the command line
 // prints the text and exits with 1.
 
-#include "data/Error.h"
+#include "base/Error.h"
 
 namespace kovara {
 

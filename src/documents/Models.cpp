@@ -1,9 +1,10 @@
 #include "documents/Models.h"
+#include "base/FileNames.h"
 
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,16 @@
 #include "documents/RequestForm.h"
+#include "base/FileNames.h"
 
-#include "app/TextHelpers.h"
-#include "data/Error.h"
-#include "data/Query.h"
+#include "shell/OpenDocument.h"
+
+#include "base/Error.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
 #include "documents/Models.h"
-#include "documents/RtfReplace.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "engines/rtf/RtfReplace.h"
 #include "requests/RequestList.h"
+#include "shell/TextHelpers.h"
 
 #include <QFileInfo>
 
@@ -71,12 +74,11 @@ QString ListRequestForm(const RowFields &fields)
 {
     const QString id = fieldText(fields, QStringLiteral("IDCERERE"));
     const QString document = RequestDocumentPath(id.toLongLong());
-    RtfReplace rtf;
-    rtf.setDestination(findFileNoCase(document));
-    if (!QFileInfo::exists(rtf.destination()))
-        WriteRequestForm(fields, rtf.destination());
-    rtf.openDocument();
-    return rtf.destination();
+    const QString destination = findFileNoCase(document);
+    if (!QFileInfo::exists(destination))
+        WriteRequestForm(fields, destination);
+    OpenDocument(QFileInfo(destination).absoluteFilePath(), QFileInfo(destination).absolutePath());
+    return destination;
 }
 
 RowFields RequestFields(qint64 id)

@@ -1,10 +1,11 @@
 #include "documents/SemesterStatistics.h"
+#include "base/FileNames.h"
 
 #include "base/Paths.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
-#include "requests/CNP.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/CNP.h"
 
 #include <QDir>
 #include <cmath>

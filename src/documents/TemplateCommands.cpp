@@ -1,10 +1,11 @@
 #include "documents/TemplateCommands.h"
+#include "base/FileNames.h"
 
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
-#include "data/SqlEngine.h"
 #include "documents/Models.h"
-#include "documents/OpenDocument.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/OpenDocument.h"
 
 #include <QDir>
 #include <QFile>

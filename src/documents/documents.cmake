@@ -1,16 +1,13 @@
-# The RTF template engine, the templates carried by the program and the
-# documents made from them.
+# The templates carried by the program, the request form, the dispositions
+# and the semester statistics (written through the RTF template engine).
 add_library(kovara_documents STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/RtfReplace.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/OpenDocument.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Models.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RequestForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateCommands.cpp)
-target_link_libraries(kovara_documents PUBLIC kovara_base kovara_paths kovara_sql kovara_settings kovara_helpers
+target_link_libraries(kovara_documents PUBLIC kovara_rtf kovara_shell kovara_requesttable kovara_settings
   kovara_requestlist)
-# The models travel inside the program; linked as an object library, so they
-# are registered without an explicit initialisation call.
+# The models travel inside the program.
 qt_add_resources(kovara_documents documents_models
   PREFIX /models
   BASE ${CMAKE_CURRENT_LIST_DIR}/models
@@ -18,4 +15,10 @@ qt_add_resources(kovara_documents documents_models
         ${CMAKE_CURRENT_LIST_DIR}/models/Disp3.rtf
         ${CMAKE_CURRENT_LIST_DIR}/models/Disp4.rtf
         ${CMAKE_CURRENT_LIST_DIR}/models/Anx3.rtf)
-target_link_libraries(kovara_core INTERFACE kovara_documents)
+
+add_library(kovara_dispositions STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/Dispositions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SemesterStatistics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DispositionDocuments.cpp)
+target_link_libraries(kovara_dispositions PUBLIC kovara_documents)
+target_link_libraries(kovara_core INTERFACE kovara_documents kovara_dispositions)

@@ -1,31 +1,14 @@
 #include "exports/Workbooks.h"
 
 #include "base/Paths.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/NumberedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 
 namespace kovara {
-
-QString FreeNumberedXls(const QString &base, int last)
-{
-    const QString dir = ProgramDir();
-    QHash<QString, QStringList> entries;
-    const QStringList all = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : all)
-        entries[name.toLower()].append(name);
-    for (int n = 0; last < 0 || n <= last; ++n) {
-        const QString name = base + QString::number(n) + QStringLiteral(".xls");
-        bool free = true;
-        for (const QString &existing : entries.value(name.toLower()))
-            free = QFile::remove(QDir(dir).filePath(existing)) && free;
-        if (free)
-            return QDir(dir).filePath(name);
-    }
-    return QString();
-}
 
 void StartWorkbook(NativeXlsWriter &xls, const QString &file)
 {
@@ -103,7 +86,7 @@ QString ExportAnnex2(const QString &treasuryFile, const QDate &transfer, const Q
     const QList<Annex2Row> rows = ReadAnnex2Rows(treasuryFile);
     QString target = file;
     if (target.isEmpty()) {
-        target = FreeNumberedXls(QStringLiteral("Anx2"), 100);
+        target = FreeNumberedFile(ProgramDir(), QStringLiteral("Anx2"), QStringLiteral(".xls"), 100);
         if (target.isEmpty())
             throw ReportRefusal(QStringLiteral("Anexa 2 Trezorerie"),
                                 QStringLiteral("Nu pot scrie in ") + QDir::toNativeSeparators(ProgramDir()) +

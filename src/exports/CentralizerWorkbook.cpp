@@ -1,10 +1,12 @@
-#include "app/Formats.h"
+#include "base/FileNames.h"
 #include "base/Paths.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 #include "exports/Workbooks.h"
+#include "shell/Formats.h"
+#include "shell/NumberedFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,7 +187,9 @@ QString ExportCentralizer(const QDate &from, const QDate &to, const QString &fil
 {
     Database &db = Database::shared();
     const QString work = FreeWorkTable(db, QStringLiteral("E4.dbf"));
-    const QString target = file.isEmpty() ? FreeNumberedXls(QStringLiteral("XLS"), -1) : file;
+    const QString target =
+        file.isEmpty() ? FreeNumberedFile(ProgramDir(), QStringLiteral("XLS"), QStringLiteral(".xls"), -1)
+                       : file;
     FillCentralizerTable(db, work, from, to);
     Query rows(db);
     // The amount of each child; a request stored without a number of

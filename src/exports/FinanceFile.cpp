@@ -1,10 +1,11 @@
 #include "exports/FinanceFile.h"
+#include "base/FileNames.h"
 
-#include "app/Formats.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/Formats.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,12 @@
-#include "app/Formats.h"
-#include "app/TextHelpers.h"
 #include "base/Paths.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 #include "exports/Workbooks.h"
+#include "shell/Formats.h"
+#include "shell/NumberedFile.h"
+#include "shell/TextHelpers.h"
 
 #include <QDir>
 
@@ -135,7 +136,7 @@ QString ExportMinistry(int month, int year, const QString &file)
     CheckCodes(rows);
     QString target = file;
     if (target.isEmpty()) {
-        target = FreeNumberedXls(QStringLiteral("XLS"), 1000);
+        target = FreeNumberedFile(ProgramDir(), QStringLiteral("XLS"), QStringLiteral(".xls"), 1000);
         if (target.isEmpty())
             throw ReportRefusal(kTitle, QStringLiteral("Nu pot scrie in ") +
                                             QDir::toNativeSeparators(ProgramDir()) + QStringLiteral("!"));

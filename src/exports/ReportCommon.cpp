@@ -1,9 +1,10 @@
 #include "exports/ReportCommon.h"
+#include "base/FileNames.h"
 
-#include "app/Formats.h"
 #include "base/Paths.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/Formats.h"
 
 #include <QDir>
 #include <QFile>

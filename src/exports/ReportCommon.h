@@ -4,8 +4,8 @@
 // titles, the municipality's county number and fiscal code, the filling of
 // a copy of a model table, and the advice to update the program.
 
-#include "data/Dbf.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QDate>
 #include <QString>

@@ -1,10 +1,10 @@
 #include "exports/ReportListings.h"
 
-#include "data/Query.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "engines/report/Paginator.h"
 #include "exports/TreasuryFile.h"
 #include "listings/LayoutFonts.h"
-#include "listings/Paginator.h"
 #include "listings/QueryRows.h"
 
 namespace kovara {

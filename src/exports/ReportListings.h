@@ -4,9 +4,9 @@
 // finance file and ListaCDT (treasury annex 2) over a treasury file. Both
 // are A4 portrait, printed even when the file is empty.
 
+#include "engines/report/ReportLayout.h"
+#include "engines/report/ReportPages.h"
 #include "exports/FinanceFile.h"
-#include "listings/ReportLayout.h"
-#include "listings/ReportPages.h"
 
 #include <QDate>
 #include <QString>

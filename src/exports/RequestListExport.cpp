@@ -1,9 +1,10 @@
 #include "exports/RequestListExport.h"
 
-#include "app/TextHelpers.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
-#include "data/Query.h"
+#include "engines/dbf/Query.h"
+#include "shell/NumberedFile.h"
+#include "shell/TextHelpers.h"
 
 #include <QDate>
 #include <QDir>
@@ -86,7 +87,7 @@ bool RequestListExport::OpenTemplate(const QString &templatePath)
 {
     if (!QFileInfo::exists(templatePath))
         return false;
-    m_destination = FreeXlsName(QStringLiteral("Dest"));
+    m_destination = FreeNumberedFile(ProgramDir(), QStringLiteral("Dest"), QStringLiteral(".xls"), 100);
     if (m_destination.isEmpty())
         throw Error(QStringLiteral("In dosarul %1 nu mai este liber niciun nume Dest0.xls ... Dest100.xls; "
                                    "inchideti registrele deschise si incercati din nou.")
@@ -181,7 +182,8 @@ void RequestListExport::FinishExport(bool open)
 
 QString ExportRequestList(Query &list, const ListExportHooks &hooks)
 {
-    const QString templatePath = FreeXlsName(QStringLiteral("Exp"));
+    const QString templatePath =
+        FreeNumberedFile(ProgramDir(), QStringLiteral("Exp"), QStringLiteral(".xls"), 100);
     if (templatePath.isEmpty())
         throw Error(QStringLiteral("In dosarul %1 nu mai este liber niciun nume Exp0.xls ... Exp100.xls; "
                                    "sablonul nu poate fi scris.")

@@ -10,7 +10,7 @@
 // numbers, and 0 as an empty cell. Markers are compared trimmed and in
 // capitals; any other cell stays as it is.
 
-#include "exports/BiffWorkbook.h"
+#include "engines/workbook/BiffWorkbook.h"
 
 #include <QString>
 #include <functional>

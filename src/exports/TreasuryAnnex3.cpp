@@ -1,11 +1,14 @@
 #include "exports/TreasuryAnnex3.h"
+#include "base/FileNames.h"
 
-#include "app/Formats.h"
 #include "base/Paths.h"
-#include "data/SqlEngine.h"
-#include "documents/RtfReplace.h"
+#include "engines/dbf/SqlEngine.h"
+#include "engines/rtf/RtfReplace.h"
 #include "exports/ReportCommon.h"
 #include "exports/TreasuryFile.h"
+#include "shell/Formats.h"
+
+#include "shell/NumberedFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,13 +26,13 @@ QString MakeTreasuryAnnex3(const QString &treasuryFile, const QDate &transfer, c
                                        QLatin1String(UpdateAdvice));
     RtfReplace rtf;
     rtf.setSource(source);
-    if (destination.isEmpty()) {
-        if (!rtf.findFreeDest(ProgramDir() + QDir::separator()))
-            throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
-                                           QDir::toNativeSeparators(ProgramDir()) + QStringLiteral(" !"));
-    } else {
-        rtf.setDestination(destination);
-    }
+    const QString target = destination.isEmpty()
+                               ? FreeNumberedFile(ProgramDir(), QString(), QStringLiteral(".rtf"), 99)
+                               : destination;
+    if (target.isEmpty())
+        throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
+                                       QDir::toNativeSeparators(ProgramDir()) + QStringLiteral(" !"));
+    rtf.setDestination(target);
     if (!rtf.beginDocument())
         throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
                                        QDir::toNativeSeparators(QFileInfo(rtf.destination()).absolutePath()) +

@@ -5,18 +5,13 @@
 // annex 2. Each function writes the file and returns its path; the window
 // then opens it with the desktop's application.
 
-#include "exports/NativeXlsWriter.h"
+#include "engines/xls/NativeXlsWriter.h"
 #include "exports/TreasuryFile.h"
 
 #include <QDate>
 #include <QString>
 
 namespace kovara {
-
-// ProgramDir + "/" + base + N + ".xls" for the smallest N from 0 to `last`
-// whose file is absent or could be deleted (names compared without regard
-// to letter case); the empty text when none can be used.
-QString FreeNumberedXls(const QString &base, int last);
 
 // The writer as every report starts it: a new workbook that declares its
 // texts to be Windows-1250, named `file`.

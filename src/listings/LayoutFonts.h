@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listings/ReportLayout.h"
+#include "engines/report/ReportLayout.h"
 
 namespace kovara::report::fonts {
 

@@ -3,7 +3,7 @@
 // The five printed layouts of the listings, each one table of bands and
 // elements. Labels whose text the listing sets at run time are named.
 
-#include "listings/ReportLayout.h"
+#include "engines/report/ReportLayout.h"
 
 namespace kovara::report {
 

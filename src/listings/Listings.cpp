@@ -1,17 +1,18 @@
 #include "listings/Listings.h"
+#include "base/FileNames.h"
 
-#include "app/Formats.h"
 #include "base/Dates.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "app/TextHelpers.h"
-#include "data/Error.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "engines/report/Paginator.h"
 #include "listings/ListingLayouts.h"
-#include "listings/Paginator.h"
 #include "listings/QueryRows.h"
-#include "listings/WorkTable.h"
+#include "shell/Formats.h"
+#include "shell/TextHelpers.h"
+#include "shell/WorkTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,13 +50,6 @@ QString PayrollTitle()
 QString CentralizerTitle()
 {
     return QStringLiteral("Listare Centralizator");
-}
-
-QString WorkTableInUseText(const QString &path)
-{
-    return QStringLiteral("Fisierul ") + QDir::toNativeSeparators(path) +
-           QStringLiteral(" este in utilizare!") + LineBreak() +
-           QStringLiteral("Va rog sa restartati calculatorul si mai incercati odata!");
 }
 
 QString DayMonthText(const QDate &date)

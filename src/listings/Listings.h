@@ -7,7 +7,7 @@
 // listing ends.
 
 #include "data/Settings.h"
-#include "listings/ReportPages.h"
+#include "engines/report/ReportPages.h"
 
 #include <QDate>
 #include <QString>
@@ -34,8 +34,6 @@ QString BordereauTitle();   // "Listare Borderou"
 QString PayrollTitle();     // "Listare Stat de plata"
 QString CentralizerTitle(); // "Listare Centralizator"
 
-// "Fisierul <path> este in utilizare!" + line break + "Va rog sa ...".
-QString WorkTableInUseText(const QString &path);
 // "05.martie.2010".
 QString DayMonthText(const QDate &date);
 // The month paid as stored in PTLUNA: "iulie.2007".

@@ -2,8 +2,8 @@
 
 // The rows of an open query as the paginator reads them (dates as QDate).
 
-#include "data/Query.h"
-#include "listings/Paginator.h"
+#include "engines/dbf/Query.h"
+#include "engines/report/Paginator.h"
 
 namespace kovara::report {
 

@@ -1,12 +1,13 @@
 #include "requests/Numbering.h"
+#include "base/FileNames.h"
 
-#include "app/Formats.h"
-#include "app/TextHelpers.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "shell/Formats.h"
+#include "shell/TextHelpers.h"
 
 #include <QDir>
 #include <QFile>

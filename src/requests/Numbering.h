@@ -4,7 +4,7 @@
 // disposition date and the month paid, written into the newborn requests of
 // a range of request numbers, in the order of those numbers.
 
-#include "data/Error.h"
+#include "base/Error.h"
 
 #include <QDate>
 #include <QString>

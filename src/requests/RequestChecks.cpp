@@ -3,10 +3,10 @@
 
 #include "requests/RequestChecks.h"
 
-#include "app/TextHelpers.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "requests/CNP.h"
+#include "shell/CNP.h"
+#include "shell/TextHelpers.h"
 
 namespace kovara {
 namespace {

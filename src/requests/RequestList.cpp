@@ -1,9 +1,10 @@
 #include "requests/RequestList.h"
+#include "base/FileNames.h"
 
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDate>
 #include <QDir>

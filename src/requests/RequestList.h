@@ -5,7 +5,7 @@
 // that delete a request. Every value reaches the engine bound, never as
 // part of the statement's text.
 
-#include "data/Query.h"
+#include "engines/dbf/Query.h"
 #include "requests/RequestRecord.h"
 
 #include <QString>

@@ -4,8 +4,8 @@
 #include "requests/RequestChecks.h"
 
 #include "base/Dates.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
+#include "engines/dbf/Query.h"
 
 namespace kovara {
 namespace {

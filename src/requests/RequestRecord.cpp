@@ -2,9 +2,9 @@
 
 #include "requests/RequestRecord.h"
 
-#include "data/Query.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 
 namespace kovara {
 

@@ -4,12 +4,12 @@
 // modal window: Mesaj and AskPassword take queued answers.
 
 #include "TestSupport.h"
-#include "admin/AdminWindow.h"
-#include "admin/PasswordDialog.h"
-#include "app/Formats.h"
-#include "app/TestSeam.h"
+#include "admin/ui/AdminWindow.h"
+#include "admin/ui/PasswordDialog.h"
 #include "base/Paths.h"
 #include "data/Settings.h"
+#include "shell/Formats.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "AdminFixture.h"
-#include "app/UiHelpers.h"
-#include "requests/MaskedNumberEdit.h"
+#include "shell/ui/UiHelpers.h"
 #include "widgets/Balloon.h"
+#include "widgets/MaskedNumberEdit.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "AdminFixture.h"
-#include "admin/AdminWiring.h"
 #include "admin/Password.h"
-#include "admin/PasswordDialog.h"
+#include "admin/ui/PasswordDialog.h"
+#include "app/AdminWiring.h"
 #include "app/MainWindow.h"
-#include "data/Win1250.h"
-#include "requests/MaskedNumberEdit.h"
+#include "base/Win1250.h"
+#include "widgets/MaskedNumberEdit.h"
 #include "widgets/PictureButton.h"
 
 #include <QCheckBox>

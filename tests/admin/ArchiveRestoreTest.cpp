@@ -1,9 +1,9 @@
 // Reading archives: round trips, foreign archives, and damaged archives that
 // must leave the data folder exactly as it was.
 #include "ArchiveTestUtil.h"
-#include "admin/Archive.h"
-#include "data/Error.h"
-#include "data/Win1250.h"
+#include "base/Error.h"
+#include "base/Win1250.h"
+#include "engines/archive/Archive.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // Writing archives: the bytes of the format, the file list, the names.
 #include "ArchiveTestUtil.h"
-#include "admin/Archive.h"
-#include "data/Error.h"
-#include "data/Win1250.h"
+#include "base/Error.h"
+#include "base/Win1250.h"
+#include "engines/archive/Archive.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

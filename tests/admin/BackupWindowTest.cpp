@@ -1,14 +1,14 @@
 // The backup window: save and restore through queued answers, no real dialog.
-#include "admin/BackupWindow.h"
+#include "admin/ui/BackupWindow.h"
 #include "ArchiveTestUtil.h"
-#include "admin/AdminWiring.h"
-#include "admin/Archive.h"
-#include "app/Formats.h"
+#include "app/AdminWiring.h"
 #include "app/MainWindow.h"
-#include "app/MesajRules.h"
-#include "app/ProgressCounter.h"
-#include "app/TestSeam.h"
 #include "base/Paths.h"
+#include "engines/archive/Archive.h"
+#include "shell/Formats.h"
+#include "shell/MesajRules.h"
+#include "shell/ui/ProgressCounter.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "admin/Password.h"
 
 #include "TestSupport.h"
-#include "data/Win1250.h"
+#include "base/Win1250.h"
 
 #include <gtest/gtest.h>
 

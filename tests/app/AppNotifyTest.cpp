@@ -2,9 +2,9 @@
 // shown by the error display and the program goes on. Needs its own main,
 // since a process has one application object.
 
-#include "app/ErrorDisplay.h"
-#include "app/TestSeam.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

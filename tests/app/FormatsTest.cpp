@@ -1,5 +1,5 @@
-#include "app/Formats.h"
-#include "app/MesajRules.h"
+#include "shell/Formats.h"
+#include "shell/MesajRules.h"
 
 #include <QCoreApplication>
 #include <QLocale>

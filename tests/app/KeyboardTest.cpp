@@ -1,4 +1,4 @@
-#include "app/Keyboard.h"
+#include "shell/ui/Keyboard.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 #include "app/AboutBox.h"
-#include "app/Formats.h"
 #include "app/Startup.h"
 #include "app/StartupWindow.h"
-#include "app/TestSeam.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "shell/Formats.h"
+#include "shell/ui/TestSeam.h"
 #include "widgets/PictureButton.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "app/MessageDialog.h"
-#include "app/TestSeam.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/TestSeam.h"
 #include "widgets/GradientPanel.h"
 
 #include <QApplication>

@@ -4,18 +4,18 @@
 // Scenes: startup, main-reports-menu, mesaj-0, mesaj-1, mesaj-2, mesaj-3,
 // request-list (a year of requests), editor-balloon (a refused date).
 
-#include "app/Formats.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
 #include "app/StartupWindow.h"
-#include "app/UiHelpers.h"
 #include "base/Paths.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
-#include "requests/CNPEdit.h"
-#include "requests/RequestEditor.h"
-#include "requests/RequestEditorFields.h"
-#include "requests/RequestListWindow.h"
+#include "engines/dbf/SqlEngine.h"
+#include "requests/ui/RequestEditor.h"
+#include "requests/ui/RequestEditorFields.h"
+#include "requests/ui/RequestListWindow.h"
+#include "shell/Formats.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/UiHelpers.h"
+#include "widgets/CNPEdit.h"
 #include "widgets/DateField.h"
 #include "widgets/PictureButton.h"
 

@@ -1,7 +1,7 @@
 #include "app/StartupWork.h"
-#include "app/Formats.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
+#include "shell/Formats.h"
 
 #include "TestSupport.h"
 

@@ -1,7 +1,7 @@
-#include "app/TextHelpers.h"
+#include "shell/TextHelpers.h"
 #include "TestSupport.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,68 +136,6 @@ TEST(BirthDate, BadMonthOrNonDigitsFail)
     for (const char *cnp : {"5081315123456", "5080015123456", "5A80315123456", "508 315123456",
                             "50803 5123456", "508031", "", "5+80315123456", "5-10315123456"})
         EXPECT_THROW(CnpBirthDate(cnp), Error) << cnp;
-}
-
-class FreeXlsNameTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { setProgramDir(m_dir.path()); }
-    QString file(const QString &name) const { return QDir::toNativeSeparators(m_dir.file(name)); }
-    ScratchDir m_dir;
-};
-
-TEST_F(FreeXlsNameTest, CleanFolderGivesNumberZero)
-{
-    EXPECT_EQ(FreeXlsName("Exp"), file("Exp0.xls"));
-    EXPECT_FALSE(QFileInfo::exists(file("Exp0.xls"))); // only named, not created
-}
-
-TEST_F(FreeXlsNameTest, StaleFileIsDeleted)
-{
-    writeAll(file("Exp0.xls"), "old");
-    EXPECT_EQ(FreeXlsName("Exp"), file("Exp0.xls"));
-    EXPECT_FALSE(QFileInfo::exists(file("Exp0.xls")));
-}
-
-TEST_F(FreeXlsNameTest, StaleFileInOtherCaseIsDeleted)
-{
-    writeAll(file("EXP0.XLS"), "old");
-    EXPECT_EQ(FreeXlsName("Exp"), file("Exp0.xls"));
-    EXPECT_FALSE(QFileInfo::exists(file("EXP0.XLS")));
-}
-
-// A folder of that name stands for a file that cannot be deleted (a workbook
-// still open in another program): it works even for root.
-TEST_F(FreeXlsNameTest, NameThatCannotBeDeletedIsSkipped)
-{
-    ASSERT_TRUE(QDir().mkdir(file("Exp0.xls")));
-    writeAll(file("Exp1.xls"), "old");
-    EXPECT_EQ(FreeXlsName("Exp"), file("Exp1.xls"));
-    EXPECT_TRUE(QFileInfo(file("Exp0.xls")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(file("Exp1.xls")));
-}
-
-TEST_F(FreeXlsNameTest, NoFreeNameGivesEmptyText)
-{
-    for (int n = 0; n <= 100; ++n)
-        ASSERT_TRUE(QDir().mkdir(file(QStringLiteral("Exp%1.xls").arg(n))));
-    EXPECT_EQ(FreeXlsName("Exp"), QString());
-    ASSERT_TRUE(QDir().rmdir(file("Exp100.xls")));
-    EXPECT_EQ(FreeXlsName("Exp"), file("Exp100.xls"));
-}
-
-// Files of a read-only folder cannot be deleted, except by root, who is not
-// stopped by permissions: then the case says nothing and is skipped.
-TEST_F(FreeXlsNameTest, FileOfReadOnlyFolderIsSkipped)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root deletes files of read-only folders";
-    writeAll(file("Exp0.xls"), "open");
-    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const QString name = FreeXlsName("Exp");
-    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(name, file("Exp1.xls"));
-    EXPECT_EQ(readAll(file("Exp0.xls")), QByteArray("open"));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "app/UiHelpers.h"
-#include "app/Choosers.h"
-#include "app/ErrorDisplay.h"
-#include "app/ProgressCounter.h"
-#include "app/TestSeam.h"
-#include "data/Error.h"
+#include "shell/ui/UiHelpers.h"
+#include "base/Error.h"
+#include "shell/ui/Choosers.h"
+#include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/ProgressCounter.h"
+#include "shell/ui/TestSeam.h"
 #include "widgets/Balloon.h"
 
 #include <QComboBox>

@@ -5,11 +5,11 @@
 #include "DbfTestSupport.h"
 #include "TestSupport.h"
 #include "app/StartupWork.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Dbf.h"
-#include "data/Error.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // A pack or an add-column killed at any moment must leave at the table's
 // path either the old table, byte for byte, or the complete new one.
 
-#include "data/Dbf.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include "DbfTestSupport.h"
 #include "TestSupport.h"

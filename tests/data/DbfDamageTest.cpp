@@ -1,5 +1,5 @@
-#include "data/Dbf.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include "DbfTestSupport.h"
 #include "TestSupport.h"

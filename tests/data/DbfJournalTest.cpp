@@ -1,8 +1,8 @@
 // The journal of a table's change: whatever the change did, a rollback, or
 // the next open after a crash, gives back the table byte for byte.
 
-#include "data/Dbf.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include "DbfTestSupport.h"
 #include "TestSupport.h"

@@ -1,7 +1,7 @@
 // Our tables as an independent reader (dbfread) sees them, and tables
 // written by an independent writer as our module reads them.
 
-#include "data/Dbf.h"
+#include "engines/dbf/Dbf.h"
 
 #include "DbfTestSupport.h"
 #include "TestSupport.h"

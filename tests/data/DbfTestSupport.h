@@ -2,7 +2,7 @@
 
 // Helpers shared by the dBase table tests.
 
-#include "data/Dbf.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QByteArray>
 #include <QList>

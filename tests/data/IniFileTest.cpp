@@ -1,5 +1,5 @@
 #include "data/IniFile.h"
-#include "data/Error.h"
+#include "base/Error.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -6,14 +6,14 @@
 #include "../admin/ArchiveTestUtil.h"
 #include "DbfTestSupport.h"
 #include "TestSupport.h"
-#include "admin/Archive.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Dbf.h"
-#include "data/Error.h"
 #include "data/IniFile.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/archive/Archive.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/SqlEngine.h"
 #include "requests/Numbering.h"
 
 #include <QDir>

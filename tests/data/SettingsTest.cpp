@@ -1,7 +1,7 @@
 #include "data/Settings.h"
 #include "TestSupport.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // holding a table written by an independent writer.
 
 #include "TestSupport.h"
-#include "data/Dbf.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // The query object: navigation, typed columns, record filters and locate.
 
 #include "TestSupport.h"
-#include "data/Error.h"
-#include "data/Query.h"
-#include "data/SqlEngine.h"
+#include "base/Error.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
@@ -214,7 +214,8 @@ TEST_F(SqlQuery, KeepsLargeResultsWhole)
 {
     Query big(db);
     big.open("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
-             "SELECT i, printf('%0100d', i) AS t, CASE WHEN i = 20000 THEN printf('%.*c', 1500000, 'y') END AS huge "
+             "SELECT i, printf('%0100d', i) AS t, CASE WHEN i = 20000 THEN printf('%.*c', 1500000, 'y') END "
+             "AS huge "
              "FROM n");
     ASSERT_EQ(big.rowCount(), 30000);
     for (int i : {1, 9000, 10486, 19999, 20000, 20001, 30000}) {
@@ -231,9 +232,11 @@ TEST_F(SqlQuery, OnlyReadingStatementsGiveRows)
     EXPECT_FALSE(q.isOpen());
     EXPECT_THROW(q.open("SELECT * FROM NOSUCH"), Error);
     // A failure while reading the rows leaves the query closed and empty.
-    EXPECT_THROW(q.open("SELECT IDCERERE, abs(CASE WHEN IDCERERE = 3 THEN -9223372036854775807 - 1 ELSE 1 END) "
-                        "FROM " + t + " ORDER BY IDCERERE"),
-                 Error);
+    EXPECT_THROW(
+        q.open("SELECT IDCERERE, abs(CASE WHEN IDCERERE = 3 THEN -9223372036854775807 - 1 ELSE 1 END) "
+               "FROM " +
+               t + " ORDER BY IDCERERE"),
+        Error);
     EXPECT_FALSE(q.isOpen());
     EXPECT_EQ(q.rowCount(), 0);
 }

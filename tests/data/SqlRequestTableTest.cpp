@@ -1,12 +1,12 @@
 // The request table: creation, the data upgrade, and the INDEX counters.
 
 #include "TestSupport.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Dbf.h"
-#include "data/Error.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QFile>

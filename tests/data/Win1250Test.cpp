@@ -1,4 +1,4 @@
-#include "data/Win1250.h"
+#include "base/Win1250.h"
 
 #include <QStringDecoder>
 #include <gtest/gtest.h>
@@ -21,7 +21,8 @@ TEST(Win1250, CommaBelowBecomesCedilla)
 
 TEST(Win1250, UnknownCharacterBecomesQuestionMark)
 {
-    EXPECT_EQ(toWin1250(QStringLiteral("a\u20ACb\u4E2D")), QByteArray("a\x80" "b?"));
+    EXPECT_EQ(toWin1250(QStringLiteral("a\u20ACb\u4E2D")), QByteArray("a\x80"
+                                                                      "b?"));
     EXPECT_FALSE(fitsWin1250(QStringLiteral("\u4E2D")));
 }
 

@@ -4,14 +4,14 @@
 
 #include "DocumentRows.h"
 #include "app/MainWindow.h"
-#include "app/MesajRules.h"
-#include "app/TestSeam.h"
 #include "data/Settings.h"
-#include "documents/DispositionMenus.h"
 #include "documents/Models.h"
-#include "documents/OpenDocument.h"
-#include "listings/DispositionRangeDialog.h"
-#include "listings/SemesterDialog.h"
+#include "documents/ui/DispositionMenus.h"
+#include "shell/MesajRules.h"
+#include "shell/OpenDocument.h"
+#include "shell/ui/DispositionRangeDialog.h"
+#include "shell/ui/SemesterDialog.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QAction>
 #include <QApplication>

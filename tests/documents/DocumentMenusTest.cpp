@@ -2,15 +2,16 @@
 // "Listeaza cerere", driven as a clerk would, down to the file that the
 // open seam records.
 
-#include "documents/DocumentMenus.h"
+#include "documents/ui/DocumentMenus.h"
 #include "../requests/RequestListFixture.h"
-#include "admin/AdminWindow.h"
+#include "admin/ui/AdminWindow.h"
 #include "app/MainWindow.h"
-#include "app/MessageDialog.h"
-#include "app/TestSeam.h"
+#include "app/RequestsWiring.h"
 #include "documents/Models.h"
-#include "documents/OpenDocument.h"
-#include "requests/RequestListWindow.h"
+#include "requests/ui/RequestListWindow.h"
+#include "shell/OpenDocument.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -141,6 +142,7 @@ TEST_F(DocumentMenus, RequestFormFromTheList)
     const int year = QDate::currentDate().year();
     add({{17, QDate(year, 3, 2), 5, "3", "POPESCU MARIA"}});
     RequestListWindow list;
+    connectRequestListCommands(&list);
     list.kindSelector->setCurrentIndex(0);
     list.prepareOpen();
     list.show();

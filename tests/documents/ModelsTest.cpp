@@ -1,9 +1,9 @@
 #include "documents/Models.h"
 #include "../requests/RequestListFixture.h"
-#include "data/Error.h"
+#include "base/Error.h"
 #include "data/Settings.h"
-#include "documents/RtfReplace.h"
 #include "documents/TemplateCheck.h"
+#include "engines/rtf/RtfReplace.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "documents/RequestForm.h"
 #include "../requests/RequestListFixture.h"
-#include "data/Error.h"
+#include "base/Error.h"
 #include "documents/Models.h"
-#include "documents/OpenDocument.h"
-#include "documents/RtfReplace.h"
 #include "documents/TemplateCheck.h"
+#include "engines/rtf/RtfReplace.h"
+#include "shell/OpenDocument.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,6 @@
-#include "documents/RtfReplace.h"
+#include "engines/rtf/RtfReplace.h"
 #include "TestSupport.h"
-#include "data/Error.h"
-#include "documents/OpenDocument.h"
+#include "base/Error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -295,60 +294,8 @@ TEST(RtfWholeFile, MissingTemplateFails)
     RtfReplace rtf;
     rtf.setSource(dir.file("absent.rtf"));
     rtf.setDestination(dir.file("out.rtf"));
-    EXPECT_THROW(rtf.replaceWholeFile(), Error);
+    EXPECT_THROW(rtf.writeWholeFile(), Error);
     EXPECT_FALSE(QFileInfo::exists(dir.file("out.rtf")));
-}
-
-// A name that cannot be deleted: a folder with a file in it.
-void blockName(const QString &path)
-{
-    QDir().mkpath(path);
-    writeAll(path + "/held", "x");
-}
-
-TEST(RtfFreeDest, FirstNameThatIsAbsentOrDeletable)
-{
-    ScratchDir dir;
-    const QString base = dir.path() + QLatin1Char('/');
-    RtfReplace rtf;
-
-    blockName(base + "0.rtf");
-    ASSERT_TRUE(rtf.findFreeDest(base));
-    EXPECT_EQ(rtf.destination(), base + "1.rtf");
-
-    writeAll(base + "1.rtf", "old");
-    ASSERT_TRUE(rtf.findFreeDest(base));
-    EXPECT_EQ(rtf.destination(), base + "1.rtf");
-    EXPECT_FALSE(QFileInfo::exists(base + "1.rtf")); // deleted to make room
-
-    ASSERT_TRUE(rtf.findFreeDest(base + "Dispozitie"));
-    EXPECT_EQ(rtf.destination(), base + "Dispozitie0.rtf");
-
-    for (int n = 0; n <= 99; ++n)
-        blockName(base + "x" + QString::number(n) + ".rtf");
-    rtf.setDestination("kept");
-    EXPECT_FALSE(rtf.findFreeDest(base + "x"));
-    EXPECT_EQ(rtf.destination(), "kept");
-}
-
-TEST(RtfOpen, RecordedBySeamOnlyForExistingDocument)
-{
-    ScratchDir dir;
-    openseam::activate();
-    RtfReplace rtf;
-    rtf.openDocument(); // no destination
-    rtf.setDestination(dir.file("absent.rtf"));
-    rtf.openDocument();
-    EXPECT_TRUE(openseam::requests().isEmpty());
-
-    writeAll(dir.file("t.rtf"), "{\\rtf1 [NR]}");
-    rtf.setSource(dir.file("t.rtf"));
-    rtf.setDestination(dir.file("doc.rtf"));
-    rtf.replaceWholeFile();
-    ASSERT_EQ(openseam::requests().size(), 1);
-    EXPECT_EQ(openseam::requests().first().path, QFileInfo(dir.file("doc.rtf")).absoluteFilePath());
-    EXPECT_EQ(openseam::requests().first().workingDir, QFileInfo(dir.path()).absoluteFilePath());
-    openseam::deactivate();
 }
 
 } // namespace

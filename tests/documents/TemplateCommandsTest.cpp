@@ -1,8 +1,8 @@
 #include "documents/TemplateCommands.h"
 #include "../requests/RequestListFixture.h"
-#include "data/Error.h"
+#include "base/Error.h"
 #include "documents/Models.h"
-#include "documents/OpenDocument.h"
+#include "shell/OpenDocument.h"
 
 #include <QFile>
 #include <QFileInfo>

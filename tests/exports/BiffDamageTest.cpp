@@ -2,10 +2,10 @@
 // and says what is wrong; nothing is left open.
 
 #include "TestSupport.h"
-#include "data/Error.h"
-#include "exports/BiffRecords.h"
-#include "exports/BiffWorkbook.h"
-#include "exports/CompoundFile.h"
+#include "base/Error.h"
+#include "engines/workbook/BiffRecords.h"
+#include "engines/workbook/BiffWorkbook.h"
+#include "engines/workbook/CompoundFile.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "XlsReader.h"
-#include "exports/BiffWorkbook.h"
+#include "engines/workbook/BiffWorkbook.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

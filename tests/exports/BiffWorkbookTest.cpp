@@ -2,12 +2,12 @@
 // of cell, unchanged round trips, written texts read back by the engine and
 // by xlrd.
 
-#include "exports/BiffWorkbook.h"
+#include "engines/workbook/BiffWorkbook.h"
 #include "TestSupport.h"
 #include "XlsReader.h"
-#include "data/Error.h"
-#include "exports/BiffRecords.h"
-#include "exports/CompoundFile.h"
+#include "base/Error.h"
+#include "engines/workbook/BiffRecords.h"
+#include "engines/workbook/CompoundFile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 #include "base/Paths.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "XlsReader.h"
 #include "base/Paths.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The workbook writer, byte by byte.
 
-#include "exports/NativeXlsWriter.h"
+#include "engines/xls/NativeXlsWriter.h"
 
 #include "TestSupport.h"
-#include "data/Error.h"
+#include "base/Error.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -3,18 +3,18 @@
 // keyboard, the choosers and messages through the test seam, the opened
 // files through the open seam.
 
-#include "exports/ReportCommands.h"
+#include "exports/ui/ReportCommands.h"
 #include "ExportFixture.h"
 #include "app/MainWindow.h"
-#include "app/MesajRules.h"
-#include "app/TestSeam.h"
-#include "app/UiHelpers.h"
 #include "documents/Models.h"
-#include "documents/OpenDocument.h"
-#include "exports/TreasuryDialog.h"
-#include "listings/ListingMenus.h"
-#include "listings/MonthDialog.h"
-#include "listings/PeriodDialog.h"
+#include "exports/ui/TreasuryDialog.h"
+#include "listings/ui/ListingMenus.h"
+#include "shell/MesajRules.h"
+#include "shell/OpenDocument.h"
+#include "shell/ui/MonthDialog.h"
+#include "shell/ui/PeriodDialog.h"
+#include "shell/ui/TestSeam.h"
+#include "shell/ui/UiHelpers.h"
 #include "widgets/Balloon.h"
 #include "widgets/DateField.h"
 
@@ -70,7 +70,7 @@ protected:
         openseam::activate();
         main = new MainWindow;
         installReportCommands(main);
-        installListingCommands(main);
+        installListingCommands(main, MakeMinistryWorkbook);
     }
     void TearDown() override
     {

@@ -4,10 +4,10 @@
 
 #include "exports/RequestListExport.h"
 #include "ListExportFixture.h"
-#include "app/TextHelpers.h"
-#include "data/Error.h"
-#include "data/Query.h"
+#include "base/Error.h"
+#include "engines/dbf/Query.h"
 #include "requests/RequestList.h"
+#include "shell/TextHelpers.h"
 
 #include <QElapsedTimer>
 #include <QFile>

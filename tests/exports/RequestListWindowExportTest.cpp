@@ -4,9 +4,10 @@
 
 #include "../requests/RequestListFixture.h"
 #include "XlsReader.h"
-#include "app/TestSeam.h"
-#include "requests/CereriModel.h"
-#include "requests/RequestListWindow.h"
+#include "app/RequestsWiring.h"
+#include "requests/ui/CereriModel.h"
+#include "requests/ui/RequestListWindow.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -31,6 +32,7 @@ protected:
              {3, {Y, 3, 10}, 3, "4", "ALBU DAN", "1900101000003"},
              {4, {Y, 4, 10}, 4, "3", "ZAMFIR ANA", "2900101000004"}});
         window = std::make_unique<RequestListWindow>();
+        connectRequestListCommands(window.get());
         window->kindSelector->setCurrentIndex(2);
         window->prepareOpen();
         window->show();

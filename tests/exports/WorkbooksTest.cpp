@@ -135,14 +135,4 @@ TEST_F(Workbooks, MinistryRefusesACodeThatIsNotANumber)
     EXPECT_EQ(filesIn(scratch.path()), before); // no workbook written
 }
 
-TEST_F(Workbooks, NumberedNamesSkipOnlyWhatCannotBeDeleted)
-{
-    writeAll(scratch.file("xls0.XLS"), "vechi");
-    writeAll(scratch.file("XLS1.xls"), "vechi");
-    // Deletable files are reused from the first number.
-    EXPECT_EQ(QFileInfo(FreeNumberedXls("XLS", 1000)).fileName(), "XLS0.xls");
-    EXPECT_FALSE(QFileInfo::exists(scratch.file("xls0.XLS")));
-    EXPECT_TRUE(QFileInfo::exists(scratch.file("XLS1.xls")));
-}
-
 } // namespace

@@ -5,10 +5,10 @@
 
 #include "PdfWords.h"
 #include "TestSupport.h"
-#include "data/Error.h"
-#include "listings/Paginator.h"
-#include "listings/ReportRender.h"
-#include "listings/ReportText.h"
+#include "base/Error.h"
+#include "engines/report/Paginator.h"
+#include "engines/report/ReportRender.h"
+#include "engines/report/ReportText.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

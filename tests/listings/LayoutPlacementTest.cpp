@@ -3,7 +3,7 @@
 
 #include "ListingFixture.h"
 #include "PdfWords.h"
-#include "listings/ReportRender.h"
+#include "engines/report/ReportRender.h"
 
 using namespace kovara;
 

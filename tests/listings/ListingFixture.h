@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
 #include "listings/Listings.h"
 
 #include <QDate>

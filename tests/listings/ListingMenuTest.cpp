@@ -4,15 +4,15 @@
 
 #include "SampleData.h"
 #include "app/MainWindow.h"
-#include "app/MesajRules.h"
-#include "app/TestSeam.h"
 #include "base/Paths.h"
 #include "data/Settings.h"
-#include "listings/ListingMenus.h"
-#include "listings/ListingPreview.h"
 #include "listings/Listings.h"
-#include "listings/PeriodDialog.h"
-#include "listings/WorkTable.h"
+#include "listings/ui/ListingMenus.h"
+#include "shell/MesajRules.h"
+#include "shell/WorkTable.h"
+#include "shell/ui/ListingRun.h"
+#include "shell/ui/PeriodDialog.h"
+#include "shell/ui/TestSeam.h"
 #include "widgets/DateField.h"
 
 #include <QAction>
@@ -85,7 +85,7 @@ TEST_F(ListingMenu, BordereauRunsFromThePeriodDialogIntoThePreview)
         dialog->startDate->setDate(QDate(2010, 3, 1));
         dialog->endDate->setDate(QDate(2010, 3, 31));
         QTimer::singleShot(0, [&] {
-            auto *preview = qobject_cast<ListingPreview *>(QApplication::activeModalWidget());
+            auto *preview = qobject_cast<ReportPreview *>(QApplication::activeModalWidget());
             if (preview) {
                 shownPages = preview->previewWidget()->pageCount();
                 preview->close();

@@ -6,9 +6,9 @@
 // Listings: borderou, stat-nn, stat-trusou, centralizator, ministru.
 
 #include "SampleData.h"
-#include "app/Formats.h"
-#include "listings/ListingPreview.h"
 #include "listings/Listings.h"
+#include "shell/Formats.h"
+#include "shell/ui/ListingRun.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -51,6 +51,6 @@ int main(int argc, char **argv)
                           {QStringLiteral("-window"), QStringLiteral("root"), file});
         QApplication::closeAllWindows();
     });
-    ShowListingPreview(nullptr, doc);
+    ShowReportPreview(nullptr, doc);
     return 0;
 }

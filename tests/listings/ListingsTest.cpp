@@ -3,8 +3,8 @@
 
 #include "listings/Listings.h"
 #include "ListingFixture.h"
-#include "data/Dbf.h"
-#include "data/Error.h"
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QFileInfo>
 

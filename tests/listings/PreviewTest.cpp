@@ -3,9 +3,9 @@
 
 #include "PdfWords.h"
 #include "SampleData.h"
-#include "app/TestSeam.h"
-#include "listings/ListingPreview.h"
 #include "listings/Listings.h"
+#include "shell/ui/ListingRun.h"
+#include "shell/ui/TestSeam.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,7 +52,7 @@ TEST_F(Preview, ShowsThePagesMaximizedWithTheLayoutsZoom)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        ListingPreview preview(c.doc);
+        ReportPreview preview(c.doc, ProgramPreviewServices());
         preview.show();
         QApplication::processEvents();
         EXPECT_TRUE(preview.windowState() & Qt::WindowMaximized);
@@ -74,7 +74,7 @@ TEST_F(Preview, SavesTheSamePagesAsAPdf)
     const report::ReportDocument doc =
         BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31));
     ASSERT_GE(doc.pages.size(), 2u);
-    ListingPreview preview(doc);
+    ReportPreview preview(doc, ProgramPreviewServices());
     preview.show();
     QApplication::processEvents();
     ASSERT_NE(preview.saveAsPdfAction(), nullptr);

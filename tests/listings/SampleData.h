@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 #include "data/RequestTable.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QDate>
 #include <QDir>

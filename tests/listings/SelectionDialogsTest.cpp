@@ -3,17 +3,17 @@
 // the settings file.
 
 #include "TestSupport.h"
-#include "app/TestSeam.h"
-#include "app/UiHelpers.h"
 #include "base/Paths.h"
 #include "data/Settings.h"
-#include "listings/DispositionRangeDialog.h"
-#include "listings/MonthDialog.h"
-#include "listings/PeriodDialog.h"
-#include "listings/SemesterDialog.h"
-#include "requests/NumericEdit.h"
+#include "shell/ui/DispositionRangeDialog.h"
+#include "shell/ui/MonthDialog.h"
+#include "shell/ui/PeriodDialog.h"
+#include "shell/ui/SemesterDialog.h"
+#include "shell/ui/TestSeam.h"
+#include "shell/ui/UiHelpers.h"
 #include "widgets/Balloon.h"
 #include "widgets/DateField.h"
+#include "widgets/NumericEdit.h"
 
 #include <QApplication>
 #include <QComboBox>

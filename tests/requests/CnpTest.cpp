@@ -1,4 +1,4 @@
-#include "requests/CNP.h"
+#include "shell/CNP.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "requests/EditRules.h"
+#include "shell/EditRules.h"
 
 #include <gtest/gtest.h>
 

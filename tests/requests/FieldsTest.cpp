@@ -1,6 +1,6 @@
-#include "requests/CNPEdit.h"
-#include "requests/MaskedNumberEdit.h"
-#include "requests/NumericEdit.h"
+#include "widgets/CNPEdit.h"
+#include "widgets/MaskedNumberEdit.h"
+#include "widgets/NumericEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,9 +2,9 @@
 
 #include "requests/Numbering.h"
 #include "RequestListFixture.h"
-#include "app/TextHelpers.h"
-#include "data/Error.h"
-#include "data/Query.h"
+#include "base/Error.h"
+#include "engines/dbf/Query.h"
+#include "shell/TextHelpers.h"
 
 #include <QFile>
 

@@ -3,7 +3,7 @@
 
 #include "requests/RequestChecks.h"
 #include "RequestTestData.h"
-#include "requests/CNP.h"
+#include "shell/CNP.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -3,19 +3,19 @@
 
 #include "RequestTestData.h"
 #include "TestSupport.h"
-#include "app/MesajRules.h"
-#include "app/TestSeam.h"
-#include "app/UiHelpers.h"
 #include "base/Paths.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
-#include "requests/CNPEdit.h"
-#include "requests/NumericEdit.h"
-#include "requests/RequestEditorFields.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
+#include "requests/ui/RequestEditorFields.h"
+#include "shell/MesajRules.h"
+#include "shell/ui/TestSeam.h"
+#include "shell/ui/UiHelpers.h"
 #include "widgets/Balloon.h"
+#include "widgets/CNPEdit.h"
 #include "widgets/DateField.h"
+#include "widgets/NumericEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "requests/RequestList.h"
 #include "RequestListFixture.h"
-#include "data/Error.h"
-#include "data/Query.h"
+#include "base/Error.h"
+#include "engines/dbf/Query.h"
 
 #include <QFile>
 

@@ -1,20 +1,20 @@
 // The request list window driven as a clerk would: delete, search, sort,
 // add through the editor and number dispositions.
 
-#include "requests/RequestListWindow.h"
+#include "requests/ui/RequestListWindow.h"
 #include "RequestListFixture.h"
-#include "app/MessageDialog.h"
-#include "app/TestSeam.h"
-#include "app/UiHelpers.h"
 #include "data/Settings.h"
-#include "requests/CNPEdit.h"
-#include "requests/CereriModel.h"
-#include "requests/NumberingDialog.h"
-#include "requests/NumericEdit.h"
 #include "requests/RequestList.h"
 #include "requests/RequestRecord.h"
+#include "requests/ui/CereriModel.h"
+#include "requests/ui/NumberingDialog.h"
+#include "shell/ui/MessageDialog.h"
+#include "shell/ui/TestSeam.h"
+#include "shell/ui/UiHelpers.h"
 #include "widgets/Balloon.h"
+#include "widgets/CNPEdit.h"
 #include "widgets/DateField.h"
+#include "widgets/NumericEdit.h"
 
 #include <QComboBox>
 #include <QFile>

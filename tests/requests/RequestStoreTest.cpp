@@ -3,12 +3,12 @@
 
 #include "RequestTestData.h"
 #include "TestSupport.h"
+#include "base/Error.h"
 #include "base/Paths.h"
-#include "data/Error.h"
-#include "data/Query.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
-#include "data/SqlEngine.h"
+#include "engines/dbf/Query.h"
+#include "engines/dbf/SqlEngine.h"
 #include "requests/RequestChecks.h"
 
 #include <QDir>

@@ -1,6 +1,0 @@
-add_library(kovara_archive STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/Archive.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ArchiveReader.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ArchiveRestore.cpp)
-target_link_libraries(kovara_archive PUBLIC kovara_base kovara_paths ZLIB::ZLIB)
-target_link_libraries(kovara_core INTERFACE kovara_archive)

@@ -1,1 +1,0 @@
-list(APPEND KOVARA_CLI_SOURCES cli/ExportCommands.cpp)

@@ -1,0 +1,229 @@
+// Listing the data folder and writing backup archives.
+#include "engines/archive/Archive.h"
+#include "base/Error.h"
+#include "base/NativePath.h"
+#include "base/Win1250.h"
+#include "engines/archive/ArchiveFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <vector>
+#include <zlib.h>
+
+namespace kovara {
+namespace archive {
+
+QString nameProblem(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("numele este gol");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("numele \"%1\" iese din dosarul de date").arg(name);
+    for (const QChar c : name) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char(':'))
+            return QStringLiteral("numele \"%1\" contine un separator de dosar").arg(name);
+        if (c.unicode() < 0x20)
+            return QStringLiteral("numele \"%1\" contine caractere de control").arg(name);
+    }
+    return {};
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    const QString ca = fa.canonicalFilePath(), cb = fb.canonicalFilePath();
+    if (!ca.isEmpty() && !cb.isEmpty())
+        return ca == cb;
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+bool isRestoreWork(const QString &name)
+{
+    return name.startsWith(QLatin1String(".kovara-restore"), Qt::CaseInsensitive);
+}
+
+} // namespace archive
+
+namespace {
+
+using namespace archive;
+
+// The order of a Windows folder listing: letters compared in upper case.
+bool listingOrder(const QFileInfo &a, const QFileInfo &b)
+{
+    const int c = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a.fileName() < b.fileName();
+}
+
+void writeBytes(QSaveFile &out, const char *data, qint64 size)
+{
+    if (out.write(data, size) != size)
+        throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2")
+                        .arg(NativePath(out.fileName()), out.errorString()));
+}
+
+class Deflater
+{
+public:
+    Deflater()
+        : m_in(kBufferSize)
+        , m_out(kBufferSize)
+    {
+    }
+
+    // Compresses exactly `size` bytes of `in` as one zlib stream into `out`.
+    void run(QFile &in, qint64 size, QSaveFile &out)
+    {
+        z_stream zs{};
+        if (deflateInit(&zs, Z_BEST_COMPRESSION) != Z_OK)
+            throw Error(QStringLiteral("Compresia nu poate fi pornita (memorie insuficienta)."));
+        struct End
+        {
+            z_stream *zs;
+            ~End() { deflateEnd(zs); }
+        } end{&zs};
+
+        qint64 left = size;
+        int flush = Z_NO_FLUSH;
+        do {
+            const qint64 want = std::min<qint64>(left, kBufferSize);
+            const qint64 got = want > 0 ? in.read(m_in.data(), want) : 0;
+            if (got != want)
+                throw Error(
+                    QStringLiteral("Fisierul %1 nu poate fi citit (s-a modificat in timpul salvarii?).")
+                        .arg(NativePath(in.fileName())));
+            left -= got;
+            flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
+            zs.next_in = reinterpret_cast<Bytef *>(m_in.data());
+            zs.avail_in = uInt(got);
+            do {
+                zs.next_out = reinterpret_cast<Bytef *>(m_out.data());
+                zs.avail_out = uInt(m_out.size());
+                deflate(&zs, flush); // cannot fail with valid buffers
+                const qint64 produced = qint64(m_out.size()) - zs.avail_out;
+                if (produced > 0)
+                    writeBytes(out, m_out.data(), produced);
+            } while (zs.avail_out == 0);
+        } while (flush != Z_FINISH);
+    }
+
+private:
+    std::vector<char> m_in;
+    std::vector<char> m_out;
+};
+
+void writeInt32(QSaveFile &out, qint32 value)
+{
+    char bytes[4];
+    putInt32(bytes, value);
+    writeBytes(out, bytes, 4);
+}
+
+} // namespace
+
+QStringList listDataFiles(const QString &dataDir, const QString &except, QStringList *links)
+{
+    QFileInfoList infos =
+        QDir(dataDir).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::NoSort);
+    std::sort(infos.begin(), infos.end(), listingOrder);
+    QStringList files;
+    for (const QFileInfo &fi : infos) {
+        const QString path = dataDir + QLatin1Char('/') + fi.fileName();
+        if ((!except.isEmpty() && sameFile(path, except)) || isRestoreWork(fi.fileName()))
+            continue;
+        // Only the folder's own files: a link may lead anywhere.
+        if (fi.isSymLink() || !fi.isFile()) {
+            if (links)
+                *links << fi.fileName();
+            continue;
+        }
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            throw Error(
+                QStringLiteral("Fisierul %1 nu poate fi deschis: %2").arg(NativePath(path), f.errorString()));
+        if (f.size() > 0)
+            files << path;
+    }
+    return files;
+}
+
+QStringList ListFileDir(const QString &folder)
+{
+    return listDataFiles(folder + QStringLiteral("/Data"));
+}
+
+void CompressFiles(const QStringList &files, const QString &archivePath, const ArchiveProgress &progress)
+{
+    if (files.isEmpty())
+        return;
+    if (files.size() > std::numeric_limits<qint32>::max())
+        throw Error(QStringLiteral("Prea multe fisiere pentru o arhiva."));
+
+    // Every name is checked before the archive is begun.
+    QList<QByteArray> names;
+    for (const QString &path : files) {
+        const QString name = QFileInfo(path).fileName();
+        QString problem = nameProblem(name);
+        if (problem.isEmpty() && !fitsWin1250(name))
+            problem = QStringLiteral("numele contine litere care nu exista in setul Windows-1250");
+        if (problem.isEmpty() && QFileInfo(path).size() > std::numeric_limits<qint32>::max())
+            problem = QStringLiteral("depaseste 2 GB");
+        if (!problem.isEmpty())
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi salvat: %2.").arg(NativePath(path), problem));
+        names << QByteArray(kPrefix) + toWin1250(name);
+    }
+
+    QSaveFile out(archivePath);
+    if (!out.open(QIODevice::WriteOnly))
+        throw Error(QStringLiteral("Arhiva %1 nu poate fi creata: %2")
+                        .arg(NativePath(archivePath), out.errorString()));
+    const int count = int(files.size());
+    writeInt32(out, count);
+    Deflater deflater;
+    for (int i = 0; i < count; ++i) {
+        if (progress)
+            progress(i, count);
+        QFile in(files[i]);
+        if (!in.open(QIODevice::ReadOnly))
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis: %2")
+                            .arg(NativePath(files[i]), in.errorString()));
+        const qint64 size = in.size();
+        if (size > std::numeric_limits<qint32>::max())
+            throw Error(QStringLiteral("Fisierul %1 depaseste 2 GB si nu poate fi salvat.")
+                            .arg(NativePath(files[i])));
+        writeInt32(out, qint32(names[i].size()));
+        writeBytes(out, names[i].constData(), names[i].size());
+        writeInt32(out, qint32(size));
+        deflater.run(in, size, out);
+    }
+    if (!out.commit())
+        throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2")
+                        .arg(NativePath(archivePath), out.errorString()));
+}
+
+int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress,
+                  QStringList *skipped)
+{
+    const QStringList files = listDataFiles(dataDir, archivePath, skipped);
+    CompressFiles(files, archivePath, progress);
+    return int(files.size());
+}
+
+void GolesteDir(const QString &folder)
+{
+    const QFileInfoList infos =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &fi : infos) {
+        if (fi.isDir()) // a subfolder, or a link to one
+            continue;
+        std::error_code ec;
+        std::filesystem::remove(std::filesystem::path(fi.absoluteFilePath().toStdU16String()), ec);
+    }
+}
+
+} // namespace kovara

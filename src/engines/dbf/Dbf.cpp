@@ -1,0 +1,430 @@
+#include "engines/dbf/Dbf.h"
+
+#include "base/Error.h"
+#include "base/NativePath.h"
+#include "engines/dbf/DbfFormat.h"
+#include "engines/dbf/DbfJournal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <sys/file.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace kovara::dbf {
+
+using namespace detail;
+
+namespace {
+
+// Takes the exclusive lock that keeps a second writer out. False when
+// another holder has it; a file system without locks is let through.
+bool lockExclusive(QFile &file)
+{
+#if defined(Q_OS_UNIX)
+    if (::flock(file.handle(), LOCK_EX | LOCK_NB) == 0)
+        return true;
+    return errno != EWOULDBLOCK && errno != EAGAIN && errno != EINTR;
+#elif defined(Q_OS_WIN)
+    // A byte far beyond any real table is locked, so readers are not
+    // blocked by the mandatory locks of Windows.
+    HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    OVERLAPPED ov = {};
+    ov.Offset = 0xFFFFFFF0u;
+    ov.OffsetHigh = 0x7FFFFFFFu;
+    if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &ov))
+        return true;
+    return GetLastError() != ERROR_LOCK_VIOLATION;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+// A journal left by an interrupted change is put back before the table is
+// read. Only a holder of the table's lock writes a journal, so one found
+// while the lock can be had belongs to a change that will never finish.
+void recoverFor(const QString &path, QFile *lockedRw)
+{
+    if (!QFileInfo::exists(journalPath(path)))
+        return;
+    if (lockedRw) {
+        recoverJournal(path, *lockedRw);
+        return;
+    }
+    QFile rw(path);
+    if (!rw.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw Error(QStringLiteral("Tabelul %1 are o modificare neterminata care nu poate fi anulata: "
+                                   "fisierul nu poate fi scris.")
+                        .arg(NativePath(path)));
+    if (lockExclusive(rw))
+        recoverJournal(path, rw);
+    // else a writer is at work and its journal is live
+}
+
+} // namespace
+
+QString journalPath(const QString &tablePath)
+{
+    return journalPathOf(tablePath);
+}
+
+QString refusedWriteText(const QString &path, const QStringList &faults)
+{
+    return QStringLiteral("Tabelul %1 este deteriorat: %2. Nu a fost modificat nimic; tabelul poate fi "
+                          "reparat cu comanda kovara-cli repair.")
+        .arg(NativePath(path), faults.join(QLatin1String("; ")));
+}
+
+struct Table::Private
+{
+    QString path;
+    mutable QFile file;
+    Mode mode = Mode::ReadOnly;
+    Header header;
+    qint64 count = 0;
+    bool endMarkOk = false; // the byte after the last record is 0x1A
+    QDate stamped;          // date last written into the header
+    QStringList faults;     // layoutFaults()
+    std::unique_ptr<Journal> journal;
+
+    void load()
+    {
+        const qint64 size = file.size();
+        header = readHeader(path, file, size);
+        count = header.recordCount;
+        faults = inspectLayout(header, file, size).faults;
+        const qint64 end = recordPos(count);
+        char mark = 0;
+        endMarkOk = end < size && file.seek(end) && file.read(&mark, 1) == 1 && mark == kEndOfFile;
+        stamped = QDate();
+    }
+
+    qint64 recordPos(qint64 recno) const { return header.headerLength + recno * header.recordLength; }
+
+    void writeAt(qint64 pos, const char *data, qint64 size)
+    {
+        if (journal)
+            journal->protect(file, pos, size);
+        if (!file.seek(pos) || file.write(data, size) != size)
+            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
+                            .arg(NativePath(path), file.errorString()));
+    }
+
+    void checkWritable() const
+    {
+        if (mode != Mode::ReadWrite)
+            throw Error(QStringLiteral("Tabelul %1 este deschis doar pentru citire.").arg(NativePath(path)));
+    }
+
+    void checkRecord(const QByteArray &record) const
+    {
+        if (record.size() != header.recordLength)
+            throw Error(
+                QStringLiteral("Inregistrarea are %1 octeti, iar tabelul %2 are inregistrari de %3 octeti.")
+                    .arg(record.size())
+                    .arg(NativePath(path))
+                    .arg(header.recordLength));
+    }
+
+    void checkRange(qint64 first, qint64 n) const
+    {
+        if (first < 0 || n < 0 || first > count || n > count - first)
+            throw Error(
+                QStringLiteral("Inregistrarile %1-%2 nu exista in tabelul %3, care are %4 inregistrari.")
+                    .arg(first + 1)
+                    .arg(first + n)
+                    .arg(NativePath(path))
+                    .arg(count));
+    }
+
+    // The end-of-file byte and the header's date after a change in place.
+    void finishWrite()
+    {
+        if (!endMarkOk) {
+            writeAt(recordPos(count), &kEndOfFile, 1);
+            endMarkOk = true;
+        }
+        const QDate today = QDate::currentDate();
+        if (stamped != today) {
+            char date[4] = {};
+            stampDate(date, today);
+            writeAt(kOffDate, date + kOffDate, 3);
+            stamped = today;
+        }
+    }
+};
+
+Table::Table()
+    : d(std::make_unique<Private>())
+{
+}
+
+Table::~Table()
+{
+    if (d->journal) {
+        try {
+            rollback();
+        } catch (...) {
+            // the journal stays; the next open puts the table back
+        }
+    }
+}
+
+std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
+{
+    std::unique_ptr<Table> t(new Table);
+    Private &p = *t->d;
+    p.path = path;
+    p.mode = mode;
+    p.file.setFileName(path);
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw Error(QStringLiteral("%1 este un dosar, nu un tabel.").arg(NativePath(path)));
+    if (!info.isFile())
+        throw Error(QStringLiteral("Fisierul %1 nu exista.").arg(NativePath(path)));
+    const auto openMode =
+        (mode == Mode::ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered;
+    if (!p.file.open(openMode))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis%2.")
+                        .arg(NativePath(path),
+                             mode == Mode::ReadWrite ? QStringLiteral(" pentru scriere") : QString()));
+    if (mode == Mode::ReadWrite && !lockExclusive(p.file))
+        throw Error(QStringLiteral("Tabelul %1 este deja deschis pentru modificare de alt program; "
+                                   "incercati din nou dupa ce acesta il inchide.")
+                        .arg(NativePath(path)));
+    recoverFor(path, mode == Mode::ReadWrite ? &p.file : nullptr);
+    p.load();
+    if (mode == Mode::ReadWrite && !writableVersion(p.header.version))
+        throw Error(
+            QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(NativePath(path)));
+    if (mode == Mode::ReadWrite && !p.faults.isEmpty())
+        throw Error(refusedWriteText(path, p.faults));
+    return t;
+}
+
+void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint8_t language)
+{
+    if (QFileInfo::exists(path))
+        throw Error(QStringLiteral("Fisierul %1 exista deja.").arg(NativePath(path)));
+    if (fields.isEmpty() || fields.size() > kMaxFields)
+        throw Error(QStringLiteral("Un tabel are intre 1 si %1 campuri.").arg(kMaxFields));
+    QList<FieldDef> defs;
+    int recordLength = 1;
+    for (const FieldDef &f : fields) {
+        FieldDef def = checkedDefinition(f);
+        for (const FieldDef &other : defs) {
+            if (other.name == def.name)
+                throw Error(
+                    QStringLiteral("Campul %1 apare de doua ori.").arg(QString::fromLatin1(def.name)));
+        }
+        recordLength += def.length;
+        defs.append(def);
+    }
+    if (recordLength > 0xFFFF)
+        throw Error(QStringLiteral("Inregistrarea tabelului %1 ar fi prea lunga.").arg(NativePath(path)));
+    const int headerLength = kPrefixLength + kDescriptorLength * int(defs.size()) + 1;
+
+    QByteArray bytes(kPrefixLength, '\0');
+    bytes[kOffVersion] = 0x03;
+    stampDate(bytes.data());
+    putU16(bytes.data() + kOffHeaderLength, quint16(headerLength));
+    putU16(bytes.data() + kOffRecordLength, quint16(recordLength));
+    bytes[kOffLanguage] = static_cast<char>(language);
+    for (const FieldDef &def : defs)
+        bytes += descriptor(def);
+    bytes += kHeaderEnd;
+    bytes += kEndOfFile;
+
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw Error(
+            QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(NativePath(path), out.errorString()));
+}
+
+const QString &Table::path() const
+{
+    return d->path;
+}
+
+const QList<Field> &Table::fields() const
+{
+    return d->header.fields;
+}
+
+int Table::fieldIndex(QByteArrayView name) const
+{
+    const QList<Field> &fields = d->header.fields;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int Table::recordLength() const
+{
+    return d->header.recordLength;
+}
+
+int Table::headerLength() const
+{
+    return d->header.headerLength;
+}
+
+std::uint8_t Table::language() const
+{
+    return static_cast<std::uint8_t>(d->header.bytes.at(kOffLanguage));
+}
+
+qint64 Table::recordCount() const
+{
+    return d->count;
+}
+
+QByteArray Table::readRecord(qint64 recno) const
+{
+    return readRecords(recno, 1);
+}
+
+QByteArray Table::readRecords(qint64 first, qint64 count) const
+{
+    QByteArray block;
+    readRecords(first, count, block);
+    return block;
+}
+
+void Table::readRecords(qint64 first, qint64 count, QByteArray &buffer) const
+{
+    d->checkRange(first, count);
+    const qint64 size = count * d->header.recordLength;
+    buffer.resize(size);
+    if (size == 0)
+        return;
+    if (!d->file.seek(d->recordPos(first)) || d->file.read(buffer.data(), size) != size)
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi citit: inregistrarile %2-%3 lipsesc.")
+                        .arg(NativePath(d->path))
+                        .arg(first + 1)
+                        .arg(first + count));
+}
+
+qint64 Table::appendRecord(const QByteArray &record)
+{
+    d->checkWritable();
+    d->checkRecord(record);
+    if (d->count >= 0xFFFFFFFFLL)
+        throw Error(QStringLiteral("Tabelul %1 este plin.").arg(NativePath(d->path)));
+    const qint64 recno = d->count;
+    // The record and the end mark first, then the count: an interruption
+    // between the two leaves a table whose header counts one record less,
+    // which opens normally.
+    QByteArray tail = record;
+    tail += kEndOfFile;
+    d->writeAt(d->recordPos(recno), tail.constData(), tail.size());
+    char head[8] = {};
+    stampDate(head);
+    putU32(head + kOffCount, quint32(recno + 1));
+    d->writeAt(kOffDate, head + kOffDate, 7);
+    d->count = recno + 1;
+    d->endMarkOk = true;
+    d->stamped = QDate::currentDate();
+    return recno;
+}
+
+void Table::writeRecord(qint64 recno, const QByteArray &record)
+{
+    d->checkWritable();
+    d->checkRecord(record);
+    d->checkRange(recno, 1);
+    d->writeAt(d->recordPos(recno), record.constData(), record.size());
+    d->finishWrite();
+}
+
+void Table::setDeleted(qint64 recno, bool deleted)
+{
+    d->checkWritable();
+    d->checkRange(recno, 1);
+    const char flag = deleted ? '*' : ' ';
+    d->writeAt(d->recordPos(recno), &flag, 1);
+    d->finishWrite();
+}
+
+QByteArray Table::blankRecord() const
+{
+    return QByteArray(d->header.recordLength, ' ');
+}
+
+void scanRecords(const Table &table,
+                 const std::function<void(qint64 first, qint64 count, const char *data)> &visit,
+                 qint64 blockBytes)
+{
+    const qint64 total = table.recordCount();
+    const qint64 step = std::max<qint64>(1, blockBytes / table.recordLength());
+    QByteArray block;
+    for (qint64 first = 0; first < total; first += step) {
+        const qint64 n = std::min(step, total - first);
+        table.readRecords(first, n, block);
+        visit(first, n, block.constData());
+    }
+}
+
+const QStringList &Table::layoutFaults() const
+{
+    return d->faults;
+}
+
+void Table::beginTransaction()
+{
+    d->checkWritable();
+    if (d->journal)
+        throw Error(QStringLiteral("Tabelul %1 are deja o modificare in curs.").arg(NativePath(d->path)));
+    d->journal = std::make_unique<Journal>(d->path, d->file.size());
+}
+
+void Table::commit()
+{
+    if (!d->journal)
+        return;
+    d->journal->commit(d->file);
+    d->journal.reset();
+}
+
+void Table::rollback()
+{
+    if (!d->journal)
+        return;
+    std::unique_ptr<Journal> journal = std::move(d->journal);
+    journal->rollback(d->file);
+    d->load();
+}
+
+bool Table::inTransaction() const
+{
+    return d->journal != nullptr;
+}
+
+const QByteArray &Table::headerBytes() const
+{
+    return d->header.bytes;
+}
+
+bool isInUse(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return QFileInfo::exists(path);
+    const bool free = lockExclusive(file); // released when the file closes
+    return !free;
+}
+
+} // namespace kovara::dbf

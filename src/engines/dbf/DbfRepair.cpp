@@ -1,0 +1,130 @@
+// The repair of a table that a crashed or careless writer left behind:
+// only what can be mended without guessing, after a copy of the file.
+
+#include "engines/dbf/Dbf.h"
+
+#include "base/Error.h"
+#include "engines/dbf/DbfFormat.h"
+#include "engines/dbf/DbfJournal.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kovara::dbf {
+
+using namespace detail;
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+Error refused(const QString &path, const QString &why)
+{
+    return Error(QStringLiteral("Tabelul %1 nu poate fi reparat fara a ghici: %2. Nu a fost modificat "
+                                "nimic.")
+                     .arg(native(path), why));
+}
+
+// "<file>.inainte-de-reparare", numbered when taken; never a name ending in .dbf.
+QString copyName(const QString &path)
+{
+    const QString base = path + QStringLiteral(".inainte-de-reparare");
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + u'.' + QString::number(n);
+    return name;
+}
+
+} // namespace
+
+QStringList repair(const QString &path, QString *copy)
+{
+    // Opening for reading puts back an unfinished change first; a header
+    // that cannot be read says nothing that could be trusted.
+    try {
+        Table::open(path, Mode::ReadOnly);
+    } catch (const Error &e) {
+        throw Error(
+            QStringLiteral("Tabelul %1 nu poate fi reparat fara a ghici. %2 Nu a fost modificat nimic.")
+                .arg(native(path), e.message()));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw Error(QStringLiteral("Tabelul %1 nu poate fi deschis pentru scriere.").arg(native(path)));
+    const qint64 size = file.size();
+    const Header h = readHeader(path, file, size);
+    const Layout layout = inspectLayout(h, file, size);
+    if (layout.shifted || layout.badFlags)
+        throw refused(path, layout.faults.first());
+    if (!writableVersion(h.version))
+        throw refused(path, QStringLiteral("formatul dBase al fisierului poate fi doar citit"));
+
+    // Flags that are neither ' ' nor '*' inside the data: those records are kept.
+    const qint64 total = h.recordCount + layout.beyond;
+    qint64 badFlags = 0;
+    QList<qint64> badAt;
+    for (qint64 r = 0; r < total; ++r) {
+        char flag = 0;
+        if (file.seek(h.headerLength + r * h.recordLength) && file.read(&flag, 1) == 1 && flag != ' ' &&
+            flag != '*') {
+            badAt << r;
+            ++badFlags;
+        }
+    }
+
+    if (layout.faults.isEmpty() && badAt.isEmpty())
+        return {};
+
+    const QString saved = copyName(path);
+    if (!QFile::copy(path, saved))
+        throw Error(QStringLiteral("Copia tabelului %1 nu poate fi facuta; nu a fost modificat nimic.")
+                        .arg(native(path)));
+    if (copy)
+        *copy = saved;
+
+    Journal journal(path, size);
+    auto writeAt = [&](qint64 pos, const char *data, qint64 n) {
+        journal.protect(file, pos, n);
+        if (!file.seek(pos) || file.write(data, n) != n)
+            throw Error(
+                QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
+    };
+    QStringList done;
+    for (qint64 r : badAt)
+        writeAt(h.headerLength + r * h.recordLength, " ", 1);
+    if (badFlags)
+        done << QStringLiteral("%1 inregistrari cu semnul de stergere gresit au fost pastrate ca nesterse")
+                    .arg(badFlags);
+    if (layout.beyond > 0) {
+        char count[4];
+        putU32(count, quint32(total));
+        writeAt(kOffCount, count, 4);
+        done << QStringLiteral("%1 inregistrari de dupa numarul din antet au fost pastrate; antetul numara "
+                               "acum %2")
+                    .arg(layout.beyond)
+                    .arg(total);
+    }
+    if (!layout.endMark || layout.extra > 0) {
+        // The bytes cut off stay in the journal until the end, and in the copy.
+        journal.protect(file, layout.dataEnd, size - layout.dataEnd);
+        char mark = kEndOfFile;
+        writeAt(layout.dataEnd, &mark, 1);
+        if (!file.resize(layout.dataEnd + 1))
+            throw Error(
+                QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
+        if (!layout.endMark)
+            done << QStringLiteral("marcajul de sfarsit a fost scris");
+        if (layout.extra > 0 || (!layout.endMark && size > layout.dataEnd))
+            done << QStringLiteral("%1 octeti fara inregistrare intreaga de dupa date au fost inlaturati")
+                        .arg(size - layout.dataEnd - (layout.endMark ? 1 : 0));
+    }
+    journal.commit(file);
+    return done;
+}
+
+} // namespace kovara::dbf

@@ -1,0 +1,138 @@
+#pragma once
+
+// Inner state of one dbf virtual table: the open file, its column layout,
+// the in-memory indexes and the running transaction.
+
+#include "base/Error.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/DbfCodec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <sqlite3.h>
+#include <unordered_map>
+#include <vector>
+
+namespace kovara::sqlvtab {
+
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 mtimeNs = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+FileStamp stampOf(const QString &path);
+
+struct Column
+{
+    QByteArray name;
+    sqlcodec::Kind kind = sqlcodec::Kind::Text;
+    int offset = 0;
+    int length = 0;
+    int field = 0; // index in Table::fields()
+};
+
+// Sorted (key, record) pairs of one column. Keys: whole numbers, or dates
+// as yyyymmdd. Records whose value is not a key but not null either (a
+// fraction in a whole-number column) are kept apart and always returned.
+struct ColumnIndex
+{
+    int column = 0;
+    struct Entry
+    {
+        qint64 key;
+        qint32 recno;
+        bool operator<(const Entry &o) const { return key < o.key || (key == o.key && recno < o.recno); }
+    };
+    std::vector<Entry> entries;
+    std::vector<qint32> odd;
+
+    void insert(qint64 key, qint32 recno);
+    void erase(qint64 key, qint32 recno);
+};
+
+// The key of a column in a raw record: 1 key, 0 null, -1 not a key.
+int keyOf(const Column &c, const char *record, qint64 &key);
+
+struct VTable : sqlite3_vtab
+{
+    QString path;
+    bool readOnly = false;
+    std::unique_ptr<dbf::Table> table;
+    bool writable = false;
+    FileStamp stamp;
+    std::vector<Column> columns;
+    QList<dbf::Field> fields;
+    int recordLength = 0;
+
+    std::vector<int> indexedColumns;
+    std::vector<ColumnIndex> indexes;
+    bool indexesBuilt = false;
+
+    // A transaction is running: the writable table keeps the old bytes of
+    // every change in its journal on disk until commit or rollback.
+    bool inTransaction = false;
+
+    ~VTable();
+    void setError(const QString &message);
+    void reopenReader();
+    // Reopens the file when another writer changed it since the last look.
+    void ensureFresh();
+    // One record straight from the file (deleted ones too).
+    void readOne(qint64 recno, QByteArray &into);
+    int readFd = -1; // a descriptor of its own for reading, where the platform has pread
+    // The file mapped for reading (where the platform can): records are
+    // read in place instead of being copied. Null when not mapped.
+    const char *map = nullptr;
+    qint64 mapSize = 0;
+    // The record in the mapping; null when it lies beyond (appended since).
+    const char *mapped(qint64 recno) const
+    {
+        const qint64 at = headerLength + recno * recordLength;
+        return map && at + recordLength <= mapSize ? map + at : nullptr;
+    }
+    qint64 headerLength = 0;
+    // Lets go of the mapped pages of a range that has been read (they stay
+    // in the file cache, but no longer count as this process's memory).
+    void dropPages(const char *from, const char *to) const;
+    void ensureWritable();
+    void releaseWritable();
+    void buildIndexes();
+    void dropIndexes();
+    ColumnIndex *indexOf(int column);
+
+    void begin();
+    void commit();
+    void rollback();
+
+    void indexRemove(qint64 recno, const char *record);
+    void indexAdd(qint64 recno, const char *record);
+    void indexChange(qint64 recno, const char *before, const char *after);
+};
+
+// Plans chosen by xBestIndex (low bits of idxNum).
+enum Plan { FullScan = 0, ByRowid = 1, ByIndex = 2 };
+enum Bound { HasEq = 4, HasLower = 8, HasUpper = 16 };
+// The rows come in the order of one column (its number from bit 16 on).
+enum Order { Ordered = 32, Descending = 64 };
+
+// Runs a module callback, turning a failure into the table's error message.
+template <typename F> int guarded(sqlite3_vtab *vt, F &&f)
+{
+    try {
+        return f();
+    } catch (const Error &e) {
+        static_cast<VTable *>(vt)->setError(e.message());
+    } catch (const std::exception &e) {
+        static_cast<VTable *>(vt)->setError(QString::fromUtf8(e.what()));
+    }
+    return SQLITE_ERROR;
+}
+
+// Every visible record of the table in the order of a column, as SQLite
+// orders the column's values (nulls first; texts by Windows-1250 bytes).
+void orderedRecords(VTable *t, int column, bool desc, std::vector<qint32> &out);
+
+} // namespace kovara::sqlvtab

@@ -1,0 +1,258 @@
+#include "engines/report/Paginator.h"
+
+#include "base/Error.h"
+#include "engines/report/ReportText.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+
+namespace kovara::report {
+
+int TableRows::column(const QString &name) const
+{
+    for (qsizetype i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+namespace {
+
+constexpr double kEpsilon = 1e-6;
+
+// A band laid out on its own, positions relative to its top-left corner.
+struct BandPlacement
+{
+    double height = 0;
+    std::vector<PlacedText> texts;
+};
+
+class Runner
+{
+public:
+    Runner(const Layout &layout, const ReportRows &rows)
+        : m_layout(layout)
+        , m_rows(rows)
+        , m_bandWidth(layout.bandWidth())
+    {
+        for (const Band &band : layout.bands)
+            for (const Element &e : band.elements)
+                if (e.kind == ElementKind::Field || e.kind == ElementKind::Sum)
+                    columnOf(e.name);
+    }
+
+    ReportDocument run();
+
+private:
+    int columnOf(const QString &name);
+    QString textOf(const Element &e);
+    BandPlacement place(const Band &band);
+    void put(const Band &band, const BandPlacement &placed);
+    void newPage();
+
+    const Layout &m_layout;
+    const ReportRows &m_rows;
+    const double m_bandWidth;
+    QHash<QString, int> m_columns;
+    QHash<QString, double> m_sums;
+    int m_row = -1;   // current row; -1 before the first
+    int m_number = 0; // detail bands printed
+    ReportDocument m_doc;
+    double m_y = 0;
+    bool m_bodyOnPage = false;
+};
+
+int Runner::columnOf(const QString &name)
+{
+    auto it = m_columns.constFind(name);
+    if (it != m_columns.constEnd())
+        return *it;
+    const int c = m_rows.column(name);
+    if (c < 0)
+        throw Error(QStringLiteral("Macheta %1 cere coloana %2, care lipseste din interogare.")
+                        .arg(m_layout.name, name));
+    m_columns.insert(name, c);
+    return c;
+}
+
+QString Runner::textOf(const Element &e)
+{
+    switch (e.kind) {
+    case ElementKind::Label:
+        return e.text;
+    case ElementKind::Field:
+        return m_row >= 0 ? DisplayText(m_rows.value(m_row, columnOf(e.name))) : QString();
+    case ElementKind::DetailNumber:
+        return QString::number(m_number);
+    case ElementKind::Sum:
+        return NumberText(m_sums.value(e.name));
+    }
+    return QString();
+}
+
+BandPlacement Runner::place(const Band &band)
+{
+    BandPlacement out;
+    double growth = 0;
+    for (const Element &e : band.elements) {
+        if (!e.visible)
+            continue;
+        const QString text = textOf(e);
+        const FontSpec &font = e.font;
+        const double lineHeight = LineHeight(font);
+        const bool autoSize = e.box.width <= 0;
+        QStringList lines;
+        double width = e.box.width;
+        if (autoSize) {
+            lines << text;
+            width = TextWidth(font, text);
+        } else if (e.box.wrap) {
+            lines = WrapText(font, text, width);
+        } else {
+            lines << text;
+        }
+        if (e.box.wrap && !e.box.stretch) {
+            const double room = e.box.height > 0 ? e.box.height : band.height - e.top;
+            const qsizetype fit = std::max<qsizetype>(1, qsizetype(std::floor(room / lineHeight + kEpsilon)));
+            if (lines.size() > fit)
+                lines = lines.mid(0, fit);
+        }
+        if (e.box.stretch)
+            growth = std::max(growth, (lines.size() - 1) * lineHeight);
+
+        double boxLeft = 0;
+        const double anchor = e.place.toBand ? (e.place.align == Align::Left     ? 0.0
+                                                : e.place.align == Align::Center ? m_bandWidth / 2
+                                                                                 : m_bandWidth)
+                                             : e.place.x;
+        switch (e.place.align) {
+        case Align::Left:
+            boxLeft = anchor;
+            break;
+        case Align::Center:
+            boxLeft = anchor - width / 2;
+            break;
+        case Align::Right:
+            boxLeft = anchor - width;
+            break;
+        }
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            PlacedText t;
+            t.text = lines[i];
+            t.font = font;
+            t.width = autoSize ? width : TextWidth(font, t.text);
+            t.top = e.top + i * lineHeight;
+            switch (e.place.align) {
+            case Align::Left:
+                t.left = boxLeft;
+                break;
+            case Align::Center:
+                t.left = boxLeft + (width - t.width) / 2;
+                break;
+            case Align::Right:
+                t.left = boxLeft + width - t.width;
+                break;
+            }
+            if (!autoSize && t.width > width + kEpsilon) {
+                t.clipped = true;
+                t.clip = QRectF(boxLeft, t.top, width, lineHeight);
+            }
+            if (!t.text.isEmpty())
+                out.texts.push_back(std::move(t));
+        }
+    }
+    out.height = band.height + growth;
+    return out;
+}
+
+void Runner::put(const Band &band, const BandPlacement &placed)
+{
+    Page &page = m_doc.pages.back();
+    const double x0 = m_layout.marginLeft;
+    for (PlacedText t : placed.texts) {
+        t.left += x0;
+        t.top += m_y;
+        t.clip.translate(x0, m_y);
+        page.texts.push_back(std::move(t));
+    }
+    if (band.lineTop)
+        page.lines.push_back({x0, m_y, x0 + m_bandWidth, m_y, band.lineWidth});
+    if (band.lineBottom)
+        page.lines.push_back(
+            {x0, m_y + placed.height, x0 + m_bandWidth, m_y + placed.height, band.lineWidth});
+    m_y += placed.height;
+}
+
+void Runner::newPage()
+{
+    m_doc.pages.emplace_back();
+    m_y = m_layout.marginTop;
+    m_bodyOnPage = false;
+    if (const Band *header = m_layout.band(BandKind::ColumnHeader); header && m_doc.pages.size() > 1)
+        put(*header, place(*header));
+}
+
+ReportDocument Runner::run()
+{
+    m_doc.title = m_layout.printTitle;
+    m_doc.orientation = m_layout.orientation;
+    m_doc.pageWidth = m_layout.pageWidth();
+    m_doc.pageHeight = m_layout.pageHeight();
+    m_doc.zoom = m_layout.zoom;
+    const double bottom = m_layout.pageHeight() - m_layout.marginBottom;
+
+    newPage();
+    if (const Band *title = m_layout.band(BandKind::Title))
+        put(*title, place(*title));
+    if (const Band *header = m_layout.band(BandKind::ColumnHeader))
+        put(*header, place(*header));
+
+    // Places a body band, on a new page when it does not fit below the last
+    // one (a band taller than a whole page is placed all the same).
+    auto body = [&](const Band &band) {
+        BandPlacement placed = place(band);
+        if (m_bodyOnPage && m_y + placed.height > bottom + kEpsilon) {
+            newPage();
+            placed = place(band);
+        }
+        put(band, placed);
+        m_bodyOnPage = true;
+    };
+
+    QStringList sumColumns;
+    for (const Band &band : m_layout.bands)
+        for (const Element &e : band.elements)
+            if (e.kind == ElementKind::Sum && !sumColumns.contains(e.name))
+                sumColumns << e.name;
+    for (const QString &c : sumColumns)
+        m_sums.insert(c, 0.0);
+
+    const Band *detail = m_layout.band(BandKind::Detail);
+    const int count = m_rows.count();
+    for (m_row = 0; m_row < count; ++m_row) {
+        ++m_number;
+        for (const QString &c : sumColumns) {
+            const QVariant v = m_rows.value(m_row, columnOf(c));
+            if (!v.isNull())
+                m_sums[c] += v.toDouble();
+        }
+        if (detail)
+            body(*detail);
+    }
+    m_row = count > 0 ? count - 1 : -1;
+    if (const Band *summary = m_layout.band(BandKind::Summary))
+        body(*summary);
+    m_doc.rows = m_number;
+    return std::move(m_doc);
+}
+
+} // namespace
+
+ReportDocument Paginate(const Layout &layout, const ReportRows &rows)
+{
+    Runner runner(layout, rows);
+    return runner.run();
+}
+
+} // namespace kovara::report

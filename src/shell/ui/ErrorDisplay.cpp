@@ -1,0 +1,68 @@
+#include "shell/ui/ErrorDisplay.h"
+
+#include "base/Error.h"
+#include "shell/Formats.h"
+#include "shell/ui/ProgressCounter.h"
+#include "shell/ui/TestSeam.h"
+
+#include <QMessageBox>
+#include <exception>
+
+namespace kovara {
+namespace {
+
+void afterFailure(const QString &message)
+{
+    if (auto *contor = ProgressCounter::instance())
+        contor->recover();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    ShowError(message);
+}
+
+template <class F> bool guarded(F &&run)
+{
+    try {
+        run();
+        return true;
+    } catch (const Error &e) {
+        afterFailure(e.message());
+    } catch (const std::exception &e) {
+        afterFailure(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        afterFailure(QStringLiteral("Eroare necunoscuta."));
+    }
+    return false;
+}
+
+} // namespace
+
+void ShowError(const QString &message)
+{
+    if (seam::active()) {
+        seam::recordError(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool RunCommand(const std::function<void()> &command)
+{
+    return guarded([&] { command(); });
+}
+
+KovaraApplication::KovaraApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool KovaraApplication::notify(QObject *receiver, QEvent *event)
+{
+    bool result = false;
+    guarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
+} // namespace kovara

@@ -1,0 +1,80 @@
+#include "shell/ui/PeriodDialog.h"
+
+#include "base/Dates.h"
+#include "shell/Formats.h"
+#include "shell/ui/UiHelpers.h"
+#include "widgets/DateField.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+namespace kovara {
+
+PeriodDialog *PeriodDialog::instance()
+{
+    static QPointer<PeriodDialog> dialog;
+    if (!dialog)
+        dialog = new PeriodDialog;
+    return dialog;
+}
+namespace {
+
+DateField *dateField(const QDate &date, QWidget *parent)
+{
+    auto *field = new DateField(date, parent);
+    field->setMinimumWidth(120);
+    return field;
+}
+
+} // namespace
+
+PeriodDialog::PeriodDialog(QWidget *parent)
+    : SelectionDialog(QStringLiteral("Am ales"), true, parent)
+{
+    setObjectName(QStringLiteral("PeriodDialog"));
+    const QDate today = QDate::currentDate();
+    startDate = dateField(today.addMonths(-1), this);
+    endDate = dateField(today, this);
+    setHeading(QStringLiteral("Alege perioada"));
+    addField(QStringLiteral("incepand cu"), startDate);
+    addField(QStringLiteral("terminand cu"), endDate);
+    setLastField(endDate);
+    setTabOrder(startDate, endDate);
+    connect(confirmButton(), &QPushButton::clicked, this, &PeriodDialog::confirmClicked);
+}
+
+bool PeriodDialog::Ask(const QString &title)
+{
+    setTitleText(title);
+    startDate->setFocus();
+    return exec() == QDialog::Accepted;
+}
+
+QDate PeriodDialog::from() const
+{
+    return startDate->date();
+}
+
+QDate PeriodDialog::to() const
+{
+    return endDate->date();
+}
+
+void PeriodDialog::confirmClicked()
+{
+    for (DateField *field : {startDate, endDate}) {
+        if (!field->date().isValid()) {
+            field->setFocus();
+            ShowProblem(QStringLiteral("Data incorecta!"), field);
+            return;
+        }
+    }
+    if (to() < from()) {
+        endDate->setFocus();
+        ShowProblem(QStringLiteral("Interval incorect!"), endDate);
+        return;
+    }
+    accept();
+}
+
+} // namespace kovara
