@@ -23,11 +23,6 @@ static void registerListModel()
 namespace kovara {
 namespace {
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 QString marker(const WorkbookValue &v)
 {
     return v.toText().trimmed().toUpper();
@@ -79,7 +74,8 @@ bool ExtractListModel(const QString &path)
     const QByteArray bytes = ListModelBytes();
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw Error(QStringLiteral("Sablonul %1 nu poate fi scris: %2.").arg(native(path), f.errorString()));
+        throw Error(
+            QStringLiteral("Sablonul %1 nu poate fi scris: %2.").arg(NativePath(path), f.errorString()));
     return true;
 }
 
@@ -91,7 +87,7 @@ bool RequestListExport::OpenTemplate(const QString &templatePath)
     if (m_destination.isEmpty())
         throw Error(QStringLiteral("In dosarul %1 nu mai este liber niciun nume Dest0.xls ... Dest100.xls; "
                                    "inchideti registrele deschise si incercati din nou.")
-                        .arg(native(ProgramDir())));
+                        .arg(NativePath(ProgramDir())));
     m_book.OpenWorkbook(templatePath);
     m_book.SelectSheet(1);
     return true;
@@ -187,14 +183,14 @@ QString ExportRequestList(Query &list, const ListExportHooks &hooks)
     if (templatePath.isEmpty())
         throw Error(QStringLiteral("In dosarul %1 nu mai este liber niciun nume Exp0.xls ... Exp100.xls; "
                                    "sablonul nu poate fi scris.")
-                        .arg(native(ProgramDir())));
+                        .arg(NativePath(ProgramDir())));
     ExtractListModel(templatePath);
     if (hooks.processEvents)
         hooks.processEvents();
     RequestListExport exporter;
     exporter.setOpener(hooks.opener);
     if (!exporter.OpenTemplate(templatePath))
-        throw Error(QStringLiteral("Sablonul %1 nu exista.").arg(native(templatePath)));
+        throw Error(QStringLiteral("Sablonul %1 nu exista.").arg(NativePath(templatePath)));
     exporter.FillTemplate(list, hooks.processEvents);
     exporter.FinishExport(true);
     return exporter.destinationPath();
@@ -210,7 +206,7 @@ void ExportRequestListTo(Query &list, const QString &path)
     QTemporaryDir work(target.absolutePath() + QStringLiteral("/.kovara-export-XXXXXX"));
     if (!work.isValid())
         throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: dosarul %2 nu permite scrierea.")
-                        .arg(native(path), native(target.absolutePath())));
+                        .arg(NativePath(path), NativePath(target.absolutePath())));
     const QString passing = work.filePath(target.fileName());
     exporter.setDestinationPath(passing);
     exporter.FinishExport(false);
@@ -218,7 +214,7 @@ void ExportRequestListTo(Query &list, const QString &path)
     std::filesystem::rename(passing.toStdString(), target.absoluteFilePath().toStdString(), error);
     if (error)
         throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2.")
-                        .arg(native(path), QString::fromLocal8Bit(error.message().c_str())));
+                        .arg(NativePath(path), QString::fromLocal8Bit(error.message().c_str())));
 }
 
 } // namespace kovara

@@ -1,6 +1,7 @@
 #include "engines/dbf/DbfJournal.h"
 
 #include "base/Error.h"
+#include "base/NativePath.h"
 #include "engines/dbf/DbfFormat.h"
 
 #include <QDir>
@@ -46,14 +47,9 @@ quint64 get64(const char *p)
     return v;
 }
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 Error failure(const QString &tablePath, const QString &what)
 {
-    return Error(QStringLiteral("Jurnalul tabelului %1 %2.").arg(native(tablePath), what));
+    return Error(QStringLiteral("Jurnalul tabelului %1 %2.").arg(NativePath(tablePath), what));
 }
 
 bool readAt(QFile &file, qint64 pos, char *into, qint64 size)
@@ -176,7 +172,7 @@ void Journal::commit(QFile &table)
     if (!m_file.isOpen())
         return; // nothing was changed
     if (!syncFile(table))
-        throw Error(QStringLiteral("Tabelul %1 nu poate fi scris pe disc.").arg(native(m_tablePath)));
+        throw Error(QStringLiteral("Tabelul %1 nu poate fi scris pe disc.").arg(NativePath(m_tablePath)));
     m_file.close();
     QFile::remove(m_path);
     syncFolderOf(m_path);

@@ -1,6 +1,7 @@
 // The repair of a table that a crashed or careless writer left behind:
 // only what can be mended without guessing, after a copy of the file.
 
+#include "base/NativePath.h"
 #include "engines/dbf/Dbf.h"
 
 #include "base/Error.h"
@@ -18,16 +19,11 @@ using namespace detail;
 
 namespace {
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 Error refused(const QString &path, const QString &why)
 {
     return Error(QStringLiteral("Tabelul %1 nu poate fi reparat fara a ghici: %2. Nu a fost modificat "
                                 "nimic.")
-                     .arg(native(path), why));
+                     .arg(NativePath(path), why));
 }
 
 // "<file>.inainte-de-reparare", numbered when taken; never a name ending in .dbf.
@@ -51,11 +47,11 @@ QStringList repair(const QString &path, QString *copy)
     } catch (const Error &e) {
         throw Error(
             QStringLiteral("Tabelul %1 nu poate fi reparat fara a ghici. %2 Nu a fost modificat nimic.")
-                .arg(native(path), e.message()));
+                .arg(NativePath(path), e.message()));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        throw Error(QStringLiteral("Tabelul %1 nu poate fi deschis pentru scriere.").arg(native(path)));
+        throw Error(QStringLiteral("Tabelul %1 nu poate fi deschis pentru scriere.").arg(NativePath(path)));
     const qint64 size = file.size();
     const Header h = readHeader(path, file, size);
     const Layout layout = inspectLayout(h, file, size);
@@ -83,7 +79,7 @@ QStringList repair(const QString &path, QString *copy)
     const QString saved = copyName(path);
     if (!QFile::copy(path, saved))
         throw Error(QStringLiteral("Copia tabelului %1 nu poate fi facuta; nu a fost modificat nimic.")
-                        .arg(native(path)));
+                        .arg(NativePath(path)));
     if (copy)
         *copy = saved;
 
@@ -91,8 +87,8 @@ QStringList repair(const QString &path, QString *copy)
     auto writeAt = [&](qint64 pos, const char *data, qint64 n) {
         journal.protect(file, pos, n);
         if (!file.seek(pos) || file.write(data, n) != n)
-            throw Error(
-                QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
+            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
+                            .arg(NativePath(path), file.errorString()));
     };
     QStringList done;
     for (qint64 r : badAt)
@@ -115,8 +111,8 @@ QStringList repair(const QString &path, QString *copy)
         char mark = kEndOfFile;
         writeAt(layout.dataEnd, &mark, 1);
         if (!file.resize(layout.dataEnd + 1))
-            throw Error(
-                QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(native(path), file.errorString()));
+            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
+                            .arg(NativePath(path), file.errorString()));
         if (!layout.endMark)
             done << QStringLiteral("marcajul de sfarsit a fost scris");
         if (layout.extra > 0 || (!layout.endMark && size > layout.dataEnd))

@@ -1,6 +1,7 @@
 #include "engines/workbook/BiffWorkbookImpl.h"
 
 #include "base/Error.h"
+#include "base/NativePath.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,16 +14,11 @@ using namespace biff;
 
 namespace {
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 Error biff5(const QString &fileName)
 {
     return Error(QStringLiteral("Fisierul %1 este in formatul Excel 5.0/95 (BIFF5), pe care programul nu il "
                                 "citeste. Salvati-l ca Excel 97-2003 (.xls).")
-                     .arg(native(fileName)));
+                     .arg(NativePath(fileName)));
 }
 
 // Number formats that show dates or times: the built-in ones, and any
@@ -59,7 +55,7 @@ bool isDateFormat(int index, const QString &format)
 void BiffWorkbook::Impl::damaged() const
 {
     throw Error(QStringLiteral("Fisierul %1 este deteriorat sau nu este un registru de calcul Excel 97-2003.")
-                    .arg(native(fileName)));
+                    .arg(NativePath(fileName)));
 }
 
 void BiffWorkbook::Impl::parseStream(const QByteArray &stream)
@@ -82,7 +78,7 @@ void BiffWorkbook::Impl::parseStream(const QByteArray &stream)
         switch (r.type) {
         case rt::Filepass:
             throw Error(QStringLiteral("Fisierul %1 este protejat cu parola; programul nu il poate citi.")
-                            .arg(native(fileName)));
+                            .arg(NativePath(fileName)));
         case rt::Bof:
             damaged();
         case rt::BoundSheet:
@@ -232,10 +228,12 @@ void BiffWorkbook::OpenWorkbook(const QString &path)
     CloseWorkbook();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi citit: %2.").arg(native(path), f.errorString()));
+        throw Error(
+            QStringLiteral("Fisierul %1 nu poate fi citit: %2.").arg(NativePath(path), f.errorString()));
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi citit: %2.").arg(native(path), f.errorString()));
+        throw Error(
+            QStringLiteral("Fisierul %1 nu poate fi citit: %2.").arg(NativePath(path), f.errorString()));
     openBytes(bytes, path);
 }
 
@@ -249,7 +247,7 @@ void BiffWorkbook::openBytes(const QByteArray &file, const QString &fileName)
             throw biff5(fileName);
         throw Error(QStringLiteral("Fisierul %1 nu contine un registru de calcul Excel (lipseste fluxul "
                                    "Workbook).")
-                        .arg(native(fileName)));
+                        .arg(NativePath(fileName)));
     }
     const QByteArray data = stream->data;
     const QString name = stream->name;
@@ -275,7 +273,7 @@ void BiffWorkbook::openStream(const QByteArray &stream, const QString &fileName)
             first = int(i);
     if (first < 0)
         throw Error(
-            QStringLiteral("Registrul de calcul %1 nu are nicio foaie de calcul.").arg(native(fileName)));
+            QStringLiteral("Registrul de calcul %1 nu are nicio foaie de calcul.").arg(NativePath(fileName)));
     impl->current = first;
     impl->container.storage = true;
     d = std::move(impl);
@@ -344,11 +342,12 @@ void BiffWorkbook::SaveWorkbookAs(const QString &path)
         throw Error(NoOpenWorkbookText());
     if (QFileInfo::exists(path))
         throw Error(QStringLiteral("Fisierul %1 exista deja; registrul de calcul nu a fost salvat.")
-                        .arg(native(path)));
+                        .arg(NativePath(path)));
     const QByteArray bytes = fileBytes();
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2.").arg(native(path), f.errorString()));
+        throw Error(
+            QStringLiteral("Fisierul %1 nu poate fi scris: %2.").arg(NativePath(path), f.errorString()));
 }
 
 } // namespace kovara
