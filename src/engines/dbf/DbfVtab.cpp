@@ -70,7 +70,7 @@ int xConnect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vta
                 throw Error(QStringLiteral("Optiune necunoscuta pentru tabela dBase: %1").arg(opt));
         }
         tab->table = dbf::Table::open(tab->path, dbf::Mode::ReadOnly);
-        tab->stamp = stampOf(tab->path);
+        tab->stamp = platform::fileStamp(tab->path);
         tab->reopenReader();
         tab->fields = tab->table->fields();
         tab->recordLength = tab->table->recordLength();

@@ -83,7 +83,7 @@ static void scanFrom(Cursor *c, qint64 from)
 static void letGo(Cursor *c)
 {
     if (c->usedMap)
-        c->tab->dropPages(c->tab->map, c->tab->map + c->tab->mapSize);
+        c->tab->reader.release(c->tab->reader.data(), c->tab->reader.data() + c->tab->reader.size());
     c->usedMap = false;
 }
 
