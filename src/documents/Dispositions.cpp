@@ -147,7 +147,7 @@ QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run)
     Query q(db);
     q.open(QStringLiteral("SELECT * FROM %1 WHERE TIP = ? AND NRDISP >= ? AND NRDISP <= ? AND DATADISP >= ? "
                           "ORDER BY NR")
-               .arg(db.table(RequestTablePath())),
+               .arg(RequestTable()),
            {typeOf(run.kind), run.first, run.last, QDate(run.year, 1, 1)});
     if (q.isEmpty())
         throw DocumentRefusal(DispositionsTitle(), NoDispositionText(run.first, run.last));

@@ -84,7 +84,7 @@ QString requestsOf(Database &db, const ListingSource &source)
     if (!QFileInfo::exists(source.requestTable))
         throw Error(
             QStringLiteral("Fisierul %1 nu exista.").arg(QDir::toNativeSeparators(source.requestTable)));
-    return db.table(source.requestTable);
+    return RequestTableIn(db, source.requestTable);
 }
 
 QString workPath(const ListingSource &source, const QString &name)

@@ -141,9 +141,11 @@ void Database::attach(const QString &name, const QString &path, bool readOnly)
                             .arg(QDir::toNativeSeparators(key), it->name));
         return;
     }
-    QString sql =
-        QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
-            .arg(quoted(name), sqlString(key), readOnly ? QStringLiteral(", 'readonly'") : QString());
+    QString options = readOnly ? QStringLiteral(", 'readonly'") : QString();
+    if (const auto indexed = m_indexed.constFind(key); indexed != m_indexed.cend() && !indexed->isEmpty())
+        options += QStringLiteral(", ") + sqlString(QStringLiteral("index=") + indexed->join(u','));
+    const QString sql = QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
+                            .arg(quoted(name), sqlString(key), options);
     char *err = nullptr;
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
@@ -151,6 +153,16 @@ void Database::attach(const QString &name, const QString &path, bool readOnly)
         throw Error(message);
     }
     m_byPath.insert(key, {name, key, readOnly});
+}
+
+void Database::setIndexedColumns(const QString &path, const QStringList &columns)
+{
+    const QString key = keyOf(path);
+    if (m_indexed.value(key) == columns)
+        return;
+    m_indexed.insert(key, columns);
+    if (m_byPath.contains(key))
+        reattach(takeAttached(key));
 }
 
 QString Database::table(const QString &path)
