@@ -96,10 +96,15 @@ QString RequestTable()
     return RequestTableIn(Database::shared(), RequestTablePath());
 }
 
+const QStringList &RequestIndexedColumns()
+{
+    static const QStringList columns{QStringLiteral("IDCERERE"), QStringLiteral("DINDATA")};
+    return columns;
+}
+
 QString RequestTableIn(Database &db, const QString &path)
 {
-    static const QStringList indexed{QStringLiteral("IDCERERE"), QStringLiteral("DINDATA")};
-    db.setIndexedColumns(path, indexed);
+    db.setIndexedColumns(path, RequestIndexedColumns());
     return db.table(path);
 }
 

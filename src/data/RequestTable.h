@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace kovara {
@@ -16,9 +17,11 @@ QString RequestTablePath(); // DataDir() + "/Cereri.dbf", matched without regard
 // The table's name in statements run on Database::shared() (attached on
 // first use), e.g. "SELECT * FROM " + RequestTable() + " WHERE IDCERERE = ?".
 QString RequestTable();
+// The columns a request table is looked up by, indexed in memory:
+// IDCERERE (one request) and DINDATA (a period).
+const QStringList &RequestIndexedColumns();
 // A request table (that of another data folder, too) attached to `db` with
-// the indexes its lookups use: IDCERERE (one request) and DINDATA (a
-// period). Every statement on a request table names it through this.
+// those indexes. Every statement on a request table names it through this.
 QString RequestTableIn(Database &db, const QString &path);
 // The 27 columns of the table, in file order.
 QList<dbf::FieldDef> RequestTableColumns();

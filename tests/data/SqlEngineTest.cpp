@@ -286,6 +286,18 @@ TEST_F(SqlEngine, IndexesAreThoseItsUserAskedFor)
     EXPECT_FALSE(planOf(db, byNr).contains("INDEX 0:"));
     EXPECT_EQ(column(byNr, {1}), QStringList{"5"});
 
+    // Under the read-only guard the table stays attached as it was, and
+    // takes the new indexes at its next attachment.
+    db.setReadOnlyGuard(true);
+    db.setIndexedColumns(path, {"IDCERERE"});
+    EXPECT_EQ(column(byNr, {1}), QStringList{"5"});
+    EXPECT_FALSE(planOf(db, byNr).contains("INDEX 0:"));
+    db.setReadOnlyGuard(false);
+    db.detach(path);
+    t = db.table(path);
+    EXPECT_TRUE(planOf(db, "SELECT IDCERERE FROM " + t + " WHERE NR = ?").contains("INDEX 0:"));
+    EXPECT_FALSE(planOf(db, byId).contains("INDEX 0:"));
+
     // Another engine knows nothing of them.
     Database other;
     const QString there = other.table(path);

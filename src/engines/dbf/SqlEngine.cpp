@@ -161,8 +161,16 @@ void Database::setIndexedColumns(const QString &path, const QStringList &columns
     if (m_indexed.value(key) == columns)
         return;
     m_indexed.insert(key, columns);
-    if (m_byPath.contains(key))
-        reattach(takeAttached(key));
+    const auto it = m_byPath.constFind(key);
+    if (it == m_byPath.cend())
+        return;
+    // Attached again with them. A table that cannot be let go of now (the
+    // read-only guard is on) keeps its indexes until its next attachment.
+    clearCache();
+    const QString sql = QStringLiteral("DROP TABLE temp.%1").arg(quoted(it->name));
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        return;
+    reattach(m_byPath.take(key));
 }
 
 QString Database::table(const QString &path)
