@@ -1,7 +1,5 @@
 #include "documents/Dispositions.h"
-#include "base/FileNames.h"
 
-#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"

@@ -10,7 +10,6 @@
 #include "engines/report/Paginator.h"
 #include "listings/ListingLayouts.h"
 #include "listings/QueryRows.h"
-#include "shell/Formats.h"
 #include "shell/TextHelpers.h"
 #include "shell/WorkTable.h"
 

@@ -2,7 +2,6 @@
 // records an index names, or every record in the order of one column (the
 // last two read in place where the file is mapped).
 
-#include "base/Error.h"
 #include "engines/dbf/DbfVtabTable.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 #include "base/FileNames.h"
 
 #include "base/Error.h"
-#include "base/NativePath.h"
 #include "engines/dbf/DbfVtab.h"
 
 #include <QDate>
@@ -198,15 +197,6 @@ QString Database::pathOf(const QString &name) const
         if (a.name.compare(name, Qt::CaseInsensitive) == 0)
             return a.path;
     return {};
-}
-
-QStringList Database::tableNames() const
-{
-    QStringList names;
-    for (const Attached &a : m_byPath)
-        names << a.name;
-    names.sort(Qt::CaseInsensitive);
-    return names;
 }
 
 Database::Attached Database::takeAttached(const QString &path)

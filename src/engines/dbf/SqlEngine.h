@@ -89,7 +89,6 @@ public:
     QString table(const QString &path);
     // The file attached under a name; empty when none.
     QString pathOf(const QString &name) const;
-    QStringList tableNames() const;
     void detach(const QString &path);
     void detachAll();
 
