@@ -33,7 +33,7 @@ const QString kYearSql = QStringLiteral("SELECT * FROM %1 WHERE DINDATA >= ? AND
 void BM_YearQuery(benchmark::State &state)
 {
     Database db;
-    const QString t = db.table(bench::cachedSyntheticCereri());
+    const QString t = RequestTableIn(db, bench::cachedSyntheticCereri());
     Query q(db);
     q.open(kYearSql.arg(t), {QDate(2015, 1, 1), QDate(2016, 1, 1), "4"}); // first use builds the index
     for (auto _ : state) {
@@ -54,7 +54,7 @@ void BM_YearQueryFirstOpen(benchmark::State &state)
     for (auto _ : state) {
         Database db;
         Query q(db);
-        q.open(kYearSql.arg(db.table(path)), {QDate(2015, 1, 1), QDate(2016, 1, 1), "4"});
+        q.open(kYearSql.arg(RequestTableIn(db, path)), {QDate(2015, 1, 1), QDate(2016, 1, 1), "4"});
         rows = q.rowCount();
     }
     state.counters["rows"] = rows;
@@ -65,7 +65,7 @@ BENCHMARK(BM_YearQueryFirstOpen)->Unit(benchmark::kMillisecond);
 void BM_YearQueryByExpression(benchmark::State &state)
 {
     Database db;
-    const QString t = db.table(bench::cachedSyntheticCereri());
+    const QString t = RequestTableIn(db, bench::cachedSyntheticCereri());
     const QString sql = QStringLiteral("SELECT * FROM %1 WHERE CAST(strftime('%Y', DINDATA) AS INTEGER) = ? "
                                        "AND TIP = ? ORDER BY NR")
                             .arg(t);
@@ -81,7 +81,7 @@ BENCHMARK(BM_YearQueryByExpression)->Unit(benchmark::kMillisecond);
 void BM_FullScanOrderBySubsemn(benchmark::State &state)
 {
     Database db;
-    const QString t = db.table(bench::cachedSyntheticCereri());
+    const QString t = RequestTableIn(db, bench::cachedSyntheticCereri());
     Query q(db);
     for (auto _ : state) {
         q.open(QStringLiteral("SELECT * FROM %1 ORDER BY SUBSEMN").arg(t));
@@ -96,7 +96,7 @@ BENCHMARK(BM_FullScanOrderBySubsemn)->Unit(benchmark::kMillisecond);
 void BM_FullScanFileOrder(benchmark::State &state)
 {
     Database db;
-    const QString t = db.table(bench::cachedSyntheticCereri());
+    const QString t = RequestTableIn(db, bench::cachedSyntheticCereri());
     Query q(db);
     for (auto _ : state) {
         q.open(QStringLiteral("SELECT * FROM %1").arg(t));
@@ -110,8 +110,8 @@ void BM_Updates1000ById(benchmark::State &state)
 {
     const QString path = scratchCopy(bench::cachedSyntheticCereri(), QStringLiteral("Updates.dbf"));
     Database db;
-    const QString sql =
-        QStringLiteral("UPDATE %1 SET NR = ?, SUBSEMN = ?, HANDI = ? WHERE IDCERERE = ?").arg(db.table(path));
+    const QString sql = QStringLiteral("UPDATE %1 SET NR = ?, SUBSEMN = ?, HANDI = ? WHERE IDCERERE = ?")
+                            .arg(RequestTableIn(db, path));
     db.exec(sql, {1, "X", "NU", 1}); // first use builds the index
     int round = 0;
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 // Target: well under 150 MB.
 
 #include "SyntheticCereri.h"
+#include "data/RequestTable.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 
@@ -45,7 +46,7 @@ int main(int argc, char **argv)
     const long before = statusKb("VmHWM:");
     Database db;
     Query q(db);
-    const QString t = db.table(app.arguments().at(1));
+    const QString t = RequestTableIn(db, app.arguments().at(1));
     if (app.arguments().value(2) == QLatin1String("all"))
         q.open(QStringLiteral("SELECT * FROM %1 ORDER BY SUBSEMN").arg(t));
     else

@@ -2,7 +2,9 @@
 # program, from the bottom up. A folder may include its own headers and those
 # of the folders listed for it; an include of any other folder of src/ (one
 # above it, or a sibling area) fails the configure step, and the test
-# "layers" checks the same on every run.
+# "layers" checks the same on every run. The headers of the operating system
+# (<sys/...>, <unistd.h>, <fcntl.h>, <io.h>, <windows.h>) are included by
+# base/Platform*.cpp alone.
 #
 # Usable from CMake (include, then kovara_check_layers(<src>)) and as a
 # script: cmake -DKOVARA_SRC=<src> -P cmake/Layers.cmake
@@ -48,6 +50,14 @@ function(kovara_check_layers src_dir)
   foreach(folder ${KOVARA_LAYER_ALL})
     file(GLOB files ${src}/${folder}/*.h ${src}/${folder}/*.cpp)
     foreach(file ${files})
+      # The operating system's headers belong to base/Platform*.cpp alone.
+      if(NOT file MATCHES "/base/Platform[A-Za-z]*\\.cpp$")
+        file(STRINGS ${file} system REGEX "^[ \t]*#[ \t]*include[ \t]+<(sys/[^>]+|unistd\\.h|fcntl\\.h|io\\.h|[Ww]indows\\.h)>")
+        foreach(line ${system})
+          file(RELATIVE_PATH rel ${src} ${file})
+          string(APPEND problems "  ${rel}: system calls go through base/Platform.h (${line})\n")
+        endforeach()
+      endif()
       file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"]+/[^\"/]+\"")
       foreach(line ${includes})
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]+)/[^\"/]+\".*" "\\1" target "${line}")

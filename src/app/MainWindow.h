@@ -45,7 +45,6 @@ public:
     // "Salvare", and shows on "Administrare" the picture of open or closed
     // access.
     void SetAccess(bool granted);
-    bool accessOpen() const { return m_open; }
 
     // "Administrare" while access is not granted: the administrator login;
     // true when it granted access. Without a handler access stays locked.

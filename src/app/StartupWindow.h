@@ -40,7 +40,6 @@ public:
 
     // Adds a number of percent to the strip (never beyond 100) and repaints it.
     void StepProgress(int percent);
-    double accumulatedPercent() const { return m_percent; }
 
     // The timer's work; runs only once.
     void runStartup();

@@ -1,8 +1,6 @@
 // The program entry: one running copy per user, fixed formats, every window
 // created once, then the startup window.
 
-#include "app/AboutBox.h"
-#include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/StartupWindow.h"

@@ -93,7 +93,19 @@ QString RequestTablePath()
 
 QString RequestTable()
 {
-    return Database::shared().table(RequestTablePath());
+    return RequestTableIn(Database::shared(), RequestTablePath());
+}
+
+const QStringList &RequestIndexedColumns()
+{
+    static const QStringList columns{QStringLiteral("IDCERERE"), QStringLiteral("DINDATA")};
+    return columns;
+}
+
+QString RequestTableIn(Database &db, const QString &path)
+{
+    db.setIndexedColumns(path, RequestIndexedColumns());
+    return db.table(path);
 }
 
 QList<dbf::FieldDef> RequestTableColumns()
@@ -137,7 +149,7 @@ void UpgradeData()
 
     Database &db = Database::shared();
     Query probe(db);
-    probe.open(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(db.table(path)));
+    probe.open(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(RequestTableIn(db, path)));
     const bool hasHandi = probe.hasColumn(QStringLiteral("HANDI"));
     probe.close();
     // The column arrives filled, in one rewrite: a crash leaves the old

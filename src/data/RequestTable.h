@@ -6,14 +6,23 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace kovara {
+
+class Database;
 
 QString RequestTablePath(); // DataDir() + "/Cereri.dbf", matched without regard to case
 // The table's name in statements run on Database::shared() (attached on
 // first use), e.g. "SELECT * FROM " + RequestTable() + " WHERE IDCERERE = ?".
 QString RequestTable();
+// The columns a request table is looked up by, indexed in memory:
+// IDCERERE (one request) and DINDATA (a period).
+const QStringList &RequestIndexedColumns();
+// A request table (that of another data folder, too) attached to `db` with
+// those indexes. Every statement on a request table names it through this.
+QString RequestTableIn(Database &db, const QString &path);
 // The 27 columns of the table, in file order.
 QList<dbf::FieldDef> RequestTableColumns();
 

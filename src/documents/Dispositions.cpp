@@ -1,7 +1,5 @@
 #include "documents/Dispositions.h"
-#include "base/FileNames.h"
 
-#include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
@@ -147,7 +145,7 @@ QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run)
     Query q(db);
     q.open(QStringLiteral("SELECT * FROM %1 WHERE TIP = ? AND NRDISP >= ? AND NRDISP <= ? AND DATADISP >= ? "
                           "ORDER BY NR")
-               .arg(db.table(RequestTablePath())),
+               .arg(RequestTable()),
            {typeOf(run.kind), run.first, run.last, QDate(run.year, 1, 1)});
     if (q.isEmpty())
         throw DocumentRefusal(DispositionsTitle(), NoDispositionText(run.first, run.last));

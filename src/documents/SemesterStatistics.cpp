@@ -40,7 +40,7 @@ SemesterFigures CountSemester(int semester, int year)
     Query q(db);
     q.open(QStringLiteral("SELECT CNP1, CNP2, CNP3, CUANTUM, NRCOPII FROM %1 "
                           "WHERE DATADISP >= ? AND DATADISP <= ? AND TIP = ?")
-               .arg(db.table(RequestTablePath())),
+               .arg(RequestTable()),
            {s.from, s.to, QStringLiteral("4")});
     SemesterFigures f;
     for (q.first(); !q.eof(); q.next()) {

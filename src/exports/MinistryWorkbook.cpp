@@ -2,7 +2,6 @@
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/dbf/Query.h"
-#include "engines/dbf/SqlEngine.h"
 #include "exports/Workbooks.h"
 #include "shell/Formats.h"
 #include "shell/NumberedFile.h"

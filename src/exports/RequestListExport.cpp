@@ -4,7 +4,6 @@
 #include "base/Paths.h"
 #include "engines/dbf/Query.h"
 #include "shell/NumberedFile.h"
-#include "shell/TextHelpers.h"
 
 #include <QDate>
 #include <QDir>

@@ -2,7 +2,6 @@
 #include "base/FileNames.h"
 
 #include "base/Paths.h"
-#include "engines/dbf/SqlEngine.h"
 #include "engines/rtf/RtfReplace.h"
 #include "exports/ReportCommon.h"
 #include "exports/TreasuryFile.h"

@@ -10,7 +10,6 @@
 #include "engines/report/Paginator.h"
 #include "listings/ListingLayouts.h"
 #include "listings/QueryRows.h"
-#include "shell/Formats.h"
 #include "shell/TextHelpers.h"
 #include "shell/WorkTable.h"
 
@@ -84,7 +83,7 @@ QString requestsOf(Database &db, const ListingSource &source)
     if (!QFileInfo::exists(source.requestTable))
         throw Error(
             QStringLiteral("Fisierul %1 nu exista.").arg(QDir::toNativeSeparators(source.requestTable)));
-    return db.table(source.requestTable);
+    return RequestTableIn(db, source.requestTable);
 }
 
 QString workPath(const ListingSource &source, const QString &name)

@@ -46,9 +46,4 @@ void ApplyFixedFormats()
     QLocale::setDefault(fixedLocale());
 }
 
-QString FormatNumber(double value, int decimals)
-{
-    return fixedLocale().toString(value, 'f', decimals);
-}
-
 } // namespace kovara

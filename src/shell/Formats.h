@@ -20,7 +20,4 @@ void setAccessGranted(bool granted);
 // groups of thousands, whatever the machine's regional settings say.
 void ApplyFixedFormats();
 
-// A number with "," between thousands and "." before the decimals.
-QString FormatNumber(double value, int decimals);
-
 } // namespace kovara

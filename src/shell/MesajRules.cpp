@@ -42,14 +42,4 @@ std::vector<int> MesajButtonLefts(int visibleCount)
     return lefts;
 }
 
-int MesajVisibleCount(int buttons)
-{
-    int count = 0;
-    for (const MesajButtonKind &entry : MesajButtonOrder()) {
-        if (buttons & entry.bit)
-            ++count;
-    }
-    return count;
-}
-
 } // namespace kovara

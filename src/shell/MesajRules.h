@@ -46,7 +46,4 @@ inline constexpr int MesajButtonWidth = 73;
 // Left edges of the visible buttons spread evenly over the row.
 std::vector<int> MesajButtonLefts(int visibleCount);
 
-// Number of buttons selected by a set of bits (unknown bits are ignored).
-int MesajVisibleCount(int buttons);
-
 } // namespace kovara

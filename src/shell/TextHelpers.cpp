@@ -1,7 +1,6 @@
 #include "shell/TextHelpers.h"
 
 #include "base/Error.h"
-#include "base/Paths.h"
 #include "shell/CNP.h"
 
 #include <QDir>
@@ -46,14 +45,6 @@ QString SqueezeSpaces(const QString &text)
             continue;
         out += c;
     }
-    return out;
-}
-
-QString JoinFilter(const QString &text)
-{
-    QString out = TrimControls(text);
-    // An inserted " AND " never forms a new ")(", so one pass does it.
-    out.replace(QStringLiteral(")("), QStringLiteral(") AND ("));
     return out;
 }
 

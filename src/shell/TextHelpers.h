@@ -19,8 +19,6 @@ QString FirstWord(const QString &text);
 QString RestWords(const QString &text);
 // Trimmed, with no two spaces in a row.
 QString SqueezeSpaces(const QString &text);
-// Trimmed, with " AND " between adjacent parenthesised conditions: ")(" becomes ") AND (".
-QString JoinFilter(const QString &text);
 
 // "ianuarie" .. "decembrie".
 const QStringList &MonthNames();

@@ -1,7 +1,6 @@
 #include "shell/WorkTable.h"
 #include "base/FileNames.h"
 
-#include "base/Error.h"
 #include "engines/dbf/Dbf.h"
 #include "engines/dbf/SqlEngine.h"
 #include "shell/Formats.h"

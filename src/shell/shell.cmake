@@ -15,6 +15,4 @@ add_library(kovara_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/WorkTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OpenDocument.cpp)
 target_link_libraries(kovara_shell PUBLIC kovara_base kovara_paths kovara_codes kovara_sql Qt6::Gui)
-# The former name of the text helpers' library.
-add_library(kovara_helpers ALIAS kovara_shell)
 target_link_libraries(kovara_core INTERFACE kovara_codes kovara_shell)

@@ -16,7 +16,6 @@ public:
     explicit CNPEdit(QWidget *parent = nullptr);
 
     // The value of Corect for an empty field (false in every window).
-    bool AcceptGol() const { return m_acceptGol; }
     void setAcceptGol(bool accept) { m_acceptGol = accept; }
 
     bool Corect() const;

@@ -180,14 +180,4 @@ TEST_F(ArchiveWrite, ProgressCountsEveryFile)
     EXPECT_EQ(seen, (QList<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
 }
 
-TEST_F(ArchiveWrite, GolesteDirDeletesFilesOnly)
-{
-    writeAll(inData("a.dbf"), "x");
-    writeAll(inData(".h"), "x");
-    QDir().mkpath(inData("Sub"));
-    writeAll(inData("Sub/b.dbf"), "y");
-    GolesteDir(data());
-    EXPECT_EQ(snapshot(data()).keys(), QStringList({QStringLiteral("Sub"), QStringLiteral("Sub/b.dbf")}));
-}
-
 } // namespace

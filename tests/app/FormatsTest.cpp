@@ -46,13 +46,6 @@ TEST(ParseDate, ReadsOnlyTheFixedForm)
     }
 }
 
-TEST(FormatNumber, PointForDecimalsCommaForThousands)
-{
-    EXPECT_EQ(FormatNumber(1234567.891, 2), QStringLiteral("1,234,567.89"));
-    EXPECT_EQ(FormatNumber(12.5, 0), QStringLiteral("13"));
-    EXPECT_EQ(FormatNumber(-0.25, 2), QStringLiteral("-0.25"));
-}
-
 TEST(AppValues, TitlesLineBreakAndAccess)
 {
     EXPECT_EQ(ApplicationTitle(), QStringLiteral("Kovara"));
@@ -79,7 +72,6 @@ TEST(FixedFormatsUnderLocale, Child)
     EXPECT_EQ(QLocale().groupSeparator(), QStringLiteral(","));
     EXPECT_EQ(FormatDate(QDate(2008, 3, 5)), QStringLiteral("05.03.2008"));
     EXPECT_EQ(ParseDate(QStringLiteral("05.03.2008")), QDate(2008, 3, 5));
-    EXPECT_EQ(FormatNumber(1234.5, 2), QStringLiteral("1,234.50"));
 }
 
 TEST(FixedFormatsUnderLocale, AnyMachineLocale)
@@ -142,10 +134,6 @@ TEST(MesajRules, ButtonsInOrderWithTheirResults)
         EXPECT_EQ(order[i].result, expected[i].second);
         EXPECT_EQ(order[i].caption, QString::fromUtf8(captions[i]));
     }
-    EXPECT_EQ(MesajVisibleCount(0), 0);
-    EXPECT_EQ(MesajVisibleCount(3), 2);
-    EXPECT_EQ(MesajVisibleCount(15), 4);
-    EXPECT_EQ(MesajVisibleCount(16 | 4), 1);
 }
 
 TEST(MesajRules, ButtonRowLayout)

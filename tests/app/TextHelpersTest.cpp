@@ -64,25 +64,6 @@ TEST(TypedText, SqueezeSpacesAndTrim)
         EXPECT_EQ(SqueezeSpaces(c.in), c.out) << c.in.toStdString();
 }
 
-TEST(TypedText, JoinFilterConditions)
-{
-    const struct
-    {
-        QString in, out;
-    } cases[] = {
-        {"(SUBSEMN='POP*')(CNP='2*')", "(SUBSEMN='POP*') AND (CNP='2*')"},
-        {"(A='1')(B='2')(C='3')", "(A='1') AND (B='2') AND (C='3')"},
-        {"  (SUBSEMN='POP*')  ", "(SUBSEMN='POP*')"},
-        {"(A='1') (B='2')", "(A='1') (B='2')"},
-        {"(A='1') AND (B='2')", "(A='1') AND (B='2')"},
-        {")()(", ") AND () AND ("},
-        {"", ""},
-        {"   ", ""},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(JoinFilter(c.in), c.out) << c.in.toStdString();
-}
-
 TEST(Months, NamesInOrder)
 {
     const QStringList expected{"ianuarie", "februarie", "martie",     "aprilie",   "mai",       "iunie",

@@ -51,6 +51,7 @@ protected:
     {
         path = dir.file("Cereri.dbf");
         db.createTable(path, QString::fromLatin1(kColumns));
+        db.setIndexedColumns(path, {"IDCERERE", "DINDATA"});
         t = db.table(path);
         for (const Row &r : kRows)
             db.exec("INSERT INTO " + t +
@@ -253,6 +254,54 @@ TEST_F(SqlEngine, IndexedLookupsFollowEveryWrite)
     EXPECT_EQ(column(byId, {6.5}), QStringList{});
     EXPECT_EQ(column(byDate, {QDate(2024, 1, 1), QDate(2024, 12, 31)}), QStringList({"6", "40"}));
     EXPECT_EQ(column(byDate, {QDate(2030, 1, 1), QDate(2030, 1, 1)}), QStringList{"2"});
+}
+
+// Which plan SQLite chose for a statement (plan 0 is the full scan).
+QString planOf(Database &db, const QString &sql)
+{
+    Query plan(db);
+    plan.open("EXPLAIN QUERY PLAN " + sql, {1});
+    return plan.text("detail");
+}
+
+TEST_F(SqlEngine, IndexesAreThoseItsUserAskedFor)
+{
+    const QString byNr = "SELECT IDCERERE FROM " + t + " WHERE NR = ?";
+    const QString byId = "SELECT IDCERERE FROM " + t + " WHERE IDCERERE = ?";
+    EXPECT_TRUE(planOf(db, byNr).contains("INDEX 0:")) << "no column is indexed unasked";
+    EXPECT_FALSE(planOf(db, byId).contains("INDEX 0:"));
+
+    // Asked for while attached: the table is attached again with them. A
+    // text column has no index; a name the file lacks is passed over.
+    db.setIndexedColumns(path, {"nr", "SUBSEMN", "NOSUCH"});
+    EXPECT_FALSE(planOf(db, byNr).contains("INDEX 0:"));
+    EXPECT_TRUE(planOf(db, byId).contains("INDEX 0:"));
+    EXPECT_TRUE(planOf(db, "SELECT IDCERERE FROM " + t + " WHERE SUBSEMN = ?").contains("INDEX 0:"));
+    EXPECT_EQ(column(byNr + " ORDER BY 1", {1}), QStringList({"2", "5"}));
+
+    // Kept through the rewrites that attach the table again.
+    db.exec("DELETE FROM " + t + " WHERE IDCERERE = 2");
+    db.packTable(path);
+    db.addColumn(path, QStringLiteral("HANDI CHAR(2)"), QStringLiteral("NU"));
+    EXPECT_FALSE(planOf(db, byNr).contains("INDEX 0:"));
+    EXPECT_EQ(column(byNr, {1}), QStringList{"5"});
+
+    // Under the read-only guard the table stays attached as it was, and
+    // takes the new indexes at its next attachment.
+    db.setReadOnlyGuard(true);
+    db.setIndexedColumns(path, {"IDCERERE"});
+    EXPECT_EQ(column(byNr, {1}), QStringList{"5"});
+    EXPECT_FALSE(planOf(db, byNr).contains("INDEX 0:"));
+    db.setReadOnlyGuard(false);
+    db.detach(path);
+    t = db.table(path);
+    EXPECT_TRUE(planOf(db, "SELECT IDCERERE FROM " + t + " WHERE NR = ?").contains("INDEX 0:"));
+    EXPECT_FALSE(planOf(db, byId).contains("INDEX 0:"));
+
+    // Another engine knows nothing of them.
+    Database other;
+    const QString there = other.table(path);
+    EXPECT_TRUE(planOf(other, "SELECT IDCERERE FROM " + there + " WHERE NR = ?").contains("INDEX 0:"));
 }
 
 TEST_F(SqlEngine, SeesChangesMadeByOtherWriters)

@@ -6,8 +6,10 @@
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/dbf/Dbf.h"
+#include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -90,6 +92,46 @@ TEST_F(RequestTable, CreatedWithItsColumnsOnlyWhenMissing)
     kovara::test::writeAll(other, "not touched");
     CreateRequestTable();
     EXPECT_EQ(readAll(other), "not touched");
+}
+
+// The lookups of one request and of a period use the in-memory indexes,
+// on the shared engine and on one of its own (another data folder's table).
+TEST_F(RequestTable, LookedUpThroughItsIndexes)
+{
+    CreateRequestTable();
+    for (int id = 1; id <= 50; ++id) // enough rows for a lookup to beat a scan
+        Database::shared().exec("INSERT INTO " + kovara::RequestTable() +
+                                    " (IDCERERE, DINDATA, NR) VALUES (?, ?, ?)",
+                                {id, QDate(2023, 1, 1).addDays(id * 10), id});
+    Database::shared().detachAll();
+    const QString elsewhere = scratch.file("Alt/Cereri.dbf");
+    QDir().mkpath(QFileInfo(elsewhere).absolutePath());
+    QFile::copy(RequestTablePath(), elsewhere);
+    Database own;
+    const struct
+    {
+        Database *db;
+        QString table;
+    } cases[] = {{&Database::shared(), kovara::RequestTable()}, {&own, RequestTableIn(own, elsewhere)}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.table.toStdString());
+        const struct
+        {
+            const char *where;
+            QVariantList values;
+            bool indexed;
+        } lookups[] = {{"IDCERERE = ?", {1}, true},
+                       {"DINDATA >= ? AND DINDATA < ?", {QDate(2024, 1, 1), QDate(2025, 1, 1)}, true},
+                       {"NR = ?", {1}, false}};
+        for (const auto &l : lookups) {
+            Query plan(*c.db);
+            plan.open("EXPLAIN QUERY PLAN SELECT * FROM " + c.table + " WHERE " + l.where, l.values);
+            // Plan 0 of the dbf table is the scan of the whole file.
+            EXPECT_EQ(plan.text("detail").contains("INDEX 0:"), !l.indexed)
+                << l.where << ": " << plan.text("detail").toStdString();
+        }
+    }
+    EXPECT_EQ(RequestIndexedColumns(), QStringList({"IDCERERE", "DINDATA"}));
 }
 
 TEST_F(RequestTable, UpgradeStampsTheVersionAndRefreshesOlderTemplates)

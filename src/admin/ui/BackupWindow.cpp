@@ -10,7 +10,6 @@
 #include "shell/ui/ProgressCounter.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
@@ -73,11 +72,6 @@ void BackupWindow::CompressFiles(const QString &archive)
 void BackupWindow::DecompressFiles(const QString &archive, const QString &target)
 {
     kovara::DecompressFiles(archive, target, counterProgress());
-}
-
-void BackupWindow::GolesteDir(const QString &folder)
-{
-    kovara::GolesteDir(folder);
 }
 
 void BackupWindow::startWork(const QString &text)

@@ -37,8 +37,6 @@ public:
     void CompressFiles(const QString &archive);
     // Replaces the files of target/Data by the archive's, moving the counter.
     void DecompressFiles(const QString &archive, const QString &target);
-    // Deletes every file (not subfolder) of the folder.
-    void GolesteDir(const QString &folder);
 
     // The two commands: save and restore.
     void SalveazaClick();

@@ -1,7 +1,6 @@
 #include "documents/ui/DispositionMenus.h"
 
 #include "base/Paths.h"
-#include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"

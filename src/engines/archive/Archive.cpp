@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 #include <vector>
 #include <zlib.h>
@@ -212,18 +211,6 @@ int backupDataDir(const QString &dataDir, const QString &archivePath, const Arch
     const QStringList files = listDataFiles(dataDir, archivePath, skipped);
     CompressFiles(files, archivePath, progress);
     return int(files.size());
-}
-
-void GolesteDir(const QString &folder)
-{
-    const QFileInfoList infos =
-        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &fi : infos) {
-        if (fi.isDir()) // a subfolder, or a link to one
-            continue;
-        std::error_code ec;
-        std::filesystem::remove(std::filesystem::path(fi.absoluteFilePath().toStdU16String()), ec);
-    }
 }
 
 } // namespace kovara

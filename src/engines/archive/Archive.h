@@ -94,8 +94,4 @@ void FinishInterruptedRestore(const QString &dataDir);
 int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress = {},
                   QStringList *skipped = nullptr);
 
-// Deletes every entry of the folder that is not a subfolder; an entry that
-// cannot be deleted is skipped.
-void GolesteDir(const QString &folder);
-
 } // namespace kovara

@@ -1,22 +1,18 @@
 // Reading backup archives: checking them and restoring the data folder.
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/Platform.h"
 #include "base/Win1250.h"
 #include "engines/archive/Archive.h"
 #include "engines/archive/ArchiveFormat.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
 #include <zlib.h>
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace kovara {
 namespace {
@@ -196,10 +192,7 @@ private:
             throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2")
                             .arg(NativePath(file.fileName()), file.errorString()));
         const quint32 adler = inflateTo(&file, e, buf);
-        bool ok = file.flush();
-#ifdef Q_OS_UNIX
-        ok = ok && ::fsync(file.handle()) == 0; // on disk before the old files go
-#endif
+        const bool ok = platform::syncFile(file); // on disk before the old files go
         file.close();
         if (!ok || file.error() != QFileDevice::NoError)
             throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2")

@@ -3,6 +3,7 @@
 // new ones put in place. Any failure puts everything back.
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/Platform.h"
 #include "engines/archive/Archive.h"
 #include "engines/archive/ArchiveFormat.h"
 
@@ -16,11 +17,6 @@
 #include <filesystem>
 #include <system_error>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace kovara {
 namespace {
 
@@ -31,19 +27,6 @@ std::filesystem::path fsPath(const QString &path)
 
 constexpr char kPlanName[] = ".kovara-restore-plan";
 constexpr char kLockName[] = ".kovara-restore-lock";
-
-void syncFolder(const QString &dir)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(dir);
-#endif
-}
 
 void finishRestoreLocked(const QString &dataDir);
 
@@ -96,11 +79,7 @@ bool present(const QString &path)
 
 bool rename(const QString &from, const QString &to)
 {
-    if (present(to))
-        return false; // never replace anything
-    std::error_code ec;
-    std::filesystem::rename(fsPath(from), fsPath(to), ec);
-    return !ec;
+    return platform::renameFile(from, to, platform::Rename::KeepExisting); // never replace anything
 }
 
 QString planPath(const QString &dataDir)
@@ -117,15 +96,11 @@ void writePlan(const QString &dataDir, const Plan &plan)
         text += "new " + QUrl::toPercentEncoding(n) + '\n';
     text += "end\n";
     QSaveFile out(planPath(dataDir));
-    bool ok = out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.flush();
-#ifdef Q_OS_UNIX
-    ok = ok && ::fsync(out.handle()) == 0;
-#endif
-    if (!ok || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() ||
+        !platform::commitReplacement(out))
         throw Error(
             QStringLiteral("In dosarul de date %1 nu se poate scrie. Dosarul de date a ramas neschimbat.")
                 .arg(NativePath(dataDir)));
-    syncFolder(dataDir);
 }
 
 // False when the file is absent or not a whole plan (then no rename was made).
@@ -169,7 +144,7 @@ QString applyPlan(const QString &dataDir, const Plan &plan)
         if (present(from) && !rename(from, to))
             return QStringLiteral("Fisierul %1 nu poate fi pus in dosarul de date.").arg(NativePath(to));
     }
-    syncFolder(dataDir);
+    platform::syncFolder(dataDir);
     return {};
 }
 
@@ -190,7 +165,7 @@ bool undoPlan(const QString &dataDir, const Plan &plan)
         if (present(aside))
             ok = rename(aside, dataDir + QLatin1Char('/') + plan.old[i]) && ok;
     }
-    syncFolder(dataDir);
+    platform::syncFolder(dataDir);
     return ok;
 }
 
@@ -295,7 +270,7 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
                                               .arg(NativePath(stage.path() + QStringLiteral("/old"))));
     }
     QFile::remove(planPath(dataDir));
-    syncFolder(dataDir);
+    platform::syncFolder(dataDir);
     return entries; // the scratch folder goes, with the old files
 }
 
@@ -313,7 +288,7 @@ void finishRestoreLocked(const QString &dataDir)
                          NativePath(dataDir + QLatin1Char('/') + plan.stage + QStringLiteral("/old"))));
     }
     QFile::remove(planPath(dataDir)); // done, undone, or never begun
-    syncFolder(dataDir);
+    platform::syncFolder(dataDir);
     removeScratch(dataDir);
 }
 

@@ -2,24 +2,13 @@
 
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/Platform.h"
 #include "engines/dbf/DbfFormat.h"
 #include "engines/dbf/DbfJournal.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#if defined(Q_OS_UNIX)
-#include <cerrno>
-#include <sys/file.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace kovara::dbf {
 
@@ -31,24 +20,7 @@ namespace {
 // another holder has it; a file system without locks is let through.
 bool lockExclusive(QFile &file)
 {
-#if defined(Q_OS_UNIX)
-    if (::flock(file.handle(), LOCK_EX | LOCK_NB) == 0)
-        return true;
-    return errno != EWOULDBLOCK && errno != EAGAIN && errno != EINTR;
-#elif defined(Q_OS_WIN)
-    // A byte far beyond any real table is locked, so readers are not
-    // blocked by the mandatory locks of Windows.
-    HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
-    OVERLAPPED ov = {};
-    ov.Offset = 0xFFFFFFF0u;
-    ov.OffsetHigh = 0x7FFFFFFFu;
-    if (LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &ov))
-        return true;
-    return GetLastError() != ERROR_LOCK_VIOLATION;
-#else
-    Q_UNUSED(file);
-    return true;
-#endif
+    return platform::tryLock(file, platform::LockKind::Exclusive) != platform::LockResult::Busy;
 }
 
 // A journal left by an interrupted change is put back before the table is

@@ -2,18 +2,10 @@
 
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/Platform.h"
 #include "engines/dbf/DbfFormat.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
-
-#if defined(Q_OS_UNIX)
-#include <fcntl.h>
-#include <unistd.h>
-#elif defined(Q_OS_WIN)
-#include <io.h>
-#endif
 
 namespace kovara::dbf::detail {
 namespace {
@@ -62,33 +54,6 @@ bool readAt(QFile &file, qint64 pos, char *into, qint64 size)
 QString journalPathOf(const QString &tablePath)
 {
     return tablePath + QStringLiteral("-jurnal");
-}
-
-bool syncFile(QFile &file)
-{
-    if (!file.flush())
-        return false;
-#if defined(Q_OS_UNIX)
-    return ::fsync(file.handle()) == 0;
-#elif defined(Q_OS_WIN)
-    return ::_commit(file.handle()) == 0;
-#else
-    return true;
-#endif
-}
-
-void syncFolderOf(const QString &path)
-{
-#if defined(Q_OS_UNIX)
-    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(path);
-#endif
 }
 
 Journal::Journal(const QString &tablePath, qint64 oldSize)
@@ -159,11 +124,11 @@ void Journal::protect(QFile &table, qint64 pos, qint64 size)
     }
     if (!wrote)
         return;
-    if (!syncFile(m_file))
+    if (!platform::syncFile(m_file))
         throw failure(m_tablePath, QStringLiteral("nu poate fi scris pe disc; tabelul nu a fost modificat"));
     if (m_folderSynced)
         return;
-    syncFolderOf(m_path); // the journal's name, too, is on disk before the table changes
+    platform::syncFolderOf(m_path); // the journal's name, too, is on disk before the table changes
     m_folderSynced = true;
 }
 
@@ -171,11 +136,11 @@ void Journal::commit(QFile &table)
 {
     if (!m_file.isOpen())
         return; // nothing was changed
-    if (!syncFile(table))
+    if (!platform::syncFile(table))
         throw Error(QStringLiteral("Tabelul %1 nu poate fi scris pe disc.").arg(NativePath(m_tablePath)));
     m_file.close();
     QFile::remove(m_path);
-    syncFolderOf(m_path);
+    platform::syncFolderOf(m_path);
 }
 
 void Journal::rollback(QFile &table)
@@ -212,12 +177,12 @@ bool recoverJournal(const QString &tablePath, QFile &table)
                 throw failure(tablePath, QStringLiteral("nu poate fi aplicat: tabelul nu poate fi scris"));
             at += kEntryHead + size;
         }
-        if (!table.resize(oldSize) || !syncFile(table))
+        if (!table.resize(oldSize) || !platform::syncFile(table))
             throw failure(tablePath, QStringLiteral("nu poate fi aplicat: tabelul nu poate fi scris"));
     }
     if (!QFile::remove(path))
         throw failure(tablePath, QStringLiteral("nu poate fi sters dupa refacerea tabelului"));
-    syncFolderOf(path);
+    platform::syncFolderOf(path);
     return true;
 }
 

@@ -60,8 +60,4 @@ private:
 // removed. Fails with kovara::Error when the table cannot be put back.
 bool recoverJournal(const QString &tablePath, QFile &table);
 
-// Flushes a file, or a folder's entries, to disk (where the platform can).
-bool syncFile(QFile &file);
-void syncFolderOf(const QString &path);
-
 } // namespace kovara::dbf::detail

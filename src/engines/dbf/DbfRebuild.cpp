@@ -5,16 +5,11 @@
 #include "engines/dbf/Dbf.h"
 
 #include "base/Error.h"
+#include "base/Platform.h"
 #include "engines/dbf/DbfFormat.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
-
-#if defined(Q_OS_UNIX)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace kovara::dbf {
 
@@ -43,25 +38,13 @@ public:
     }
     void write(const QByteArray &bytes) { write(bytes.constData(), bytes.size()); }
 
-    // Puts the new file on disk, then in place of the old one.
+    // Puts the new file on disk, then in place of the old one, and the
+    // rename itself on disk.
     void commit()
     {
-        bool ok = m_out.flush();
-#if defined(Q_OS_UNIX)
-        ok = ok && ::fsync(m_out.handle()) == 0;
-#endif
-        if (!ok || !m_out.commit())
+        if (!platform::commitReplacement(m_out))
             throw Error(QStringLiteral("Tabelul %1 nu poate fi inlocuit cu copia noua: %2.")
                             .arg(QDir::toNativeSeparators(m_path), m_out.errorString()));
-#if defined(Q_OS_UNIX)
-        // The rename itself is made durable by syncing the folder.
-        const QByteArray dir = QFile::encodeName(QFileInfo(m_path).absolutePath());
-        const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
-        if (fd >= 0) {
-            ::fsync(fd);
-            ::close(fd);
-        }
-#endif
     }
 
 private:
@@ -74,11 +57,8 @@ private:
 // rename over an open file, so there it is closed first.
 void releaseBeforeRename(std::unique_ptr<Table> &table)
 {
-#if defined(Q_OS_WIN)
-    table.reset();
-#else
-    Q_UNUSED(table);
-#endif
+    if (!platform::kOpenFilesCanBeReplaced)
+        table.reset();
 }
 
 } // namespace

@@ -59,18 +59,18 @@ int xConnect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vta
         if (argc < 4)
             throw Error(QStringLiteral("Tabela dBase trebuie data prin calea fisierului."));
         tab->path = unquote(argv[3]);
-        QStringList extraIndexes;
+        QStringList indexed;
         for (int i = 4; i < argc; ++i) {
             const QString opt = unquote(argv[i]);
             if (opt.compare(QLatin1String("readonly"), Qt::CaseInsensitive) == 0)
                 tab->readOnly = true;
             else if (opt.startsWith(QLatin1String("index="), Qt::CaseInsensitive))
-                extraIndexes += opt.mid(6).split(u',', Qt::SkipEmptyParts);
+                indexed += opt.mid(6).split(u',', Qt::SkipEmptyParts);
             else
                 throw Error(QStringLiteral("Optiune necunoscuta pentru tabela dBase: %1").arg(opt));
         }
         tab->table = dbf::Table::open(tab->path, dbf::Mode::ReadOnly);
-        tab->stamp = stampOf(tab->path);
+        tab->stamp = platform::fileStamp(tab->path);
         tab->reopenReader();
         tab->fields = tab->table->fields();
         tab->recordLength = tab->table->recordLength();
@@ -83,9 +83,7 @@ int xConnect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vta
             quotedName.replace('"', "\"\"");
             schema += (i ? ", \"" : "\"") + quotedName + "\" " + declaredType(f);
             const bool keyable = kind == Kind::Integer || kind == Kind::Date;
-            const bool wanted = f.name == "IDCERERE" || f.name == "DINDATA" ||
-                                extraIndexes.contains(QString::fromLatin1(f.name), Qt::CaseInsensitive);
-            if (keyable && wanted)
+            if (keyable && indexed.contains(QString::fromLatin1(f.name), Qt::CaseInsensitive))
                 tab->indexedColumns.push_back(i);
         }
         schema += ")";

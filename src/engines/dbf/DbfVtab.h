@@ -8,8 +8,9 @@
 // N with decimals as REAL, D as ISO text 'YYYY-MM-DD' (declared DATETEXT),
 // C as text without its trailing blanks (declared COLLATE WIN1250), L as
 // 0/1; blanks read as NULL. The rowid is the record number (from 1);
-// deleted records are invisible. IDCERERE and DINDATA, and the columns named
-// by 'index=', are looked up through an in-memory index instead of a scan.
+// deleted records are invisible. The columns named by 'index=' (whole
+// numbers or dates; names the file lacks are passed over) are looked up
+// through an in-memory index instead of a scan.
 // Each statement that writes is a transaction of its own: a failure puts
 // every touched byte of the file back. The file is opened for writing (and
 // so locked against other writers) only while a statement writes.

@@ -2,7 +2,6 @@
 // records an index names, or every record in the order of one column (the
 // last two read in place where the file is mapped).
 
-#include "base/Error.h"
 #include "engines/dbf/DbfVtabTable.h"
 
 #include <algorithm>
@@ -83,7 +82,7 @@ static void scanFrom(Cursor *c, qint64 from)
 static void letGo(Cursor *c)
 {
     if (c->usedMap)
-        c->tab->dropPages(c->tab->map, c->tab->map + c->tab->mapSize);
+        c->tab->reader.release(c->tab->reader.data(), c->tab->reader.data() + c->tab->reader.size());
     c->usedMap = false;
 }
 

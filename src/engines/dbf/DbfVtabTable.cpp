@@ -2,17 +2,8 @@
 
 #include "base/Error.h"
 
-#include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace kovara::sqlvtab {
 namespace {
@@ -20,26 +11,6 @@ namespace {
 constexpr qint64 kBlockBytes = 64 * 1024;
 
 } // namespace
-
-FileStamp stampOf(const QString &path)
-{
-    FileStamp s;
-#ifdef Q_OS_UNIX
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-        s.size = st.st_size;
-        s.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        s.inode = st.st_ino;
-    }
-#else
-    QFileInfo fi(path);
-    if (fi.exists()) {
-        s.size = fi.size();
-        s.mtimeNs = fi.lastModified().toMSecsSinceEpoch() * 1000000;
-    }
-#endif
-    return s;
-}
 
 void ColumnIndex::insert(qint64 key, qint32 recno)
 {
@@ -73,64 +44,23 @@ int keyOf(const Column &c, const char *record, qint64 &key)
     return sqlcodec::parseReal(p, c.length, real) ? -1 : 0;
 }
 
-VTable::~VTable()
-{
-#ifdef Q_OS_UNIX
-    if (map)
-        ::munmap(const_cast<char *>(map), size_t(mapSize));
-    if (readFd >= 0)
-        ::close(readFd);
-#endif
-}
+VTable::~VTable() = default;
 
 void VTable::reopenReader()
 {
     headerLength = table ? table->headerLength() : 0;
-#ifdef Q_OS_UNIX
-    if (map)
-        ::munmap(const_cast<char *>(map), size_t(mapSize));
-    map = nullptr;
-    mapSize = 0;
-    if (readFd >= 0)
-        ::close(readFd);
-    readFd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat st;
-    if (readFd >= 0 && ::fstat(readFd, &st) == 0 && st.st_size > 0) {
-        void *m = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_SHARED, readFd, 0);
-        if (m != MAP_FAILED) {
-            map = static_cast<const char *>(m);
-            mapSize = st.st_size;
-        }
-    }
-#endif
-}
-
-void VTable::dropPages(const char *from, const char *to) const
-{
-#ifdef Q_OS_UNIX
-    if (!map || to <= from)
-        return;
-    static const quintptr page = quintptr(::sysconf(_SC_PAGESIZE));
-    const quintptr begin = (quintptr(from) + page - 1) & ~(page - 1);
-    const quintptr end = quintptr(to) & ~(page - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
-#else
-    Q_UNUSED(from);
-    Q_UNUSED(to);
-#endif
+    reader.close();
+    if (platform::kOpenFilesCanBeReplaced && reader.open(path))
+        reader.map();
 }
 
 void VTable::readOne(qint64 recno, QByteArray &into)
 {
-#ifdef Q_OS_UNIX
-    if (readFd >= 0) {
+    if (reader.isOpen()) {
         into.resize(recordLength);
-        const off_t at = off_t(table->headerLength()) + off_t(recno) * recordLength;
-        if (::pread(readFd, into.data(), size_t(recordLength), at) == recordLength)
+        if (reader.readAt(table->headerLength() + recno * recordLength, into.data(), recordLength))
             return;
     }
-#endif
     table->readRecords(recno, 1, into);
 }
 
@@ -144,7 +74,7 @@ void VTable::ensureFresh()
 {
     if (inTransaction)
         return;
-    const FileStamp now = stampOf(path);
+    const platform::FileStamp now = platform::fileStamp(path);
     if (now == stamp && table)
         return;
     auto reopened = dbf::Table::open(path, writable ? dbf::Mode::ReadWrite : dbf::Mode::ReadOnly);
@@ -183,10 +113,10 @@ void VTable::releaseWritable()
     table.reset();
     writable = false;
     table = dbf::Table::open(path, dbf::Mode::ReadOnly);
-    stamp = stampOf(path);
+    stamp = platform::fileStamp(path);
     // Records rewritten in place show through the mapping; a file that grew
     // is mapped again.
-    if (!map || stamp.size != mapSize)
+    if (!reader.data() || stamp.size != reader.size())
         reopenReader();
 }
 
@@ -294,7 +224,7 @@ void VTable::commit()
     if (table && table->inTransaction())
         table->commit();
     releaseWritable();
-    stamp = stampOf(path);
+    stamp = platform::fileStamp(path);
 }
 
 void VTable::rollback()
@@ -304,20 +234,15 @@ void VTable::rollback()
         releaseWritable();
         return;
     }
-#ifdef Q_OS_UNIX
     // The file may be cut back to its old length under the mapping.
-    if (map)
-        ::munmap(const_cast<char *>(map), size_t(mapSize));
-    map = nullptr;
-    mapSize = 0;
-#endif
+    reader.unmap();
     table->rollback();
     table.reset();
     writable = false;
     table = dbf::Table::open(path, dbf::Mode::ReadOnly);
     reopenReader();
     dropIndexes();
-    stamp = stampOf(path);
+    stamp = platform::fileStamp(path);
 }
 
 } // namespace kovara::sqlvtab

@@ -4,6 +4,7 @@
 // the in-memory indexes and the running transaction.
 
 #include "base/Error.h"
+#include "base/Platform.h"
 #include "engines/dbf/Dbf.h"
 #include "engines/dbf/DbfCodec.h"
 
@@ -15,15 +16,6 @@
 #include <vector>
 
 namespace kovara::sqlvtab {
-
-struct FileStamp
-{
-    qint64 size = -1;
-    qint64 mtimeNs = 0;
-    quint64 inode = 0;
-    bool operator==(const FileStamp &) const = default;
-};
-FileStamp stampOf(const QString &path);
 
 struct Column
 {
@@ -62,7 +54,7 @@ struct VTable : sqlite3_vtab
     bool readOnly = false;
     std::unique_ptr<dbf::Table> table;
     bool writable = false;
-    FileStamp stamp;
+    platform::FileStamp stamp;
     std::vector<Column> columns;
     QList<dbf::Field> fields;
     int recordLength = 0;
@@ -82,21 +74,18 @@ struct VTable : sqlite3_vtab
     void ensureFresh();
     // One record straight from the file (deleted ones too).
     void readOne(qint64 recno, QByteArray &into);
-    int readFd = -1; // a descriptor of its own for reading, where the platform has pread
-    // The file mapped for reading (where the platform can): records are
-    // read in place instead of being copied. Null when not mapped.
-    const char *map = nullptr;
-    qint64 mapSize = 0;
-    // The record in the mapping; null when it lies beyond (appended since).
+    // The file open for reading on its own, and mapped whole (where the
+    // platform lets a reader stay open): records are read in place instead
+    // of being copied.
+    platform::MappedFile reader;
+    // The record in the mapping; null when it lies beyond (appended since)
+    // or nothing is mapped.
     const char *mapped(qint64 recno) const
     {
         const qint64 at = headerLength + recno * recordLength;
-        return map && at + recordLength <= mapSize ? map + at : nullptr;
+        return reader.data() && at + recordLength <= reader.size() ? reader.data() + at : nullptr;
     }
     qint64 headerLength = 0;
-    // Lets go of the mapped pages of a range that has been read (they stay
-    // in the file cache, but no longer count as this process's memory).
-    void dropPages(const char *from, const char *to) const;
     void ensureWritable();
     void releaseWritable();
     void buildIndexes();

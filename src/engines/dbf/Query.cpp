@@ -2,8 +2,6 @@
 
 #include "base/Dates.h"
 #include "base/Error.h"
-#include "base/Win1250.h"
-#include "engines/dbf/DbfCodec.h"
 #include "engines/dbf/SqlEngine.h"
 
 #include <cmath>

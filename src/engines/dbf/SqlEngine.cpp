@@ -2,7 +2,6 @@
 #include "base/FileNames.h"
 
 #include "base/Error.h"
-#include "base/NativePath.h"
 #include "engines/dbf/DbfVtab.h"
 
 #include <QDate>
@@ -141,9 +140,11 @@ void Database::attach(const QString &name, const QString &path, bool readOnly)
                             .arg(QDir::toNativeSeparators(key), it->name));
         return;
     }
-    QString sql =
-        QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
-            .arg(quoted(name), sqlString(key), readOnly ? QStringLiteral(", 'readonly'") : QString());
+    QString options = readOnly ? QStringLiteral(", 'readonly'") : QString();
+    if (const auto indexed = m_indexed.constFind(key); indexed != m_indexed.cend() && !indexed->isEmpty())
+        options += QStringLiteral(", ") + sqlString(QStringLiteral("index=") + indexed->join(u','));
+    const QString sql = QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2%3)")
+                            .arg(quoted(name), sqlString(key), options);
     char *err = nullptr;
     if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
@@ -151,6 +152,24 @@ void Database::attach(const QString &name, const QString &path, bool readOnly)
         throw Error(message);
     }
     m_byPath.insert(key, {name, key, readOnly});
+}
+
+void Database::setIndexedColumns(const QString &path, const QStringList &columns)
+{
+    const QString key = keyOf(path);
+    if (m_indexed.value(key) == columns)
+        return;
+    m_indexed.insert(key, columns);
+    const auto it = m_byPath.constFind(key);
+    if (it == m_byPath.cend())
+        return;
+    // Attached again with them. A table that cannot be let go of now (the
+    // read-only guard is on) keeps its indexes until its next attachment.
+    clearCache();
+    const QString sql = QStringLiteral("DROP TABLE temp.%1").arg(quoted(it->name));
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        return;
+    reattach(m_byPath.take(key));
 }
 
 QString Database::table(const QString &path)
@@ -178,15 +197,6 @@ QString Database::pathOf(const QString &name) const
         if (a.name.compare(name, Qt::CaseInsensitive) == 0)
             return a.path;
     return {};
-}
-
-QStringList Database::tableNames() const
-{
-    QStringList names;
-    for (const Attached &a : m_byPath)
-        names << a.name;
-    names.sort(Qt::CaseInsensitive);
-    return names;
 }
 
 Database::Attached Database::takeAttached(const QString &path)

@@ -12,8 +12,9 @@
 // Each statement is a transaction: one that fails leaves every file as it
 // was, and one cut short by a crash is undone when the table is next opened
 // (the old bytes wait in a journal beside the table; see dbf::Table).
-// Several statements become one transaction inside a Transaction. IDCERERE = ? and ranges on DINDATA (DINDATA
-// >= ? AND DINDATA < ?) are answered from an in-memory index, not by reading the whole file.
+// Several statements become one transaction inside a Transaction. On the columns a file's user asks
+// for (setIndexedColumns), COL = ? and ranges (COL >= ? AND COL < ?) are answered from an in-memory
+// index, not by reading the whole file.
 //
 // Forms of the old statements, as written here:
 //   EXTRACT(YEAR FROM DINDATA) AS ANUL   CAST(strftime('%Y', DINDATA) AS INTEGER) AS ANUL
@@ -77,13 +78,17 @@ public:
     // Attaches a dBase file as table `name` (readOnly: the file is never
     // opened for writing). Fails when the name is taken by another file.
     void attach(const QString &name, const QString &path, bool readOnly = false);
+    // The columns of the file at `path` (whole numbers or dates) looked up
+    // through an in-memory index, from its next attachment on; a file
+    // attached already is attached again when the columns change. Names the
+    // file lacks are passed over.
+    void setIndexedColumns(const QString &path, const QStringList &columns);
     // The quoted table name of a file, attached under a name made from the
     // file's name when it is not attached yet. Files are found without
     // regard to letter case.
     QString table(const QString &path);
     // The file attached under a name; empty when none.
     QString pathOf(const QString &name) const;
-    QStringList tableNames() const;
     void detach(const QString &path);
     void detachAll();
 
@@ -129,7 +134,8 @@ private:
     void reattach(const Attached &a);
 
     sqlite3 *m_db = nullptr;
-    QHash<QString, Attached> m_byPath; // absolute path -> table
+    QHash<QString, Attached> m_byPath;     // absolute path -> table
+    QHash<QString, QStringList> m_indexed; // absolute path -> its indexed columns
     QHash<QString, sqlite3_stmt *> m_cache;
 };
 

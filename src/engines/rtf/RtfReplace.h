@@ -95,7 +95,6 @@ private:
     };
 
     QByteArray replaceInLine(const QByteArray &line) const;
-    void loadBody();
     void write(const QByteArray &bytes);
 
     QString m_source;

@@ -39,7 +39,6 @@ public:
     void parse(std::vector<Record> records);
 
     bool changed() const { return m_changed; }
-    void markChanged() { m_changed = true; }
 
     // Rows and columns from 0; -1 when the sheet has no cell.
     int lastRow() const;

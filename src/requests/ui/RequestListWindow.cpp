@@ -8,7 +8,6 @@
 #include "requests/RequestList.h"
 #include "requests/ui/CereriModel.h"
 #include "requests/ui/NumberingDialog.h"
-#include "shell/Formats.h"
 #include "shell/ui/ErrorDisplay.h"
 #include "shell/ui/Keyboard.h"
 #include "shell/ui/MessageDialog.h"

@@ -60,7 +60,6 @@ public:
     void setExportHandler(std::function<void(Query &list)> handler) { m_export = std::move(handler); }
     // The numbering dialog (created by the window when not given).
     void setNumberingDialog(NumberingDialog *dialog);
-    NumberingDialog *numberingDialog() const { return m_numero; }
 
     // Opens the window modally on the current year; returns when it closes.
     void Open();

@@ -1,7 +1,5 @@
 #include "shell/ui/PeriodDialog.h"
 
-#include "base/Dates.h"
-#include "shell/Formats.h"
 #include "shell/ui/UiHelpers.h"
 #include "widgets/DateField.h"
 

@@ -1,0 +1,181 @@
+// The platform calls on Unix.
+#include "base/Platform.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kovara::platform {
+namespace {
+
+int lockOperation(LockKind kind)
+{
+    return kind == LockKind::Exclusive ? LOCK_EX : LOCK_SH;
+}
+
+quintptr pageSize()
+{
+    static const quintptr page = quintptr(::sysconf(_SC_PAGESIZE));
+    return page;
+}
+
+} // namespace
+
+LockResult tryLock(QFileDevice &file, LockKind kind)
+{
+    if (::flock(file.handle(), lockOperation(kind) | LOCK_NB) == 0)
+        return LockResult::Taken;
+    return errno == EWOULDBLOCK || errno == EAGAIN || errno == EINTR ? LockResult::Busy
+                                                                     : LockResult::Unsupported;
+}
+
+bool lock(QFileDevice &file, LockKind kind)
+{
+    for (;;) {
+        if (::flock(file.handle(), lockOperation(kind)) == 0)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+}
+
+void unlock(QFileDevice &file)
+{
+    ::flock(file.handle(), LOCK_UN);
+}
+
+bool syncFile(QFileDevice &file)
+{
+    return file.flush() && ::fsync(file.handle()) == 0;
+}
+
+void syncFolder(const QString &dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool renameFile(const QString &from, const QString &to, Rename mode)
+{
+    const QByteArray target = QFile::encodeName(to);
+    struct stat st;
+    if (mode == Rename::KeepExisting && ::lstat(target.constData(), &st) == 0)
+        return false;
+    return ::rename(QFile::encodeName(from).constData(), target.constData()) == 0;
+}
+
+FileStamp fileStamp(const QString &path)
+{
+    FileStamp s;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        s.size = st.st_size;
+        s.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        s.id = st.st_ino;
+    }
+    return s;
+}
+
+MappedFile::~MappedFile()
+{
+    close();
+}
+
+bool MappedFile::open(const QString &path)
+{
+    close();
+    m_handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    return m_handle >= 0;
+}
+
+void MappedFile::close()
+{
+    unmap();
+    if (m_handle >= 0)
+        ::close(int(m_handle));
+    m_handle = -1;
+}
+
+bool MappedFile::isOpen() const
+{
+    return m_handle >= 0;
+}
+
+qint64 MappedFile::fileSize() const
+{
+    struct stat st;
+    return m_handle >= 0 && ::fstat(int(m_handle), &st) == 0 ? qint64(st.st_size) : -1;
+}
+
+bool MappedFile::map(qint64 offset, qint64 length)
+{
+    unmap();
+    const qint64 total = fileSize();
+    if (total < 0 || offset < 0 || offset >= total)
+        return false;
+    if (length < 0 || length > total - offset)
+        length = total - offset;
+    if (length == 0)
+        return false;
+    const qint64 base = offset & ~qint64(pageSize() - 1);
+    const qint64 baseSize = length + (offset - base);
+    void *m = ::mmap(nullptr, size_t(baseSize), PROT_READ, MAP_SHARED, int(m_handle), off_t(base));
+    if (m == MAP_FAILED)
+        return false;
+    m_base = m;
+    m_baseSize = baseSize;
+    m_data = static_cast<const char *>(m) + (offset - base);
+    m_size = length;
+    m_offset = offset;
+    return true;
+}
+
+void MappedFile::unmap()
+{
+    if (m_base)
+        ::munmap(m_base, size_t(m_baseSize));
+    m_base = nullptr;
+    m_baseSize = 0;
+    m_data = nullptr;
+    m_size = 0;
+    m_offset = 0;
+}
+
+bool MappedFile::readAt(qint64 pos, char *into, qint64 size) const
+{
+    if (m_handle < 0 || pos < 0)
+        return false;
+    while (size > 0) {
+        const ssize_t n = ::pread(int(m_handle), into, size_t(size), off_t(pos));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        into += n;
+        pos += n;
+        size -= n;
+    }
+    return true;
+}
+
+void MappedFile::release(const char *from, const char *to) const
+{
+    if (!m_base)
+        return;
+    const quintptr low = quintptr(m_base), high = low + quintptr(m_baseSize);
+    const quintptr begin = (std::max(quintptr(from), low) + pageSize() - 1) & ~(pageSize() - 1);
+    const quintptr end = std::min(quintptr(to), high) & ~(pageSize() - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
+}
+
+} // namespace kovara::platform
