@@ -21,8 +21,23 @@ kovara_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# kovara_build <source> <build> [cmake options...] [-- targets...]
+# Configures (the options go to cmake, e.g. -DKOVARA_BUILD_BENCH=ON) and
+# builds the targets named after "--", or everything when none is named.
 kovara_build() {
   local root="$1" build="$2"
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$build" -j "$(nproc)"
+  shift 2
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+    options+=("$1")
+    shift
+  done
+  [ $# -gt 0 ] && shift
+  targets=("$@")
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${options[@]+"${options[@]}"} >/dev/null
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+  else
+    cmake --build "$build" -j "$(nproc)"
+  fi
 }

@@ -4,6 +4,7 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
+cmake -S "$root" -B "$build" -DKOVARA_BUILD_TOOLS=ON >/dev/null # the tools are built only on demand
 cmake --build "$build" --target kovara-screens
 out="$root/docs/screenshots"
 mkdir -p "$out"

@@ -31,6 +31,10 @@ public:
     ProgressStrip *Bara; // 310 pixels at 100 %
     QTimer startupTimer; // one shot, 1000 ms
 
+    // The wait between showing the window and the startup work (one second
+    // unless set; the tests wait for nothing).
+    void setStartDelay(int ms) { startupTimer.setInterval(ms); }
+
     // The main and About windows, when they are created after this one.
     void setWindows(QWidget *mainWindow, AboutBox *about);
 

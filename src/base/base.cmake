@@ -7,6 +7,7 @@ add_library(kovara_base STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Dates.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NativePath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CrashPoint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Platform.cpp)
 # The operating system's side of base/Platform.h.
 if(WIN32)

@@ -1,5 +1,6 @@
 #include "data/IniFile.h"
 
+#include "base/CrashPoint.h"
 #include "base/Error.h"
 #include "base/Win1250.h"
 
@@ -205,7 +206,9 @@ void IniFile::save(const QString &path) const
         throw Error(
             QStringLiteral("Fisierul de setari %1 nu poate fi scris: este protejat la scriere.").arg(shown));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size() || !file.commit())
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(m_bytes) == m_bytes.size();
+    crashPoint("settings");
+    if (!written || !file.commit())
         throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi scris.").arg(shown));
 }
 

@@ -1,6 +1,7 @@
 #include "requests/Numbering.h"
 #include "base/FileNames.h"
 
+#include "base/CrashPoint.h"
 #include "base/Error.h"
 #include "base/Paths.h"
 #include "data/RequestTable.h"
@@ -102,11 +103,13 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
         db.exec(update, {range.dispDate, n, month, rows.integer(QStringLiteral("IDCERERE"))});
         ++n;
         ++done;
+        crashPoint("numbering");
         if (progress)
             progress(done, total);
     }
     rows.close();
     run.commit();
+    crashPoint("numbering");
     return total;
 }
 

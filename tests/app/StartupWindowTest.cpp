@@ -12,7 +12,6 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
@@ -40,10 +39,12 @@ protected:
         setRegistryPath(QString());
     }
 
-    // Shows the startup window and waits for its work to end.
+    // Shows the startup window and waits for its work to end (at once, not
+    // after the program's second).
     StartupOutcome start(const StartupSteps &steps)
     {
         form.setSteps(steps);
+        form.setStartDelay(0);
         QSignalSpy done(&form, &StartupWindow::startupDone);
         form.show();
         EXPECT_TRUE(done.wait(5000));
@@ -80,12 +81,19 @@ TEST_F(StartupWindowTest, LooksAsAStartupWindowShould)
     EXPECT_EQ(form.startupTimer.interval(), 1000);
 }
 
-TEST_F(StartupWindowTest, WorkRunsOneSecondAfterShowingThenTheMainWindowOpens)
+TEST_F(StartupWindowTest, WorkRunsOnTheTimerAfterShowingThenTheMainWindowOpens)
 {
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(start(StartupSteps{}), StartupOutcome::Ready);
-    EXPECT_GE(clock.elapsed(), 900);
+    form.setSteps(StartupSteps{});
+    form.setStartDelay(0);
+    QSignalSpy done(&form, &StartupWindow::startupDone);
+    form.show();
+    // Showing only starts the timer (a second in the program): the window
+    // is painted before the work begins.
+    EXPECT_TRUE(form.startupTimer.isActive());
+    EXPECT_EQ(form.Bara->length(), 0);
+    EXPECT_FALSE(main.isVisible());
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_EQ(done.first().first().value<StartupOutcome>(), StartupOutcome::Ready);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(form.Bara->length(), 310);
@@ -124,6 +132,7 @@ TEST_F(StartupWindowTest, FailureOfEachStepEndsAsItsStageRequires)
         otherMain.setQuitAction([] {});
         StartupWindow other(&otherMain, nullptr);
         other.setSteps(failingAt(c.step));
+        other.setStartDelay(0);
         QSignalSpy done(&other, &StartupWindow::startupDone);
         other.show();
         ASSERT_TRUE(done.wait(5000));

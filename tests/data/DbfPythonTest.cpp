@@ -27,9 +27,9 @@ protected:
     {
         QProcess probe;
         probe.start(kPython, {QStringLiteral("-c"), QStringLiteral("import dbfread")});
-        if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit ||
-            probe.exitCode() != 0)
-            GTEST_SKIP() << "python3 with dbfread is not installed";
+        KOVARA_NEEDS(probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit &&
+                         probe.exitCode() == 0,
+                     "python3 with dbfread");
     }
 
     // Runs a script of tests/data and returns what it printed.

@@ -2,19 +2,14 @@
 // process: afterwards the next open (or start) must find the table, the
 // settings file and the data folder wholly as before or wholly as after,
 // every row present once, and the operation must run again to its end.
+// (CrashPointTest.cpp cuts the same operations at fixed points.)
 
-#include "../admin/ArchiveTestUtil.h"
 #include "DbfTestSupport.h"
-#include "TestSupport.h"
+#include "KillFixture.h"
 #include "base/Error.h"
-#include "base/Paths.h"
 #include "data/IniFile.h"
-#include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/archive/Archive.h"
-#include "engines/dbf/Dbf.h"
-#include "engines/dbf/SqlEngine.h"
-#include "requests/Numbering.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,16 +26,6 @@ using namespace kovara;
 using namespace kovara::test;
 
 namespace {
-
-// The bytes compared while ignoring the header's last-update date.
-bool sameTable(QByteArray a, QByteArray b)
-{
-    if (a.size() != b.size() || a.size() < 4)
-        return false;
-    for (int i = 1; i <= 3; ++i)
-        a[i] = b[i] = 0;
-    return a == b;
-}
 
 // Runs `work` in a child process killed after `delayUs` microseconds (or
 // ending by itself before). Fails the test when the child failed on its own.
@@ -91,29 +76,6 @@ struct Tally
         std::printf("[ %s ] %d runs killed: wholly old %d, wholly new %d, other %d\n", what, runs, old, fresh,
                     runs - old - fresh);
     }
-};
-
-class Kill : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        setProgramDir(scratch.path());
-        QDir().mkpath(DataDir());
-    }
-    void TearDown() override { Database::shared().detachAll(); }
-
-    QString inData(const QString &name) const { return QDir(DataDir()).filePath(name); }
-    // Entries of the data folder other than the table and the settings.
-    QStringList leftovers() const
-    {
-        QStringList names = QDir(DataDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        names.removeAll(QStringLiteral("Cereri.dbf"));
-        names.removeAll(QStringLiteral("Kovara.ini"));
-        return names;
-    }
-
-    ScratchDir scratch;
 };
 
 TEST_F(Kill, UpgradeOfALargeLegacyTable)
@@ -204,32 +166,9 @@ TEST_F(Kill, MultiRowDeleteAndUpdate)
 TEST_F(Kill, NumberingRun)
 {
     // Newborn requests numbered 1..n, to be numbered in one run.
-    CreateRequestTable();
+    const NumberingRange range = numberingTable(3000);
     const QString path = RequestTablePath();
-    const int requests = 3000;
-    {
-        auto table = dbf::Table::open(path, dbf::Mode::ReadWrite);
-        auto field = [&](const char *name) { return table->fields().at(table->fieldIndex(name)); };
-        QByteArray record = table->blankRecord();
-        for (int i = 1; i <= requests; ++i) {
-            dbf::encodeField(field("IDCERERE"), i, record);
-            dbf::encodeField(field("NR"), i, record);
-            dbf::encodeField(field("TIP"), QStringLiteral("3"), record);
-            dbf::encodeField(field("DINDATA"), QDate(2024, 3, 1), record);
-            dbf::encodeField(field("SUBSEMN"), QStringLiteral("POPESCU %1").arg(i), record);
-            table->appendRecord(record);
-        }
-    }
     const QByteArray old = readAll(path);
-    NumberingRange range;
-    range.kind = 2;
-    range.firstNr = 1;
-    range.lastNr = requests;
-    range.fromDate = QDate(2024, 1, 1);
-    range.firstDisp = 100;
-    range.dispDate = QDate(2024, 4, 15);
-    range.month = 4;
-    range.year = 2024;
     const auto run = [&] { NumberDispositions(range); };
     const qint64 took = timed(run);
     const QByteArray expected = readAll(path);
@@ -298,21 +237,8 @@ TEST_F(Kill, SettingsWrite)
 TEST_F(Kill, Restore)
 {
     const QString data = DataDir();
-    const QMap<QString, QByteArray> oldFiles = {
-        {QStringLiteral("Cereri.dbf"), randomBytes(6 << 20, 1)},
-        {QStringLiteral("Kovara.ini"), "[CONST]\r\nVERSIUNE=1.25\r\n"},
-        {QStringLiteral("Cerere12.rtf"), randomBytes(300000, 2)}};
-    const QString kov = scratch.file(QStringLiteral("salvare.kov"));
-    writeAll(kov, handArchive({{"Data\\Cereri.dbf", randomBytes(5 << 20, 3), 1},
-                               {"Data\\Kovara.ini", "[CONST]\r\nVERSIUNE=1.26\r\n"},
-                               {"Data\\Disp3.rtf", randomBytes(200000, 4), 1}}));
-    auto fill = [&] {
-        QDir(data).removeRecursively();
-        QDir().mkpath(data);
-        for (auto it = oldFiles.cbegin(); it != oldFiles.cend(); ++it)
-            writeAll(QDir(data).filePath(it.key()), it.value());
-    };
-    fill();
+    const QString kov = restoreArchive();
+    fillOldFiles();
     const auto run = [&] { restoreDataDir(kov, data); };
     const qint64 took = timed(run);
     const QMap<QString, QByteArray> newFiles = snapshot(data);
@@ -322,7 +248,7 @@ TEST_F(Kill, Restore)
     const int trials = 20;
     for (int t = 0; t < trials; ++t) {
         SCOPED_TRACE(t);
-        fill();
+        fillOldFiles();
         runKilled(run, moment(took, t, trials));
         ++tally.runs;
         FinishInterruptedRestore(data); // what the next start does first

@@ -1,5 +1,5 @@
-kovara_test(test_sql_engine SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlEngineTest.cpp LIBS kovara_sql)
+kovara_test(test_sql_engine SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlEngineTest.cpp LIBS kovara_sql kovara_paths)
 kovara_test(test_sql_query SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlQueryTest.cpp LIBS kovara_sql)
-kovara_test(test_sql_request_table SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlRequestTableTest.cpp LIBS kovara_sql)
+kovara_test(test_sql_request_table SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlRequestTableTest.cpp LIBS kovara_sql kovara_requesttable)
 kovara_test(test_sql_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlCliTest.cpp LIBS kovara_sql)
 add_dependencies(test_sql_cli kovara-cli)

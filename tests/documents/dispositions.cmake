@@ -6,4 +6,4 @@ kovara_test(test_dispositions
 kovara_test(test_dispositions_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/DispositionCliTest.cpp LIBS kovara_dispositions)
 add_dependencies(test_dispositions_cli kovara-cli)
 find_package(Qt6 REQUIRED COMPONENTS Test)
-kovara_test(test_dispositions_menu UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/DispositionMenuTest.cpp LIBS Qt6::Test)
+kovara_test(test_dispositions_menu UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/DispositionMenuTest.cpp LIBS kovara_app Qt6::Test)

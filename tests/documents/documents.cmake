@@ -4,4 +4,4 @@ kovara_test(test_documents_request_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/Reques
 add_dependencies(test_documents_request_form kovara-cli)
 kovara_test(test_documents_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TemplateCommandsTest.cpp LIBS kovara_documents)
 find_package(Qt6 REQUIRED COMPONENTS Test)
-kovara_test(test_documents_ui UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/DocumentMenusTest.cpp LIBS Qt6::Test)
+kovara_test(test_documents_ui UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/DocumentMenusTest.cpp LIBS kovara_app Qt6::Test)

@@ -7,6 +7,7 @@
 #include "engines/workbook/BiffWorkbook.h"
 #include "engines/workbook/CompoundFile.h"
 
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -125,19 +126,87 @@ TEST(DamagedFiles, AMissingFileIsNamed)
     }
 }
 
-// Every prefix of a sound stream is either read or refused: never a crash.
-TEST(DamagedFiles, EveryCutOfTheStreamIsReadOrRefused)
+// The cells of every worksheet, one "sheet|row|column|kind|text" each.
+QStringList cellsOf(BiffWorkbook &book)
 {
-    const QByteArray stream = cellsStream();
-    for (qsizetype n = 0; n < stream.size(); n += 7) {
+    QStringList cells;
+    for (int sheet = 1; sheet <= book.sheetCount(); ++sheet) {
+        book.SelectSheet(sheet);
+        for (int r = 1; r <= book.LastRow(); ++r)
+            for (int c = 1; c <= book.LastColumn(); ++c) {
+                const WorkbookValue v = book.CellValue(r, c);
+                if (v.kind != WorkbookValue::Kind::Empty)
+                    cells << QStringLiteral("%1|%2|%3|%4|%5")
+                                 .arg(book.sheetName(sheet))
+                                 .arg(r)
+                                 .arg(c)
+                                 .arg(int(v.kind))
+                                 .arg(v.toText());
+            }
+    }
+    return cells;
+}
+
+struct CutCase
+{
+    const char *name;
+    std::function<QByteArray()> whole;
+    void (BiffWorkbook::*open)(const QByteArray &, const QString &);
+    int step; // every byte of the stream; the file's sectors at spread offsets
+};
+
+const CutCase kCuts[] = {
+    {"Workbook stream", cellsStream, &BiffWorkbook::openStream, 1},
+    {"whole file", cellsFile, &BiffWorkbook::openBytes, 31},
+};
+
+class CutFiles : public ::testing::TestWithParam<CutCase>
+{
+};
+
+// Every prefix of a sound workbook is refused with a
+// message that names the file, or (when what was cut off holds nothing the
+// workbook needs) read with the cells of the intact workbook: never a crash,
+// never a workbook quietly missing or changing a cell.
+TEST_P(CutFiles, EveryCutIsRefusedOrReadWhole)
+{
+    const CutCase &c = GetParam();
+    const QByteArray whole = c.whole();
+    BiffWorkbook intact;
+    (intact.*c.open)(whole, QStringLiteral("intact.xls"));
+    const QStringList expected = cellsOf(intact);
+    ASSERT_EQ(expected.size(), 18);
+
+    QList<qsizetype> cuts;
+    for (qsizetype n = 0; n < whole.size(); n += c.step)
+        cuts << n;
+    cuts << whole.size();
+    int refused = 0, read = 0;
+    for (qsizetype n : cuts) {
+        SCOPED_TRACE(n);
         BiffWorkbook book;
         try {
-            book.openStream(stream.left(n), QStringLiteral("taiat.xls"));
-            book.LastRow();
-            book.workbookStream();
-        } catch (const Error &) {
+            (book.*c.open)(whole.left(n), QStringLiteral("taiat.xls"));
+        } catch (const Error &e) {
+            ++refused;
+            EXPECT_TRUE(e.message().contains(QStringLiteral("taiat.xls"))) << e.message().toStdString();
+            EXPECT_FALSE(book.isOpen());
+            continue;
         }
+        ++read;
+        ASSERT_EQ(cellsOf(book), expected);
+        EXPECT_EQ(book.workbookStream(), intact.workbookStream());
     }
+    EXPECT_EQ(refused + read, cuts.size());
+    EXPECT_GE(read, 1) << "the intact workbook itself";
+    std::printf("[ %s ] %d cuts: %d refused, %d read whole\n", c.name, int(cuts.size()), refused, read);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, CutFiles, ::testing::ValuesIn(kCuts), [](const auto &info) {
+    std::string name;
+    for (const char *p = info.param.name; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+});
 
 } // namespace

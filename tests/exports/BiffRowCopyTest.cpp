@@ -123,8 +123,7 @@ TEST_P(RowCopies, MoveStretchAndCopyMergedAreasWithTheirRows)
     back.SelectSheet(2); // the sheet after the changed one is still found
     EXPECT_EQ(back.CellValue(1, 1).toText(), QStringLiteral("a doua foaie"));
 
-    if (!kovara::test::xlrdAvailable())
-        GTEST_SKIP() << "python3-xlrd is not installed";
+    KOVARA_NEEDS(kovara::test::xlrdAvailable(), "python3-xlrd");
     const auto sheets = kovara::test::readWithXlrd(out);
     ASSERT_EQ(sheets.size(), 2);
     const kovara::test::XlrdSheet &s = sheets[0];

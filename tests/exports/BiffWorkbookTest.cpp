@@ -168,8 +168,7 @@ TEST(BiffWorkbook, WrittenValuesReadBackByTheEngineAndByXlrd)
         ASSERT_LE(r.data.size(), biff::kMaxRecordData);
     }
 
-    if (!kovara::test::xlrdAvailable())
-        GTEST_SKIP() << "python3-xlrd is not installed";
+    KOVARA_NEEDS(kovara::test::xlrdAvailable(), "python3-xlrd");
     const auto sheets = kovara::test::readWithXlrd(out);
     ASSERT_EQ(sheets.size(), 2);
     const auto &s = sheets[0];

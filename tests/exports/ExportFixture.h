@@ -44,8 +44,7 @@ protected:
     {
         QProcess probe;
         probe.start(kPython, {QStringLiteral("-c"), QStringLiteral("import dbfread, xlrd")});
-        if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
-            GTEST_SKIP() << "python3 with dbfread and xlrd is not installed";
+        KOVARA_NEEDS(probe.waitForFinished(30000) && probe.exitCode() == 0, "python3 with dbfread and xlrd");
         Database::shared().detachAll();
         setProgramDir(scratch.path());
         setDataDir(QString());

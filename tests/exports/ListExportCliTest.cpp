@@ -80,8 +80,7 @@ protected:
 
 TEST_F(ListExportCli, ListsAKindAndYearInTheWindowsOrder)
 {
-    if (!kovara::test::xlrdAvailable())
-        GTEST_SKIP() << "python3-xlrd is not installed";
+    KOVARA_NEEDS(kovara::test::xlrdAvailable(), "python3-xlrd");
     const QString out = scratch.file("nn.xls");
     CliRun r = run({"export", "lista", "2", "2024", "-o", out});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();

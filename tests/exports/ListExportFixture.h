@@ -56,16 +56,18 @@ protected:
             row.insert("DATADISP", r.datadisp);
         Database::shared().appendRow(RequestTablePath(), row);
     }
-    // `count` newborn requests of 2024 (identifiers from 1), the even ones numbered.
+    // `count` newborn requests of 2024 (identifiers from 1), the even ones
+    // numbered; in one transaction (one journal for the table, not one per row).
     void addMany(int count)
     {
-        QList<QVariantMap> rows;
+        Transaction rows(Database::shared());
         for (int i = 1; i <= count; ++i)
             add(Request{i, QDate(2024, 1, 1).addDays(i % 366), i, "3",
                         QStringLiteral("SOLICITANT %1").arg(count - i, 5, 10, QLatin1Char('0')),
                         QStringLiteral("2%1").arg(800101000000LL + i), QStringLiteral("COPIL %1").arg(i),
                         QStringLiteral("5%1").arg(240101000000LL + i), i % 2 ? 0 : i,
                         i % 2 ? QDate() : QDate(2024, 12, 1)});
+        rows.commit();
     }
 
     ScratchDir scratch;

@@ -70,8 +70,7 @@ protected:
     void SetUp() override
     {
         ListExportData::SetUp();
-        if (!kovara::test::xlrdAvailable())
-            GTEST_SKIP() << "python3-xlrd is not installed";
+        KOVARA_NEEDS(kovara::test::xlrdAvailable(), "python3-xlrd");
     }
 };
 

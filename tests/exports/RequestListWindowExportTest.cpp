@@ -65,8 +65,7 @@ TEST_F(ExportButton, ExportsTheListedRowsInTheWindowsOrderAndOpensTheResult)
     EXPECT_TRUE(window->isEnabled());
     EXPECT_TRUE(window->requestGrid->updatesEnabled());
 
-    if (!kovara::test::xlrdAvailable())
-        GTEST_SKIP() << "python3-xlrd is not installed";
+    KOVARA_NEEDS(kovara::test::xlrdAvailable(), "python3-xlrd");
     const kovara::test::XlrdSheet s = kovara::test::readWithXlrd(dest).value(0);
     ASSERT_EQ(s.nrows, 5);
     EXPECT_EQ(s.at(2, 3).value.toString(), QString::fromUtf8("BĂLAN MARIA"));

@@ -6,4 +6,4 @@ kovara_test(test_report_files
 kovara_test(test_export_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/ExportCliTest.cpp LIBS kovara_exports kovara_test_pdfwords)
 add_dependencies(test_export_cli kovara-cli kovara_install_files)
 find_package(Qt6 REQUIRED COMPONENTS Test)
-kovara_test(test_report_commands UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReportCommandsTest.cpp LIBS Qt6::Test)
+kovara_test(test_report_commands UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReportCommandsTest.cpp LIBS kovara_app Qt6::Test)

@@ -12,14 +12,17 @@ kovara_test(test_listing_layouts UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/LayoutPlac
   LIBS kovara_listings kovara_test_pdfwords)
 
 kovara_test(test_listing_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/ListingCliTest.cpp
-  LIBS kovara_sql kovara_test_pdfwords)
+  LIBS kovara_requesttable kovara_test_pdfwords)
 add_dependencies(test_listing_cli kovara-cli)
 
-add_executable(kovara-listing-screens ${CMAKE_CURRENT_LIST_DIR}/ListingScreens.cpp)
-target_link_libraries(kovara-listing-screens PRIVATE kovara_test_support kovara_ui kovara_listings)
+# Not a test: the pictures of the listing previews (scripts/screenshots.sh).
+if(KOVARA_BUILD_TOOLS)
+  add_executable(kovara-listing-screens ${CMAKE_CURRENT_LIST_DIR}/ListingScreens.cpp)
+  target_link_libraries(kovara-listing-screens PRIVATE kovara_test_support kovara_ui kovara_listings)
+endif()
 
 kovara_test(test_listing_preview UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/PreviewTest.cpp
-  LIBS kovara_listings kovara_test_pdfwords)
+  LIBS kovara_listings kovara_shell_ui kovara_test_pdfwords)
 
 kovara_test(test_listing_menu UI SOURCES ${CMAKE_CURRENT_LIST_DIR}/ListingMenuTest.cpp
-  LIBS kovara_listings)
+  LIBS kovara_app)

@@ -1,4 +1,4 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 kovara_test(test_selection_dialogs UI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SelectionDialogsTest.cpp
-  LIBS Qt6::Test)
+  LIBS kovara_shell_ui Qt6::Test)

@@ -38,4 +38,10 @@ QByteArray fromHex(const char *hex)
     return QByteArray::fromHex(compact);
 }
 
+bool underCi()
+{
+    const QByteArray ci = qgetenv("CI").trimmed().toLower();
+    return !ci.isEmpty() && ci != "false" && ci != "0";
+}
+
 } // namespace kovara::test

@@ -23,4 +23,18 @@ void writeAll(const QString &path, const QByteArray &bytes);
 QString sourcePath(const QString &relative); // file of the source tree
 QByteArray fromHex(const char *hex);         // spaces allowed
 
+// True under continuous integration (the variable CI set, as CI runs set
+// it), where every reader the tests use is installed.
+bool underCi();
+
 } // namespace kovara::test
+
+// For a test that needs an outside reader (python3-xlrd, python3-dbfread):
+// when `available` is false the test fails under CI and is skipped with a
+// message elsewhere. In a test's body or SetUp.
+#define KOVARA_NEEDS(available, what)                                                                      \
+    if (available) {                                                                                       \
+    } else if (::kovara::test::underCi())                                                                  \
+        GTEST_FAIL() << what << " is not installed (under CI every reader must be)";                      \
+    else                                                                                                   \
+        GTEST_SKIP() << what << " is not installed"

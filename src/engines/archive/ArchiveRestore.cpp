@@ -1,6 +1,7 @@
 // Restoring the data folder: the archive is read completely into a scratch
 // folder inside the data folder, then the old files are moved aside and the
 // new ones put in place. Any failure puts everything back.
+#include "base/CrashPoint.h"
 #include "base/Error.h"
 #include "base/NativePath.h"
 #include "base/Platform.h"
@@ -79,7 +80,9 @@ bool present(const QString &path)
 
 bool rename(const QString &from, const QString &to)
 {
-    return platform::renameFile(from, to, platform::Rename::KeepExisting); // never replace anything
+    const bool moved = platform::renameFile(from, to, platform::Rename::KeepExisting); // never replace anything
+    crashPoint("restore");
+    return moved;
 }
 
 QString planPath(const QString &dataDir)
@@ -258,6 +261,7 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
         plan.old << name;
     }
 
+    crashPoint("restore");
     writePlan(dataDir, plan);
     const QString failure = applyPlan(dataDir, plan);
     if (!failure.isEmpty()) {

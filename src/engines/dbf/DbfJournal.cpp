@@ -1,5 +1,6 @@
 #include "engines/dbf/DbfJournal.h"
 
+#include "base/CrashPoint.h"
 #include "base/Error.h"
 #include "base/NativePath.h"
 #include "base/Platform.h"
@@ -138,6 +139,7 @@ void Journal::commit(QFile &table)
         return; // nothing was changed
     if (!platform::syncFile(table))
         throw Error(QStringLiteral("Tabelul %1 nu poate fi scris pe disc.").arg(NativePath(m_tablePath)));
+    crashPoint("dbf-write");
     m_file.close();
     QFile::remove(m_path);
     platform::syncFolderOf(m_path);

@@ -3,6 +3,7 @@
 // Every original byte is kept in the table's journal on disk until the
 // transaction commits.
 
+#include "base/CrashPoint.h"
 #include "base/Error.h"
 #include "base/Win1250.h"
 #include "engines/dbf/DbfVtabTable.h"
@@ -124,7 +125,7 @@ qint64 existingRecord(VTable *t, sqlite3_int64 rowid, QByteArray &raw)
 int dbfUpdate(sqlite3_vtab *vt, int argc, sqlite3_value **argv, sqlite3_int64 *rowid)
 {
     auto *t = static_cast<VTable *>(vt);
-    return guarded(vt, [&] {
+    const int rc = guarded(vt, [&] {
         if (!t->inTransaction)
             t->begin();
         const size_t ncol = t->columns.size();
@@ -164,6 +165,8 @@ int dbfUpdate(sqlite3_vtab *vt, int argc, sqlite3_value **argv, sqlite3_int64 *r
         t->indexChange(recno, raw.constData(), record.constData());
         return SQLITE_OK;
     });
+    crashPoint("dbf-write");
+    return rc;
 }
 
 int dbfBegin(sqlite3_vtab *vt)

@@ -1,0 +1,22 @@
+#include "base/CrashPoint.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace kovara {
+
+void crashPoint(const char *point)
+{
+    const char *spec = std::getenv("KOVARA_CRASH_AFTER");
+    if (!spec)
+        return;
+    const char *colon = std::strrchr(spec, ':');
+    const size_t length = std::strlen(point);
+    if (!colon || size_t(colon - spec) != length || std::strncmp(spec, point, length) != 0)
+        return;
+    static long passes = 0;
+    if (++passes == std::strtol(colon + 1, nullptr, 10))
+        std::_Exit(kCrashPointExitCode);
+}
+
+} // namespace kovara
