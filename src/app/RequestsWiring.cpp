@@ -1,12 +1,13 @@
 #include "app/RequestsWiring.h"
 
 #include "app/MainWindow.h"
+#include "base/Paths.h"
 #include "documents/RequestForm.h"
 #include "exports/RequestListExport.h"
 #include "requests/ui/NumberingDialog.h"
 #include "requests/ui/RequestEditor.h"
 #include "requests/ui/RequestListWindow.h"
-#include "shell/ui/DesktopOpen.h"
+#include "shell/OpenDocument.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -19,7 +20,7 @@ void connectRequestListCommands(RequestListWindow *list)
     list->setExportHandler([](Query &rows) {
         ExportRequestList(rows,
                           ListExportHooks{[] { QCoreApplication::processEvents(); },
-                                          [](const QString &path) { OpenWithAssociatedApplication(path); }});
+                                          [](const QString &path) { OpenDocument(path, ProgramDir()); }});
     });
 }
 

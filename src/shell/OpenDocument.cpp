@@ -1,5 +1,7 @@
 #include "shell/OpenDocument.h"
 
+#include "base/Error.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -7,7 +9,7 @@
 namespace kovara {
 namespace {
 
-using Opener = std::function<void(const QString &, const QString &)>;
+using Opener = std::function<bool(const QString &, const QString &)>;
 
 Opener &opener()
 {
@@ -27,17 +29,17 @@ SeamState &seamState()
     return s;
 }
 
-void openWithDesktop(const QString &path, const QString &workingDir)
+bool openWithDesktop(const QString &path, const QString &workingDir)
 {
 #ifdef Q_OS_WIN
-    QProcess::startDetached(
+    return QProcess::startDetached(
         QStringLiteral("cmd.exe"),
         {QStringLiteral("/c"), QStringLiteral("start"), QString(), QDir::toNativeSeparators(path)},
         workingDir);
 #elif defined(Q_OS_MACOS)
-    QProcess::startDetached(QStringLiteral("open"), {path}, workingDir);
+    return QProcess::startDetached(QStringLiteral("open"), {path}, workingDir);
 #else
-    QProcess::startDetached(QStringLiteral("xdg-open"), {path}, workingDir);
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {path}, workingDir);
 #endif
 }
 
@@ -51,10 +53,10 @@ void OpenDocument(const QString &path, const QString &workingDir)
         seamState().requests.append({path, workingDir});
         return;
     }
-    if (opener())
-        opener()(path, workingDir);
-    else
-        openWithDesktop(path, workingDir);
+    const bool opened = opener() ? opener()(path, workingDir) : openWithDesktop(path, workingDir);
+    if (!opened)
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis: nu exista o aplicatie asociata.")
+                        .arg(QDir::toNativeSeparators(path)));
 }
 
 void setDocumentOpener(Opener f)

@@ -12,14 +12,15 @@
 namespace kovara {
 
 // Asks the desktop to open `path`, with `workingDir` as the application's
-// working folder. Nothing happens when `path` is not an existing file; a
-// failure of the desktop to open it is not reported.
+// working folder. Nothing happens when `path` is not an existing file; when
+// nothing can open it, throws kovara::Error (shown by the window's error
+// display).
 void OpenDocument(const QString &path, const QString &workingDir);
 
-// Replaces the way files are opened (the windows pass the desktop's own
-// service); an empty function puts back the default, "xdg-open" (Linux) or
+// Replaces the way files are opened (the function answers whether the file
+// was handed over); an empty function puts back the default, "xdg-open" (Linux) or
 // the shell's "start" (Windows).
-void setDocumentOpener(std::function<void(const QString &path, const QString &workingDir)> opener);
+void setDocumentOpener(std::function<bool(const QString &path, const QString &workingDir)> opener);
 
 namespace openseam {
 

@@ -13,7 +13,6 @@ struct State
     QQueue<QString> choices;
     QList<ChooserCall> chooserCalls;
     QList<QString> errors;
-    QList<QString> opened;
 };
 
 State &state()
@@ -65,11 +64,6 @@ const QList<QString> &errorsShown()
     return state().errors;
 }
 
-const QList<QString> &filesOpened()
-{
-    return state().opened;
-}
-
 bool takeMesajAnswer(int &result)
 {
     if (!state().active)
@@ -106,14 +100,3 @@ void recordError(const QString &message)
 
 } // namespace kovara::seam
 
-namespace kovara::seam {
-
-bool recordOpenedFile(const QString &path)
-{
-    if (!state().active)
-        return false;
-    state().opened.append(path);
-    return true;
-}
-
-} // namespace kovara::seam

@@ -5,8 +5,8 @@
 // answer; the file and folder choosers return the next queued path; the
 // general error display records the message instead of showing a box.
 // With no answer queued, Mesaj returns 2 and a chooser returns the empty
-// text (both count as "cancelled"), so a test never blocks. A file handed
-// to the desktop's application is recorded instead of opened.
+// text (both count as "cancelled"), so a test never blocks. Files handed
+// to the desktop are recorded by shell/OpenDocument.h's openseam.
 
 #include <QList>
 #include <QString>
@@ -38,7 +38,6 @@ void pushChoice(const QString &path); // the empty text answers "cancelled"
 const QList<ChooserCall> &chooserCalls();
 
 const QList<QString> &errorsShown();
-const QList<QString> &filesOpened();
 
 // Used by the windows themselves.
 bool takeMesajAnswer(int &result);
@@ -46,6 +45,5 @@ bool takeChoice(QString &path);
 void recordMesaj(const MesajCall &call);
 void recordChooser(const ChooserCall &call);
 void recordError(const QString &message);
-bool recordOpenedFile(const QString &path); // true when recorded (the seam is active)
 
 } // namespace kovara::seam

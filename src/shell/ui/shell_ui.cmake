@@ -5,7 +5,6 @@
 add_library(kovara_shell_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSeam.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DesktopOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Choosers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgressCounter.cpp
