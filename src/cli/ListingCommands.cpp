@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "engines/report/ReportRender.h"
 #include "listings/Listings.h"
+#include "shell/TextHelpers.h"
 #include "shell/Formats.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 #include "documents/Dispositions.h"
 
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
@@ -15,10 +16,9 @@
 namespace kovara {
 namespace {
 
-const QString &typeOf(DispositionKind kind)
+QString typeOf(DispositionKind kind)
 {
-    static const QString allowance = QStringLiteral("3"), layette = QStringLiteral("4");
-    return kind == DispositionKind::Layette ? layette : allowance;
+    return kind == DispositionKind::Layette ? LayetteTip() : NewbornTip();
 }
 
 // Every letter of a constant in capitals (the templates print them so).
@@ -31,18 +31,10 @@ QString capitals(const QString &text)
 QString dateTextOf(const Query &row, const QString &column)
 {
     const QDate d = row.date(column);
-    return d.isValid() ? DispositionDateText(d) : QString();
+    return d.isValid() ? DayMonthYearText(d) : QString();
 }
 
 } // namespace
-
-QString DispositionDateText(const QDate &date)
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(MonthName(date.month()))
-        .arg(date.year());
-}
 
 QString ChildrenPhrase(const QStringList &names, const QStringList &codes)
 {

@@ -23,9 +23,6 @@ enum class DispositionKind { NewbornAllowance, Layette };
 // Placeholder and value, in the order they are added.
 using PlaceholderValues = QList<std::pair<QString, QString>>;
 
-// "05.ianuarie.2009": the day in two digits, the month's name, the year.
-QString DispositionDateText(const QDate &date);
-
 // The children of a layette request, as the template's sentence continues
 // it: "al copilului " for one child, "a copiilor " otherwise, then a blank
 // and, for each child, name + ", CNP " + code + ", ".

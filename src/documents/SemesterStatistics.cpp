@@ -2,6 +2,7 @@
 #include "base/FileNames.h"
 
 #include "base/Paths.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
@@ -41,7 +42,7 @@ SemesterFigures CountSemester(int semester, int year)
     q.open(QStringLiteral("SELECT CNP1, CNP2, CNP3, CUANTUM, NRCOPII FROM %1 "
                           "WHERE DATADISP >= ? AND DATADISP <= ? AND TIP = ?")
                .arg(RequestTable()),
-           {s.from, s.to, QStringLiteral("4")});
+           {s.from, s.to, LayetteTip()});
     SemesterFigures f;
     for (q.first(); !q.eof(); q.next()) {
         f.children += q.integer(QStringLiteral("NRCOPII"));

@@ -1,10 +1,12 @@
 #include "base/FileNames.h"
 #include "base/Paths.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 #include "exports/Workbooks.h"
+#include "listings/SharedRows.h"
 #include "shell/Formats.h"
 #include "shell/NumberedFile.h"
 
@@ -17,44 +19,6 @@ namespace kovara {
 namespace {
 
 const QString kTitle = QStringLiteral("Export Centralizator");
-
-// Removes a leftover work table; refused when it is in use.
-QString FreeWorkTable(Database &db, const QString &name)
-{
-    const QString path = QDir(ProgramDir()).filePath(name);
-    const QString leftover = findFileNoCase(path);
-    if (QFileInfo::exists(leftover)) {
-        try {
-            db.dropTable(leftover);
-        } catch (const Error &) {
-        }
-        if (QFileInfo::exists(leftover))
-            throw ReportRefusal(
-                kTitle, QStringLiteral("Fisierul ") + QDir::toNativeSeparators(path) +
-                            QStringLiteral(" este in utilizare!") + LineBreak() +
-                            QStringLiteral("Va rog sa restartati calculatorul si mai incercati odata!"));
-    }
-    return path;
-}
-
-// One row per child of the layettes with a disposition dated in the period.
-void FillCentralizerTable(Database &db, const QString &path, const QDate &from, const QDate &to)
-{
-    db.createTable(path, QStringLiteral("SUBSEMN CHAR(32),CNP CHAR(13), ADRESA CHAR(60), COPIL CHAR(32), "
-                                        "CNPC CHAR(13), NRDISP DECIMAL(9,0), CUANTUM DECIMAL(6,0),NRCOPII "
-                                        "DECIMAL(6,0)"));
-    const QString table = db.table(path);
-    const char *const children[][2] = {
-        {"COPIL1, CNP1", ""}, {"COPIL2, CNP2", "\nAND NRCOPII > 1"}, {"COPIL3, CNP3", "\nAND NRCOPII > 2"}};
-    for (const auto &child : children)
-        db.exec(QStringLiteral("INSERT INTO ") + table +
-                    QStringLiteral("\n(SUBSEMN, CNP, ADRESA, NRDISP, CUANTUM, NRCOPII, COPIL, CNPC)\n"
-                                   "SELECT SUBSEMN, CNP, ADRESA, NRDISP, CUANTUM, NRCOPII,\n") +
-                    QLatin1String(child[0]) + QStringLiteral("\nFROM ") + RequestTable() +
-                    QStringLiteral("\nWHERE TIP = ? AND DATADISP >= ? AND DATADISP <= ?") +
-                    QLatin1String(child[1]),
-                {QStringLiteral("4"), from, to});
-}
 
 struct Cell
 {
@@ -186,25 +150,22 @@ void WriteCentralizer(NativeXlsWriter &xls, Query &rows)
 QString ExportCentralizer(const QDate &from, const QDate &to, const QString &file)
 {
     Database &db = Database::shared();
-    const QString work = FreeWorkTable(db, QStringLiteral("E4.dbf"));
+    const QString work = QDir(ProgramDir()).filePath(QStringLiteral("E4.dbf"));
     const QString target =
         file.isEmpty() ? FreeNumberedFile(ProgramDir(), QStringLiteral("XLS"), QStringLiteral(".xls"), -1)
                        : file;
-    FillCentralizerTable(db, work, from, to);
-    Query rows(db);
-    // The amount of each child; a request stored without a number of
-    // children counts as one child rather than losing its amount.
-    rows.open(QStringLiteral(
-                  "SELECT SUBSEMN, CNP, NRDISP, COPIL, CNPC, ADRESA,\n"
-                  "CAST(CUANTUM AS REAL) / (CASE WHEN NRCOPII >= 1 THEN NRCOPII ELSE 1 END) AS SUMA\nFROM ") +
-              db.table(work) + QStringLiteral("\nORDER BY NRDISP"));
-    NativeXlsWriter xls;
-    StartWorkbook(xls, target);
-    WriteCentralizer(xls, rows);
-    rows.close();
-    xls.saveToFile();
-    db.detach(work); // the file stays until the next export
-    return xls.fileName();
+    try {
+        // The work table stays beside the program until the next export.
+        CentralizerRows centralizer(db, RequestTable(), work, WorkTable::AtEnd::Keep, from, to);
+        NativeXlsWriter xls;
+        StartWorkbook(xls, target);
+        WriteCentralizer(xls, centralizer.rows());
+        centralizer.finish();
+        xls.saveToFile();
+        return xls.fileName();
+    } catch (const WorkTableInUse &e) {
+        throw ReportRefusal(kTitle, e.message());
+    }
 }
 
 } // namespace kovara

@@ -1,6 +1,7 @@
 #include "exports/FinanceFile.h"
 #include "base/FileNames.h"
 
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/dbf/Query.h"
@@ -24,7 +25,7 @@ QString FinanceSubfolder(FinanceKind kind)
 
 RequestSelection FinanceSelection(FinanceKind kind, const QDate &from, const QDate &to)
 {
-    return {kind == FinanceKind::Layette ? QStringLiteral("4") : QStringLiteral("3"), from, to};
+    return {kind == FinanceKind::Layette ? LayetteTip() : NewbornTip(), from, to};
 }
 
 QString FinanceFileName(int county, const QString &fiscalCode)

@@ -1,8 +1,10 @@
 #include "base/Paths.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/dbf/Query.h"
 #include "exports/Workbooks.h"
+#include "listings/SharedRows.h"
 #include "shell/Formats.h"
 #include "shell/NumberedFile.h"
 #include "shell/TextHelpers.h"
@@ -125,13 +127,8 @@ void WriteMinistry(NativeXlsWriter &xls, Query &rows, int month, int year)
 
 QString ExportMinistry(int month, int year, const QString &file)
 {
-    const QString paid = MonthName(month) + QLatin1Char('.') + QString::number(year);
     Query rows;
-    rows.open(QStringLiteral("SELECT NR AS CERENR, DINDATA AS CEREDATA, SUBSEMN, CNP, ADRESA, "
-                             "COALESCE(BISERIA, '') || ' ' || COALESCE(BINR, '') AS BI, COPIL1,\n"
-                             "CNP1, NRDISP, DATADISP, CUANTUM, ALCATE\nFROM ") +
-                  RequestTable() + QStringLiteral("\nWHERE TIP = ? AND PTLUNA = ?\nORDER BY NRDISP"),
-              {QStringLiteral("3"), paid});
+    OpenMinistryRows(rows, RequestTable(), month, year);
     CheckCodes(rows);
     QString target = file;
     if (target.isEmpty()) {

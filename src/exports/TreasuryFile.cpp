@@ -1,6 +1,7 @@
 #include "exports/TreasuryFile.h"
 #include "base/FileNames.h"
 
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "engines/dbf/Query.h"
@@ -71,7 +72,7 @@ ReportOutcome CreateTreasuryFile(const QString &folder, const TreasuryDates &dat
     Query rows;
     rows.open(QStringLiteral("SELECT SUBSEMN, CNP, CUANTUM, CNP2, CNP3\nFROM ") + RequestTable() +
                   QStringLiteral("\nWHERE TIP = ? AND DINDATA >= ? AND DINDATA <= ?\nORDER BY SUBSEMN"),
-              {QStringLiteral("4"), dates.from, dates.to});
+              {LayetteTip(), dates.from, dates.to});
     const int total = rows.rowCount();
     if (progress)
         progress(0, total);

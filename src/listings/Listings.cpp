@@ -4,12 +4,14 @@
 #include "base/Dates.h"
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 #include "engines/report/Paginator.h"
 #include "listings/ListingLayouts.h"
 #include "listings/QueryRows.h"
+#include "listings/SharedRows.h"
 #include "shell/TextHelpers.h"
 #include "shell/WorkTable.h"
 
@@ -51,30 +53,6 @@ QString CentralizerTitle()
     return QStringLiteral("Listare Centralizator");
 }
 
-QString DayMonthText(const QDate &date)
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(MonthName(date.month()))
-        .arg(date.year());
-}
-
-QString MonthPaidText(int month, int year)
-{
-    return MonthName(month) + QLatin1Char('.') + QString::number(year);
-}
-
-bool ParseMonthPaid(const QString &text, int &month, int &year)
-{
-    const QStringList parts = text.trimmed().split(u'.');
-    if (parts.size() != 2)
-        return false;
-    month = int(MonthNames().indexOf(parts[0].toLower())) + 1;
-    bool ok = false;
-    year = parts[1].toInt(&ok);
-    return month >= 1 && ok && parts[1].size() == 4;
-}
-
 namespace {
 
 // The request table of a source, as named in statements.
@@ -110,15 +88,16 @@ ReportDocument BordereauListing(const ListingSource &source, bool handicap, cons
                    QStringLiteral("DINDATA DATE, NR DECIMAL(9,0), TIP CHAR(3), SUBSEMN CHAR(32), "
                                   "CNP CHAR(13), ADRESA CHAR(60), COPIL CHAR(32), CNPC CHAR(13)"));
     const QString table = work.table();
+    const KindCondition kind1 = KindConditionOf(KindStateAllowance);
     // Older requests have no HANDI at all: they are ordinary ones.
     const QString handi =
         handicap ? QStringLiteral("AND HANDI = 'DA'") : QStringLiteral("AND COALESCE(HANDI, '') <> 'DA'");
     for (int child = 1; child <= 3; ++child) {
         db.exec(QStringLiteral("INSERT INTO %1\n(DINDATA, NR, TIP, SUBSEMN, CNP, ADRESA, COPIL, CNPC)\n"
                                "SELECT DINDATA, NR, TIP, SUBSEMN, CNP, ADRESA,\nCOPIL%3, CNP%3\nFROM %2\n"
-                               "WHERE TIP > '4' AND DINDATA >= ? AND DINDATA <= ?\n%4")
-                    .arg(table, requests, QString::number(child), handi),
-                {start, end});
+                               "WHERE %5 AND DINDATA >= ? AND DINDATA <= ?\n%4")
+                    .arg(table, requests, QString::number(child), handi, kind1.sql),
+                {kind1.value, start, end});
     }
     db.exec(QStringLiteral("DELETE FROM %1\nWHERE CNPC IS NULL OR CNPC < '1'").arg(table));
 
@@ -137,18 +116,19 @@ ReportDocument BordereauListing(const ListingSource &source, bool handicap, cons
 
     Query rows(db);
     rows.open(QStringLiteral("SELECT * FROM %1\nORDER BY NR").arg(table));
-    return run(layout, rows);
+    ReportDocument doc = run(layout, rows);
+    work.finish();
+    return doc;
 }
 
 ReportDocument NewbornPayrollListing(const ListingSource &source, const QDate &start, const QDate &end)
 {
     Database &db = Database::shared();
     Query rows(db);
-    rows.open(
-        QStringLiteral("SELECT SUBSEMN, CNP, ADRESA, CUANTUM\nFROM %1\nWHERE TIP = '3' AND DINDATA >= ?\n"
-                       "AND DINDATA <= ?\nORDER BY SUBSEMN")
-            .arg(requestsOf(db, source)),
-        {start, end});
+    rows.open(QStringLiteral("SELECT SUBSEMN, CNP, ADRESA, CUANTUM\nFROM %1\nWHERE TIP = ? AND DINDATA >= ?\n"
+                             "AND DINDATA <= ?\nORDER BY SUBSEMN")
+                  .arg(requestsOf(db, source)),
+              {NewbornTip(), start, end});
     Layout layout = report::NewbornPayrollLayout();
     const MunicipalityConstants &c = source.constants;
     layout.setText(QStringLiteral("JUD3"), QStringLiteral("JUDETUL ") + c.JUDET);
@@ -157,8 +137,8 @@ ReportDocument NewbornPayrollListing(const ListingSource &source, const QDate &s
     layout.setText(QStringLiteral("DIR3"), c.DIRECTOR);
     layout.setText(QStringLiteral("INTOCMIT3"), c.INTOCMIT);
     layout.setText(QStringLiteral("per3"), QStringLiteral("pentru copii nou-nascuti pe perioada ") +
-                                               DayMonthText(start) + QStringLiteral(" - ") +
-                                               DayMonthText(end));
+                                               DayMonthYearText(start) + QStringLiteral(" - ") +
+                                               DayMonthYearText(end));
     return run(layout, rows);
 }
 
@@ -167,10 +147,10 @@ ReportDocument LayettePayrollListing(const ListingSource &source, const QDate &s
     Database &db = Database::shared();
     Query rows(db);
     rows.open(QStringLiteral(
-                  "SELECT SUBSEMN, CNP, CUANTUM\nFROM %1\nWHERE TIP = '4' AND DINDATA >= ? AND DINDATA <= ?\n"
+                  "SELECT SUBSEMN, CNP, CUANTUM\nFROM %1\nWHERE TIP = ? AND DINDATA >= ? AND DINDATA <= ?\n"
                   "ORDER BY SUBSEMN")
                   .arg(requestsOf(db, source)),
-              {start, end});
+              {LayetteTip(), start, end});
     Layout layout = report::LayettePayrollLayout();
     const MunicipalityConstants &c = source.constants;
     layout.setText(QStringLiteral("Judet"), QStringLiteral("JUDETUL ") + c.JUDET);
@@ -187,22 +167,8 @@ ReportDocument LayettePayrollListing(const ListingSource &source, const QDate &s
 ReportDocument CentralizerListing(const ListingSource &source, const QDate &start, const QDate &end)
 {
     Database &db = Database::shared();
-    const QString requests = requestsOf(db, source);
-    WorkTable work(
-        db, workPath(source, QStringLiteral("S4")),
-        QStringLiteral("SUBSEMN CHAR(32), CNP CHAR(13), ADRESA CHAR(60), COPIL CHAR(32), CNPC CHAR(13), "
-                       "NRDISP DECIMAL(9,0), CUANTUM DECIMAL(6,0), NRCOPII DECIMAL(6,0)"));
-    const QString table = work.table();
-    const QString extra[3] = {QString(), QStringLiteral("\nAND NRCOPII > 1"),
-                              QStringLiteral("\nAND NRCOPII > 2")};
-    for (int child = 1; child <= 3; ++child) {
-        db.exec(
-            QStringLiteral("INSERT INTO %1\n(SUBSEMN, CNP, ADRESA, NRDISP, CUANTUM, NRCOPII, COPIL, CNPC)\n"
-                           "SELECT SUBSEMN, CNP, ADRESA, NRDISP, CUANTUM, NRCOPII,\nCOPIL%3, CNP%3\nFROM %2\n"
-                           "WHERE TIP = '4' AND DATADISP >= ? AND DATADISP <= ?%4")
-                .arg(table, requests, QString::number(child), extra[child - 1]),
-            {start, end});
-    }
+    CentralizerRows centralizer(db, requestsOf(db, source), workPath(source, QStringLiteral("S4")),
+                                WorkTable::AtEnd::Remove, start, end);
 
     Layout layout = report::CentralizerLayout();
     const MunicipalityConstants &c = source.constants;
@@ -210,15 +176,9 @@ ReportDocument CentralizerListing(const ListingSource &source, const QDate &star
     layout.setText(QStringLiteral("Primaria"), QStringLiteral("PRIMARIA ") + c.PRIMARIA);
     layout.setText(QStringLiteral("Primar"), c.PRIMAR.toUpper());
 
-    // The amount per child, to four decimals as the workbook keeps it; a
-    // request stored without a number of children counts as one child.
-    Query rows(db);
-    rows.open(
-        QStringLiteral("SELECT SUBSEMN, CNP, ADRESA, NRDISP,\n"
-                       "ROUND(CAST(CUANTUM AS REAL) / (CASE WHEN NRCOPII >= 1 THEN NRCOPII ELSE 1 END), 4) "
-                       "AS SUMA,\nCOPIL, CNPC FROM %1\nORDER BY NRDISP")
-            .arg(table));
-    return run(layout, rows);
+    ReportDocument doc = run(layout, centralizer.rows());
+    centralizer.finish();
+    return doc;
 }
 
 ReportDocument MinistryListing(const ListingSource &source, int month, int year)
@@ -226,13 +186,7 @@ ReportDocument MinistryListing(const ListingSource &source, int month, int year)
     Database &db = Database::shared();
     const QString paid = MonthPaidText(month, year);
     Query rows(db);
-    rows.open(
-        QStringLiteral("SELECT NR AS CERENR, DINDATA AS CEREDATA, SUBSEMN, CNP, ADRESA,\n"
-                       "TRIM(COALESCE(BISERIA, '') || ' ' || COALESCE(BINR, '')) AS BI, COPIL1,\n"
-                       "CNP1, NRDISP, DATADISP, CUANTUM, ALCATE\nFROM %1\nWHERE TIP = '3' AND PTLUNA = ?\n"
-                       "ORDER BY NRDISP")
-            .arg(requestsOf(db, source)),
-        {paid});
+    OpenMinistryRows(rows, requestsOf(db, source), month, year);
     Layout layout = report::MinistryLayout();
     const MunicipalityConstants &c = source.constants;
     layout.setText(QStringLiteral("Judet"), QStringLiteral("JUDETUL ") + c.JUDET);

@@ -34,13 +34,6 @@ QString BordereauTitle();   // "Listare Borderou"
 QString PayrollTitle();     // "Listare Stat de plata"
 QString CentralizerTitle(); // "Listare Centralizator"
 
-// "05.martie.2010".
-QString DayMonthText(const QDate &date);
-// The month paid as stored in PTLUNA: "iulie.2007".
-QString MonthPaidText(int month, int year);
-// Reads "iulie.2007" (month name without regard to case); false when the
-// text is not a month name, ".", and a year.
-bool ParseMonthPaid(const QString &text, int &month, int &year);
 
 // Bordereau (layout B2, work table B2.dbf): kind-1 requests dated start..end,
 // one line per child, with HANDI "DA" (handicap) or not.

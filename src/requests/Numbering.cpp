@@ -4,21 +4,19 @@
 #include "base/CrashPoint.h"
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 #include "shell/Formats.h"
 #include "shell/TextHelpers.h"
+#include "shell/WorkTable.h"
 
 #include <QDir>
 #include <QFile>
+#include <optional>
 
 namespace kovara {
-
-QString MonthPaid(int month, int year)
-{
-    return MonthName(month) + QLatin1Char('.') + QString::number(year);
-}
 
 QString NumberingWorkTable()
 {
@@ -39,45 +37,22 @@ QString NothingInRangeText(const QString &firstNr, const QString &lastNr)
            QStringLiteral(" !");
 }
 
-namespace {
-
-// Removes the work table when the run ends, whichever way.
-struct WorkTable
-{
-    QString path;
-    ~WorkTable()
-    {
-        try {
-            Database::shared().dropTable(path);
-        } catch (...) {
-            QFile::remove(path);
-        }
-    }
-};
-
-} // namespace
-
 int NumberDispositions(const NumberingRange &range, const std::function<void(int, int)> &progress)
 {
     Database &db = Database::shared();
     const QString path = NumberingWorkTable();
-    const QString leftover = findFileNoCase(path);
-    if (QFile::exists(leftover)) {
-        try {
-            db.dropTable(leftover);
-        } catch (const Error &) {
-        }
-        if (QFile::exists(leftover))
-            throw NumberingRefused(NumberingRefused::WorkTableLocked, WorkTableLockedText(path));
+    std::optional<WorkTable> work;
+    try {
+        work.emplace(db, path, QStringLiteral("IDCERERE DECIMAL(10,0), NR DECIMAL(9,0)"));
+    } catch (const WorkTableInUse &) {
+        throw NumberingRefused(NumberingRefused::WorkTableLocked, WorkTableLockedText(path));
     }
-    db.createTable(path, QStringLiteral("IDCERERE DECIMAL(10,0), NR DECIMAL(9,0)"));
-    WorkTable guard{path};
-    const QString pilot = db.table(path);
+    const QString pilot = work->table();
 
     db.exec(QStringLiteral("INSERT INTO ") + pilot +
                 QStringLiteral(" (IDCERERE, NR)\nSELECT IDCERERE, NR\nFROM ") + RequestTable() +
                 QStringLiteral("\nWHERE TIP = ? AND DINDATA >= ?\nAND NR >= ?\nAND NR <= ?"),
-            {QString::number(range.kind + 1), range.fromDate, range.firstNr, range.lastNr});
+            {TipOfKind(range.kind), range.fromDate, range.firstNr, range.lastNr});
 
     Query rows(db);
     rows.open(QStringLiteral("SELECT * FROM ") + pilot + QStringLiteral("\nORDER BY NR"));
@@ -93,7 +68,7 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
 
     const QString update = QStringLiteral("UPDATE ") + RequestTable() +
                            QStringLiteral("\nSET DATADISP = ?,\nNRDISP = ?,\nPTLUNA = ?\nWHERE IDCERERE = ?");
-    const QString month = MonthPaid(range.month, range.year);
+    const QString month = MonthPaidText(range.month, range.year);
     // The whole run is one transaction: a failure or a crash half-way
     // leaves every request as it was before the run.
     Transaction run(db);
@@ -110,6 +85,7 @@ int NumberDispositions(const NumberingRange &range, const std::function<void(int
     rows.close();
     run.commit();
     crashPoint("numbering");
+    work->finish();
     return total;
 }
 

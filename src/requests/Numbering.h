@@ -12,9 +12,6 @@
 
 namespace kovara {
 
-// The month paid as stored in PTLUNA: "ianuarie.2008".
-QString MonthPaid(int month, int year);
-
 struct NumberingRange
 {
     int kind = 2;       // 2 newborn allowance (TIP "3"), 3 layette (TIP "4")

@@ -3,6 +3,7 @@
 
 #include "requests/RequestChecks.h"
 
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
 #include "shell/CNP.h"
@@ -262,14 +263,14 @@ RequestRecord RecordOf(int kind, const RequestInput &in, bool modify, const Requ
         r.COPIL2 = in.Copil2, r.CNP2 = in.CNP2;
         r.COPIL3 = in.Copil3, r.CNP3 = in.CNP3;
     } else if (kind == 2) {
-        r.TIP = QStringLiteral("3");
+        r.TIP = NewbornTip();
         r.BISERIA = in.BIseria, r.BINR = in.BINr;
         r.COPIL1 = in.NumeCopil, r.CNP1 = in.CNPCopil;
         r.CUANTUM = in.Cuantum.trimmed().toLongLong();
         r.ALCATE = in.ALCopil;
         r.CNSERIA = in.CNSeria, r.CNNR = in.CNNr, r.CNELIB = in.CNElib;
     } else {
-        r.TIP = QStringLiteral("4");
+        r.TIP = LayetteTip();
         r.BISERIA = in.BISeria2, r.BINR = in.BINr2;
         r.COPIL1 = in.Copil21, r.CNP1 = in.CNP21;
         r.COPIL2 = in.Copil22, r.CNP2 = in.CNP22;

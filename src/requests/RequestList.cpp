@@ -3,6 +3,7 @@
 
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "engines/dbf/SqlEngine.h"
 
@@ -38,18 +39,10 @@ ListStatement RequestListStatement(int year, int kind, const QString &orderField
     s.sql = QStringLiteral("SELECT * FROM ") + RequestTable() +
             QStringLiteral("\nWHERE DINDATA >= ? AND DINDATA < ?");
     s.values << QDate(year, 1, 1) << QDate(year + 1, 1, 1);
-    switch (kind) {
-    case 1:
-        s.sql += QStringLiteral(" AND TIP > ?");
-        s.values << QStringLiteral("4");
-        break;
-    case 2:
-    case 3:
-        s.sql += QStringLiteral(" AND TIP = ?");
-        s.values << QString::number(kind + 1);
-        break;
-    default:
-        break;
+    if (kind >= KindStateAllowance && kind <= KindLayette) {
+        const KindCondition tip = KindConditionOf(kind);
+        s.sql += QStringLiteral(" AND ") + tip.sql;
+        s.values << tip.value;
     }
     s.sql += QStringLiteral("\nORDER BY ") + checkedOrderField(orderField);
     return s;

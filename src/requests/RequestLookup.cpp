@@ -4,19 +4,20 @@
 #include "requests/RequestChecks.h"
 
 #include "base/Dates.h"
+#include "data/RequestKinds.h"
 #include "data/RequestTable.h"
 #include "engines/dbf/Query.h"
 
 namespace kovara {
 namespace {
 
-// The rows of a kind: TIP other than "3" and "4" for kind 1.
+// The rows of a kind: for kind 1 every code but those of kinds 2 and 3.
 std::vector<Filter::Condition> kindConditions(int kind)
 {
     using Op = Filter::Op;
-    if (kind == 1)
-        return {{"TIP", Op::NotEqual, QStringLiteral("3")}, {"TIP", Op::NotEqual, QStringLiteral("4")}};
-    return {{"TIP", Op::Equal, kind == 2 ? QStringLiteral("3") : QStringLiteral("4")}};
+    if (kind == KindStateAllowance)
+        return {{"TIP", Op::NotEqual, NewbornTip()}, {"TIP", Op::NotEqual, LayetteTip()}};
+    return {{"TIP", Op::Equal, TipOfKind(kind)}};
 }
 
 Filter filterOf(const std::vector<std::vector<Filter::Condition>> &groups)

@@ -8,33 +8,6 @@
 
 namespace kovara {
 
-int KindOfTip(const QString &tip)
-{
-    if (tip > QLatin1String("4"))
-        return 1;
-    if (tip == QLatin1String("3"))
-        return 2;
-    if (tip == QLatin1String("4"))
-        return 3;
-    return 0;
-}
-
-QString TipOfBenefits(bool allowance, bool indemnity, bool incentive)
-{
-    if (allowance && indemnity && incentive)
-        return {};
-    if (!allowance && indemnity && incentive)
-        return {};
-    QString tip;
-    if (allowance)
-        tip += QLatin1Char('A');
-    if (indemnity)
-        tip += QLatin1Char('I');
-    if (incentive)
-        tip += QLatin1Char('S');
-    return tip;
-}
-
 qint64 ChildCount(int kind, const QString &copil2, const QString &copil3, bool modified)
 {
     if (kind == 2)

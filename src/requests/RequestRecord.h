@@ -4,6 +4,8 @@
 // statements that store it. Every value is bound, never written into the
 // statement text, so any character a user can type is stored as typed.
 
+#include "data/RequestKinds.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -45,16 +47,6 @@ struct RequestRecord
 
     bool operator==(const RequestRecord &) const = default;
 };
-
-// The kind (1 to 3) of a TIP code: 1 when the code is greater than "4" (every
-// combination of A, I, S), otherwise the code's number minus 1. 0 for a code
-// that is none of these (empty, "1", "x").
-int KindOfTip(const QString &tip);
-
-// The TIP code of a kind-1 request from its three benefit boxes, in the
-// order A, I, S; empty for the refused patterns (none, all three, I with S
-// without A).
-QString TipOfBenefits(bool allowance, bool indemnity, bool incentive);
 
 // NRCOPII of a request: for kinds 1 and 3, 1 plus one for each of COPIL2 and
 // COPIL3 longer than 2 characters; for kind 2, 0 when the request is first

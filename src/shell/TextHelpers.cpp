@@ -63,6 +63,30 @@ QString MonthName(int month)
     return MonthNames().at(month - 1);
 }
 
+QString MonthPaidText(int month, int year)
+{
+    return MonthName(month) + QLatin1Char('.') + QString::number(year);
+}
+
+bool ParseMonthPaid(const QString &text, int &month, int &year)
+{
+    const QStringList parts = text.trimmed().split(u'.');
+    if (parts.size() != 2)
+        return false;
+    month = int(MonthNames().indexOf(parts[0].toLower())) + 1;
+    bool ok = false;
+    year = parts[1].toInt(&ok);
+    return month >= 1 && ok && parts[1].size() == 4;
+}
+
+QString DayMonthYearText(const QDate &date)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(MonthName(date.month()))
+        .arg(date.year());
+}
+
 QString CnpBirthDate(const QString &cnp)
 {
     const auto isDigit = [&](int at) {

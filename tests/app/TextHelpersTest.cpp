@@ -119,4 +119,44 @@ TEST(BirthDate, BadMonthOrNonDigitsFail)
         EXPECT_THROW(CnpBirthDate(cnp), Error) << cnp;
 }
 
+TEST(MonthPaid, WrittenAsReadWithinTheColumn)
+{
+    const struct
+    {
+        const char *text;
+        bool ok;
+        int month, year;
+    } cases[] = {
+        {"iulie.2007", true, 7, 2007}, {"IULIE.2007", true, 7, 2007}, {"decembrie.2010", true, 12, 2010},
+        {"iulie 2007", false, 0, 0},   {"iuliee.2007", false, 0, 0},  {"iulie.07", false, 0, 0},
+        {"7.2007", false, 0, 0}};
+    for (const auto &c : cases) {
+        int month = 0, year = 0;
+        EXPECT_EQ(ParseMonthPaid(c.text, month, year), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(month, c.month);
+            EXPECT_EQ(year, c.year);
+            EXPECT_EQ(MonthPaidText(month, year), QString(c.text).toLower());
+        }
+    }
+    EXPECT_EQ(MonthPaidText(1, 2008), "ianuarie.2008");
+    // PTLUNA holds 16 characters: the longest month fits.
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_LE(MonthPaidText(m, 2024).size(), 15) << m;
+}
+
+TEST(Months, DayMonthYearText)
+{
+    const struct
+    {
+        QDate date;
+        const char *text;
+    } cases[] = {{QDate(2009, 1, 1), "01.ianuarie.2009"},
+                 {QDate(2009, 1, 31), "31.ianuarie.2009"},
+                 {QDate(2010, 3, 9), "09.martie.2010"},
+                 {QDate(2026, 12, 31), "31.decembrie.2026"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(DayMonthYearText(c.date), c.text) << c.text;
+}
+
 } // namespace

@@ -53,13 +53,6 @@ QStringList keysOf(const PlaceholderValues &values)
 
 } // namespace
 
-TEST(DispositionTexts, DateText)
-{
-    EXPECT_EQ(DispositionDateText(QDate(2009, 1, 5)), "05.ianuarie.2009");
-    EXPECT_EQ(DispositionDateText(QDate(2010, 3, 9)), "09.martie.2010");
-    EXPECT_EQ(DispositionDateText(QDate(2026, 12, 31)), "31.decembrie.2026");
-}
-
 TEST(DispositionTexts, ChildrenPhraseForOneTwoAndThreeChildren)
 {
     const struct

@@ -109,7 +109,7 @@ TEST_F(ListingMenu, AWorkTableInUseIsReportedUnderTheListingsTitle)
         }
     });
     RunListing("Listare Centralizator",
-               []() -> report::ReportDocument { throw WorkTableInUse(WorkTableInUseText("/x/S4.dbf")); });
+               []() -> report::ReportDocument { throw WorkTableInUse("/x/S4.dbf"); });
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     EXPECT_EQ(seam::mesajCalls()[0].title, "Listare Centralizator");
     EXPECT_EQ(seam::mesajCalls()[0].text, WorkTableInUseText("/x/S4.dbf"));

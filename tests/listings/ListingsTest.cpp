@@ -232,28 +232,4 @@ TEST_F(Listings, MinistryReportSelectsTheMonthPaid)
     EXPECT_TRUE(texts.contains("02.07.2007"));
 }
 
-TEST(ListingTexts, MonthsAndDays)
-{
-    const struct
-    {
-        const char *text;
-        bool ok;
-        int month, year;
-    } cases[] = {
-        {"iulie.2007", true, 7, 2007}, {"IULIE.2007", true, 7, 2007}, {"decembrie.2010", true, 12, 2010},
-        {"iulie 2007", false, 0, 0},   {"iuliee.2007", false, 0, 0},  {"iulie.07", false, 0, 0},
-        {"7.2007", false, 0, 0}};
-    for (const auto &c : cases) {
-        int month = 0, year = 0;
-        EXPECT_EQ(ParseMonthPaid(c.text, month, year), c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_EQ(month, c.month);
-            EXPECT_EQ(year, c.year);
-            EXPECT_EQ(MonthPaidText(month, year), QString(c.text).toLower());
-        }
-    }
-    EXPECT_EQ(DayMonthText(QDate(2009, 1, 1)), "01.ianuarie.2009");
-    EXPECT_EQ(DayMonthText(QDate(2009, 1, 31)), "31.ianuarie.2009");
-}
-
 } // namespace

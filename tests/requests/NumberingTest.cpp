@@ -131,12 +131,4 @@ TEST_F(NumberingData, WorkTableThatCannotBeRemovedStopsTheRun)
     QDir(NumberingWorkTable()).removeRecursively();
 }
 
-TEST(MonthPaid, MonthNameDotYearWithinTheColumn)
-{
-    EXPECT_EQ(MonthPaid(1, 2008), "ianuarie.2008");
-    EXPECT_EQ(MonthPaid(9, 2024), "septembrie.2024");
-    for (int m = 1; m <= 12; ++m)
-        EXPECT_LE(MonthPaid(m, 2024).size(), 15) << m;
-}
-
 } // namespace
