@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
+#include "data/Workspace.h"
 #include "documents/Dispositions.h"
 #include "documents/Models.h"
 #include "engines/dbf/SqlEngine.h"
@@ -47,7 +48,7 @@ void prepareFolder(const QString &programDir)
                                 {"AVIZAT", "Ana Pop"}});
     LoadConstants();
     CreateRequestTable();
-    ExtractModels();
+    ExtractModels(DataDir());
     const int year = QDate::currentDate().year();
     const QDate dispDate(year, 1, 1);
     Database &db = Database::shared();
@@ -94,7 +95,7 @@ void Dispositions(benchmark::State &state, DispositionKind kind)
     run.first = 1;
     run.last = 1000;
     run.copies = 2;
-    run.constants = Constants();
+    run.workspace = ProgramWorkspace();
     run.output =
         QDir(ProgramDir()).filePath(kind == DispositionKind::Layette ? "Trusou.rtf" : "NouNascuti.rtf");
     int count = 0;

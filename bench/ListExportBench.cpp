@@ -51,7 +51,7 @@ int main(int argc, char **argv)
     const qint64 listMs = phase.restart();
     int rows = 0;
     const QString destination =
-        ExportRequestList(list, ListExportHooks{[&] { ++rows; }, [](const QString &) {}});
+        ExportRequestList(ProgramDir(), list, ListExportHooks{[&] { ++rows; }, [](const QString &) {}});
     const qint64 exportMs = phase.elapsed();
     std::printf("list of %d requests opened in %lld ms\n", list.rowCount(), listMs);
     std::printf("export (template written, filled, saved) in %lld ms; %s, %lld bytes\n", exportMs,

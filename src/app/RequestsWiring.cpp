@@ -16,9 +16,10 @@ namespace kovara {
 
 void connectRequestListCommands(RequestListWindow *list)
 {
-    list->setRequestFormHandler([](const Query &current) { ListRequestForm(CurrentRowFields(current)); });
+    list->setRequestFormHandler(
+        [](const Query &current) { ListRequestForm(DataDir(), CurrentRowFields(current)); });
     list->setExportHandler([](Query &rows) {
-        ExportRequestList(rows,
+        ExportRequestList(ProgramDir(), rows,
                           ListExportHooks{[] { QCoreApplication::processEvents(); },
                                           [](const QString &path) { OpenDocument(path, ProgramDir()); }});
     });

@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "cli/Commands.h"
 #include "data/Settings.h"
+#include "data/Workspace.h"
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 
 namespace kovara::cli {
 namespace {
@@ -71,16 +73,14 @@ QString requestTableIn(const QString &dataDir)
     return findFileNoCase(QDir(dataDir).filePath(QStringLiteral("Cereri.dbf")));
 }
 
-// Points the data folder at --data; false (said) when it has no request table.
-bool useDataFolder(const Context &ctx)
+// The data folder of --data with the program folder; none (said) when the
+// folder has no request table.
+std::optional<Workspace> dataFolder(const Context &ctx)
 {
-    if (QFileInfo::exists(requestTableIn(ctx.dataDir))) {
-        setDataDir(ctx.dataDir);
-        LoadConstants();
-        return true;
-    }
+    if (QFileInfo::exists(requestTableIn(ctx.dataDir)))
+        return FolderWorkspace(ctx.dataDir, ProgramDir());
     ctx.err << "Nu exista tabela Cereri.dbf in dosarul " << QDir::toNativeSeparators(ctx.dataDir) << ".\n";
-    return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -98,7 +98,8 @@ int dispositionsDocument(const Context &ctx, QStringList words)
                    "[--copies N] -o FISIER.rtf\n";
         return 2;
     }
-    if (!useDataFolder(ctx))
+    const std::optional<Workspace> ws = dataFolder(ctx);
+    if (!ws)
         return 1;
     DispositionRun run;
     run.kind = kind == QLatin1String("trusou") ? DispositionKind::Layette : DispositionKind::NewbornAllowance;
@@ -106,7 +107,7 @@ int dispositionsDocument(const Context &ctx, QStringList words)
     run.last = last;
     run.copies = o.copies;
     run.output = o.output;
-    run.constants = Constants();
+    run.workspace = *ws;
     try {
         const int count = WriteDispositions(run);
         ctx.out << count << (count == 1 ? " dispozitie" : " dispozitii") << " in " << o.copies
@@ -130,13 +131,14 @@ int statisticsDocument(const Context &ctx, QStringList words)
         ctx.err << "Folosire: kovara-cli [--data DOSAR] document statistica 1|2 AN -o FISIER.rtf\n";
         return 2;
     }
-    if (!useDataFolder(ctx))
+    const std::optional<Workspace> ws = dataFolder(ctx);
+    if (!ws)
         return 1;
     StatisticsRun run;
     run.semester = semester;
     run.year = year;
     run.output = o.output;
-    run.townHall = Constants().PRIMARIA;
+    run.workspace = *ws;
     try {
         const QString written = WriteStatistics(run);
         ctx.out << "Situatia statistica, semestrul " << semester << " " << year << ": "

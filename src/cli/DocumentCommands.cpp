@@ -5,6 +5,7 @@
 #include "base/Error.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
+#include "data/Workspace.h"
 #include "documents/RequestForm.h"
 #include "documents/TemplateCheck.h"
 
@@ -25,13 +26,12 @@ QString takeOutput(QStringList &words)
     return QFileInfo(file).absoluteFilePath();
 }
 
-bool useDataDir(const Context &ctx)
+bool dataFolderExists(const Context &ctx)
 {
     if (!QFileInfo(ctx.dataDir).isDir()) {
         ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
         return false;
     }
-    setDataDir(ctx.dataDir);
     return true;
 }
 
@@ -45,9 +45,9 @@ int requestFormDocument(const Context &ctx, QStringList words)
         ctx.err << "Folosire: kovara-cli [--data DOSAR] document cerere IDCERERE -o FISIER.rtf\n";
         return 2;
     }
-    if (!useDataDir(ctx))
+    if (!dataFolderExists(ctx))
         return 1;
-    WriteRequestForm(RequestFields(id), output);
+    WriteRequestForm(ctx.dataDir, RequestFields(FolderWorkspace(ctx.dataDir, ProgramDir()), id), output);
     ctx.out << "Cererea " << id << " a fost scrisa in " << QDir::toNativeSeparators(output) << ".\n";
     return 0;
 }
@@ -84,10 +84,10 @@ int documentCommand(const Context &ctx)
 
 int templatesCommand(const Context &ctx)
 {
-    if (!useDataDir(ctx))
+    if (!dataFolderExists(ctx))
         return 1;
     bool sound = true;
-    for (const TemplateReport &r : CheckDataTemplates()) {
+    for (const TemplateReport &r : CheckDataTemplates(ctx.dataDir)) {
         ctx.out << QFileInfo(r.path).fileName() << " (" << QDir::toNativeSeparators(r.path) << ")\n";
         if (!r.present) {
             ctx.out << "  lipseste fisierul\n";

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <optional>
 
 namespace kovara::cli {
 namespace {
@@ -65,16 +66,15 @@ int usage(const Context &ctx, const QString &problem, const char *usageText)
     return 2;
 }
 
-// The data folder of the command line, with its constants.
-bool openData(const Context &ctx)
+// The data folder of the command line, with its constants; the outputs
+// that go beside the program go to the program folder.
+std::optional<Workspace> openData(const Context &ctx)
 {
     if (!QFileInfo(ctx.dataDir).isDir()) {
         ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
-        return false;
+        return std::nullopt;
     }
-    setDataDir(ctx.dataDir);
-    LoadConstants();
-    return true;
+    return FolderWorkspace(ctx.dataDir, ProgramDir());
 }
 
 // The workbook named by -o, its folder made when missing.
@@ -107,19 +107,19 @@ const char *const kExportUsage =
     "          kovara-cli [--data DOSAR] export ministru LUNA.AN -o FISIER.xls\n"
     "  datele ca zz.ll.aaaa; LUNA ca nume (iulie) sau numar (7)\n";
 
-int exportCentralizer(const Context &ctx, const Words &w)
+int exportCentralizer(const Context &ctx, const Workspace &ws, const Words &w)
 {
     const QDate from = dateArgument(w.positional.value(1)), to = dateArgument(w.positional.value(2));
     if (w.positional.size() != 3 || !from.isValid() || !to.isValid())
         return usage(ctx, QStringLiteral("Perioada trebuie data ca doua date zz.ll.aaaa."), kExportUsage);
     return guarded(ctx, [&] {
-        const QString file = ExportCentralizer(from, to, outputFile(w.options.value("-o")));
+        const QString file = ExportCentralizer(ws, from, to, outputFile(w.options.value("-o")));
         ctx.out << "Centralizatorul a fost scris in " << QDir::toNativeSeparators(file) << ".\n";
         return 0;
     });
 }
 
-int exportMinistry(const Context &ctx, const Words &w)
+int exportMinistry(const Context &ctx, const Workspace &ws, const Words &w)
 {
     const QString given = w.positional.value(1);
     const qsizetype dot = given.lastIndexOf(QLatin1Char('.'));
@@ -133,7 +133,7 @@ int exportMinistry(const Context &ctx, const Words &w)
         return usage(ctx, QStringLiteral("Luna trebuie data ca LUNA.AN (iulie.2007 sau 7.2007)."),
                      kExportUsage);
     return guarded(ctx, [&] {
-        const QString file = ExportMinistry(month, year, outputFile(w.options.value("-o")));
+        const QString file = ExportMinistry(ws, month, year, outputFile(w.options.value("-o")));
         ctx.out << "Raportarea pentru " << MonthName(month) << "." << year << " a fost scrisa in "
                 << QDir::toNativeSeparators(file) << ".\n";
         return 0;
@@ -173,9 +173,11 @@ int exportCommand(const Context &ctx)
         return usage(ctx, QStringLiteral("Exporturi: lista, centralizator, ministru."), kExportUsage);
     if (!w.options.contains("-o"))
         return usage(ctx, QStringLiteral("Lipseste fisierul rezultat (-o FISIER.xls)."), kExportUsage);
-    if (!openData(ctx))
+    const std::optional<Workspace> ws = openData(ctx);
+    if (!ws)
         return 1;
-    return kind == QLatin1String("centralizator") ? exportCentralizer(ctx, w) : exportMinistry(ctx, w);
+    return kind == QLatin1String("centralizator") ? exportCentralizer(ctx, *ws, w)
+                                                  : exportMinistry(ctx, *ws, w);
 }
 
 int financeCommand(const Context &ctx)
@@ -192,14 +194,15 @@ int financeCommand(const Context &ctx)
         return usage(ctx, QStringLiteral("Perioada trebuie data ca doua date zz.ll.aaaa."), kFinanceUsage);
     if (!w.options.contains("-o"))
         return usage(ctx, QStringLiteral("Lipseste dosarul ales (-o DOSAR)."), kFinanceUsage);
-    if (!openData(ctx))
+    const std::optional<Workspace> ws = openData(ctx);
+    if (!ws)
         return 1;
     const FinanceKind kind =
         kindText == QLatin1String("trusou") ? FinanceKind::Layette : FinanceKind::NewbornAllowance;
     return guarded(ctx, [&] {
         const QString folder =
             QDir(w.options.value("-o")).absolutePath() + QLatin1Char('/') + FinanceSubfolder(kind);
-        reportOutcome(ctx, CreateFinanceFile(folder, FinanceSelection(kind, from, to)));
+        reportOutcome(ctx, CreateFinanceFile(*ws, folder, FinanceSelection(kind, from, to)));
         return 0;
     });
 }
@@ -221,10 +224,11 @@ int treasuryCommand(const Context &ctx)
                      kTreasuryUsage);
     if (!w.options.contains("-o"))
         return usage(ctx, QStringLiteral("Lipseste dosarul ales (-o DOSAR)."), kTreasuryUsage);
-    if (!openData(ctx))
+    const std::optional<Workspace> ws = openData(ctx);
+    if (!ws)
         return 1;
     return guarded(ctx, [&] {
-        reportOutcome(ctx, CreateTreasuryFile(QDir(w.options.value("-o")).absolutePath(), d));
+        reportOutcome(ctx, CreateTreasuryFile(*ws, QDir(w.options.value("-o")).absolutePath(), d));
         return 0;
     });
 }
@@ -244,16 +248,17 @@ int annex2Command(const Context &ctx)
     if (!pdf && !output.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
         return usage(ctx, QStringLiteral("Anexa 2 se scrie ca FISIER.pdf (listare) sau FISIER.xls."),
                      kAnnexUsage);
-    if (!openData(ctx))
+    const std::optional<Workspace> ws = openData(ctx);
+    if (!ws)
         return 1;
     return guarded(ctx, [&] {
         const QString file = QDir(w.positional.first()).absolutePath();
         QString written;
         if (pdf) {
             written = outputFile(output);
-            report::WritePdf(Annex2ListingDocument(file, transfer), written);
+            report::WritePdf(Annex2ListingDocument(*ws, file, transfer), written);
         } else {
-            written = ExportAnnex2(file, transfer, outputFile(output));
+            written = ExportAnnex2(*ws, file, transfer, outputFile(output));
         }
         ctx.out << "Anexa 2 a fost scrisa in " << QDir::toNativeSeparators(written) << ".\n";
         return 0;
@@ -271,11 +276,12 @@ int annex3Command(const Context &ctx)
         !output.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
         return usage(ctx, QStringLiteral("Dati fisierul trezoreriei, data virarii si -o FISIER.rtf."),
                      kAnnexUsage);
-    if (!openData(ctx))
+    const std::optional<Workspace> ws = openData(ctx);
+    if (!ws)
         return 1;
     return guarded(ctx, [&] {
         const QString written =
-            MakeTreasuryAnnex3(QDir(w.positional.first()).absolutePath(), transfer, outputFile(output));
+            MakeTreasuryAnnex3(*ws, QDir(w.positional.first()).absolutePath(), transfer, outputFile(output));
         ctx.out << "Anexa 3 a fost scrisa in " << QDir::toNativeSeparators(written) << ".\n";
         return 0;
     });
@@ -294,14 +300,15 @@ int financeListCommand(const Context &ctx)
         !to.isValid() || !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return usage(ctx, QStringLiteral("Dati fisierul, nn sau trusou, perioada si -o FISIER.pdf."),
                      kFinanceListUsage);
-    if (!openData(ctx))
+    const std::optional<Workspace> ws = openData(ctx);
+    if (!ws)
         return 1;
     const FinanceKind kind =
         kindText == QLatin1String("trusou") ? FinanceKind::Layette : FinanceKind::NewbornAllowance;
     return guarded(ctx, [&] {
         const QString written = outputFile(output);
-        report::WritePdf(FinanceListingDocument(QDir(w.positional.first()).absolutePath(), kind, from, to),
-                         written);
+        report::WritePdf(
+            FinanceListingDocument(*ws, QDir(w.positional.first()).absolutePath(), kind, from, to), written);
         ctx.out << "Listarea a fost scrisa in " << QDir::toNativeSeparators(written) << ".\n";
         return 0;
     });

@@ -5,6 +5,7 @@
 #include "base/Error.h"
 #include "base/Paths.h"
 #include "cli/Commands.h"
+#include "data/Workspace.h"
 #include "engines/dbf/Query.h"
 #include "exports/RequestListExport.h"
 #include "requests/RequestList.h"
@@ -58,10 +59,9 @@ int exportListCommand(const Context &ctx)
         ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
         return 1;
     }
-    setDataDir(ctx.dataDir);
-
-    Query list;
-    OpenRequestList(list, year, kind, sort);
+    const Workspace ws = FolderWorkspace(ctx.dataDir, ProgramDir());
+    Query list(ws.database());
+    OpenRequestList(list, ws.requestTable(), year, kind, sort);
     ExportRequestListTo(list, QDir(output).absolutePath());
     ctx.out << "Au fost exportate " << list.rowCount() << " cereri in "
             << QDir::toNativeSeparators(QDir(output).absolutePath()) << ".\n";

@@ -27,15 +27,15 @@ void addValues(RtfReplace &rtf, const PlaceholderValues &values)
 
 int WriteDispositions(const DispositionRun &run)
 {
-    QString source = DispositionTemplate(run.kind);
+    QString source = DispositionTemplate(run.workspace.dataDir, run.kind);
     if (!QFile::exists(source)) {
         // The layette template is not written again from the program's
         // model: its absence means a damaged installation.
         if (run.kind == DispositionKind::Layette)
             throw DocumentRefusal(QStringLiteral("Vizualizare dispozitie"),
                                   LayetteTemplateMissingText(source));
-        ExtractModels();
-        source = DispositionTemplate(run.kind);
+        ExtractModels(run.workspace.dataDir);
+        source = DispositionTemplate(run.workspace.dataDir, run.kind);
     }
     // Every value is ready before the document is begun: a row that cannot
     // be read stops the command with nothing written.
@@ -60,23 +60,23 @@ int WriteDispositions(const DispositionRun &run)
 
 QString WriteStatistics(const StatisticsRun &run)
 {
-    const SemesterFigures figures = CountSemester(run.semester, run.year);
-    const QString source = StatisticsTemplate();
+    const SemesterFigures figures = CountSemester(run.workspace, run.semester, run.year);
+    const QString source = StatisticsTemplate(run.workspace.dataDir);
     if (!QFile::exists(source))
         throw DocumentRefusal(StatisticsTitle(), StatisticsTemplateMissingText());
     RtfReplace rtf;
     rtf.setSource(source);
-    const QString target = run.output.isEmpty()
-                               ? FreeNumberedFile(ProgramDir(), QString(), QStringLiteral(".rtf"), 99)
-                               : run.output;
+    const QString target = run.output.isEmpty() ? FreeNumberedFile(run.workspace.programDir, QString(),
+                                                                   QStringLiteral(".rtf"), 99)
+                                                : run.output;
     if (target.isEmpty())
-        throw DocumentRefusal(StatisticsTitle(), StatisticsNoFreeNameText(ProgramDir()));
+        throw DocumentRefusal(StatisticsTitle(), StatisticsNoFreeNameText(run.workspace.programDir));
     rtf.setDestination(target);
     // The document is begun only once the figures are known; one that cannot
     // be started is said so, not left to fail half-way.
     if (!rtf.beginDocument())
         throw DocumentRefusal(StatisticsTitle(), CannotWriteText());
-    addValues(rtf, StatisticsValues(run.townHall, run.semester, run.year, figures));
+    addValues(rtf, StatisticsValues(run.workspace.constants.PRIMARIA, run.semester, run.year, figures));
     rtf.appendCopies(1);
     rtf.endDocument();
     return rtf.destination();

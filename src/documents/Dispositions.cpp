@@ -73,9 +73,10 @@ QString LayetteTemplateMissingText(const QString &path)
            QStringLiteral("\r\nSalvati datele si reinstalati programul!");
 }
 
-QString DispositionTemplate(DispositionKind kind)
+QString DispositionTemplate(const QString &dataDir, DispositionKind kind)
 {
-    return TemplatePath(kind == DispositionKind::Layette ? QStringLiteral("Disp4") : QStringLiteral("Disp3"));
+    return TemplatePath(dataDir,
+                        kind == DispositionKind::Layette ? QStringLiteral("Disp4") : QStringLiteral("Disp3"));
 }
 
 PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, const MunicipalityConstants &c)
@@ -133,18 +134,17 @@ PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, cons
 
 QList<PlaceholderValues> DispositionValueSets(const DispositionRun &run)
 {
-    Database &db = Database::shared();
-    Query q(db);
+    Query q(run.workspace.database());
     q.open(QStringLiteral("SELECT * FROM %1 WHERE TIP = ? AND NRDISP >= ? AND NRDISP <= ? AND DATADISP >= ? "
                           "ORDER BY NR")
-               .arg(RequestTable()),
+               .arg(run.workspace.requestTable()),
            {typeOf(run.kind), run.first, run.last, QDate(run.year, 1, 1)});
     if (q.isEmpty())
         throw DocumentRefusal(DispositionsTitle(), NoDispositionText(run.first, run.last));
     QList<PlaceholderValues> sets;
     sets.reserve(q.rowCount());
     for (q.first(); !q.eof(); q.next())
-        sets.append(DispositionValues(run.kind, q, run.constants));
+        sets.append(DispositionValues(run.kind, q, run.workspace.constants));
     return sets;
 }
 

@@ -6,6 +6,7 @@
 // request numbers, each on its own page, in 1 to 9 copies.
 
 #include "data/Settings.h"
+#include "data/Workspace.h"
 
 #include <QDate>
 #include <QList>
@@ -54,12 +55,12 @@ struct DispositionRun
     int copies = 1;
     int year = QDate::currentDate().year(); // dispositions dated from 1 January of this year
     QString output;                         // the document to write
-    MunicipalityConstants constants;
-    std::function<void()> afterRow; // lets the window repaint; may be empty
+    Workspace workspace;                    // the requests, the templates and the constants
+    std::function<void()> afterRow;         // lets the window repaint; may be empty
 };
 
 // The template of a kind: Disp3.rtf or Disp4.rtf of the data folder.
-QString DispositionTemplate(DispositionKind kind);
+QString DispositionTemplate(const QString &dataDir, DispositionKind kind);
 
 // The placeholders of one disposition row (a row of the request table).
 PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, const MunicipalityConstants &c);

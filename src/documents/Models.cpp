@@ -42,9 +42,9 @@ QByteArray ModelBytes(const QString &model)
     return resource.readAll();
 }
 
-QString TemplatePath(const QString &name)
+QString TemplatePath(const QString &dataDir, const QString &name)
 {
-    return findFileNoCase(QDir(DataDir()).filePath(name + QStringLiteral(".rtf")));
+    return findFileNoCase(QDir(dataDir).filePath(name + QStringLiteral(".rtf")));
 }
 
 bool ExtractModel(const QString &model, const QString &file)
@@ -59,15 +59,15 @@ bool ExtractModel(const QString &model, const QString &file)
     return true;
 }
 
-void ExtractModels()
+void ExtractModels(const QString &dataDir)
 {
     for (const QString &name : ModelNames())
-        ExtractModel(name, TemplatePath(name));
+        ExtractModel(name, TemplatePath(dataDir, name));
 }
 
 void InstallTemplateRefresh()
 {
-    setTemplateRefresh(ExtractModels);
+    setTemplateRefresh([] { ExtractModels(DataDir()); });
 }
 
 } // namespace kovara

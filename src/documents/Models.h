@@ -19,15 +19,15 @@ const QStringList &ModelNames();
 // Fails with kovara::Error for an unknown name.
 QByteArray ModelBytes(const QString &model);
 
-// DataDir + "/" + name + ".rtf", found without regard to letter case.
-QString TemplatePath(const QString &name);
+// dataDir + "/" + name + ".rtf", found without regard to letter case.
+QString TemplatePath(const QString &dataDir, const QString &name);
 
 // Writes the model to `file` when that file does not exist; true when it
 // wrote it. Fails with kovara::Error when the file cannot be written.
 bool ExtractModel(const QString &model, const QString &file);
 
 // Writes each of the four templates that is missing from the data folder.
-void ExtractModels();
+void ExtractModels(const QString &dataDir);
 
 // The startup upgrade's refresh of the templates (see UpgradeData).
 void InstallTemplateRefresh();

@@ -25,11 +25,11 @@ QString fieldText(const RowFields &fields, const QString &name)
     return {};
 }
 
-QString formTemplate()
+QString formTemplate(const QString &dataDir)
 {
-    const QString path = TemplatePath(QStringLiteral("Cerere"));
+    const QString path = TemplatePath(dataDir, QStringLiteral("Cerere"));
     if (!QFileInfo::exists(path))
-        ExtractModels();
+        ExtractModels(dataDir);
     return path;
 }
 
@@ -60,31 +60,31 @@ void AddRequestFormPairs(RtfReplace &rtf, const RowFields &fields)
     }
 }
 
-void WriteRequestForm(const RowFields &fields, const QString &destination)
+void WriteRequestForm(const QString &dataDir, const RowFields &fields, const QString &destination)
 {
     RtfReplace rtf;
-    rtf.setSource(formTemplate());
+    rtf.setSource(formTemplate(dataDir));
     rtf.setDestination(destination);
     rtf.clearPairs();
     AddRequestFormPairs(rtf, fields);
     rtf.writeWholeFile();
 }
 
-QString ListRequestForm(const RowFields &fields)
+QString ListRequestForm(const QString &dataDir, const RowFields &fields)
 {
     const QString id = fieldText(fields, QStringLiteral("IDCERERE"));
     const QString document = RequestDocumentPath(id.toLongLong());
     const QString destination = findFileNoCase(document);
     if (!QFileInfo::exists(destination))
-        WriteRequestForm(fields, destination);
+        WriteRequestForm(dataDir, fields, destination);
     OpenDocument(QFileInfo(destination).absoluteFilePath(), QFileInfo(destination).absolutePath());
     return destination;
 }
 
-RowFields RequestFields(qint64 id)
+RowFields RequestFields(const Workspace &ws, qint64 id)
 {
-    Query row;
-    row.open(QStringLiteral("SELECT * FROM %1 WHERE IDCERERE = ?").arg(RequestTable()), {id});
+    Query row(ws.database());
+    row.open(QStringLiteral("SELECT * FROM %1 WHERE IDCERERE = ?").arg(ws.requestTable()), {id});
     if (row.isEmpty())
         throw Error(QStringLiteral("Cererea cu numarul de identificare %1 nu exista.").arg(id));
     row.first();

@@ -3,6 +3,8 @@
 // The filled application form of one request ("Listeaza cerere"), made in
 // whole-file mode from the template Cerere.rtf of the data folder.
 
+#include "data/Workspace.h"
+
 #include <QList>
 #include <QString>
 #include <utility>
@@ -22,17 +24,18 @@ RowFields CurrentRowFields(const Query &row);
 // "[NUMEn]" and "[PRENUMEn]" the same way.
 void AddRequestFormPairs(RtfReplace &rtf, const RowFields &fields);
 
-// Writes the form of the request to `destination` from Cerere.rtf (written
-// from its model first when missing). Fails with kovara::Error.
-void WriteRequestForm(const RowFields &fields, const QString &destination);
+// Writes the form of the request to `destination` from Cerere.rtf of the
+// data folder `dataDir` (written from its model first when missing). Fails
+// with kovara::Error.
+void WriteRequestForm(const QString &dataDir, const RowFields &fields, const QString &destination);
 
 // The list command: the request's own document Cerere<IDCERERE>.rtf of the
 // data folder, made the first time and reused afterwards, then opened.
 // Returns its path.
-QString ListRequestForm(const RowFields &fields);
+QString ListRequestForm(const QString &dataDir, const RowFields &fields);
 
 // The fields of the request with identifier `id`; fails with kovara::Error
 // when there is none.
-RowFields RequestFields(qint64 id);
+RowFields RequestFields(const Workspace &ws, qint64 id);
 
 } // namespace kovara

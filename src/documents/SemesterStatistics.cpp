@@ -34,14 +34,13 @@ QString CurrencyText(qint64 tenThousandths)
     return negative ? QLatin1Char('-') + text : text;
 }
 
-SemesterFigures CountSemester(int semester, int year)
+SemesterFigures CountSemester(const Workspace &ws, int semester, int year)
 {
     const Semester s = SemesterBounds(semester, year);
-    Database &db = Database::shared();
-    Query q(db);
+    Query q(ws.database());
     q.open(QStringLiteral("SELECT CNP1, CNP2, CNP3, CUANTUM, NRCOPII FROM %1 "
                           "WHERE DATADISP >= ? AND DATADISP <= ? AND TIP = ?")
-               .arg(RequestTable()),
+               .arg(ws.requestTable()),
            {s.from, s.to, LayetteTip()});
     SemesterFigures f;
     for (q.first(); !q.eof(); q.next()) {
@@ -89,9 +88,9 @@ QString StatisticsNoFreeNameText(const QString &programDir)
            QStringLiteral("!\rSalvati, dezinstalati si reinstalati programul in alta parte!");
 }
 
-QString StatisticsTemplate()
+QString StatisticsTemplate(const QString &dataDir)
 {
-    return findFileNoCase(QDir(DataDir()).filePath(QStringLiteral("Statistic.rtf")));
+    return findFileNoCase(QDir(dataDir).filePath(QStringLiteral("Statistic.rtf")));
 }
 
 } // namespace kovara

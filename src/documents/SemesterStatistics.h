@@ -37,7 +37,7 @@ QString CurrencyText(qint64 tenThousandths);
 // children the sum of NRCOPII, total the sum of CUANTUM; each child code of
 // exactly 13 characters counts as a boy or a girl by the sex rule of the
 // identity code (first digit 1, 5, 7 or 9 a boy).
-SemesterFigures CountSemester(int semester, int year);
+SemesterFigures CountSemester(const Workspace &ws, int semester, int year);
 
 // The placeholders of Statistic.rtf, in order.
 PlaceholderValues StatisticsValues(const QString &townHall, int semester, int year, const SemesterFigures &f);
@@ -47,14 +47,14 @@ QString StatisticsTemplateMissingText(); // "Nu exista fisierul model Statistic.
 QString StatisticsNoFreeNameText(const QString &programDir);
 
 // Statistic.rtf of the data folder (found without regard to letter case).
-QString StatisticsTemplate();
+QString StatisticsTemplate(const QString &dataDir);
 
 struct StatisticsRun
 {
     int semester = 1;
     int year = 0;
-    QString output;   // the document; empty: the first free of 0.rtf .. 99.rtf in ProgramDir
-    QString townHall; // constant PRIMARIA
+    QString output;      // the document; empty: the first free of 0.rtf .. 99.rtf of the program folder
+    Workspace workspace; // the requests, the template, the program folder and PRIMARIA
 };
 
 // Counts and writes the document; returns its path. A missing template and

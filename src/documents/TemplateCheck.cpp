@@ -126,14 +126,14 @@ TemplateReport CheckTemplate(const QString &name, const QByteArray &rtf)
     return report;
 }
 
-QList<TemplateReport> CheckDataTemplates()
+QList<TemplateReport> CheckDataTemplates(const QString &dataDir)
 {
     QList<TemplateReport> reports;
     QStringList names = ModelNames();
     names.move(names.indexOf(QStringLiteral("Cerere")), 0);
     names.append(QStringLiteral("Statistic"));
     for (const QString &name : names) {
-        const QString path = TemplatePath(name);
+        const QString path = TemplatePath(dataDir, name);
         QFile file(path);
         TemplateReport report;
         if (file.open(QIODevice::ReadOnly)) {

@@ -34,7 +34,7 @@ TemplateReport CheckTemplate(const QString &name, const QByteArray &rtf);
 // ends left out, escaped characters kept ("\{" as "{", "\'e3" as one byte).
 QByteArray VisibleText(const QByteArray &rtf);
 
-// The four templates of the data folder and Statistic.rtf, in that order.
-QList<TemplateReport> CheckDataTemplates();
+// The four templates of the data folder `dataDir` and Statistic.rtf, in that order.
+QList<TemplateReport> CheckDataTemplates(const QString &dataDir);
 
 } // namespace kovara

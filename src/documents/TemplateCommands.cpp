@@ -40,22 +40,22 @@ QString RestoreQuestion(const TemplateMenuEntry &entry)
 
 void EditTemplate(const QString &templateName)
 {
-    const QString path = TemplatePath(templateName);
+    const QString path = TemplatePath(DataDir(), templateName);
     if (!QFileInfo::exists(path))
-        ExtractModels();
-    OpenDocument(TemplatePath(templateName), DataDir());
+        ExtractModels(DataDir());
+    OpenDocument(TemplatePath(DataDir(), templateName), DataDir());
 }
 
 void RestoreTemplate(const QString &templateName)
 {
-    const QString path = TemplatePath(templateName);
+    const QString path = TemplatePath(DataDir(), templateName);
     QFile file(path);
     if (file.exists() && !file.remove())
         throw Error(QStringLiteral("Modelul %1 nu a putut fi refacut: fisierul %2 nu poate fi sters (%3).\r"
                                    "Inchideti-l in editorul de texte si incercati din nou.")
                         .arg(templateName, QDir::toNativeSeparators(path), file.errorString()));
-    ExtractModels();
-    OpenDocument(TemplatePath(templateName), DataDir());
+    ExtractModels(DataDir());
+    OpenDocument(TemplatePath(DataDir(), templateName), DataDir());
 }
 
 const QList<BlankForm> &BlankForms()

@@ -81,20 +81,21 @@ void WriteAnnex2Workbook(NativeXlsWriter &xls, const TreasuryLabels &labels, con
     xls.endWorkbook();
 }
 
-QString ExportAnnex2(const QString &treasuryFile, const QDate &transfer, const QString &file)
+QString ExportAnnex2(const Workspace &ws, const QString &treasuryFile, const QDate &transfer,
+                     const QString &file)
 {
-    const QList<Annex2Row> rows = ReadAnnex2Rows(treasuryFile);
+    const QList<Annex2Row> rows = ReadAnnex2Rows(ws.constants, treasuryFile);
     QString target = file;
     if (target.isEmpty()) {
-        target = FreeNumberedFile(ProgramDir(), QStringLiteral("Anx2"), QStringLiteral(".xls"), 100);
+        target = FreeNumberedFile(ws.programDir, QStringLiteral("Anx2"), QStringLiteral(".xls"), 100);
         if (target.isEmpty())
             throw ReportRefusal(QStringLiteral("Anexa 2 Trezorerie"),
-                                QStringLiteral("Nu pot scrie in ") + QDir::toNativeSeparators(ProgramDir()) +
+                                QStringLiteral("Nu pot scrie in ") + QDir::toNativeSeparators(ws.programDir) +
                                     QStringLiteral("!"));
     }
     NativeXlsWriter xls;
     StartWorkbook(xls, target);
-    WriteAnnex2Workbook(xls, TreasuryAnnexLabels(transfer), rows);
+    WriteAnnex2Workbook(xls, TreasuryAnnexLabels(ws.constants, transfer), rows);
     xls.saveToFile();
     return xls.fileName();
 }

@@ -38,9 +38,8 @@ void put(NativeXlsWriter &xls, int row, int col, const Cell &c, XlsAlignment ali
         xls.writeBlank(row, col);
 }
 
-void WriteCentralizer(NativeXlsWriter &xls, Query &rows)
+void WriteCentralizer(NativeXlsWriter &xls, Query &rows, const MunicipalityConstants &k)
 {
-    const MunicipalityConstants &k = Constants();
     xls.setLeftMargin(0.6);
     xls.setRightMargin(0.5);
     xls.setTopMargin(0.4);
@@ -147,19 +146,18 @@ void WriteCentralizer(NativeXlsWriter &xls, Query &rows)
 
 } // namespace
 
-QString ExportCentralizer(const QDate &from, const QDate &to, const QString &file)
+QString ExportCentralizer(const Workspace &ws, const QDate &from, const QDate &to, const QString &file)
 {
-    Database &db = Database::shared();
-    const QString work = QDir(ProgramDir()).filePath(QStringLiteral("E4.dbf"));
+    const QString work = QDir(ws.programDir).filePath(QStringLiteral("E4.dbf"));
     const QString target =
-        file.isEmpty() ? FreeNumberedFile(ProgramDir(), QStringLiteral("XLS"), QStringLiteral(".xls"), -1)
+        file.isEmpty() ? FreeNumberedFile(ws.programDir, QStringLiteral("XLS"), QStringLiteral(".xls"), -1)
                        : file;
     try {
         // The work table stays beside the program until the next export.
-        CentralizerRows centralizer(db, RequestTable(), work, WorkTable::AtEnd::Keep, from, to);
+        CentralizerRows centralizer(ws.database(), ws.requestTable(), work, WorkTable::AtEnd::Keep, from, to);
         NativeXlsWriter xls;
         StartWorkbook(xls, target);
-        WriteCentralizer(xls, centralizer.rows());
+        WriteCentralizer(xls, centralizer.rows(), ws.constants);
         centralizer.finish();
         xls.saveToFile();
         return xls.fileName();

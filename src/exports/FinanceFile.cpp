@@ -41,19 +41,19 @@ SplitName SplitApplicantName(const QString &subsemn)
     return {subsemn.left(blank), subsemn.mid(blank + 1).trimmed()};
 }
 
-ReportOutcome CreateFinanceFile(const QString &folder, const RequestSelection &selection,
+ReportOutcome CreateFinanceFile(const Workspace &ws, const QString &folder, const RequestSelection &selection,
                                 const ReportProgress &progress)
 {
     // Every check before anything on disk is touched.
-    const QString model = ModelTable(QStringLiteral("RapAj.DBF"), kTitle);
-    const int county = CountyNumber(kTitle);
-    const QString cf = CheckedFiscalCode(kTitle);
+    const QString model = ModelTable(ws, QStringLiteral("RapAj.DBF"), kTitle);
+    const int county = CountyNumber(ws.constants, kTitle);
+    const QString cf = CheckedFiscalCode(ws.constants, kTitle);
     MakeReportFolder(folder, kTitle);
     const QString target = findFileNoCase(QDir(folder).filePath(FinanceFileName(county, cf)));
     CheckReplaceable(target, kTitle);
 
-    Query rows;
-    rows.open(QStringLiteral("SELECT SUBSEMN, CNP, CUANTUM\nFROM ") + RequestTable() +
+    Query rows(ws.database());
+    rows.open(QStringLiteral("SELECT SUBSEMN, CNP, CUANTUM\nFROM ") + ws.requestTable() +
                   QStringLiteral("\nWHERE TIP = ? AND DINDATA >= ? AND DINDATA <= ?\nORDER BY SUBSEMN"),
               {selection.tip, selection.from, selection.to});
     const int total = rows.rowCount();
@@ -96,17 +96,16 @@ QString FinanceListingSubtitle(FinanceKind kind)
                : QStringLiteral("cu beneficiarii de alocatii pentru copii nou-nascuti,");
 }
 
-FinanceListing PrepareFinanceListing(const QString &file, FinanceKind kind, const QDate &from,
-                                     const QDate &to)
+FinanceListing PrepareFinanceListing(const MunicipalityConstants &c, const QString &file, FinanceKind kind,
+                                     const QDate &from, const QDate &to)
 {
     const QString title = QStringLiteral("Listare DBF Finante");
-    const int county = CountyNumber(title);
-    const QString expected = FinanceFileName(county, Constants().CF).toUpper();
+    const int county = CountyNumber(c, title);
+    const QString expected = FinanceFileName(county, c.CF).toUpper();
     if (QFileInfo(file).fileName().toUpper() != expected)
         throw ReportRefusal(title, QStringLiteral("Fisierul ales nu este cel de raportat la finante!") +
                                        LineBreak() + QStringLiteral("Acesta trebuie sa aiba numele: ") +
                                        expected + QStringLiteral(" !"));
-    const MunicipalityConstants &c = Constants();
     FinanceListing l;
     l.file = file;
     l.county = QString::number(county) + QStringLiteral("  JUDETUL ") + c.JUDET;

@@ -37,7 +37,7 @@ SplitName SplitApplicantName(const QString &subsemn);
 // model that replaces the older file only once it is complete. Failures of
 // the engine or the disk throw kovara::Error and leave an older file as it
 // was.
-ReportOutcome CreateFinanceFile(const QString &folder, const RequestSelection &selection,
+ReportOutcome CreateFinanceFile(const Workspace &ws, const QString &folder, const RequestSelection &selection,
                                 const ReportProgress &progress = {});
 
 // What the finance listing shows of a file, once its name was checked.
@@ -58,8 +58,8 @@ QString FinanceListingSubtitle(FinanceKind kind);
 // Checks the chosen file's name against county number + fiscal code +
 // ".dbf" (letter case aside); refused, titled "Listare DBF Finante", when
 // it differs. Returns the labels of the listing.
-FinanceListing PrepareFinanceListing(const QString &file, FinanceKind kind, const QDate &from,
-                                     const QDate &to);
+FinanceListing PrepareFinanceListing(const MunicipalityConstants &c, const QString &file, FinanceKind kind,
+                                     const QDate &from, const QDate &to);
 
 // The statement of the listing's rows: NUMEX (NUME, a blank, PRENUME),
 // NUME, PRENUME, CNP, SUMA, ordered by NUME and PRENUME, over the table

@@ -55,9 +55,8 @@ int RankOf(const QString &alcate)
     return 0;
 }
 
-void WriteMinistry(NativeXlsWriter &xls, Query &rows, int month, int year)
+void WriteMinistry(NativeXlsWriter &xls, Query &rows, int month, int year, const MunicipalityConstants &k)
 {
-    const MunicipalityConstants &k = Constants();
     xls.setLeftMargin(0.8);
     xls.setRightMargin(0.3);
     xls.setTopMargin(0.4);
@@ -125,21 +124,21 @@ void WriteMinistry(NativeXlsWriter &xls, Query &rows, int month, int year)
 
 } // namespace
 
-QString ExportMinistry(int month, int year, const QString &file)
+QString ExportMinistry(const Workspace &ws, int month, int year, const QString &file)
 {
-    Query rows;
-    OpenMinistryRows(rows, RequestTable(), month, year);
+    Query rows(ws.database());
+    OpenMinistryRows(rows, ws.requestTable(), month, year);
     CheckCodes(rows);
     QString target = file;
     if (target.isEmpty()) {
-        target = FreeNumberedFile(ProgramDir(), QStringLiteral("XLS"), QStringLiteral(".xls"), 1000);
+        target = FreeNumberedFile(ws.programDir, QStringLiteral("XLS"), QStringLiteral(".xls"), 1000);
         if (target.isEmpty())
             throw ReportRefusal(kTitle, QStringLiteral("Nu pot scrie in ") +
-                                            QDir::toNativeSeparators(ProgramDir()) + QStringLiteral("!"));
+                                            QDir::toNativeSeparators(ws.programDir) + QStringLiteral("!"));
     }
     NativeXlsWriter xls;
     StartWorkbook(xls, target);
-    WriteMinistry(xls, rows, month, year);
+    WriteMinistry(xls, rows, month, year, ws.constants);
     rows.close();
     xls.saveToFile();
     return xls.fileName();

@@ -36,17 +36,17 @@ ReportRefusal::ReportRefusal(QString title, QString text)
 {
 }
 
-int CountyNumber(const QString &title)
+int CountyNumber(const MunicipalityConstants &c, const QString &title)
 {
-    const int county = CountyCode(Constants().JUDET);
+    const int county = CountyCode(c.JUDET);
     if (county == 0)
         throw ReportRefusal(title, QStringLiteral("Judetul de la Administrare este incorect !"));
     return county;
 }
 
-QString CheckedFiscalCode(const QString &title)
+QString CheckedFiscalCode(const MunicipalityConstants &k, const QString &title)
 {
-    const QString cf = Constants().CF;
+    const QString cf = k.CF;
     bool plain = cf.size() >= 7;
     for (const QChar c : cf)
         plain = plain && c.unicode() < 128 && c.isLetterOrNumber();
@@ -55,9 +55,9 @@ QString CheckedFiscalCode(const QString &title)
     return cf;
 }
 
-QString ModelTable(const QString &modelName, const QString &title)
+QString ModelTable(const Workspace &ws, const QString &modelName, const QString &title)
 {
-    const QString path = findFileNoCase(ProgramDir() + QLatin1Char('/') + modelName);
+    const QString path = ws.programFile(modelName);
     if (!QFileInfo(path).isFile())
         throw ReportRefusal(title, QStringLiteral("Nu exista fisierul ") + modelName + QStringLiteral("!") +
                                        LineBreak() + QLatin1String(UpdateAdvice));

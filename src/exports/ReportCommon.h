@@ -5,6 +5,7 @@
 // a copy of a model table, and the advice to update the program.
 
 #include "base/Error.h"
+#include "data/Workspace.h"
 #include "engines/dbf/Dbf.h"
 
 #include <QDate>
@@ -51,16 +52,16 @@ using ReportProgress = std::function<void(int, int)>;
 
 // The county's position 1..42 in the county list, from the constants.
 // Refused (titled `title`) when the constants name no county.
-int CountyNumber(const QString &title);
+int CountyNumber(const MunicipalityConstants &c, const QString &title);
 // The fiscal code of the constants; refused with "Codul Fiscal de la
 // Administrare este incorect !" (titled `title`) when it has fewer than 7
 // characters or anything but letters and digits (it becomes part of a file
 // name).
-QString CheckedFiscalCode(const QString &title);
+QString CheckedFiscalCode(const MunicipalityConstants &c, const QString &title);
 
-// The model table `modelName` beside the program; refused with "Nu exista
+// The model table `modelName` of the program folder; refused with "Nu exista
 // fisierul <modelName>!" and the update advice when it is missing.
-QString ModelTable(const QString &modelName, const QString &title);
+QString ModelTable(const Workspace &ws, const QString &modelName, const QString &title);
 
 // Creates `folder` with its parents; refused with "Nu pot scrie in ..."
 // when that fails.

@@ -118,10 +118,10 @@ Layout Annex2ListingLayout()
     return l;
 }
 
-ReportDocument FinanceListingDocument(const QString &file, FinanceKind kind, const QDate &from,
-                                      const QDate &to)
+ReportDocument FinanceListingDocument(const Workspace &ws, const QString &file, FinanceKind kind,
+                                      const QDate &from, const QDate &to)
 {
-    const FinanceListing labels = PrepareFinanceListing(file, kind, from, to);
+    const FinanceListing labels = PrepareFinanceListing(ws.constants, file, kind, from, to);
     Database db;
     db.attach(QStringLiteral("finante"), file, true);
     Query rows(db);
@@ -138,14 +138,14 @@ ReportDocument FinanceListingDocument(const QString &file, FinanceKind kind, con
     return doc;
 }
 
-ReportDocument Annex2ListingDocument(const QString &treasuryFile, const QDate &transfer)
+ReportDocument Annex2ListingDocument(const Workspace &ws, const QString &treasuryFile, const QDate &transfer)
 {
-    const QList<Annex2Row> list = ReadAnnex2Rows(treasuryFile);
+    const QList<Annex2Row> list = ReadAnnex2Rows(ws.constants, treasuryFile);
     TableRows rows({QStringLiteral("NUMEPREN"), QStringLiteral("NRPERS"), QStringLiteral("CNP"),
                     QStringLiteral("SUMA")});
     for (const Annex2Row &r : list)
         rows.add({r.name, r.persons, r.cnp, r.amount});
-    const TreasuryLabels labels = TreasuryAnnexLabels(transfer);
+    const TreasuryLabels labels = TreasuryAnnexLabels(ws.constants, transfer);
     Layout layout = Annex2ListingLayout();
     layout.setText(QStringLiteral("Judet"), labels.county);
     layout.setText(QStringLiteral("Unitate"), labels.unit);

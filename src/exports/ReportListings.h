@@ -18,10 +18,11 @@ report::Layout Annex2ListingLayout();  // ListaCDT
 
 // The finance listing of a chosen file (its name checked first, refusal
 // titled "Listare DBF Finante"), rows ordered by NUME and PRENUME.
-report::ReportDocument FinanceListingDocument(const QString &file, FinanceKind kind, const QDate &from,
-                                              const QDate &to);
+report::ReportDocument FinanceListingDocument(const Workspace &ws, const QString &file, FinanceKind kind,
+                                              const QDate &from, const QDate &to);
 // Annex 2 of a chosen treasury file, printed (name and NUMEPREN checked
 // first, refusal titled "Anexa 2 Trezorerie").
-report::ReportDocument Annex2ListingDocument(const QString &treasuryFile, const QDate &transfer);
+report::ReportDocument Annex2ListingDocument(const Workspace &ws, const QString &treasuryFile,
+                                             const QDate &transfer);
 
 } // namespace kovara

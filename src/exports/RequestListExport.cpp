@@ -1,7 +1,7 @@
 #include "exports/RequestListExport.h"
 
 #include "base/Error.h"
-#include "base/Paths.h"
+#include "base/NativePath.h"
 #include "engines/dbf/Query.h"
 #include "shell/NumberedFile.h"
 
@@ -82,11 +82,13 @@ bool RequestListExport::OpenTemplate(const QString &templatePath)
 {
     if (!QFileInfo::exists(templatePath))
         return false;
-    m_destination = FreeNumberedFile(ProgramDir(), QStringLiteral("Dest"), QStringLiteral(".xls"), 100);
+    // The filled workbook goes beside its template, in the program folder.
+    const QString folder = QFileInfo(templatePath).absolutePath();
+    m_destination = FreeNumberedFile(folder, QStringLiteral("Dest"), QStringLiteral(".xls"), 100);
     if (m_destination.isEmpty())
         throw Error(QStringLiteral("In dosarul %1 nu mai este liber niciun nume Dest0.xls ... Dest100.xls; "
                                    "inchideti registrele deschise si incercati din nou.")
-                        .arg(NativePath(ProgramDir())));
+                        .arg(NativePath(folder)));
     m_book.OpenWorkbook(templatePath);
     m_book.SelectSheet(1);
     return true;
@@ -175,14 +177,14 @@ void RequestListExport::FinishExport(bool open)
         m_opener(m_destination);
 }
 
-QString ExportRequestList(Query &list, const ListExportHooks &hooks)
+QString ExportRequestList(const QString &programDir, Query &list, const ListExportHooks &hooks)
 {
     const QString templatePath =
-        FreeNumberedFile(ProgramDir(), QStringLiteral("Exp"), QStringLiteral(".xls"), 100);
+        FreeNumberedFile(programDir, QStringLiteral("Exp"), QStringLiteral(".xls"), 100);
     if (templatePath.isEmpty())
         throw Error(QStringLiteral("In dosarul %1 nu mai este liber niciun nume Exp0.xls ... Exp100.xls; "
                                    "sablonul nu poate fi scris.")
-                        .arg(NativePath(ProgramDir())));
+                        .arg(NativePath(programDir)));
     ExtractListModel(templatePath);
     if (hooks.processEvents)
         hooks.processEvents();

@@ -23,7 +23,8 @@ class RequestListExport
 {
 public:
     // Opens the template file and chooses the destination, the first free
-    // "Dest<N>.xls" of the program folder. False when the file is missing.
+    // "Dest<N>.xls" of the template's folder (the program folder). False
+    // when the file is missing.
     bool OpenTemplate(const QString &templatePath);
     // Opens the template the program carries (no destination chosen).
     void openModel();
@@ -59,11 +60,11 @@ struct ListExportHooks
 };
 
 // The "Exporta tabelul" command: the template written to the first free
-// "Exp<N>.xls" of the program folder, filled from `list` and saved to the
+// "Exp<N>.xls" of the program folder `programDir`, filled from `list` and saved to the
 // first free "Dest<N>.xls", which is then opened. Any file that cannot be
 // written or read fails with a message naming it, and nothing is opened.
 // Returns the destination.
-QString ExportRequestList(Query &list, const ListExportHooks &hooks);
+QString ExportRequestList(const QString &programDir, Query &list, const ListExportHooks &hooks);
 
 // The same rows, from the carried template, into the file `path` (replaced
 // only once the new one is complete).

@@ -14,11 +14,12 @@
 
 namespace kovara {
 
-QString MakeTreasuryAnnex3(const QString &treasuryFile, const QDate &transfer, const QString &destination)
+QString MakeTreasuryAnnex3(const Workspace &ws, const QString &treasuryFile, const QDate &transfer,
+                           const QString &destination)
 {
     const QString title = QStringLiteral("Anexa 3");
-    const QList<QPair<QString, QString>> pairs = Annex3Pairs(treasuryFile, transfer);
-    const QString source = findFileNoCase(DataDir() + QStringLiteral("/Anx3.rtf"));
+    const QList<QPair<QString, QString>> pairs = Annex3Pairs(ws.constants, treasuryFile, transfer);
+    const QString source = ws.dataFile(QStringLiteral("Anx3.rtf"));
     if (!QFileInfo(source).isFile())
         throw ReportRefusal(title, QStringLiteral("Lipseste modelul Anexei 3, ") +
                                        QDir::toNativeSeparators(source) + QStringLiteral(" !") + LineBreak() +
@@ -26,11 +27,11 @@ QString MakeTreasuryAnnex3(const QString &treasuryFile, const QDate &transfer, c
     RtfReplace rtf;
     rtf.setSource(source);
     const QString target = destination.isEmpty()
-                               ? FreeNumberedFile(ProgramDir(), QString(), QStringLiteral(".rtf"), 99)
+                               ? FreeNumberedFile(ws.programDir, QString(), QStringLiteral(".rtf"), 99)
                                : destination;
     if (target.isEmpty())
         throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
-                                       QDir::toNativeSeparators(ProgramDir()) + QStringLiteral(" !"));
+                                       QDir::toNativeSeparators(ws.programDir) + QStringLiteral(" !"));
     rtf.setDestination(target);
     if (!rtf.beginDocument())
         throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +

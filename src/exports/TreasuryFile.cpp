@@ -58,19 +58,19 @@ int ChildCount(const QString &cnp2, const QString &cnp3)
     return 1 + (cnp2.size() == 13 ? 1 : 0) + (cnp3.size() == 13 ? 1 : 0);
 }
 
-ReportOutcome CreateTreasuryFile(const QString &folder, const TreasuryDates &dates,
+ReportOutcome CreateTreasuryFile(const Workspace &ws, const QString &folder, const TreasuryDates &dates,
                                  const ReportProgress &progress)
 {
-    const QString model = ModelTable(QStringLiteral("ModelTrz.DBF"), kTitle);
-    const int county = CountyNumber(kTitle);
-    const QString cf = CheckedFiscalCode(QStringLiteral("Raport Finante"));
+    const QString model = ModelTable(ws, QStringLiteral("ModelTrz.DBF"), kTitle);
+    const int county = CountyNumber(ws.constants, kTitle);
+    const QString cf = CheckedFiscalCode(ws.constants, QStringLiteral("Raport Finante"));
     MakeReportFolder(folder, kTitle);
     const QString target =
         findFileNoCase(QDir(folder).filePath(TreasuryFileName(county, cf, dates.transfer)));
     CheckReplaceable(target, QStringLiteral("Raport Trezorerie"));
 
-    Query rows;
-    rows.open(QStringLiteral("SELECT SUBSEMN, CNP, CUANTUM, CNP2, CNP3\nFROM ") + RequestTable() +
+    Query rows(ws.database());
+    rows.open(QStringLiteral("SELECT SUBSEMN, CNP, CUANTUM, CNP2, CNP3\nFROM ") + ws.requestTable() +
                   QStringLiteral("\nWHERE TIP = ? AND DINDATA >= ? AND DINDATA <= ?\nORDER BY SUBSEMN"),
               {LayetteTip(), dates.from, dates.to});
     const int total = rows.rowCount();
@@ -108,9 +108,8 @@ ReportOutcome CreateTreasuryFile(const QString &folder, const TreasuryDates &dat
     return out;
 }
 
-TreasuryLabels TreasuryAnnexLabels(const QDate &transfer)
+TreasuryLabels TreasuryAnnexLabels(const MunicipalityConstants &c, const QDate &transfer)
 {
-    const MunicipalityConstants &c = Constants();
     TreasuryLabels l;
     l.county = QString::number(CountyCode(c.JUDET)) + QStringLiteral("  JUDETUL ") + c.JUDET;
     l.unit = c.CF + QStringLiteral("  CONSILIUL LOCAL ") + c.LOCALIT.toUpper();
@@ -120,9 +119,9 @@ TreasuryLabels TreasuryAnnexLabels(const QDate &transfer)
     return l;
 }
 
-void CheckTreasuryFileName(const QString &file, const QString &title)
+void CheckTreasuryFileName(const MunicipalityConstants &c, const QString &file, const QString &title)
 {
-    const QString prefix = TreasuryPrefix(CountyCode(Constants().JUDET), Constants().CF);
+    const QString prefix = TreasuryPrefix(CountyCode(c.JUDET), c.CF);
     if (!QFileInfo(file).fileName().toUpper().contains(prefix.toUpper()))
         throw ReportRefusal(title, QStringLiteral("Fisierul ales nu este cel de raportat la Trezorerie!") +
                                        LineBreak() +
@@ -130,10 +129,10 @@ void CheckTreasuryFileName(const QString &file, const QString &title)
                                        QStringLiteral("_zz-ll-aaaa.dbf !"));
 }
 
-QList<Annex2Row> ReadAnnex2Rows(const QString &file)
+QList<Annex2Row> ReadAnnex2Rows(const MunicipalityConstants &c, const QString &file)
 {
     const QString title = QStringLiteral("Anexa 2 Trezorerie");
-    CheckTreasuryFileName(file, title);
+    CheckTreasuryFileName(c, file, title);
     {
         const std::unique_ptr<dbf::Table> table = dbf::Table::open(file);
         if (table->fieldIndex("NUMEPREN") < 0)
@@ -161,16 +160,16 @@ double Annex2Total(const QList<Annex2Row> &rows)
     return double(cents) / 100.0;
 }
 
-QList<QPair<QString, QString>> Annex3Pairs(const QString &file, const QDate &transfer)
+QList<QPair<QString, QString>> Annex3Pairs(const MunicipalityConstants &c, const QString &file,
+                                           const QDate &transfer)
 {
-    CheckTreasuryFileName(file, QStringLiteral("Listare DBF Trezorerie"));
+    CheckTreasuryFileName(c, file, QStringLiteral("Listare DBF Trezorerie"));
     ChosenFile chosen(file);
     Query q(chosen.db);
     q.open(QStringLiteral("SELECT SUM(NRPERS) AS NR, SUM(SUMA) AS TOTAL\nFROM ") + chosen.table);
     const QString nr = sumText(q.amount(QStringLiteral("NR")));
     const QString total = sumText(q.amount(QStringLiteral("TOTAL")));
     q.close();
-    const MunicipalityConstants &c = Constants();
     return {
         {QStringLiteral("[CODJUD]"), QString::number(CountyCode(c.JUDET))},
         {QStringLiteral("[DENUMJUD]"), c.JUDET},

@@ -35,7 +35,7 @@ int ChildCount(const QString &cnp2, const QString &cnp3);
 // dates.from to dates.to. Checks first (model, county, fiscal code, folder,
 // an older file that cannot be replaced), then fills a copy of the model
 // that replaces an older file of the same name only once complete.
-ReportOutcome CreateTreasuryFile(const QString &folder, const TreasuryDates &dates,
+ReportOutcome CreateTreasuryFile(const Workspace &ws, const QString &folder, const TreasuryDates &dates,
                                  const ReportProgress &progress = {});
 
 // The texts of both annexes.
@@ -46,11 +46,11 @@ struct TreasuryLabels
     QString date;   // "in ziua 05 luna 03 anul 2008"
     QString mayor;
 };
-TreasuryLabels TreasuryAnnexLabels(const QDate &transfer);
+TreasuryLabels TreasuryAnnexLabels(const MunicipalityConstants &c, const QDate &transfer);
 
 // Refused ("Fisierul ales nu este cel de raportat la Trezorerie!", titled
 // `title`) unless the file's name, in capitals, contains the treasury prefix.
-void CheckTreasuryFileName(const QString &file, const QString &title);
+void CheckTreasuryFileName(const MunicipalityConstants &c, const QString &file, const QString &title);
 
 struct Annex2Row
 {
@@ -63,13 +63,14 @@ struct Annex2Row
 // The rows of a treasury file, ordered by NUMEPREN; the name is checked
 // first, and a file without the column NUMEPREN is refused (title
 // "Anexa 2 Trezorerie").
-QList<Annex2Row> ReadAnnex2Rows(const QString &file);
+QList<Annex2Row> ReadAnnex2Rows(const MunicipalityConstants &c, const QString &file);
 // The sum of the amounts, each as written in the file (to the cent).
 double Annex2Total(const QList<Annex2Row> &rows);
 
 // The placeholders of annex 3 and their values, in the order they are
 // filled: [CODJUD], [DENUMJUD], [CODUNIT], [DENUMUNIT], [NR], [SUMA], [DATA].
 // The name is checked first (title "Listare DBF Trezorerie").
-QList<QPair<QString, QString>> Annex3Pairs(const QString &file, const QDate &transfer);
+QList<QPair<QString, QString>> Annex3Pairs(const MunicipalityConstants &c, const QString &file,
+                                           const QDate &transfer);
 
 } // namespace kovara

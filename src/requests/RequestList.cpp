@@ -33,10 +33,10 @@ QString checkedOrderField(const QString &field)
 
 } // namespace
 
-ListStatement RequestListStatement(int year, int kind, const QString &orderField)
+ListStatement RequestListStatement(const QString &requestTable, int year, int kind, const QString &orderField)
 {
     ListStatement s;
-    s.sql = QStringLiteral("SELECT * FROM ") + RequestTable() +
+    s.sql = QStringLiteral("SELECT * FROM ") + requestTable +
             QStringLiteral("\nWHERE DINDATA >= ? AND DINDATA < ?");
     s.values << QDate(year, 1, 1) << QDate(year + 1, 1, 1);
     if (kind >= KindStateAllowance && kind <= KindLayette) {
@@ -48,9 +48,19 @@ ListStatement RequestListStatement(int year, int kind, const QString &orderField
     return s;
 }
 
+ListStatement RequestListStatement(int year, int kind, const QString &orderField)
+{
+    return RequestListStatement(RequestTable(), year, kind, orderField);
+}
+
 void OpenRequestList(Query &list, int year, int kind, const QString &orderField)
 {
-    const ListStatement s = RequestListStatement(year, kind, orderField);
+    OpenRequestList(list, RequestTable(), year, kind, orderField);
+}
+
+void OpenRequestList(Query &list, const QString &requestTable, int year, int kind, const QString &orderField)
+{
+    const ListStatement s = RequestListStatement(requestTable, year, kind, orderField);
     list.close();
     list.open(s.sql, s.values);
     list.last();

@@ -28,11 +28,15 @@ struct ListStatement
 // SELECT * over the requests of `year` (1 January inclusive to 1 January of
 // the next year exclusive) and of the kind, ordered by `orderField`
 // (a column of the request table; IDCERERE when empty). An unknown column
-// fails.
+// fails. Over `requestTable` (as named in statements), or the program's own.
+ListStatement RequestListStatement(const QString &requestTable, int year, int kind,
+                                   const QString &orderField = {});
 ListStatement RequestListStatement(int year, int kind, const QString &orderField = {});
 
 // Opens (or reopens) the list query with the statement above; the filter
 // already set on it stays. The current row is the last one.
+void OpenRequestList(Query &list, const QString &requestTable, int year, int kind,
+                     const QString &orderField = {});
 void OpenRequestList(Query &list, int year, int kind, const QString &orderField = {});
 
 // The years that have requests, newest first, with `currentYear` in front

@@ -9,14 +9,6 @@
 namespace kovara {
 namespace {
 
-using Opener = std::function<bool(const QString &, const QString &)>;
-
-Opener &opener()
-{
-    static Opener f;
-    return f;
-}
-
 struct SeamState
 {
     bool active = false;
@@ -53,15 +45,10 @@ void OpenDocument(const QString &path, const QString &workingDir)
         seamState().requests.append({path, workingDir});
         return;
     }
-    const bool opened = opener() ? opener()(path, workingDir) : openWithDesktop(path, workingDir);
+    const bool opened = openWithDesktop(path, workingDir);
     if (!opened)
         throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis: nu exista o aplicatie asociata.")
                         .arg(QDir::toNativeSeparators(path)));
-}
-
-void setDocumentOpener(Opener f)
-{
-    opener() = std::move(f);
 }
 
 namespace openseam {

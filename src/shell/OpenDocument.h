@@ -17,11 +17,6 @@ namespace kovara {
 // display).
 void OpenDocument(const QString &path, const QString &workingDir);
 
-// Replaces the way files are opened (the function answers whether the file
-// was handed over); an empty function puts back the default, "xdg-open" (Linux) or
-// the shell's "start" (Windows).
-void setDocumentOpener(std::function<bool(const QString &path, const QString &workingDir)> opener);
-
 namespace openseam {
 
 struct OpenRequest

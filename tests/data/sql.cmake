@@ -3,3 +3,4 @@ kovara_test(test_sql_query SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlQueryTest.cpp LI
 kovara_test(test_sql_request_table SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlRequestTableTest.cpp LIBS kovara_sql kovara_requesttable)
 kovara_test(test_sql_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlCliTest.cpp LIBS kovara_sql)
 add_dependencies(test_sql_cli kovara-cli)
+kovara_test(test_workspace SOURCES ${CMAKE_CURRENT_LIST_DIR}/WorkspaceTest.cpp LIBS kovara_requesttable)

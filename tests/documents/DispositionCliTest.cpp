@@ -6,6 +6,7 @@
 #include "documents/Dispositions.h"
 #include "documents/Models.h"
 #include "documents/SemesterStatistics.h"
+#include "data/Workspace.h"
 
 #include <QFile>
 #include <QProcess>
@@ -66,6 +67,7 @@ TEST(DispositionCli, DocumentsAndRefusals)
     EXPECT_TRUE(QFile::exists(DataDir() + "/Disp3.rtf"));
     EXPECT_TRUE(QFile::exists(DataDir() + "/Disp4.rtf")); // every missing template with it
     DispositionRun run;
+    run.workspace = ProgramWorkspace();
     run.first = 1;
     run.last = 9;
     run.copies = 2;

@@ -2,6 +2,8 @@
 // the refusals, and what the finished file holds.
 
 #include "DocumentRows.h"
+#include "base/Paths.h"
+#include "data/Workspace.h"
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"
@@ -74,7 +76,8 @@ protected:
         r.copies = copies;
         r.year = 2026;
         r.output = folder.scratch.file("out.rtf");
-        r.constants.PRIMARIA = "Primaria Sacele";
+        r.workspace = ProgramWorkspace();
+        r.workspace.constants.PRIMARIA = "Primaria Sacele";
         return r;
     }
 
@@ -187,7 +190,8 @@ TEST_F(DispositionDocuments, StatisticsDocumentAndItsRefusals)
     StatisticsRun r;
     r.semester = 2;
     r.year = 2026;
-    r.townHall = "Primaria Sacele";
+    r.workspace = ProgramWorkspace();
+    r.workspace.constants.PRIMARIA = "Primaria Sacele";
 
     // No template: said before anything is written.
     try {

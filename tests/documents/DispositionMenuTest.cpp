@@ -4,6 +4,7 @@
 
 #include "DocumentRows.h"
 #include "app/MainWindow.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "documents/Models.h"
 #include "documents/ui/DispositionMenus.h"
@@ -56,7 +57,7 @@ protected:
         openseam::activate();
         WriteSettings("CONSTANTE", {{"PRIMARIA", "SACELE"}, {"LOCALIT", "Sacele"}, {"JUDET", "BRASOV"}});
         LoadConstants();
-        ExtractModels();
+        ExtractModels(DataDir());
         installDispositionCommands(&main);
         main.SetAccess(true);
         const int y = QDate::currentDate().year();

@@ -2,6 +2,7 @@
 // placeholder receives.
 
 #include "DocumentRows.h"
+#include "data/Workspace.h"
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 
@@ -30,7 +31,8 @@ DispositionRun runOf(DispositionKind kind, int first, int last, int year = 2026)
     run.first = first;
     run.last = last;
     run.year = year;
-    run.constants = townHall();
+    run.workspace = ProgramWorkspace();
+    run.workspace.constants = townHall();
     return run;
 }
 

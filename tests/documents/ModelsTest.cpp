@@ -1,6 +1,7 @@
 #include "documents/Models.h"
 #include "../requests/RequestListFixture.h"
 #include "base/Error.h"
+#include "base/Paths.h"
 #include "data/Settings.h"
 #include "documents/TemplateCheck.h"
 #include "engines/rtf/RtfReplace.h"
@@ -79,14 +80,14 @@ protected:
 
 TEST_F(ModelFiles, WrittenOnlyWhenMissing)
 {
-    ExtractModels();
+    ExtractModels(DataDir());
     for (const QString &name : ModelNames())
         EXPECT_EQ(readAll(data(name + ".rtf")), ModelBytes(name)) << name.toStdString();
 
     writeAll(data("Disp4.rtf"), "edited");
     EXPECT_FALSE(ExtractModel("DISP4", data("Disp4.rtf")));
     QFile::remove(data("Anx3.rtf"));
-    ExtractModels();
+    ExtractModels(DataDir());
     EXPECT_EQ(readAll(data("Disp4.rtf")), "edited");
     EXPECT_EQ(readAll(data("Anx3.rtf")), ModelBytes("ANX3"));
 

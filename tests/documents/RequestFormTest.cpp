@@ -1,6 +1,8 @@
 #include "documents/RequestForm.h"
 #include "../requests/RequestListFixture.h"
 #include "base/Error.h"
+#include "base/Paths.h"
+#include "data/Workspace.h"
 #include "documents/Models.h"
 #include "documents/TemplateCheck.h"
 #include "engines/rtf/RtfReplace.h"
@@ -52,7 +54,7 @@ TEST_F(RequestForm, MadeOnceThenReused)
     addRequest(17, "POPESCU MARIA IOANA");
     ASSERT_FALSE(QFileInfo::exists(DataDir() + "/Cerere.rtf"));
 
-    EXPECT_EQ(ListRequestForm(RequestFields(17)), document(17));
+    EXPECT_EQ(ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 17)), document(17));
     EXPECT_TRUE(QFileInfo::exists(DataDir() + "/Cerere.rtf")); // the template, written from its model
     const QByteArray made = readAll(document(17));
     EXPECT_EQ(made.count("POPESCU"), 6);
@@ -66,13 +68,13 @@ TEST_F(RequestForm, MadeOnceThenReused)
 
     // Corrections typed into the document stay; the second click only opens it.
     writeAll(document(17), "{\\rtf1 corrected}");
-    ListRequestForm(RequestFields(17));
+    ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 17));
     EXPECT_EQ(readAll(document(17)), "{\\rtf1 corrected}");
     EXPECT_EQ(openseam::requests().size(), 2);
 
     // Deleted (the list does it after a change answered with DA): made anew.
     QFile::remove(document(17));
-    ListRequestForm(RequestFields(17));
+    ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 17));
     EXPECT_EQ(readAll(document(17)), made);
 }
 
@@ -92,7 +94,7 @@ TEST_F(RequestForm, NamesAndEscapes)
     writeAll(DataDir() + "/Cerere.rtf", "{\\rtf1 N=[NUME]; P=[PRENUME]; C=[NUME1]/[PRENUME1]; S=[subsemn]}");
     for (const auto &c : cases) {
         addRequest(++id, c.subsemn);
-        ListRequestForm(RequestFields(id));
+        ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), id));
         const QByteArray doc = readAll(document(id));
         EXPECT_TRUE(doc.contains("N=" + c.nume + "; P=" + c.prenume + "; "))
             << c.name << ": " << doc.toStdString();
@@ -103,20 +105,20 @@ TEST_F(RequestForm, NamesAndEscapes)
 
 TEST_F(RequestForm, UnknownRequestFails)
 {
-    EXPECT_THROW(RequestFields(99), Error);
+    EXPECT_THROW(RequestFields(ProgramWorkspace(), 99), Error);
 }
 
 TEST_F(RequestForm, CommandLineWritesTheSameDocument)
 {
     addRequest(17, "POPESCU MARIA");
-    ExtractModels();
+    ExtractModels(DataDir());
     const QString cli = QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli";
     const QString out = scratch.file("form.rtf");
     QProcess p;
     p.start(cli, {"--data", DataDir(), "document", "cerere", "17", "-o", out});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    WriteRequestForm(RequestFields(17), scratch.file("direct.rtf"));
+    WriteRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 17), scratch.file("direct.rtf"));
     EXPECT_EQ(readAll(out), readAll(scratch.file("direct.rtf")));
 
     const struct
@@ -138,7 +140,7 @@ TEST_F(RequestForm, CommandLineWritesTheSameDocument)
 TEST_F(RequestForm, CommandLineTemplateCheck)
 {
     const QString cli = QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli";
-    ExtractModels();
+    ExtractModels(DataDir());
     writeAll(DataDir() + "/Statistic.rtf", readAll(test::sourcePath("install/Data/Statistic.rtf")));
     QProcess p;
     p.start(cli, {"--data", DataDir(), "templates"});

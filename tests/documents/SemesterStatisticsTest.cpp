@@ -2,6 +2,7 @@
 
 #include "documents/SemesterStatistics.h"
 #include "DocumentRows.h"
+#include "data/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -69,19 +70,19 @@ TEST(SemesterStatistics, CountsChildrenBoysGirlsAndTotal)
                 .codes = {"1200312123452"},
                 .cuantum = 150});
 
-    const SemesterFigures first = CountSemester(1, 2026);
+    const SemesterFigures first = CountSemester(ProgramWorkspace(), 1, 2026);
     EXPECT_EQ(first.children, 5);
     EXPECT_EQ(first.boys, 2);
     EXPECT_EQ(first.girls, 2);
     EXPECT_EQ(CurrencyText(first.totalTenThousandths), "300.5");
 
-    const SemesterFigures second = CountSemester(2, 2026);
+    const SemesterFigures second = CountSemester(ProgramWorkspace(), 2, 2026);
     EXPECT_EQ(second.children, 1);
     EXPECT_EQ(second.boys, 1);
     EXPECT_EQ(second.girls, 0);
     EXPECT_EQ(CurrencyText(second.totalTenThousandths), "150");
 
-    const SemesterFigures empty = CountSemester(2, 2025);
+    const SemesterFigures empty = CountSemester(ProgramWorkspace(), 2, 2025);
     EXPECT_EQ(empty.children, 0);
     EXPECT_EQ(empty.boys + empty.girls, 0);
     EXPECT_EQ(CurrencyText(empty.totalTenThousandths), "0");

@@ -3,6 +3,7 @@
 
 #include "exports/FinanceFile.h"
 #include "ExportFixture.h"
+#include "data/Workspace.h"
 
 #include <QFileInfo>
 
@@ -41,9 +42,10 @@ TEST(FinanceNames, SplitAtTheFirstBlank)
 TEST_F(FinanceFile, RowsOfThePeriodAsDbfreadSeesThem)
 {
     std::vector<std::pair<int, int>> steps;
-    const ReportOutcome out = CreateFinanceFile(folder(), kMarchLayettes, [&](int done, int total) {
-        steps.push_back({done, total});
-    });
+    const ReportOutcome out =
+        CreateFinanceFile(ProgramWorkspace(), folder(), kMarchLayettes, [&](int done, int total) {
+            steps.push_back({done, total});
+        });
     EXPECT_EQ(out.path, QDir::toNativeSeparators(file()));
     EXPECT_EQ(out.rows, 5);
     EXPECT_EQ(out.title, "Raport Finante");
@@ -71,7 +73,8 @@ TEST_F(FinanceFile, NewbornAllowancesOfAnEmptyPeriodGiveTheBareModel)
 {
     const QString alloc = scratch.file(QStringLiteral("raport/ALOCAT_NN"));
     const ReportOutcome out = CreateFinanceFile(
-        alloc, FinanceSelection(FinanceKind::NewbornAllowance, QDate(2010, 1, 1), QDate(2010, 1, 31)));
+        ProgramWorkspace(), alloc,
+        FinanceSelection(FinanceKind::NewbornAllowance, QDate(2010, 1, 1), QDate(2010, 1, 31)));
     EXPECT_EQ(out.rows, 0);
     EXPECT_TRUE(out.text.contains(QDir::toNativeSeparators(alloc + "/91234567.dbf")));
     EXPECT_EQ(readAll(alloc + "/91234567.dbf"),
@@ -79,7 +82,7 @@ TEST_F(FinanceFile, NewbornAllowancesOfAnEmptyPeriodGiveTheBareModel)
     EXPECT_TRUE(dbfRecords(alloc + "/91234567.dbf").isEmpty());
 
     // Newborn allowances of June 2007: the two requests of TIP "3".
-    CreateFinanceFile(alloc,
+    CreateFinanceFile(ProgramWorkspace(), alloc,
                       FinanceSelection(FinanceKind::NewbornAllowance, QDate(2007, 6, 1), QDate(2007, 6, 30)));
     EXPECT_EQ(dbfRecords(alloc + "/91234567.dbf").size(), 2);
 }
@@ -87,7 +90,7 @@ TEST_F(FinanceFile, NewbornAllowancesOfAnEmptyPeriodGiveTheBareModel)
 TEST_F(FinanceFile, RefusalsComeBeforeAnythingIsTouched)
 {
     // An older report that must survive every refusal.
-    CreateFinanceFile(folder(), kMarchLayettes);
+    CreateFinanceFile(ProgramWorkspace(), folder(), kMarchLayettes);
     const QByteArray older = readAll(file());
 
     struct Case
@@ -113,7 +116,7 @@ TEST_F(FinanceFile, RefusalsComeBeforeAnythingIsTouched)
         const QString fresh = scratch.file(QStringLiteral("nou/TRUSOU_NN"));
         for (const QString &target : {folder(), fresh}) {
             try {
-                CreateFinanceFile(target, kMarchLayettes);
+                CreateFinanceFile(ProgramWorkspace(), target, kMarchLayettes);
                 ADD_FAILURE() << c.what << ": not refused";
             } catch (const ReportRefusal &r) {
                 EXPECT_EQ(r.title(), "Raport Finante") << c.what;
@@ -131,7 +134,7 @@ TEST_F(FinanceFile, FolderThatCannotBeMadeIsRefused)
 {
     writeAll(scratch.file("ocupat"), "un fisier");
     try {
-        CreateFinanceFile(scratch.file("ocupat/TRUSOU_NN"), kMarchLayettes);
+        CreateFinanceFile(ProgramWorkspace(), scratch.file("ocupat/TRUSOU_NN"), kMarchLayettes);
         ADD_FAILURE() << "not refused";
     } catch (const ReportRefusal &r) {
         EXPECT_EQ(r.message(), "Nu pot scrie in " +
@@ -142,9 +145,9 @@ TEST_F(FinanceFile, FolderThatCannotBeMadeIsRefused)
 
 TEST_F(FinanceFile, RerunReplacesTheFileAndAFailureKeepsTheOlderOne)
 {
-    CreateFinanceFile(folder(), kMarchLayettes);
+    CreateFinanceFile(ProgramWorkspace(), folder(), kMarchLayettes);
     // A period with one request less: the second run replaces the file.
-    CreateFinanceFile(folder(),
+    CreateFinanceFile(ProgramWorkspace(), folder(),
                       FinanceSelection(FinanceKind::Layette, QDate(2008, 3, 4), QDate(2008, 3, 31)));
     EXPECT_EQ(dbfRecords(file()).size(), 4);
     const QByteArray older = readAll(file());
@@ -155,23 +158,24 @@ TEST_F(FinanceFile, RerunReplacesTheFileAndAFailureKeepsTheOlderOne)
     QFile::remove(scratch.file("RapAj.DBF"));
     db.createTable(scratch.file("RapAj.DBF"),
                    "CODJUD CHAR(2), CODFISC CHAR(13), CNP CHAR(13), SUMA DECIMAL(12,2)");
-    EXPECT_THROW(CreateFinanceFile(folder(), kMarchLayettes), Error);
+    EXPECT_THROW(CreateFinanceFile(ProgramWorkspace(), folder(), kMarchLayettes), Error);
     EXPECT_EQ(readAll(file()), older);
     EXPECT_EQ(filesIn(folder()), QStringList{"91234567.dbf"});
 }
 
 TEST_F(FinanceFile, ListingTakesOnlyTheExpectedName)
 {
-    const FinanceListing l =
-        PrepareFinanceListing("/x/91234567.DBF", FinanceKind::Layette, QDate(2008, 3, 1), QDate(2008, 3, 31));
+    const FinanceListing l = PrepareFinanceListing(Constants(), "/x/91234567.DBF", FinanceKind::Layette,
+                                                   QDate(2008, 3, 1), QDate(2008, 3, 31));
     EXPECT_EQ(l.county, "9  JUDETUL BRAILA");
     EXPECT_EQ(l.unit, "1234567  CONSILIUL LOCAL FAUREI");
     EXPECT_EQ(l.subtitle, "cu beneficiarii de trusouri pentru copii nou-nascuti,");
     EXPECT_EQ(l.period, "in perioada 01.03.2008 - 31.03.2008");
     EXPECT_EQ(l.mayor, "Ion Ionescu");
-    EXPECT_NO_THROW(PrepareFinanceListing("/x/91234567.dbf", FinanceKind::NewbornAllowance, {}, {}));
+    EXPECT_NO_THROW(
+        PrepareFinanceListing(Constants(), "/x/91234567.dbf", FinanceKind::NewbornAllowance, {}, {}));
     try {
-        PrepareFinanceListing("/x/91234568.dbf", FinanceKind::Layette, {}, {});
+        PrepareFinanceListing(Constants(), "/x/91234568.dbf", FinanceKind::Layette, {}, {});
         ADD_FAILURE() << "not refused";
     } catch (const ReportRefusal &r) {
         EXPECT_EQ(r.title(), "Listare DBF Finante");

@@ -269,14 +269,14 @@ TEST_F(ListExport, TheCommandWritesNumberedFilesAndOpensTheResult)
     QStringList opened;
     int events = 0;
     const ListExportHooks hooks{[&] { ++events; }, [&](const QString &path) { opened << path; }};
-    const QString first = ExportRequestList(list, hooks);
+    const QString first = ExportRequestList(ProgramDir(), list, hooks);
     EXPECT_EQ(first, QDir(ProgramDir()).filePath(QStringLiteral("Dest0.xls")));
     EXPECT_TRUE(QFile::exists(QDir(ProgramDir()).filePath(QStringLiteral("Exp0.xls"))));
     EXPECT_EQ(opened, QStringList{first});
     EXPECT_GE(events, 4); // before filling and after each row
     // Again: the files of the first export are reused, the template anew.
     QFile::resize(QDir(ProgramDir()).filePath(QStringLiteral("Exp0.xls")), 10);
-    EXPECT_EQ(ExportRequestList(list, hooks), first);
+    EXPECT_EQ(ExportRequestList(ProgramDir(), list, hooks), first);
     EXPECT_EQ(kovara::test::readWithXlrd(first).value(0).nrows, 5);
 }
 
@@ -291,7 +291,7 @@ TEST_F(ListExport, ATemplateThatCannotBeWrittenOrReadIsNamedAndNothingOpens)
     setProgramDir(scratch.file("lipsa")); // a program folder that is not there
     setDataDir(scratch.path() + QStringLiteral("/Data"));
     try {
-        ExportRequestList(list, hooks);
+        ExportRequestList(ProgramDir(), list, hooks);
         ADD_FAILURE() << "exported";
     } catch (const Error &e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("Exp0.xls"))) << e.message().toStdString();

@@ -3,6 +3,7 @@
 
 #include "exports/TreasuryFile.h"
 #include "ExportFixture.h"
+#include "data/Workspace.h"
 #include "exports/Workbooks.h"
 
 #include <QFileInfo>
@@ -37,7 +38,7 @@ TEST(TreasuryNames, PrefixAndChildren)
 TEST_F(TreasuryFile, AlbaRowsAsDbfreadSeesThem)
 {
     makeData("ALBA", "1234567");
-    const ReportOutcome out = CreateTreasuryFile(folder(), march());
+    const ReportOutcome out = CreateTreasuryFile(ProgramWorkspace(), folder(), march());
     const QString file = folder() + "/011234567_05-03-2008.dbf";
     EXPECT_EQ(out.path, QDir::toNativeSeparators(file));
     EXPECT_EQ(out.title, "Raport Trezorerie");
@@ -55,16 +56,18 @@ TEST_F(TreasuryFile, AlbaRowsAsDbfreadSeesThem)
               }));
     // The annexes take the file, also named in small letters.
     const QString lower = folder() + "/011234567_05-03-2008.dbf";
-    EXPECT_NO_THROW(CheckTreasuryFileName(lower, "Anexa 2 Trezorerie"));
-    EXPECT_NO_THROW(CheckTreasuryFileName(folder() + "/011234567_05-03-2008.DBF", "Anexa 2 Trezorerie"));
+    EXPECT_NO_THROW(CheckTreasuryFileName(Constants(), lower, "Anexa 2 Trezorerie"));
+    EXPECT_NO_THROW(
+        CheckTreasuryFileName(Constants(), folder() + "/011234567_05-03-2008.DBF", "Anexa 2 Trezorerie"));
 }
 
 TEST_F(TreasuryFile, RerunReplacesAndAnotherTransferDateAddsAFile)
 {
-    CreateTreasuryFile(folder(), march());
-    CreateTreasuryFile(folder(), {QDate(2008, 3, 4), QDate(2008, 3, 31), QDate(2008, 3, 5), {}, {}});
+    CreateTreasuryFile(ProgramWorkspace(), folder(), march());
+    CreateTreasuryFile(ProgramWorkspace(), folder(),
+                       {QDate(2008, 3, 4), QDate(2008, 3, 31), QDate(2008, 3, 5), {}, {}});
     EXPECT_EQ(dbfRecords(folder() + "/091234567_05-03-2008.dbf").size(), 4);
-    CreateTreasuryFile(folder(), march(QDate(2008, 4, 1)));
+    CreateTreasuryFile(ProgramWorkspace(), folder(), march(QDate(2008, 4, 1)));
     EXPECT_EQ(filesIn(folder()), QStringList({"091234567_01-04-2008.dbf", "091234567_05-03-2008.dbf"}));
 }
 
@@ -89,7 +92,7 @@ TEST_F(TreasuryFile, RefusalsComeBeforeAnythingIsTouched)
             QFile::copy(sourcePath("install/ModelTrz.DBF"), scratch.file("ModelTrz.DBF"));
         c.arrange();
         try {
-            CreateTreasuryFile(folder(), march());
+            CreateTreasuryFile(ProgramWorkspace(), folder(), march());
             ADD_FAILURE() << c.what;
         } catch (const ReportRefusal &r) {
             EXPECT_EQ(r.title(), c.title) << c.what;
@@ -105,7 +108,7 @@ TEST_F(TreasuryFile, AnnexesRefuseAFileOfAnotherName)
         {"Anexa 2 Trezorerie", "/x/911234567_05-03-2008.dbf"}, {"Listare DBF Trezorerie", "/x/91234567.dbf"}};
     for (const auto &[title, file] : cases) {
         try {
-            CheckTreasuryFileName(file, title);
+            CheckTreasuryFileName(Constants(), file, title);
             ADD_FAILURE() << file;
         } catch (const ReportRefusal &r) {
             EXPECT_EQ(r.title(), QLatin1String(title));
@@ -118,7 +121,7 @@ TEST_F(TreasuryFile, AnnexesRefuseAFileOfAnotherName)
     const QString odd = scratch.file("091234567_05-03-2008.dbf");
     QFile::copy(scratch.file("RapAj.DBF"), odd);
     try {
-        ReadAnnex2Rows(odd);
+        ReadAnnex2Rows(Constants(), odd);
         ADD_FAILURE() << "not refused";
     } catch (const ReportRefusal &r) {
         EXPECT_EQ(r.title(), "Anexa 2 Trezorerie");
@@ -128,8 +131,9 @@ TEST_F(TreasuryFile, AnnexesRefuseAFileOfAnotherName)
 
 TEST_F(TreasuryFile, Annex2WorkbookTotalsTheAmountsShown)
 {
-    CreateTreasuryFile(folder(), march());
-    const QString xls = ExportAnnex2(folder() + "/091234567_05-03-2008.dbf", QDate(2008, 3, 5));
+    CreateTreasuryFile(ProgramWorkspace(), folder(), march());
+    const QString xls =
+        ExportAnnex2(ProgramWorkspace(), folder() + "/091234567_05-03-2008.dbf", QDate(2008, 3, 5));
     EXPECT_EQ(QFileInfo(xls).fileName(), "Anx20.xls");
     const QStringList cells = xlsCells(xls);
     const QStringList expected{
@@ -159,15 +163,19 @@ TEST_F(TreasuryFile, Annex2WorkbookTotalsTheAmountsShown)
         EXPECT_TRUE(cells.contains(line)) << line.toStdString();
 
     // A second export takes the next free number only while the first is kept.
-    EXPECT_EQ(QFileInfo(ExportAnnex2(folder() + "/091234567_05-03-2008.dbf", QDate(2008, 3, 5))).fileName(),
-              "Anx20.xls");
+    EXPECT_EQ(
+        QFileInfo(ExportAnnex2(ProgramWorkspace(), folder() + "/091234567_05-03-2008.dbf", QDate(2008, 3, 5)))
+            .fileName(),
+        "Anx20.xls");
 }
 
 TEST_F(TreasuryFile, Annex2OfAnEmptyFile)
 {
-    CreateTreasuryFile(folder(), {QDate(2010, 1, 1), QDate(2010, 1, 31), QDate(2010, 2, 1), {}, {}});
-    const QStringList cells = xlsCells(
-        ExportAnnex2(folder() + "/091234567_01-02-2010.dbf", QDate(2010, 2, 1), scratch.file("gol.xls")));
+    CreateTreasuryFile(ProgramWorkspace(), folder(),
+                       {QDate(2010, 1, 1), QDate(2010, 1, 31), QDate(2010, 2, 1), {}, {}});
+    const QStringList cells =
+        xlsCells(ExportAnnex2(ProgramWorkspace(), folder() + "/091234567_01-02-2010.dbf", QDate(2010, 2, 1),
+                              scratch.file("gol.xls")));
     EXPECT_TRUE(cells.contains("11,4 text TOTAL | MS Sans Serif 10 bold | left | -"));
     EXPECT_TRUE(cells.contains("11,5 number 0.0 | MS Sans Serif 10 bold | right | -"));
     EXPECT_TRUE(cells.contains("13,3 text Ordonator de credite, | MS Sans Serif 10 bold | left | -"));
@@ -177,8 +185,8 @@ TEST_F(TreasuryFile, Annex2OfAnEmptyFile)
 
 TEST_F(TreasuryFile, Annex3ValuesComeFromTheFileAndTheTransferDate)
 {
-    CreateTreasuryFile(folder(), march());
-    const auto pairs = Annex3Pairs(folder() + "/091234567_05-03-2008.dbf", QDate(2008, 3, 9));
+    CreateTreasuryFile(ProgramWorkspace(), folder(), march());
+    const auto pairs = Annex3Pairs(Constants(), folder() + "/091234567_05-03-2008.dbf", QDate(2008, 3, 9));
     const QList<QPair<QString, QString>> expected{
         {"[CODJUD]", "9"},
         {"[DENUMJUD]", "BRAILA"},

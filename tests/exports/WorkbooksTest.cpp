@@ -2,6 +2,7 @@
 
 #include "exports/Workbooks.h"
 #include "ExportFixture.h"
+#include "data/Workspace.h"
 
 #include <QFileInfo>
 
@@ -24,7 +25,7 @@ QStringList rowOf(const QStringList &cells, int row)
 
 TEST_F(Workbooks, CentralizerLinesPerChildWithTheTotal)
 {
-    const QString xls = ExportCentralizer(QDate(2008, 3, 1), QDate(2008, 3, 31));
+    const QString xls = ExportCentralizer(ProgramWorkspace(), QDate(2008, 3, 1), QDate(2008, 3, 31));
     EXPECT_EQ(QFileInfo(xls).fileName(), "XLS0.xls");
     EXPECT_TRUE(QFileInfo::exists(scratch.file("E4.dbf"))); // kept until the next export
     const QStringList cells = xlsCells(xls);
@@ -85,7 +86,7 @@ TEST_F(Workbooks, MinistryReportOfAMonth)
 {
     // The ministry report first: the centralizer after it keeps its title
     // cells without borders.
-    const QString xls = ExportMinistry(7, 2007);
+    const QString xls = ExportMinistry(ProgramWorkspace(), 7, 2007);
     EXPECT_EQ(QFileInfo(xls).fileName(), "XLS0.xls");
     const QStringList cells = xlsCells(xls);
     EXPECT_EQ(rowOf(cells, 1).size(), 14);
@@ -112,19 +113,21 @@ TEST_F(Workbooks, MinistryReportOfAMonth)
     EXPECT_TRUE(cells.contains("3,13 number 70000.0 | Arial 10 | right | TBLR"));
     EXPECT_EQ(rowOf(cells, 4), QStringList());
 
-    const QStringList centralizer = xlsCells(ExportCentralizer(QDate(2008, 3, 1), QDate(2008, 3, 31)));
+    const QStringList centralizer =
+        xlsCells(ExportCentralizer(ProgramWorkspace(), QDate(2008, 3, 1), QDate(2008, 3, 31)));
     EXPECT_TRUE(centralizer.contains("1,1 text ROMANIA | Arial 10 bold | left | -"));
 
     // The last county of the list.
     makeData("BUCURESTI", "1234567");
-    EXPECT_TRUE(xlsCells(ExportMinistry(7, 2007)).contains("2,1 number 42.0 | Arial 10 | right | TBLR"));
+    EXPECT_TRUE(xlsCells(ExportMinistry(ProgramWorkspace(), 7, 2007))
+                    .contains("2,1 number 42.0 | Arial 10 | right | TBLR"));
 }
 
 TEST_F(Workbooks, MinistryRefusesACodeThatIsNotANumber)
 {
     const QStringList before = filesIn(scratch.path());
     try {
-        ExportMinistry(8, 2007);
+        ExportMinistry(ProgramWorkspace(), 8, 2007);
         ADD_FAILURE() << "not refused";
     } catch (const ReportRefusal &r) {
         EXPECT_EQ(r.title(), "Generare XLS");

@@ -2,6 +2,7 @@
 
 #include "base/Paths.h"
 #include "data/Settings.h"
+#include "data/Workspace.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"
 #include "shell/MesajRules.h"
@@ -49,7 +50,7 @@ void ListDispositions(DispositionKind kind)
     run.first = dialog->first();
     run.last = dialog->last();
     run.copies = dialog->copyCount();
-    run.constants = Constants();
+    run.workspace = ProgramWorkspace();
     run.afterRow = letWindowsRepaint;
     run.output = FreeNumberedFile(ProgramDir(), QStringLiteral("Dispozitie"), QStringLiteral(".rtf"), -1);
     try {
@@ -70,7 +71,7 @@ void ListSemesterStatistics()
     StatisticsRun run;
     run.semester = dialog->semesterNumber();
     run.year = dialog->yearText().toInt();
-    run.townHall = Constants().PRIMARIA;
+    run.workspace = ProgramWorkspace();
     QString document;
     try {
         BusyCursor busy;

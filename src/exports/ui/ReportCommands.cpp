@@ -82,7 +82,7 @@ void createFinanceFile(QWidget *main, FinanceKind kind, const QString &title)
         ReportOutcome out;
         {
             Counter counter(main);
-            out = CreateFinanceFile(folder + QLatin1Char('/') + FinanceSubfolder(kind),
+            out = CreateFinanceFile(ProgramWorkspace(), folder + QLatin1Char('/') + FinanceSubfolder(kind),
                                     FinanceSelection(kind, period->from(), period->to()), std::ref(counter));
         }
         Mesaj(out.title, out.text, KindInformatie, BtnOk);
@@ -107,7 +107,7 @@ void createTreasuryFile(QWidget *main)
         ReportOutcome out;
         {
             Counter counter(main);
-            out = CreateTreasuryFile(folder, dialog->dates(), std::ref(counter));
+            out = CreateTreasuryFile(ProgramWorkspace(), folder, dialog->dates(), std::ref(counter));
         }
         Mesaj(out.title, out.text, KindInformatie, BtnOk);
     });
@@ -122,8 +122,9 @@ void listFinanceFile(QWidget *main, FinanceKind kind, const QString &title)
     if (file.isEmpty())
         return;
     refusable([&] {
-        RunListing(QStringLiteral("Listare DBF Finante"),
-                   [&] { return FinanceListingDocument(file, kind, period->from(), period->to()); });
+        RunListing(QStringLiteral("Listare DBF Finante"), [&] {
+            return FinanceListingDocument(ProgramWorkspace(), file, kind, period->from(), period->to());
+        });
     });
 }
 
@@ -137,7 +138,7 @@ void listAnnex2(QWidget *main)
         return;
     refusable([&] {
         RunListing(QStringLiteral("Anexa 2 Trezorerie"),
-                   [&] { return Annex2ListingDocument(file, dialog->dates().transfer); });
+                   [&] { return Annex2ListingDocument(ProgramWorkspace(), file, dialog->dates().transfer); });
     });
 }
 
@@ -150,7 +151,7 @@ void exportAnnex2(QWidget *main)
     if (file.isEmpty())
         return;
     refusable([&] {
-        const QString xls = ExportAnnex2(file, dialog->dates().transfer);
+        const QString xls = ExportAnnex2(ProgramWorkspace(), file, dialog->dates().transfer);
         OpenDocument(xls, QFileInfo(xls).absolutePath());
     });
 }
@@ -163,7 +164,9 @@ void makeAnnex3(QWidget *main)
     const QString file = chooseTreasuryFile(main);
     if (file.isEmpty())
         return;
-    refusable([&] { OpenDocument(MakeTreasuryAnnex3(file, dialog->dates().transfer), ProgramDir()); });
+    refusable([&] {
+        OpenDocument(MakeTreasuryAnnex3(ProgramWorkspace(), file, dialog->dates().transfer), ProgramDir());
+    });
 }
 
 void exportCentralizer()
@@ -171,7 +174,9 @@ void exportCentralizer()
     PeriodDialog *period = PeriodDialog::instance();
     if (!period->Ask(QStringLiteral("Export Centralizator")))
         return;
-    refusable([&] { OpenDocument(ExportCentralizer(period->from(), period->to()), ProgramDir()); });
+    refusable([&] {
+        OpenDocument(ExportCentralizer(ProgramWorkspace(), period->from(), period->to()), ProgramDir());
+    });
 }
 
 } // namespace
@@ -210,7 +215,7 @@ void installReportCommands(CommandHost *host)
 
 void MakeMinistryWorkbook(int month, int year)
 {
-    refusable([&] { OpenDocument(ExportMinistry(month, year), ProgramDir()); });
+    refusable([&] { OpenDocument(ExportMinistry(ProgramWorkspace(), month, year), ProgramDir()); });
 }
 
 } // namespace kovara
