@@ -11,10 +11,8 @@ namespace kovara {
 
 void installAdministration(MainWindow *mainWindow, AdminWindow *form)
 {
-    if (!form)
-        form = AdminWindow::instance();
     QPointer<AdminWindow> admin(form);
-    mainWindow->setLoginHandler([admin] { return admin && AdministratorLogin(admin); });
+    mainWindow->setLoginHandler([admin] { return admin && AdministratorLogin(*admin); });
     mainWindow->setAdminWindowHandler([admin] {
         if (!admin)
             return;
@@ -23,7 +21,6 @@ void installAdministration(MainWindow *mainWindow, AdminWindow *form)
         admin->raise();
         admin->activateWindow();
     });
-    QObject::connect(form, &AdminWindow::accessChanged, mainWindow, &MainWindow::SetAccess);
 }
 
 void installBackup(MainWindow *mainWindow, BackupWindow *window)

@@ -9,11 +9,10 @@ class MainWindow;
 class AdminWindow;
 class BackupWindow;
 
-// Installs on the main window: the login while access is locked, the
+// Installs on the main window: the login while access is locked and the
 // administration window (shown modally, without blocking the caller) once
-// access is granted, and SetAccess whenever the access state changes.
-// Without a form, the one administration window of the run is used.
-void installAdministration(MainWindow *mainWindow, AdminWindow *form = nullptr);
+// access is granted.
+void installAdministration(MainWindow *mainWindow, AdminWindow *form);
 
 // Installs the backup window (created when not given) as "Salvare" (modal);
 // a restore, successful or not, ends the program through the main window

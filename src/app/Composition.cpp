@@ -12,23 +12,29 @@
 #include "documents/ui/DocumentMenus.h"
 #include "exports/ui/ReportCommands.h"
 #include "listings/ui/ListingMenus.h"
+#include "shell/AccessState.h"
 #include "shell/ui/MessageDialog.h"
 #include "shell/ui/ProgressCounter.h"
 #include "shell/ui/SelectionDialog.h"
+
+#include <QCoreApplication>
 
 namespace kovara {
 
 ProgramWindows CreateWindows()
 {
     ProgramWindows w;
+    w.access = new AccessState(QCoreApplication::instance());
     w.startup = new StartupWindow(nullptr, nullptr);
     w.startup->setSteps(DefaultStartupSteps());
+    w.startup->setAccessState(w.access);
     w.about = new AboutBox;
-    w.main = new MainWindow(w.about);
+    w.main = new MainWindow(*w.access, w.about);
     w.startup->setWindows(w.main, w.about);
     // "Administrare": the login, then the administration window.
     PasswordDialog::instance();
-    installAdministration(w.main, AdminWindow::instance());
+    w.admin = new AdminWindow(*w.access);
+    installAdministration(w.main, w.admin);
     // "Salvare": the backup window.
     installBackup(w.main);
     // "Cereri": the request list with its editor and numbering dialog.
@@ -40,7 +46,7 @@ ProgramWindows CreateWindows()
     // The listings of the report menu, through their selection dialogs.
     installListingCommands(w.main, MakeMinistryWorkbook);
     // "Formulare" and the administration window's "Modele de Listare".
-    installDocuments(w.main, AdminWindow::instance()->ModeleMenu);
+    installDocuments(w.main, w.admin->ModeleMenu);
     // The files and workbooks for the finance office, the treasury and the ministry.
     installReportCommands(w.main);
     w.contor = ProgressCounter::instance();

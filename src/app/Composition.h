@@ -9,6 +9,8 @@
 namespace kovara {
 
 class AboutBox;
+class AccessState;
+class AdminWindow;
 class ProgressCounter;
 class MessageDialog;
 class StartupWindow;
@@ -16,9 +18,11 @@ class MainWindow;
 
 struct ProgramWindows
 {
+    QPointer<AccessState> access; // locked at the start, granted by the login
     QPointer<StartupWindow> startup;
     QPointer<AboutBox> about;
     QPointer<MainWindow> main;
+    QPointer<AdminWindow> admin;
     QPointer<ProgressCounter> contor;
     QPointer<MessageDialog> erori;
 };

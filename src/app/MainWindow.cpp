@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/ui/ErrorDisplay.h"
 #include "shell/ui/Keyboard.h"
@@ -26,9 +27,10 @@ const QString OpenPicture = QStringLiteral(":/icons/changes-allow.png");
 
 } // namespace
 
-MainWindow::MainWindow(AboutBox *about, QWidget *parent)
+MainWindow::MainWindow(AccessState &access, AboutBox *about, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_access(access)
     , m_about(about)
 {
     InitResources();
@@ -122,7 +124,8 @@ MainWindow::MainWindow(AboutBox *about, QWidget *parent)
         QApplication::closeAllWindows();
         QCoreApplication::exit(0);
     };
-    SetAccess(false);
+    SetAccess(m_access.granted());
+    connect(&m_access, &AccessState::changed, this, &MainWindow::SetAccess);
     setFixedHeight(sizeHint().height());
 }
 
@@ -173,7 +176,7 @@ void MainWindow::FormulareClick()
 
 void MainWindow::AdministrareClick()
 {
-    if (AccessGranted()) {
+    if (m_access.granted()) {
         if (m_adminWindow)
             m_adminWindow();
         return;
@@ -184,7 +187,7 @@ void MainWindow::AdministrareClick()
         return;
     }
     if (m_login()) {
-        setAccessGranted(true);
+        m_access.setGranted(true);
         SetAccess(true);
     }
 }

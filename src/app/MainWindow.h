@@ -22,12 +22,14 @@ namespace kovara {
 
 class PictureButton;
 class AboutBox;
+class AccessState;
 
 class MainWindow : public QWidget, public CommandHost
 {
     Q_OBJECT
 public:
-    explicit MainWindow(AboutBox *about = nullptr, QWidget *parent = nullptr);
+    // The commands follow the given access state (SetAccess on each change).
+    explicit MainWindow(AccessState &access, AboutBox *about = nullptr, QWidget *parent = nullptr);
 
     PictureButton *cereriButton;    // "Cereri"
     PictureButton *rapoarteButton;  // "Rapoarte"
@@ -89,6 +91,7 @@ private:
     void buildMenus();
     QMenu *dropDown(QMenu *menu, QWidget *button);
 
+    AccessState &m_access;
     QPointer<AboutBox> m_about;
     bool m_open = false;
     bool m_closing = false;

@@ -144,7 +144,7 @@ void StartupWindow::runStartup()
         return;
     m_ran = true;
     StartupWindowView view(*this);
-    const StartupOutcome outcome = RunStartupWork(m_steps, view);
+    const StartupOutcome outcome = RunStartupWork(m_steps, view, m_access);
     // After a failed start the window stays up, no longer busy; Esc ends the program.
     if (outcome == StartupOutcome::Stopped)
         unsetCursor();

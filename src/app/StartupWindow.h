@@ -5,6 +5,7 @@
 // on its timer; at the end it hides itself and shows the main window.
 
 #include "app/StartupWork.h"
+#include "shell/AccessState.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -38,6 +39,9 @@ public:
     // The main and About windows, when they are created after this one.
     void setWindows(QWidget *mainWindow, AboutBox *about);
 
+    // The access state the startup work locks.
+    void setAccessState(AccessState *access) { m_access = access; }
+
     // The operations the startup work runs (the data store's by default is
     // set by the program entry).
     void setSteps(StartupSteps steps) { m_steps = std::move(steps); }
@@ -59,6 +63,7 @@ private:
 
     QPointer<QWidget> m_main;
     QPointer<AboutBox> m_about;
+    QPointer<AccessState> m_access;
     StartupSteps m_steps;
     double m_percent = 0;
     bool m_ran = false;

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 
 #include <QDir>
@@ -35,9 +36,10 @@ void run(const std::function<void()> &step)
 
 } // namespace
 
-StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view)
+StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view, AccessState *access)
 {
-    setAccessGranted(false);
+    if (access)
+        access->setGranted(false);
     ApplyFixedFormats();
     view.processEvents();
 

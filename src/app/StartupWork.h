@@ -8,6 +8,8 @@
 
 namespace kovara {
 
+class AccessState;
+
 // The data operations of the startup, in the order they run.
 struct StartupSteps
 {
@@ -39,11 +41,11 @@ enum class StartupOutcome {
     Stopped,           // a data step failed; its message was shown, the startup window stays
 };
 
-// Runs the work. A failure while preparing the data (folder, table,
-// constants, upgrade) stops everything; a failure afterwards (captions,
-// registry, pack, progress) skips the rest of those steps, but the main
-// window is still shown.
-StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view);
+// Runs the work. It first locks the access state (when given). A failure
+// while preparing the data (folder, table, constants, upgrade) stops
+// everything; a failure afterwards (captions, registry, pack, progress)
+// skips the rest of those steps, but the main window is still shown.
+StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view, AccessState *access);
 
 // Creates DataDir and its missing parents; fails with the folder's name.
 void MakeDataDir();

@@ -5,8 +5,6 @@
 namespace kovara {
 namespace {
 
-bool g_accessGranted = false;
-
 QLocale fixedLocale()
 {
     QLocale locale = QLocale::c();
@@ -29,16 +27,6 @@ QString TitleWithVersion()
 QString LineBreak()
 {
     return QStringLiteral("\r\n");
-}
-
-bool AccessGranted()
-{
-    return g_accessGranted;
-}
-
-void setAccessGranted(bool granted)
-{
-    g_accessGranted = granted;
 }
 
 void ApplyFixedFormats()

@@ -12,10 +12,6 @@ QString ApplicationTitle(); // "Kovara"
 QString TitleWithVersion(); // "Kovara v.1.25"
 QString LineBreak();        // carriage return + line feed, between two sentences of a message
 
-// True while the main commands are enabled (after the administrator login).
-bool AccessGranted();
-void setAccessGranted(bool granted);
-
 // Fixes the process-wide number formats: "." for decimals and "," between
 // groups of thousands, whatever the machine's regional settings say.
 void ApplyFixedFormats();

@@ -5,10 +5,11 @@ add_library(kovara_codes STATIC
 target_link_libraries(kovara_codes PUBLIC kovara_base)
 
 # The shared rules of the office that need no window: formats and titles,
-# message rules, texts of dates and codes, numbered output files, work
-# tables, opening a file with the desktop's application.
+# the access state, message rules, texts of dates and codes, numbered output
+# files, work tables, opening a file with the desktop's application.
 add_library(kovara_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Formats.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AccessState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MesajRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextHelpers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NumberedFile.cpp

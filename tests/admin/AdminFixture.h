@@ -8,6 +8,7 @@
 #include "admin/ui/PasswordDialog.h"
 #include "base/Paths.h"
 #include "data/Settings.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/ui/TestSeam.h"
 
@@ -36,9 +37,8 @@ protected:
         setRegistryPath(scratch.file(QStringLiteral("registry.ini")));
         seam::activate();
         seam::clearInputQuery();
-        setAccessGranted(false);
         LoadConstants();
-        form = std::make_unique<AdminWindow>();
+        form = std::make_unique<AdminWindow>(access);
     }
 
     void TearDown() override
@@ -47,7 +47,6 @@ protected:
         seam::clearInputQuery();
         seam::deactivate();
         setRegistryPath(QString());
-        setAccessGranted(false);
     }
 
     void setPassword(const char *first, const char *second)
@@ -63,6 +62,7 @@ protected:
     }
 
     kovara::test::ScratchDir scratch;
+    AccessState access;
     std::unique_ptr<AdminWindow> form;
 };
 

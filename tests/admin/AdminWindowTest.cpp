@@ -19,8 +19,8 @@ namespace {
 
 TEST_F(AdminWindowTest, LoginWithoutPasswordWarnsAndGrants)
 {
-    QSignalSpy access(form.get(), &AdminWindow::accessChanged);
-    EXPECT_TRUE(AdministratorLogin(form.get()));
+    QSignalSpy changes(&access, &AccessState::changed);
+    EXPECT_TRUE(AdministratorLogin(*form));
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     const seam::MesajCall &call = seam::mesajCalls().first();
     EXPECT_EQ(call.title, "Administrare");
@@ -29,11 +29,11 @@ TEST_F(AdminWindowTest, LoginWithoutPasswordWarnsAndGrants)
     EXPECT_EQ(call.kind, 0);
     EXPECT_EQ(call.buttons, 4);
     EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
-    EXPECT_TRUE(AccessGranted());
+    EXPECT_TRUE(access.granted());
     EXPECT_TRUE(form->accessBox->isChecked());
     EXPECT_FALSE(form->accessBox->isVisibleTo(form.get()));
-    ASSERT_EQ(access.size(), 1);
-    EXPECT_TRUE(access.first().first().toBool());
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_TRUE(changes.first().first().toBool());
     EXPECT_FALSE(form->isVisible()) << "the login does not open the window";
 }
 
@@ -46,7 +46,7 @@ TEST_F(AdminWindowTest, PasswordSetThroughTheWindowUnlocks)
     EXPECT_TRUE(form->newPassword->text().isEmpty());
     EXPECT_TRUE(form->newPasswordAgain->text().isEmpty());
     EXPECT_EQ(ReadRegValue(Erori), encodePassword(QStringLiteral("Secret7")));
-    EXPECT_FALSE(AccessGranted()) << "changing the password grants nothing";
+    EXPECT_FALSE(access.granted()) << "changing the password grants nothing";
 
     struct Attempt
     {
@@ -66,8 +66,8 @@ TEST_F(AdminWindowTest, PasswordSetThroughTheWindowUnlocks)
         seam::activate();
         seam::clearInputQuery();
         seam::pushInputQueryAnswer(a.confirmed, QString::fromUtf8(a.typed));
-        EXPECT_EQ(AdministratorLogin(form.get()), a.granted) << a.typed;
-        EXPECT_EQ(AccessGranted(), a.granted) << a.typed;
+        EXPECT_EQ(AdministratorLogin(*form), a.granted) << a.typed;
+        EXPECT_EQ(access.granted(), a.granted) << a.typed;
         ASSERT_EQ(seam::inputQueryCalls().size(), 1);
         EXPECT_EQ(seam::inputQueryCalls().first().caption, "IDENTIFICARE ADMIN");
         EXPECT_EQ(seam::inputQueryCalls().first().prompt, "PAROLA :");
@@ -87,9 +87,9 @@ TEST_F(AdminWindowTest, PasswordWithWin1250Letters)
     setPassword("Parolă", "Parolă");
     EXPECT_EQ(ReadRegValue(Erori), fromWin1250(kovara::test::fromHex("6c74726c6f6f9123933e3486756150e3")));
     seam::pushInputQueryAnswer(true, QStringLiteral("Parola"));
-    EXPECT_FALSE(AdministratorLogin(form.get()));
+    EXPECT_FALSE(AdministratorLogin(*form));
     seam::pushInputQueryAnswer(true, QString::fromUtf8("Parolă"));
-    EXPECT_TRUE(AdministratorLogin(form.get()));
+    EXPECT_TRUE(AdministratorLogin(*form));
 }
 
 TEST_F(AdminWindowTest, EveryEncodedPasswordSurvivesTheStore)
@@ -103,8 +103,8 @@ TEST_F(AdminWindowTest, EveryEncodedPasswordSurvivesTheStore)
         setPassword(typed.toUtf8().constData(), typed.toUtf8().constData());
         ASSERT_EQ(ReadRegValue(Erori), encodePassword(typed)) << typed.toStdString();
         seam::pushInputQueryAnswer(true, typed);
-        setAccessGranted(false);
-        ASSERT_TRUE(AdministratorLogin(form.get())) << typed.toStdString();
+        access.setGranted(false);
+        ASSERT_TRUE(AdministratorLogin(*form)) << typed.toStdString();
     }
 }
 
@@ -143,7 +143,7 @@ TEST_F(AdminWindowTest, TwoEmptyBoxesAskToRemoveThePassword)
     EXPECT_TRUE(ReadRegValue(Erori).isEmpty());
 
     seam::activate();
-    EXPECT_TRUE(AdministratorLogin(form.get()));
+    EXPECT_TRUE(AdministratorLogin(*form));
     EXPECT_TRUE(lastMesajText().endsWith(QStringLiteral("Nu aveti nici o parola!")));
     EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
 }
@@ -157,14 +157,14 @@ TEST_F(AdminWindowTest, LettersOutsideTheCodePageAreRefused)
 
 TEST_F(AdminWindowTest, AccessAlreadyGrantedStaysAfterAChange)
 {
-    ASSERT_TRUE(AdministratorLogin(form.get()));
+    ASSERT_TRUE(AdministratorLogin(*form));
     setPassword("Secret7", "Secret7");
-    EXPECT_TRUE(AccessGranted());
+    EXPECT_TRUE(access.granted());
 }
 
 TEST_F(AdminWindowTest, MainWindowUnlocksCereriOnlyWithTheRightPassword)
 {
-    MainWindow mainWindow;
+    MainWindow mainWindow(access);
     installAdministration(&mainWindow, form.get());
     mainWindow.setRequestListHandler([] {});
     setPassword("Secret7", "Secret7");
@@ -173,13 +173,13 @@ TEST_F(AdminWindowTest, MainWindowUnlocksCereriOnlyWithTheRightPassword)
     seam::pushInputQueryAnswer(true, QStringLiteral("SECRET7"));
     mainWindow.AdministrareClick();
     EXPECT_FALSE(mainWindow.cereriButton->isEnabled());
-    EXPECT_FALSE(AccessGranted());
+    EXPECT_FALSE(access.granted());
     EXPECT_EQ(lastMesajText(), "PAROLA INCORECTA !");
 
     seam::pushInputQueryAnswer(true, QStringLiteral("Secret7"));
     mainWindow.AdministrareClick();
     EXPECT_TRUE(mainWindow.cereriButton->isEnabled());
-    EXPECT_TRUE(AccessGranted());
+    EXPECT_TRUE(access.granted());
     EXPECT_FALSE(form->isVisible()) << "the login click does not open the window";
 
     // The next click opens the administration window.
@@ -188,6 +188,14 @@ TEST_F(AdminWindowTest, MainWindowUnlocksCereriOnlyWithTheRightPassword)
     EXPECT_EQ(seam::inputQueryCalls().size(), 2);
     form->RenuntBut->click();
     EXPECT_TRUE(mainWindow.cereriButton->isEnabled()) << "closing the window keeps access";
+
+    // The access box locks and opens the main window's commands again.
+    form->accessBox->setChecked(false);
+    EXPECT_FALSE(access.granted());
+    EXPECT_FALSE(mainWindow.cereriButton->isEnabled());
+    form->accessBox->setChecked(true);
+    EXPECT_TRUE(access.granted());
+    EXPECT_TRUE(mainWindow.cereriButton->isEnabled());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "base/Paths.h"
 #include "engines/archive/Archive.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/MesajRules.h"
 #include "shell/ui/ProgressCounter.h"
@@ -210,7 +211,8 @@ TEST_F(BackupWindowTest, DamagedArchiveLeavesDataAndProgramGoing)
 // memory and "Salveaza si inchide" would write them over the restored file.
 TEST_F(BackupWindowTest, RestoreInTheProgramEndsItWithoutTheQuestion)
 {
-    MainWindow main;
+    AccessState access;
+    MainWindow main(access);
     int quit = 0;
     main.setQuitAction([&quit] { ++quit; });
     installBackup(&main, &form);

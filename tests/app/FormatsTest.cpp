@@ -1,9 +1,11 @@
 #include "shell/Formats.h"
+#include "shell/AccessState.h"
 #include "shell/MesajRules.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QProcess>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace kovara;
@@ -51,10 +53,17 @@ TEST(AppValues, TitlesLineBreakAndAccess)
     EXPECT_EQ(ApplicationTitle(), QStringLiteral("Kovara"));
     EXPECT_EQ(TitleWithVersion(), QStringLiteral("Kovara v.1.25"));
     EXPECT_EQ(LineBreak(), QStringLiteral("\r\n"));
-    EXPECT_FALSE(AccessGranted());
-    setAccessGranted(true);
-    EXPECT_TRUE(AccessGranted());
-    setAccessGranted(false);
+    AccessState access;
+    EXPECT_FALSE(access.granted()) << "locked until the login";
+    QSignalSpy changes(&access, &AccessState::changed);
+    access.setGranted(true);
+    access.setGranted(true);
+    EXPECT_TRUE(access.granted());
+    access.setGranted(false);
+    EXPECT_FALSE(access.granted());
+    ASSERT_EQ(changes.size(), 2) << "a change only when the state differs";
+    EXPECT_TRUE(changes[0].first().toBool());
+    EXPECT_FALSE(changes[1].first().toBool());
 }
 
 // Runs in a child process started with a machine locale (see below).

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "app/StartupWindow.h"
 #include "base/Error.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/ui/TestSeam.h"
 #include "widgets/PictureButton.h"
@@ -31,8 +32,7 @@ protected:
     void SetUp() override
     {
         seam::activate();
-        setAccessGranted(false);
-        form = std::make_unique<MainWindow>();
+        form = std::make_unique<MainWindow>(access);
         form->setQuitAction([this] { ++quits; });
         form->show();
         form->activateWindow();
@@ -47,7 +47,6 @@ protected:
         seam::pushMesajAnswer(6);
         form.reset();
         seam::deactivate();
-        setAccessGranted(false);
     }
     void openAccess()
     {
@@ -55,6 +54,7 @@ protected:
         form->AdministrareClick();
     }
 
+    AccessState access;
     std::unique_ptr<MainWindow> form;
     int quits = 0;
 };
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, EveryWayOfClosingAsksFirst)
             if (answer == 6) {
                 // A closed program stays closed; a new window object for the next way.
                 form->setQuitAction([] {});
-                form = std::make_unique<MainWindow>();
+                form = std::make_unique<MainWindow>(access);
                 form->setQuitAction([this] { ++quits; });
             }
         }
@@ -180,14 +180,14 @@ TEST_F(MainWindowTest, AdministrareLogsInThenOpensTheAdministrationWindow)
 
     form->adminButton->click(); // wrong password: stays locked
     EXPECT_EQ(logins, 1);
-    EXPECT_FALSE(AccessGranted());
+    EXPECT_FALSE(access.granted());
     EXPECT_FALSE(form->rapoarteButton->isEnabled());
 
     loginAnswer = true;
     form->adminButton->click(); // granted, the window is not opened by this click
     EXPECT_EQ(logins, 2);
     EXPECT_EQ(adminWindows, 0);
-    EXPECT_TRUE(AccessGranted());
+    EXPECT_TRUE(access.granted());
     EXPECT_TRUE(form->rapoarteButton->isEnabled());
 
     form->adminButton->click(); // next click: the administration window
@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, AdministrareLogsInThenOpensTheAdministrationWindow)
 TEST_F(MainWindowTest, AdministrareWithoutLoginKeepsLocked)
 {
     form->adminButton->click();
-    EXPECT_FALSE(AccessGranted());
+    EXPECT_FALSE(access.granted());
     EXPECT_FALSE(form->rapoarteButton->isEnabled());
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     EXPECT_EQ(seam::mesajCalls()[0].title, QStringLiteral("Administrare"));
@@ -321,7 +321,8 @@ TEST(DateOnScreen, Child)
     if (qEnvironmentVariableIsEmpty("KOVARA_LOCALE_CHILD"))
         GTEST_SKIP() << "run by DateOnScreen.UnderAnyMachineLocale";
     seam::activate();
-    MainWindow form;
+    AccessState access;
+    MainWindow form(access);
     form.show();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$"))
                     .match(form.DataLabel->text())

@@ -12,6 +12,7 @@
 #include "requests/ui/RequestEditor.h"
 #include "requests/ui/RequestEditorFields.h"
 #include "requests/ui/RequestListWindow.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/ui/MessageDialog.h"
 #include "shell/ui/UiHelpers.h"
@@ -85,7 +86,8 @@ int main(int argc, char **argv)
     const QString file = QString::fromLocal8Bit(argv[2]);
     ApplyFixedFormats();
 
-    MainWindow main;
+    AccessState access;
+    MainWindow main(access);
     main.setQuitAction([] {});
     StartupWindow startup(&main, nullptr);
 

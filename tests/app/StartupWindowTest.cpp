@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "data/RequestTable.h"
 #include "data/Settings.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/ui/TestSeam.h"
 #include "widgets/ProgressStrip.h"
@@ -52,7 +53,8 @@ protected:
     }
 
     test::ScratchDir scratch;
-    MainWindow main;
+    AccessState access;
+    MainWindow main{access};
     StartupWindow form{&main, nullptr};
 };
 
@@ -83,6 +85,8 @@ TEST_F(StartupWindowTest, LooksAsAStartupWindowShould)
 
 TEST_F(StartupWindowTest, WorkRunsOnTheTimerAfterShowingThenTheMainWindowOpens)
 {
+    access.setGranted(true);
+    form.setAccessState(&access);
     form.setSteps(StartupSteps{});
     form.setStartDelay(0);
     QSignalSpy done(&form, &StartupWindow::startupDone);
@@ -100,7 +104,7 @@ TEST_F(StartupWindowTest, WorkRunsOnTheTimerAfterShowingThenTheMainWindowOpens)
     EXPECT_EQ(form.Status->text(), QStringLiteral("Refac bazele de date ..."));
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(seam::errorsShown().isEmpty());
-    EXPECT_FALSE(AccessGranted());
+    EXPECT_FALSE(access.granted());
     // Shown again (it never is), the work would not run twice.
     form.runStartup();
     EXPECT_TRUE(main.isVisible());
@@ -128,7 +132,8 @@ TEST_F(StartupWindowTest, FailureOfEachStepEndsAsItsStageRequires)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.step);
         seam::activate();
-        MainWindow otherMain;
+        AccessState otherAccess;
+        MainWindow otherMain(otherAccess);
         otherMain.setQuitAction([] {});
         StartupWindow other(&otherMain, nullptr);
         other.setSteps(failingAt(c.step));

@@ -1,6 +1,7 @@
 #include "app/StartupWork.h"
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "shell/AccessState.h"
 #include "shell/Formats.h"
 
 #include "TestSupport.h"
@@ -58,11 +59,12 @@ const QStringList FullRun = {
 
 TEST(StartupWork, RunsEveryStepInOrder)
 {
-    setAccessGranted(true);
+    AccessState access;
+    access.setGranted(true);
     RecordingView view;
-    EXPECT_EQ(RunStartupWork(recordingSteps(view, {}), view), StartupOutcome::Ready);
+    EXPECT_EQ(RunStartupWork(recordingSteps(view, {}), view, &access), StartupOutcome::Ready);
     EXPECT_EQ(view.log, FullRun);
-    EXPECT_FALSE(AccessGranted());
+    EXPECT_FALSE(access.granted());
 }
 
 TEST(StartupWork, DataFailureStopsWithItsMessageAndNoMainWindow)
@@ -71,7 +73,7 @@ TEST(StartupWork, DataFailureStopsWithItsMessageAndNoMainWindow)
         const QString failing = StepNames[i];
         SCOPED_TRACE(failing.toStdString());
         RecordingView view;
-        EXPECT_EQ(RunStartupWork(recordingSteps(view, failing), view), StartupOutcome::Stopped);
+        EXPECT_EQ(RunStartupWork(recordingSteps(view, failing), view, nullptr), StartupOutcome::Stopped);
         QStringList expected = FullRun.mid(0, i + 1);
         expected << QStringLiteral("failure:") + failing + QStringLiteral(" a esuat.");
         EXPECT_EQ(view.log, expected);
@@ -88,7 +90,8 @@ TEST(StartupWork, LaterFailureSkipsTheRestButOpensTheMainWindow)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.failing.toStdString());
         RecordingView view;
-        EXPECT_EQ(RunStartupWork(recordingSteps(view, c.failing), view), StartupOutcome::ReadyAfterFailure);
+        EXPECT_EQ(RunStartupWork(recordingSteps(view, c.failing), view, nullptr),
+                  StartupOutcome::ReadyAfterFailure);
         QStringList expected = FullRun.mid(0, c.logged);
         expected << QStringLiteral("failure:") + c.failing + QStringLiteral(" a esuat.")
                  << QStringLiteral("finish");
@@ -101,7 +104,7 @@ TEST(StartupWork, AnyExceptionCountsAsAFailure)
     RecordingView view;
     StartupSteps steps;
     steps.packTable = [] { throw std::runtime_error("locked"); };
-    EXPECT_EQ(RunStartupWork(steps, view), StartupOutcome::ReadyAfterFailure);
+    EXPECT_EQ(RunStartupWork(steps, view, nullptr), StartupOutcome::ReadyAfterFailure);
     EXPECT_TRUE(view.log.contains(QStringLiteral("failure:locked")));
     EXPECT_EQ(view.log.last(), QStringLiteral("finish"));
 }

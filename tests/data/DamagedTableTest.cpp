@@ -120,7 +120,7 @@ TEST_F(DamagedTable, StartupChangesNothingAndSaysWhy)
         writeAll(table(), bytes);
         QFile::remove(SettingsPath());
         RecordingView view;
-        EXPECT_EQ(RunStartupWork(DefaultStartupSteps(), view), d.startup);
+        EXPECT_EQ(RunStartupWork(DefaultStartupSteps(), view, nullptr), d.startup);
         Database::shared().detachAll();
         EXPECT_EQ(readAll(table()), bytes) << "the damaged table was written";
         ASSERT_EQ(view.failures.size(), 1);

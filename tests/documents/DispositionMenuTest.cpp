@@ -8,6 +8,7 @@
 #include "data/Settings.h"
 #include "documents/Models.h"
 #include "documents/ui/DispositionMenus.h"
+#include "shell/AccessState.h"
 #include "shell/MesajRules.h"
 #include "shell/OpenDocument.h"
 #include "shell/ui/DispositionRangeDialog.h"
@@ -107,7 +108,8 @@ protected:
     }
 
     DocumentFolder folder;
-    MainWindow main;
+    AccessState access;
+    MainWindow main{access};
 };
 
 // The dispositions of the newborn allowance in the order of their request

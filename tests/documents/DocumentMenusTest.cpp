@@ -9,6 +9,7 @@
 #include "app/RequestsWiring.h"
 #include "documents/Models.h"
 #include "requests/ui/RequestListWindow.h"
+#include "shell/AccessState.h"
 #include "shell/OpenDocument.h"
 #include "shell/ui/MessageDialog.h"
 #include "shell/ui/TestSeam.h"
@@ -61,7 +62,8 @@ protected:
 
 TEST_F(DocumentMenus, TemplateMenuOfTheAdministrationWindow)
 {
-    AdminWindow admin;
+    AccessState access;
+    AdminWindow admin(access);
     installTemplateMenu(admin.ModeleMenu);
     QStringList layout;
     for (QAction *a : admin.ModeleMenu->actions()) {
@@ -112,7 +114,8 @@ TEST_F(DocumentMenus, TemplateMenuOfTheAdministrationWindow)
 
 TEST_F(DocumentMenus, BlankFormsOfTheMainWindow)
 {
-    MainWindow main(nullptr);
+    AccessState access;
+    MainWindow main(access);
     installBlankForms(&main);
     const QStringList path{"Formulare", "Cerere trusou pentru nou-nascuti"};
     QAction *form = main.menuAction(path);

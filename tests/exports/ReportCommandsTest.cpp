@@ -9,6 +9,7 @@
 #include "documents/Models.h"
 #include "exports/ui/TreasuryDialog.h"
 #include "listings/ui/ListingMenus.h"
+#include "shell/AccessState.h"
 #include "shell/MesajRules.h"
 #include "shell/OpenDocument.h"
 #include "shell/ui/MonthDialog.h"
@@ -68,7 +69,7 @@ protected:
             return;
         seam::activate();
         openseam::activate();
-        main = new MainWindow;
+        main = new MainWindow(access);
         installReportCommands(main);
         installListingCommands(main, MakeMinistryWorkbook);
     }
@@ -114,6 +115,7 @@ protected:
         });
     }
 
+    AccessState access;
     MainWindow *main = nullptr;
 };
 

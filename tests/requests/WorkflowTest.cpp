@@ -3,6 +3,7 @@
 // in the editor with the keyboard, saved, changed and deleted.
 
 #include "TestSupport.h"
+#include "admin/ui/AdminWindow.h"
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -16,6 +17,7 @@
 #include "requests/ui/RequestEditor.h"
 #include "requests/ui/RequestEditorFields.h"
 #include "requests/ui/RequestListWindow.h"
+#include "shell/AccessState.h"
 #include "shell/MesajRules.h"
 #include "shell/ui/TestSeam.h"
 #include "widgets/NumericEdit.h"
@@ -108,6 +110,8 @@ protected:
         delete windows.startup.data();
         delete windows.main.data();
         delete windows.about.data();
+        delete windows.admin.data();
+        delete windows.access.data();
         seam::deactivate();
         setRegistryPath(QString());
         Database::shared().detachAll();

@@ -4,6 +4,7 @@
 #include "admin/ui/PasswordDialog.h"
 #include "base/Win1250.h"
 #include "data/Settings.h"
+#include "shell/AccessState.h"
 #include "shell/CNP.h"
 #include "shell/Formats.h"
 #include "shell/ui/ErrorDisplay.h"
@@ -20,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,8 +46,9 @@ QLineEdit *textField(QWidget *parent, const char *name)
 
 } // namespace
 
-AdminWindow::AdminWindow(QWidget *parent)
+AdminWindow::AdminWindow(AccessState &access, QWidget *parent)
     : QDialog(parent)
+    , m_access(access)
 {
     setObjectName(QStringLiteral("AdminWindow"));
     setWindowTitle(QStringLiteral("Administrator program"));
@@ -222,22 +223,11 @@ void AdminWindow::grantAccess()
 
 void AdminWindow::applyAccess(bool granted)
 {
-    setAccessGranted(granted);
-    emit accessChanged(granted);
+    m_access.setGranted(granted);
 }
 
-AdminWindow *AdminWindow::instance()
+bool AdministratorLogin(AdminWindow &form)
 {
-    static QPointer<AdminWindow> form;
-    if (!form)
-        form = new AdminWindow;
-    return form;
-}
-
-bool AdministratorLogin(AdminWindow *form)
-{
-    if (!form)
-        form = AdminWindow::instance();
     const QString stored = ReadRegValue(QStringLiteral("Erori"));
     if (stored.isEmpty()) {
         Mesaj(QStringLiteral("Administrare"),
@@ -253,7 +243,7 @@ bool AdministratorLogin(AdminWindow *form)
             return false;
         }
     }
-    form->grantAccess();
+    form.grantAccess();
     return true;
 }
 

@@ -16,13 +16,15 @@ class QPushButton;
 
 namespace kovara {
 
+class AccessState;
 class MaskedNumberEdit;
 
 class AdminWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit AdminWindow(QWidget *parent = nullptr);
+    // The access box shows and changes the given access state.
+    explicit AdminWindow(AccessState &access, QWidget *parent = nullptr);
 
     // New password, twice.
     QGroupBox *passwordGroup;
@@ -59,16 +61,8 @@ public:
     void SalveazaClick();
     void SchimbaClick();
 
-    // Ticks accessBox and applies it: AccessGranted and accessChanged.
+    // Ticks accessBox and applies it to the access state.
     void grantAccess();
-
-    // The one administration window of the run (created on first use).
-    static AdminWindow *instance();
-
-signals:
-    // The access state changed; the main window enables or disables its
-    // commands (SetAccess).
-    void accessChanged(bool granted);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -76,12 +70,14 @@ protected:
 private:
     void applyAccess(bool granted);
     void reloadConstants();
+
+    AccessState &m_access;
 };
 
 // The command of the main window's "Administrare" while access is not yet
 // granted: asks for the stored password (if any) and grants access on
 // success. Returns true when access was granted. The administration window
 // is not shown by this command.
-bool AdministratorLogin(AdminWindow *form = nullptr);
+bool AdministratorLogin(AdminWindow &form);
 
 } // namespace kovara
