@@ -2,6 +2,7 @@
 
 #include "admin/ui/AdminWindow.h"
 #include "admin/ui/BackupWindow.h"
+#include "admin/ui/PasswordDialog.h"
 #include "app/MainWindow.h"
 
 #include <QCoreApplication>
@@ -9,10 +10,12 @@
 
 namespace kovara {
 
-void installAdministration(MainWindow *mainWindow, AdminWindow *form)
+void installAdministration(MainWindow *mainWindow, AdminWindow *form, PasswordDialog *prompt)
 {
     QPointer<AdminWindow> admin(form);
-    mainWindow->setLoginHandler([admin] { return admin && AdministratorLogin(*admin); });
+    QPointer<PasswordDialog> password(prompt);
+    mainWindow->setLoginHandler(
+        [admin, password] { return admin && password && AdministratorLogin(*admin, *password); });
     mainWindow->setAdminWindowHandler([admin] {
         if (!admin)
             return;

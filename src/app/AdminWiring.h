@@ -7,12 +7,13 @@ namespace kovara {
 
 class MainWindow;
 class AdminWindow;
+class PasswordDialog;
 class BackupWindow;
 
-// Installs on the main window: the login while access is locked and the
-// administration window (shown modally, without blocking the caller) once
-// access is granted.
-void installAdministration(MainWindow *mainWindow, AdminWindow *form);
+// Installs on the main window: the login (through the password prompt)
+// while access is locked and the administration window (shown modally,
+// without blocking the caller) once access is granted.
+void installAdministration(MainWindow *mainWindow, AdminWindow *form, PasswordDialog *prompt);
 
 // Installs the backup window (created when not given) as "Salvare" (modal);
 // a restore, successful or not, ends the program through the main window

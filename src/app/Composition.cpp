@@ -11,6 +11,7 @@
 #include "documents/ui/DispositionMenus.h"
 #include "documents/ui/DocumentMenus.h"
 #include "exports/ui/ReportCommands.h"
+#include "exports/ui/TreasuryDialog.h"
 #include "listings/ui/ListingMenus.h"
 #include "shell/AccessState.h"
 #include "shell/ui/MessageDialog.h"
@@ -32,23 +33,24 @@ ProgramWindows CreateWindows()
     w.main = new MainWindow(*w.access, w.about);
     w.startup->setWindows(w.main, w.about);
     // "Administrare": the login, then the administration window.
-    PasswordDialog::instance();
+    w.password = new PasswordDialog;
     w.admin = new AdminWindow(*w.access);
-    installAdministration(w.main, w.admin);
+    installAdministration(w.main, w.admin, w.password);
     // "Salvare": the backup window.
     installBackup(w.main);
     // "Cereri": the request list with its editor and numbering dialog.
     installRequests(w.main);
     // The selection dialogs of the report menu, kept for the whole run, and
     // the dispositions and semester statistics behind it.
-    CreateSelectionDialogs();
-    installDispositionCommands(w.main);
+    w.selection = CreateSelectionDialogs();
+    installDispositionCommands(w.main, w.selection.range, w.selection.semester);
     // The listings of the report menu, through their selection dialogs.
-    installListingCommands(w.main, MakeMinistryWorkbook);
+    installListingCommands(w.main, w.selection.period, w.selection.month, MakeMinistryWorkbook);
     // "Formulare" and the administration window's "Modele de Listare".
     installDocuments(w.main, w.admin->ModeleMenu);
     // The files and workbooks for the finance office, the treasury and the ministry.
-    installReportCommands(w.main);
+    w.treasury = new TreasuryDialog;
+    installReportCommands(w.main, w.selection.period, w.treasury);
     w.contor = ProgressCounter::instance();
     w.erori = MessageDialog::instance();
     return w;

@@ -4,6 +4,8 @@
 // windows of the shell and lets each area install its windows on the main
 // window's buttons and menus. A new area adds one install call here.
 
+#include "shell/ui/SelectionDialog.h"
+
 #include <QPointer>
 
 namespace kovara {
@@ -11,6 +13,8 @@ namespace kovara {
 class AboutBox;
 class AccessState;
 class AdminWindow;
+class PasswordDialog;
+class TreasuryDialog;
 class ProgressCounter;
 class MessageDialog;
 class StartupWindow;
@@ -23,6 +27,11 @@ struct ProgramWindows
     QPointer<AboutBox> about;
     QPointer<MainWindow> main;
     QPointer<AdminWindow> admin;
+    QPointer<PasswordDialog> password; // the administrator login's prompt
+    // The dialogs of the report menu, each created once and shared by the
+    // commands that ask through it.
+    SelectionDialogSet selection;
+    QPointer<TreasuryDialog> treasury;
     QPointer<ProgressCounter> contor;
     QPointer<MessageDialog> erori;
 };

@@ -63,6 +63,7 @@ protected:
 
     kovara::test::ScratchDir scratch;
     AccessState access;
+    PasswordDialog passwordPrompt;
     std::unique_ptr<AdminWindow> form;
 };
 

@@ -184,7 +184,8 @@ TEST(PasswordPrompt, SeamWithoutAnswerIsCancelled)
 {
     seam::activate();
     seam::clearInputQuery();
-    const InputQueryResult r = AskPassword(QStringLiteral("A"), QStringLiteral("B"));
+    PasswordDialog prompt;
+    const InputQueryResult r = AskPassword(prompt, QStringLiteral("A"), QStringLiteral("B"));
     EXPECT_FALSE(r.confirmed);
     EXPECT_TRUE(r.text.isEmpty());
     EXPECT_EQ(seam::inputQueryCalls().size(), 1);

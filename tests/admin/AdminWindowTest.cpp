@@ -20,7 +20,7 @@ namespace {
 TEST_F(AdminWindowTest, LoginWithoutPasswordWarnsAndGrants)
 {
     QSignalSpy changes(&access, &AccessState::changed);
-    EXPECT_TRUE(AdministratorLogin(*form));
+    EXPECT_TRUE(AdministratorLogin(*form, passwordPrompt));
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     const seam::MesajCall &call = seam::mesajCalls().first();
     EXPECT_EQ(call.title, "Administrare");
@@ -66,7 +66,7 @@ TEST_F(AdminWindowTest, PasswordSetThroughTheWindowUnlocks)
         seam::activate();
         seam::clearInputQuery();
         seam::pushInputQueryAnswer(a.confirmed, QString::fromUtf8(a.typed));
-        EXPECT_EQ(AdministratorLogin(*form), a.granted) << a.typed;
+        EXPECT_EQ(AdministratorLogin(*form, passwordPrompt), a.granted) << a.typed;
         EXPECT_EQ(access.granted(), a.granted) << a.typed;
         ASSERT_EQ(seam::inputQueryCalls().size(), 1);
         EXPECT_EQ(seam::inputQueryCalls().first().caption, "IDENTIFICARE ADMIN");
@@ -87,9 +87,9 @@ TEST_F(AdminWindowTest, PasswordWithWin1250Letters)
     setPassword("Parolă", "Parolă");
     EXPECT_EQ(ReadRegValue(Erori), fromWin1250(kovara::test::fromHex("6c74726c6f6f9123933e3486756150e3")));
     seam::pushInputQueryAnswer(true, QStringLiteral("Parola"));
-    EXPECT_FALSE(AdministratorLogin(*form));
+    EXPECT_FALSE(AdministratorLogin(*form, passwordPrompt));
     seam::pushInputQueryAnswer(true, QString::fromUtf8("Parolă"));
-    EXPECT_TRUE(AdministratorLogin(*form));
+    EXPECT_TRUE(AdministratorLogin(*form, passwordPrompt));
 }
 
 TEST_F(AdminWindowTest, EveryEncodedPasswordSurvivesTheStore)
@@ -104,7 +104,7 @@ TEST_F(AdminWindowTest, EveryEncodedPasswordSurvivesTheStore)
         ASSERT_EQ(ReadRegValue(Erori), encodePassword(typed)) << typed.toStdString();
         seam::pushInputQueryAnswer(true, typed);
         access.setGranted(false);
-        ASSERT_TRUE(AdministratorLogin(*form)) << typed.toStdString();
+        ASSERT_TRUE(AdministratorLogin(*form, passwordPrompt)) << typed.toStdString();
     }
 }
 
@@ -143,7 +143,7 @@ TEST_F(AdminWindowTest, TwoEmptyBoxesAskToRemoveThePassword)
     EXPECT_TRUE(ReadRegValue(Erori).isEmpty());
 
     seam::activate();
-    EXPECT_TRUE(AdministratorLogin(*form));
+    EXPECT_TRUE(AdministratorLogin(*form, passwordPrompt));
     EXPECT_TRUE(lastMesajText().endsWith(QStringLiteral("Nu aveti nici o parola!")));
     EXPECT_TRUE(seam::inputQueryCalls().isEmpty());
 }
@@ -157,7 +157,7 @@ TEST_F(AdminWindowTest, LettersOutsideTheCodePageAreRefused)
 
 TEST_F(AdminWindowTest, AccessAlreadyGrantedStaysAfterAChange)
 {
-    ASSERT_TRUE(AdministratorLogin(*form));
+    ASSERT_TRUE(AdministratorLogin(*form, passwordPrompt));
     setPassword("Secret7", "Secret7");
     EXPECT_TRUE(access.granted());
 }
@@ -165,7 +165,7 @@ TEST_F(AdminWindowTest, AccessAlreadyGrantedStaysAfterAChange)
 TEST_F(AdminWindowTest, MainWindowUnlocksCereriOnlyWithTheRightPassword)
 {
     MainWindow mainWindow(access);
-    installAdministration(&mainWindow, form.get());
+    installAdministration(&mainWindow, form.get(), &passwordPrompt);
     mainWindow.setRequestListHandler([] {});
     setPassword("Secret7", "Secret7");
     ASSERT_FALSE(mainWindow.cereriButton->isEnabled());

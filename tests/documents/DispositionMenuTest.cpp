@@ -59,7 +59,7 @@ protected:
         WriteSettings("CONSTANTE", {{"PRIMARIA", "SACELE"}, {"LOCALIT", "Sacele"}, {"JUDET", "BRASOV"}});
         LoadConstants();
         ExtractModels(DataDir());
-        installDispositionCommands(&main);
+        installDispositionCommands(&main, &rangeDialog, &semesterDialog);
         main.SetAccess(true);
         const int y = QDate::currentDate().year();
         folder.add({.nr = 9, .tip = "3", .nrdisp = 3, .datadisp = QDate(y, 1, 10), .subsemn = "NOUA"});
@@ -99,15 +99,17 @@ protected:
     // First, last, copies, each typed and confirmed with Enter.
     std::function<void()> range(const QString &first, const QString &last, int copies)
     {
-        return [=] {
+        return [=, this] {
             type(first);
             type(last);
-            DispositionRangeDialog::instance()->copies->setValue(copies);
+            rangeDialog.copies->setValue(copies);
             press(Qt::Key_Return);
         };
     }
 
     DocumentFolder folder;
+    DispositionRangeDialog rangeDialog;
+    SemesterDialog semesterDialog;
     AccessState access;
     MainWindow main{access};
 };
@@ -117,8 +119,8 @@ protected:
 // Dispozitie0.rtf held open, the next run writes Dispozitie1.rtf.
 TEST_F(DispositionMenu, NewbornDispositionsThroughTheRangeDialog)
 {
-    run(NewbornEntry, DispositionRangeDialog::instance(), range("1", "10", 2));
-    EXPECT_EQ(DispositionRangeDialog::instance()->titleLine()->text(), "Listare Dispozitii");
+    run(NewbornEntry, &rangeDialog, range("1", "10", 2));
+    EXPECT_EQ(rangeDialog.titleLine()->text(), "Listare Dispozitii");
     ASSERT_EQ(openseam::requests().size(), 1);
     const QString first = ProgramDir() + "/Dispozitie0.rtf";
     EXPECT_EQ(openseam::requests()[0].path, first);
@@ -131,7 +133,7 @@ TEST_F(DispositionMenu, NewbornDispositionsThroughTheRangeDialog)
 
     QFile::remove(first);
     QDir().mkpath(first + "/held"); // cannot be deleted
-    run(NewbornEntry, DispositionRangeDialog::instance(), range("3", "3", 1));
+    run(NewbornEntry, &rangeDialog, range("3", "3", 1));
     ASSERT_EQ(openseam::requests().size(), 2);
     EXPECT_EQ(openseam::requests()[1].path, ProgramDir() + "/Dispozitie1.rtf");
 }
@@ -153,7 +155,7 @@ TEST_F(DispositionMenu, RefusalsAreShownAndNothingIsOpened)
     for (const auto &c : cases) {
         c.before();
         seam::activate();
-        run(c.entry, DispositionRangeDialog::instance(), range(c.first, c.last, 1));
+        run(c.entry, &rangeDialog, range(c.first, c.last, 1));
         ASSERT_EQ(seam::mesajCalls().size(), 1) << c.title.toStdString();
         EXPECT_EQ(seam::mesajCalls()[0].title, c.title);
         EXPECT_EQ(seam::mesajCalls()[0].text, c.text);
@@ -164,15 +166,15 @@ TEST_F(DispositionMenu, RefusalsAreShownAndNothingIsOpened)
 
     // A cancelled dialog makes nothing and says nothing.
     seam::activate();
-    run(NewbornEntry, DispositionRangeDialog::instance(), [] { press(Qt::Key_Escape); });
+    run(NewbornEntry, &rangeDialog, [] { press(Qt::Key_Escape); });
     EXPECT_TRUE(seam::mesajCalls().isEmpty());
     EXPECT_TRUE(openseam::requests().isEmpty());
 }
 
 TEST_F(DispositionMenu, LayetteDispositionsWithTheRangeDialogTitle)
 {
-    run(LayetteEntry, DispositionRangeDialog::instance(), range("3", "3", 1));
-    EXPECT_EQ(DispositionRangeDialog::instance()->titleLine()->text(), "Listare Dispozitii Trusou");
+    run(LayetteEntry, &rangeDialog, range("3", "3", 1));
+    EXPECT_EQ(rangeDialog.titleLine()->text(), "Listare Dispozitii Trusou");
     ASSERT_EQ(openseam::requests().size(), 1);
     const QByteArray doc = readAll(openseam::requests()[0].path);
     EXPECT_TRUE(doc.contains("A COPIILOR  A, CNP 5200312123455, B, CNP 8200312123457, ")) << doc.constData();
@@ -181,7 +183,7 @@ TEST_F(DispositionMenu, LayetteDispositionsWithTheRangeDialogTitle)
 
 TEST_F(DispositionMenu, SemesterStatisticsThroughTheSemesterDialog)
 {
-    SemesterDialog *dialog = SemesterDialog::instance();
+    SemesterDialog *dialog = &semesterDialog;
     // No template: the message, nothing opened.
     run(StatisticsEntry, dialog, [] {
         press(Qt::Key_Return);

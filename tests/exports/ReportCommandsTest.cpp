@@ -70,8 +70,8 @@ protected:
         seam::activate();
         openseam::activate();
         main = new MainWindow(access);
-        installReportCommands(main);
-        installListingCommands(main, MakeMinistryWorkbook);
+        installReportCommands(main, &periodDialog, &treasuryDialog);
+        installListingCommands(main, &periodDialog, &monthDialog, MakeMinistryWorkbook);
     }
     void TearDown() override
     {
@@ -92,7 +92,7 @@ protected:
     // Confirms the treasury dialog with the March 2008 dates, by keyboard.
     void confirmTreasury(const QDate &transfer = QDate(2008, 3, 5))
     {
-        TreasuryDialog *d = TreasuryDialog::instance();
+        TreasuryDialog *d = &treasuryDialog;
         whenShown(d, [d, transfer] {
             typeDate(d->startDate, QDate(2008, 3, 1));
             typeDate(d->endDate, QDate(2008, 3, 31));
@@ -107,7 +107,7 @@ protected:
 
     void confirmPeriod(const QDate &from, const QDate &to)
     {
-        PeriodDialog *d = PeriodDialog::instance();
+        PeriodDialog *d = &periodDialog;
         whenShown(d, [d, from, to] {
             d->startDate->setDate(from);
             d->endDate->setDate(to);
@@ -115,13 +115,17 @@ protected:
         });
     }
 
+    // The dialogs the program keeps for the whole run, shared by the commands.
+    PeriodDialog periodDialog;
+    MonthDialog monthDialog;
+    TreasuryDialog treasuryDialog;
     AccessState access;
     MainWindow *main = nullptr;
 };
 
 TEST_F(ReportCommands, TreasuryDialogByKeyboard)
 {
-    TreasuryDialog *d = TreasuryDialog::instance();
+    TreasuryDialog *d = &treasuryDialog;
     EXPECT_EQ(d->windowTitle(), "Kovara");
     EXPECT_EQ(d->titleLine()->text(), "Raport Trezorerie");
     EXPECT_EQ(d->confirmButton()->text(), "Am ales");
@@ -251,9 +255,9 @@ TEST_F(ReportCommands, WorkbooksOpenWithTheDesktop)
     ASSERT_EQ(openseam::requests().size(), 1);
     EXPECT_EQ(openseam::requests()[0].path, QDir(scratch.path()).filePath("XLS0.xls"));
     EXPECT_EQ(openseam::requests()[0].workingDir, scratch.path());
-    EXPECT_EQ(PeriodDialog::instance()->titleLine()->text(), "Export Centralizator");
+    EXPECT_EQ(periodDialog.titleLine()->text(), "Export Centralizator");
 
-    MonthDialog *month = MonthDialog::instance();
+    MonthDialog *month = &monthDialog;
     whenShown(month, [month] {
         // The year list holds this year and the last: July of the year of
         // the requests cannot be chosen, so the export is empty but made.

@@ -8,9 +8,11 @@
 #include "data/Settings.h"
 #include "listings/Listings.h"
 #include "listings/ui/ListingMenus.h"
+#include "shell/AccessState.h"
 #include "shell/MesajRules.h"
 #include "shell/WorkTable.h"
 #include "shell/ui/ListingRun.h"
+#include "shell/ui/MonthDialog.h"
 #include "shell/ui/PeriodDialog.h"
 #include "shell/ui/TestSeam.h"
 #include "widgets/DateField.h"
@@ -41,8 +43,8 @@ protected:
         test::writeSampleDataFolder(DataDir());
         LoadConstants();
         seam::activate();
-        window = std::make_unique<MainWindow>();
-        installListingCommands(window.get());
+        window = std::make_unique<MainWindow>(access);
+        installListingCommands(window.get(), &periodDialog, &monthDialog);
     }
     void TearDown() override
     {
@@ -54,6 +56,9 @@ protected:
     }
 
     test::ScratchDir scratch;
+    PeriodDialog periodDialog;
+    MonthDialog monthDialog;
+    AccessState access;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -81,7 +86,7 @@ TEST_F(ListingMenu, BordereauRunsFromThePeriodDialogIntoThePreview)
 {
     int shownPages = -1;
     QTimer::singleShot(0, [&] {
-        PeriodDialog *dialog = PeriodDialog::instance();
+        PeriodDialog *dialog = &periodDialog;
         dialog->startDate->setDate(QDate(2010, 3, 1));
         dialog->endDate->setDate(QDate(2010, 3, 31));
         QTimer::singleShot(0, [&] {

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "admin/ui/AdminWindow.h"
+#include "admin/ui/PasswordDialog.h"
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -13,12 +14,17 @@
 #include "data/Settings.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
+#include "exports/ui/TreasuryDialog.h"
 #include "requests/ui/CereriModel.h"
 #include "requests/ui/RequestEditor.h"
 #include "requests/ui/RequestEditorFields.h"
 #include "requests/ui/RequestListWindow.h"
 #include "shell/AccessState.h"
 #include "shell/MesajRules.h"
+#include "shell/ui/DispositionRangeDialog.h"
+#include "shell/ui/MonthDialog.h"
+#include "shell/ui/PeriodDialog.h"
+#include "shell/ui/SemesterDialog.h"
 #include "shell/ui/TestSeam.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/PictureButton.h"
@@ -111,6 +117,12 @@ protected:
         delete windows.main.data();
         delete windows.about.data();
         delete windows.admin.data();
+        delete windows.password.data();
+        delete windows.treasury.data();
+        delete windows.selection.period;
+        delete windows.selection.range;
+        delete windows.selection.month;
+        delete windows.selection.semester;
         delete windows.access.data();
         seam::deactivate();
         setRegistryPath(QString());

@@ -226,7 +226,7 @@ void AdminWindow::applyAccess(bool granted)
     m_access.setGranted(granted);
 }
 
-bool AdministratorLogin(AdminWindow &form)
+bool AdministratorLogin(AdminWindow &form, PasswordDialog &prompt)
 {
     const QString stored = ReadRegValue(QStringLiteral("Erori"));
     if (stored.isEmpty()) {
@@ -235,7 +235,7 @@ bool AdministratorLogin(AdminWindow &form)
               KindAtentie, BtnOk);
     } else {
         const InputQueryResult answer =
-            AskPassword(QStringLiteral("IDENTIFICARE ADMIN"), QStringLiteral("PAROLA :"));
+            AskPassword(prompt, QStringLiteral("IDENTIFICARE ADMIN"), QStringLiteral("PAROLA :"));
         if (!answer.confirmed)
             return false;
         if (!passwordMatches(answer.text, stored)) {

@@ -18,6 +18,7 @@ namespace kovara {
 
 class AccessState;
 class MaskedNumberEdit;
+class PasswordDialog;
 
 class AdminWindow : public QDialog
 {
@@ -76,8 +77,8 @@ private:
 
 // The command of the main window's "Administrare" while access is not yet
 // granted: asks for the stored password (if any) and grants access on
-// success. Returns true when access was granted. The administration window
-// is not shown by this command.
-bool AdministratorLogin(AdminWindow &form);
+// success, through the given password prompt. Returns true when access was
+// granted. The administration window is not shown by this command.
+bool AdministratorLogin(AdminWindow &form, PasswordDialog &prompt);
 
 } // namespace kovara

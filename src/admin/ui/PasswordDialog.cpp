@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -56,14 +55,6 @@ void PasswordDialog::prepare(const QString &caption, const QString &prompt)
     passwordEdit->setFocus();
 }
 
-PasswordDialog *PasswordDialog::instance()
-{
-    static QPointer<PasswordDialog> form;
-    if (!form)
-        form = new PasswordDialog;
-    return form;
-}
-
 namespace {
 
 struct QueryAnswers
@@ -80,19 +71,18 @@ QueryAnswers &queryAnswers()
 
 } // namespace
 
-InputQueryResult AskPassword(const QString &caption, const QString &prompt)
+InputQueryResult AskPassword(PasswordDialog &dialog, const QString &caption, const QString &prompt)
 {
     if (seam::active()) {
         QueryAnswers &q = queryAnswers();
         q.calls.append({caption, prompt});
         return q.answers.isEmpty() ? InputQueryResult{} : q.answers.takeFirst();
     }
-    PasswordDialog *form = PasswordDialog::instance();
-    form->prepare(caption, prompt);
-    if (form->exec() != QDialog::Accepted)
+    dialog.prepare(caption, prompt);
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    const QString text = form->passwordEdit->text();
-    form->passwordEdit->clear(); // the password does not stay in the hidden dialog
+    const QString text = dialog.passwordEdit->text();
+    dialog.passwordEdit->clear(); // the password does not stay in the hidden dialog
     return {true, text};
 }
 

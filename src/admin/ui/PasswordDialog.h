@@ -26,9 +26,6 @@ public:
 
     // Caption, prompt and an empty field, before the dialog is shown.
     void prepare(const QString &caption, const QString &prompt);
-
-    // The one prompt of the run (created on first use).
-    static PasswordDialog *instance();
 };
 
 struct InputQueryResult
@@ -37,8 +34,9 @@ struct InputQueryResult
     QString text;
 };
 
-// Asks for a password modally; the text is returned only when confirmed.
-InputQueryResult AskPassword(const QString &caption, const QString &prompt);
+// Asks for a password modally in the given prompt (the program keeps one,
+// created with its windows); the text is returned only when confirmed.
+InputQueryResult AskPassword(PasswordDialog &dialog, const QString &caption, const QString &prompt);
 
 } // namespace kovara
 

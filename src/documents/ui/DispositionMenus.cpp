@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPointer>
 
 namespace kovara {
 namespace {
@@ -38,18 +39,17 @@ void showRefusal(const DocumentRefusal &refusal)
 
 } // namespace
 
-void ListDispositions(DispositionKind kind)
+void ListDispositions(DispositionRangeDialog &dialog, DispositionKind kind)
 {
-    DispositionRangeDialog *dialog = DispositionRangeDialog::instance();
     const bool layette = kind == DispositionKind::Layette;
-    if (!dialog->Ask(layette ? QStringLiteral("Listare Dispozitii Trusou")
-                             : QStringLiteral("Listare Dispozitii")))
+    if (!dialog.Ask(layette ? QStringLiteral("Listare Dispozitii Trusou")
+                            : QStringLiteral("Listare Dispozitii")))
         return;
     DispositionRun run;
     run.kind = kind;
-    run.first = dialog->first();
-    run.last = dialog->last();
-    run.copies = dialog->copyCount();
+    run.first = dialog.first();
+    run.last = dialog.last();
+    run.copies = dialog.copyCount();
     run.workspace = ProgramWorkspace();
     run.afterRow = letWindowsRepaint;
     run.output = FreeNumberedFile(ProgramDir(), QStringLiteral("Dispozitie"), QStringLiteral(".rtf"), -1);
@@ -63,14 +63,13 @@ void ListDispositions(DispositionKind kind)
     OpenDocument(run.output, ProgramDir());
 }
 
-void ListSemesterStatistics()
+void ListSemesterStatistics(SemesterDialog &dialog)
 {
-    SemesterDialog *dialog = SemesterDialog::instance();
-    if (!dialog->Ask())
+    if (!dialog.Ask())
         return;
     StatisticsRun run;
-    run.semester = dialog->semesterNumber();
-    run.year = dialog->yearText().toInt();
+    run.semester = dialog.semesterNumber();
+    run.year = dialog.yearText().toInt();
     run.workspace = ProgramWorkspace();
     QString document;
     try {
@@ -83,16 +82,27 @@ void ListSemesterStatistics()
     OpenDocument(document, ProgramDir());
 }
 
-void installDispositionCommands(CommandHost *host)
+void installDispositionCommands(CommandHost *host, DispositionRangeDialog *rangeDialog,
+                                SemesterDialog *semesterDialog)
 {
+    const QPointer<DispositionRangeDialog> range(rangeDialog);
+    const QPointer<SemesterDialog> semester(semesterDialog);
     const QString reports = QStringLiteral("Rapoarte");
     const QString newborn = QStringLiteral("Alocatie pentru copii nou-nascuti");
     const QString layette = QStringLiteral("Trusou pentru nou-nascuti");
     const QString list = QStringLiteral("Listare Dispozitii");
-    host->setCommand({reports, newborn, list}, [] { ListDispositions(DispositionKind::NewbornAllowance); });
-    host->setCommand({reports, layette, list}, [] { ListDispositions(DispositionKind::Layette); });
-    host->setCommand({reports, layette, QStringLiteral("Situatie statistica semestriala")},
-                     ListSemesterStatistics);
+    host->setCommand({reports, newborn, list}, [range] {
+        if (range)
+            ListDispositions(*range, DispositionKind::NewbornAllowance);
+    });
+    host->setCommand({reports, layette, list}, [range] {
+        if (range)
+            ListDispositions(*range, DispositionKind::Layette);
+    });
+    host->setCommand({reports, layette, QStringLiteral("Situatie statistica semestriala")}, [semester] {
+        if (semester)
+            ListSemesterStatistics(*semester);
+    });
 }
 
 } // namespace kovara

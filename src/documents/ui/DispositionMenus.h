@@ -9,16 +9,19 @@
 namespace kovara {
 
 class CommandHost;
+class DispositionRangeDialog;
+class SemesterDialog;
 
 // "Alocatie pentru copii nou-nascuti" / "Listare Dispozitii" (range dialog
 // titled "Listare Dispozitii") and "Trusou pentru nou-nascuti" / "Listare
 // Dispozitii" ("Listare Dispozitii Trusou").
-void ListDispositions(DispositionKind kind);
+void ListDispositions(DispositionRangeDialog &dialog, DispositionKind kind);
 
 // "Trusou pentru nou-nascuti" / "Situatie statistica semestriala".
-void ListSemesterStatistics();
+void ListSemesterStatistics(SemesterDialog &dialog);
 
-// Gives the three entries of the main window's report menu their commands.
-void installDispositionCommands(CommandHost *host);
+// Gives the three entries of the main window's report menu their commands,
+// which ask through the given range and semester dialogs.
+void installDispositionCommands(CommandHost *host, DispositionRangeDialog *range, SemesterDialog *semester);
 
 } // namespace kovara

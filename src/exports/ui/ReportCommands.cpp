@@ -70,10 +70,9 @@ private:
     bool m_shown = false;
 };
 
-void createFinanceFile(QWidget *main, FinanceKind kind, const QString &title)
+void createFinanceFile(QWidget *main, PeriodDialog *period, FinanceKind kind, const QString &title)
 {
-    PeriodDialog *period = PeriodDialog::instance();
-    if (!period->Ask(title))
+    if (!period || !period->Ask(title))
         return;
     const QString folder = ChooseFolder(main, QStringLiteral("Unde punem DBF-ul?"));
     if (folder.isEmpty())
@@ -95,10 +94,9 @@ QString chooseTreasuryFile(QWidget *main)
     return ChooseOpenFile(main, QStringLiteral("Indicati fisierul DBF"), QStringLiteral("Fisier dbf|*.dbf"));
 }
 
-void createTreasuryFile(QWidget *main)
+void createTreasuryFile(QWidget *main, TreasuryDialog *dialog)
 {
-    TreasuryDialog *dialog = TreasuryDialog::instance();
-    if (!dialog->Ask())
+    if (!dialog || !dialog->Ask())
         return;
     const QString folder = ChooseFolder(main, QStringLiteral("Unde punem DBF-ul?"));
     if (folder.isEmpty())
@@ -113,10 +111,9 @@ void createTreasuryFile(QWidget *main)
     });
 }
 
-void listFinanceFile(QWidget *main, FinanceKind kind, const QString &title)
+void listFinanceFile(QWidget *main, PeriodDialog *period, FinanceKind kind, const QString &title)
 {
-    PeriodDialog *period = PeriodDialog::instance();
-    if (!period->Ask(title))
+    if (!period || !period->Ask(title))
         return;
     const QString file = chooseTreasuryFile(main);
     if (file.isEmpty())
@@ -128,10 +125,9 @@ void listFinanceFile(QWidget *main, FinanceKind kind, const QString &title)
     });
 }
 
-void listAnnex2(QWidget *main)
+void listAnnex2(QWidget *main, TreasuryDialog *dialog)
 {
-    TreasuryDialog *dialog = TreasuryDialog::instance();
-    if (!dialog->Ask())
+    if (!dialog || !dialog->Ask())
         return;
     const QString file = chooseTreasuryFile(main);
     if (file.isEmpty())
@@ -142,10 +138,9 @@ void listAnnex2(QWidget *main)
     });
 }
 
-void exportAnnex2(QWidget *main)
+void exportAnnex2(QWidget *main, TreasuryDialog *dialog)
 {
-    TreasuryDialog *dialog = TreasuryDialog::instance();
-    if (!dialog->Ask())
+    if (!dialog || !dialog->Ask())
         return;
     const QString file = chooseTreasuryFile(main);
     if (file.isEmpty())
@@ -156,10 +151,9 @@ void exportAnnex2(QWidget *main)
     });
 }
 
-void makeAnnex3(QWidget *main)
+void makeAnnex3(QWidget *main, TreasuryDialog *dialog)
 {
-    TreasuryDialog *dialog = TreasuryDialog::instance();
-    if (!dialog->Ask())
+    if (!dialog || !dialog->Ask())
         return;
     const QString file = chooseTreasuryFile(main);
     if (file.isEmpty())
@@ -169,10 +163,9 @@ void makeAnnex3(QWidget *main)
     });
 }
 
-void exportCentralizer()
+void exportCentralizer(PeriodDialog *period)
 {
-    PeriodDialog *period = PeriodDialog::instance();
-    if (!period->Ask(QStringLiteral("Export Centralizator")))
+    if (!period || !period->Ask(QStringLiteral("Export Centralizator")))
         return;
     refusable([&] {
         OpenDocument(ExportCentralizer(ProgramWorkspace(), period->from(), period->to()), ProgramDir());
@@ -181,36 +174,39 @@ void exportCentralizer()
 
 } // namespace
 
-void installReportCommands(CommandHost *host)
+void installReportCommands(CommandHost *host, PeriodDialog *periodDialog, TreasuryDialog *treasuryDialog)
 {
     QWidget *main = host->commandWindow();
+    const QPointer<PeriodDialog> period(periodDialog);
+    const QPointer<TreasuryDialog> treasury(treasuryDialog);
     const QString finante = QStringLiteral("Raport Finante"),
                   trezorerie = QStringLiteral("Raport Trezorerie");
-    host->setCommand({kRapoarte, kNouNascuti, finante, QStringLiteral("Creare DBF")}, [main] {
-        createFinanceFile(main, FinanceKind::NewbornAllowance,
+    host->setCommand({kRapoarte, kNouNascuti, finante, QStringLiteral("Creare DBF")}, [main, period] {
+        createFinanceFile(main, period, FinanceKind::NewbornAllowance,
                           QStringLiteral("Raport Finante Alocatii n.n."));
     });
-    host->setCommand({kRapoarte, kTrusou, finante, QStringLiteral("Creare DBF")}, [main] {
-        createFinanceFile(main, FinanceKind::Layette, QStringLiteral("Raport Finante Trusou"));
+    host->setCommand({kRapoarte, kTrusou, finante, QStringLiteral("Creare DBF")}, [main, period] {
+        createFinanceFile(main, period, FinanceKind::Layette, QStringLiteral("Raport Finante Trusou"));
     });
     host->setCommand({kRapoarte, kTrusou, trezorerie, QStringLiteral("Creare DBF")},
-                     [main] { createTreasuryFile(main); });
+                     [main, treasury] { createTreasuryFile(main, treasury); });
     host->setCommand(
         {kRapoarte, kTrusou, trezorerie, QStringLiteral("Anexa 2"), QStringLiteral("Export in Excel")},
-        [main] { exportAnnex2(main); });
+        [main, treasury] { exportAnnex2(main, treasury); });
     host->setCommand({kRapoarte, kTrusou, trezorerie, QStringLiteral("Listare Anexa 3")},
-                     [main] { makeAnnex3(main); });
+                     [main, treasury] { makeAnnex3(main, treasury); });
     host->setCommand(
         {kRapoarte, kTrusou, QStringLiteral("Centralizator Dispozitii"), QStringLiteral("Export in Excel")},
-        [] { exportCentralizer(); });
-    host->setCommand({kRapoarte, kNouNascuti, finante, QStringLiteral("Listare DBF")}, [main] {
-        listFinanceFile(main, FinanceKind::NewbornAllowance, QStringLiteral("Raport Finante Alocatii n.n."));
+        [period] { exportCentralizer(period); });
+    host->setCommand({kRapoarte, kNouNascuti, finante, QStringLiteral("Listare DBF")}, [main, period] {
+        listFinanceFile(main, period, FinanceKind::NewbornAllowance,
+                        QStringLiteral("Raport Finante Alocatii n.n."));
     });
-    host->setCommand({kRapoarte, kTrusou, finante, QStringLiteral("Listare DBF")}, [main] {
-        listFinanceFile(main, FinanceKind::Layette, QStringLiteral("Raport Finante Trusouri n.n."));
+    host->setCommand({kRapoarte, kTrusou, finante, QStringLiteral("Listare DBF")}, [main, period] {
+        listFinanceFile(main, period, FinanceKind::Layette, QStringLiteral("Raport Finante Trusouri n.n."));
     });
     host->setCommand({kRapoarte, kTrusou, trezorerie, QStringLiteral("Anexa 2"), QStringLiteral("Listare")},
-                     [main] { listAnnex2(main); });
+                     [main, treasury] { listAnnex2(main, treasury); });
 }
 
 void MakeMinistryWorkbook(int month, int year)

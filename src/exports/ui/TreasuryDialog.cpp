@@ -3,7 +3,6 @@
 #include "shell/ui/UiHelpers.h"
 #include "widgets/DateField.h"
 
-#include <QPointer>
 #include <QPushButton>
 
 namespace kovara {
@@ -18,14 +17,6 @@ DateField *dateField(const QString &name, QWidget *parent)
 }
 
 } // namespace
-
-TreasuryDialog *TreasuryDialog::instance()
-{
-    static QPointer<TreasuryDialog> dialog;
-    if (!dialog)
-        dialog = new TreasuryDialog;
-    return dialog;
-}
 
 TreasuryDialog::TreasuryDialog(QWidget *parent)
     : SelectionDialog(QStringLiteral("Am ales"), true, parent)

@@ -17,8 +17,8 @@ class TreasuryDialog : public SelectionDialog
 public:
     explicit TreasuryDialog(QWidget *parent = nullptr);
 
-    // The one dialog of the run; its dates stay as the user left them.
-    static TreasuryDialog *instance();
+    // The program keeps one, created with its windows: its dates stay as
+    // the user left them.
 
     DateField *startDate;    // "incepand cu"
     DateField *endDate;      // "terminand cu"

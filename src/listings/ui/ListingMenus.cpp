@@ -6,25 +6,28 @@
 #include "shell/ui/MonthDialog.h"
 #include "shell/ui/PeriodDialog.h"
 
+#include <QPointer>
+
 namespace kovara {
 namespace {
 
 // A listing over the period chosen in the period dialog.
-std::function<void()> periodListing(const QString &dialogTitle, const QString &title,
+std::function<void()> periodListing(const QPointer<PeriodDialog> &dialog, const QString &dialogTitle,
+                                    const QString &title,
                                     std::function<report::ReportDocument(const QDate &, const QDate &)> make)
 {
     return [=] {
-        PeriodDialog *dialog = PeriodDialog::instance();
-        if (!dialog->Ask(dialogTitle))
+        if (!dialog || !dialog->Ask(dialogTitle))
             return;
         const QDate from = dialog->from(), to = dialog->to();
         RunListing(title, [&] { return make(from, to); });
     };
 }
 
-void ministryReport(const std::function<void(int, int)> &ministryWorkbook)
+void ministryReport(MonthDialog *dialog, const std::function<void(int, int)> &ministryWorkbook)
 {
-    MonthDialog *dialog = MonthDialog::instance();
+    if (!dialog)
+        return;
     const int choice = dialog->Ask(QStringLiteral("Listare Borderou"));
     const int month = dialog->monthNumber(), year = dialog->yearText().toInt();
     if (choice == MonthDialog::List)
@@ -35,8 +38,11 @@ void ministryReport(const std::function<void(int, int)> &ministryWorkbook)
 
 } // namespace
 
-void installListingCommands(CommandHost *host, std::function<void(int, int)> ministryWorkbook)
+void installListingCommands(CommandHost *host, PeriodDialog *periodDialog, MonthDialog *monthDialog,
+                            std::function<void(int, int)> ministryWorkbook)
 {
+    const QPointer<PeriodDialog> period(periodDialog);
+    const QPointer<MonthDialog> month(monthDialog);
     const QString reports = QStringLiteral("Rapoarte");
     const QString state = QStringLiteral("Alocatie de stat / indemnizatie / stimulent");
     const QString newborn = QStringLiteral("Alocatie pentru copii nou-nascuti");
@@ -44,30 +50,32 @@ void installListingCommands(CommandHost *host, std::function<void(int, int)> min
     const QString payroll = QStringLiteral("Listare Stat de plata");
     host->setCommand(
         {reports, state, QStringLiteral("Listare Borderou")},
-        periodListing(BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
+        periodListing(period, BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
             return BordereauListing(ProgramListingSource(), false, from, to);
         }));
     host->setCommand(
         {reports, state, QStringLiteral("Listare Borderou pt. copii cu handicap")},
-        periodListing(BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
+        periodListing(period, BordereauTitle(), BordereauTitle(), [](const QDate &from, const QDate &to) {
             return BordereauListing(ProgramListingSource(), true, from, to);
         }));
-    host->setCommand({reports, newborn, payroll},
-                     periodListing(PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
-                         return NewbornPayrollListing(ProgramListingSource(), from, to);
-                     }));
-    host->setCommand({reports, layette, payroll},
-                     periodListing(PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
-                         return LayettePayrollListing(ProgramListingSource(), from, to);
-                     }));
+    host->setCommand(
+        {reports, newborn, payroll},
+        periodListing(period, PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
+            return NewbornPayrollListing(ProgramListingSource(), from, to);
+        }));
+    host->setCommand(
+        {reports, layette, payroll},
+        periodListing(period, PayrollTitle(), PayrollTitle(), [](const QDate &from, const QDate &to) {
+            return LayettePayrollListing(ProgramListingSource(), from, to);
+        }));
     host->setCommand(
         {reports, layette, QStringLiteral("Centralizator Dispozitii"), QStringLiteral("Listare")},
-        periodListing(QStringLiteral("Centralizator dispozitii"), CentralizerTitle(),
+        periodListing(period, QStringLiteral("Centralizator dispozitii"), CentralizerTitle(),
                       [](const QDate &from, const QDate &to) {
                           return CentralizerListing(ProgramListingSource(), from, to);
                       }));
     host->setCommand({reports, newborn, QStringLiteral("Raportare Ministerul Muncii")},
-                     [ministryWorkbook] { ministryReport(ministryWorkbook); });
+                     [month, ministryWorkbook] { ministryReport(month, ministryWorkbook); });
 }
 
 } // namespace kovara

@@ -13,12 +13,15 @@
 namespace kovara {
 
 class CommandHost;
+class MonthDialog;
+class PeriodDialog;
 
 // Gives the listing entries of the report menu their commands: the two
-// bordereaux, the two payrolls, the centralizer's "Listare" and the
-// ministry report (its "Excel" choice runs `ministryWorkbook`, given by the
-// area that makes the workbook; without it the choice does nothing).
-void installListingCommands(CommandHost *host,
+// bordereaux, the two payrolls and the centralizer's "Listare" ask through
+// the period dialog, the ministry report through the month dialog (its
+// "Excel" choice runs `ministryWorkbook`, given by the area that makes the
+// workbook; without it the choice does nothing).
+void installListingCommands(CommandHost *host, PeriodDialog *period, MonthDialog *month,
                             std::function<void(int month, int year)> ministryWorkbook = {});
 
 } // namespace kovara

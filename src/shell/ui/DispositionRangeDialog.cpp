@@ -6,19 +6,10 @@
 #include "shell/ui/UiHelpers.h"
 #include "widgets/NumericEdit.h"
 
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 
 namespace kovara {
-
-DispositionRangeDialog *DispositionRangeDialog::instance()
-{
-    static QPointer<DispositionRangeDialog> dialog;
-    if (!dialog)
-        dialog = new DispositionRangeDialog;
-    return dialog;
-}
 namespace {
 
 const QString kSection = QStringLiteral("CONSTANTE");

@@ -19,9 +19,8 @@ class DispositionRangeDialog : public SelectionDialog
 public:
     explicit DispositionRangeDialog(QWidget *parent = nullptr);
 
-    // The one dialog of the run, created at startup (or on first use);
+    // The program keeps one, created with its windows (CreateSelectionDialogs):
     // its values stay between uses.
-    static DispositionRangeDialog *instance();
 
     NumericEdit *firstNumber; // "incepand cu", at most 8 digits
     NumericEdit *lastNumber;  // "pana la nr."

@@ -4,18 +4,9 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QPointer>
 #include <QPushButton>
 
 namespace kovara {
-
-MonthDialog *MonthDialog::instance()
-{
-    static QPointer<MonthDialog> dialog;
-    if (!dialog)
-        dialog = new MonthDialog;
-    return dialog;
-}
 
 MonthDialog::MonthDialog(QWidget *parent)
     : SelectionDialog(QStringLiteral("Listeaza"), true, parent)

@@ -18,9 +18,8 @@ public:
 
     explicit MonthDialog(QWidget *parent = nullptr);
 
-    // The one dialog of the run, created at startup (or on first use);
+    // The program keeps one, created with its windows (CreateSelectionDialogs):
     // its values stay between uses.
-    static MonthDialog *instance();
 
     QComboBox *month; // "Luna": "ianuarie" .. "decembrie"
     QComboBox *year;  // "Anul": this year and the year before, refilled at every Ask

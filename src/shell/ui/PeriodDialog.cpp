@@ -3,18 +3,9 @@
 #include "shell/ui/UiHelpers.h"
 #include "widgets/DateField.h"
 
-#include <QPointer>
 #include <QPushButton>
 
 namespace kovara {
-
-PeriodDialog *PeriodDialog::instance()
-{
-    static QPointer<PeriodDialog> dialog;
-    if (!dialog)
-        dialog = new PeriodDialog;
-    return dialog;
-}
 namespace {
 
 DateField *dateField(const QDate &date, QWidget *parent)

@@ -18,9 +18,8 @@ class PeriodDialog : public SelectionDialog
 public:
     explicit PeriodDialog(QWidget *parent = nullptr);
 
-    // The one dialog of the run, created at startup (or on first use);
+    // The program keeps one, created with its windows (CreateSelectionDialogs):
     // its values stay between uses.
-    static PeriodDialog *instance();
 
     DateField *startDate; // "incepand cu"; a month before today at creation
     DateField *endDate;   // "terminand cu"; today at creation

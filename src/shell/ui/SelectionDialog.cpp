@@ -140,12 +140,14 @@ void SelectionDialog::showEvent(QShowEvent *event)
     }
 }
 
-void CreateSelectionDialogs()
+SelectionDialogSet CreateSelectionDialogs()
 {
-    PeriodDialog::instance();
-    DispositionRangeDialog::instance();
-    MonthDialog::instance();
-    SemesterDialog::instance();
+    SelectionDialogSet dialogs;
+    dialogs.period = new PeriodDialog;
+    dialogs.range = new DispositionRangeDialog;
+    dialogs.month = new MonthDialog;
+    dialogs.semester = new SemesterDialog;
+    return dialogs;
 }
 
 } // namespace kovara

@@ -54,8 +54,22 @@ private:
     QLabel *m_status;
 };
 
-// Creates the period, disposition range, month and semester dialogs of the
-// run (each then reached through its instance()).
-void CreateSelectionDialogs();
+class PeriodDialog;
+class DispositionRangeDialog;
+class MonthDialog;
+class SemesterDialog;
+
+// The selection dialogs the program keeps for the whole run, each shared by
+// the commands that ask through it.
+struct SelectionDialogSet
+{
+    PeriodDialog *period = nullptr;
+    DispositionRangeDialog *range = nullptr;
+    MonthDialog *month = nullptr;
+    SemesterDialog *semester = nullptr;
+};
+
+// Creates the period, disposition range, month and semester dialogs.
+SelectionDialogSet CreateSelectionDialogs();
 
 } // namespace kovara

@@ -2,18 +2,9 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QPointer>
 #include <QPushButton>
 
 namespace kovara {
-
-SemesterDialog *SemesterDialog::instance()
-{
-    static QPointer<SemesterDialog> dialog;
-    if (!dialog)
-        dialog = new SemesterDialog;
-    return dialog;
-}
 
 SemesterDialog::SemesterDialog(QWidget *parent)
     : SelectionDialog(QStringLiteral("Am ales"), false, parent)

@@ -16,9 +16,8 @@ class SemesterDialog : public SelectionDialog
 public:
     explicit SemesterDialog(QWidget *parent = nullptr);
 
-    // The one dialog of the run, created at startup (or on first use);
+    // The program keeps one, created with its windows (CreateSelectionDialogs):
     // its values stay between uses.
-    static SemesterDialog *instance();
 
     QComboBox *semester; // "Semestrul": "1", "2"
     QComboBox *year;     // "Anul"
