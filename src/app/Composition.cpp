@@ -25,6 +25,11 @@ namespace kovara {
 ProgramWindows CreateWindows()
 {
     ProgramWindows w;
+    // The message dialog and the progress counter every window uses.
+    w.erori = new MessageDialog;
+    MessageDialog::install(w.erori);
+    w.contor = new ProgressCounter;
+    ProgressCounter::install(w.contor);
     w.access = new AccessState(QCoreApplication::instance());
     w.startup = new StartupWindow(nullptr, nullptr);
     w.startup->setSteps(DefaultStartupSteps());
@@ -51,8 +56,6 @@ ProgramWindows CreateWindows()
     // The files and workbooks for the finance office, the treasury and the ministry.
     w.treasury = new TreasuryDialog;
     installReportCommands(w.main, w.selection.period, w.treasury);
-    w.contor = ProgressCounter::instance();
-    w.erori = MessageDialog::instance();
     return w;
 }
 

@@ -176,3 +176,30 @@ TEST(Mesaj, SeamAnswersWithoutShowingAndRecordsTheCall)
     EXPECT_FALSE(MessageDialog::instance()->isVisible());
     seam::deactivate();
 }
+
+// Mesaj shows the installed dialog; with none installed (or the installed
+// one destroyed) a dialog of its own is created and kept.
+TEST(Mesaj, ShowsTheInstalledDialogOrOneOfItsOwn)
+{
+    seam::activate();
+    auto *installed = new MessageDialog;
+    MessageDialog::install(installed);
+    EXPECT_EQ(MessageDialog::instance(), installed);
+    EXPECT_EQ(Mesaj(QStringLiteral("Titlu instalat"), QStringLiteral("Text"), 2, 4), 2);
+    EXPECT_EQ(installed->titleLabel()->text(), QStringLiteral("Titlu instalat"));
+
+    delete installed;
+    MessageDialog *own = MessageDialog::instance();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(MessageDialog::instance(), own) << "created once, then kept";
+    EXPECT_EQ(Mesaj(QStringLiteral("Titlu propriu"), QStringLiteral("Text"), 2, 4), 2);
+    EXPECT_EQ(own->titleLabel()->text(), QStringLiteral("Titlu propriu"));
+
+    MessageDialog other;
+    EXPECT_EQ(MessageDialog::instance(), own) << "creating a dialog installs nothing";
+    MessageDialog::install(nullptr);
+    EXPECT_NE(MessageDialog::instance(), own);
+    EXPECT_EQ(seam::mesajCalls().size(), 2);
+    delete own;
+    seam::deactivate();
+}

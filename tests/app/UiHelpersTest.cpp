@@ -127,6 +127,25 @@ TEST(ProgressCounterTest, BlocksTheCallerAndGivesItBack)
     (void)edit;
 }
 
+// The long operations show the installed counter; with none installed (or
+// the installed one destroyed) a counter of their own is created and kept.
+TEST(ProgressCounterTest, TheInstalledCounterOrOneOfItsOwn)
+{
+    auto *installed = new ProgressCounter;
+    ProgressCounter::install(installed);
+    EXPECT_EQ(ProgressCounter::instance(), installed);
+    ProgressCounter other;
+    EXPECT_EQ(ProgressCounter::instance(), installed) << "creating a counter installs nothing";
+    delete installed;
+    ProgressCounter *own = ProgressCounter::instance();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(ProgressCounter::instance(), own);
+    ProgressCounter::install(&other);
+    EXPECT_EQ(ProgressCounter::instance(), &other);
+    ProgressCounter::install(nullptr);
+    delete own;
+}
+
 TEST(RunCommand, ShowsTheFailuresOwnTextAndGoesOn)
 {
     seam::activate();

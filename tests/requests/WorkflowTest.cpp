@@ -22,8 +22,10 @@
 #include "shell/AccessState.h"
 #include "shell/MesajRules.h"
 #include "shell/ui/DispositionRangeDialog.h"
+#include "shell/ui/MessageDialog.h"
 #include "shell/ui/MonthDialog.h"
 #include "shell/ui/PeriodDialog.h"
+#include "shell/ui/ProgressCounter.h"
 #include "shell/ui/SemesterDialog.h"
 #include "shell/ui/TestSeam.h"
 #include "widgets/NumericEdit.h"
@@ -124,6 +126,8 @@ protected:
         delete windows.selection.month;
         delete windows.selection.semester;
         delete windows.access.data();
+        delete windows.erori.data();
+        delete windows.contor.data();
         seam::deactivate();
         setRegistryPath(QString());
         Database::shared().detachAll();

@@ -17,7 +17,7 @@
 namespace kovara {
 namespace {
 
-QPointer<MessageDialog> g_instance;
+QPointer<MessageDialog> g_installed;
 
 QColor rgb(quint32 value)
 {
@@ -45,8 +45,6 @@ MessageDialog::MessageDialog(QWidget *parent)
     , m_text(new QLabel(this))
 {
     InitResources();
-    if (!g_instance)
-        g_instance = this;
     setModal(true);
     setObjectName(QStringLiteral("MessageDialog"));
 
@@ -94,11 +92,16 @@ MessageDialog::MessageDialog(QWidget *parent)
     setFixedWidth(MesajRowWidth + 8);
 }
 
+void MessageDialog::install(MessageDialog *dialog)
+{
+    g_installed = dialog;
+}
+
 MessageDialog *MessageDialog::instance()
 {
-    if (!g_instance)
-        g_instance = new MessageDialog;
-    return g_instance;
+    if (!g_installed)
+        g_installed = new MessageDialog;
+    return g_installed;
 }
 
 int MessageDialog::prepare(const QString &title, const QString &text, int kind, int buttons)

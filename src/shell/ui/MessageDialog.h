@@ -26,7 +26,11 @@ public:
     // and a set of bits without any button gives 2 without showing anything.
     int Mesaj(const QString &title, const QString &text, int kind, int buttons);
 
-    // The one dialog of the run (created on first use when startup did not).
+    // The dialog Mesaj shows: the program installs the one it creates with
+    // its windows (null uninstalls). A destroyed dialog is uninstalled.
+    static void install(MessageDialog *dialog);
+    // The installed dialog. Where none is (the tests of single windows,
+    // tools), one is created on first use and installed.
     static MessageDialog *instance();
 
     // The controls, for the program's tests.
@@ -55,7 +59,7 @@ private:
     QMap<int, QPushButton *> m_buttons;
 };
 
-// Shortcut to MessageDialog::instance()->Mesaj(...).
+// Shortcut to MessageDialog::instance()->Mesaj(...): the installed dialog.
 int Mesaj(const QString &title, const QString &text, int kind, int buttons);
 
 } // namespace kovara

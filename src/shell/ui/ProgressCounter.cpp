@@ -10,7 +10,7 @@
 namespace kovara {
 namespace {
 
-QPointer<ProgressCounter> g_instance;
+QPointer<ProgressCounter> g_installed;
 
 } // namespace
 
@@ -19,8 +19,6 @@ ProgressCounter::ProgressCounter(QWidget *parent)
     , Descr(new QLabel(this))
     , Bar(new QProgressBar(this))
 {
-    if (!g_instance)
-        g_instance = this;
     setObjectName(QStringLiteral("ProgressCounter"));
     setCursor(Qt::WaitCursor);
     setFixedSize(360, 90);
@@ -46,11 +44,16 @@ ProgressCounter::ProgressCounter(QWidget *parent)
     layout->addWidget(frame);
 }
 
+void ProgressCounter::install(ProgressCounter *counter)
+{
+    g_installed = counter;
+}
+
 ProgressCounter *ProgressCounter::instance()
 {
-    if (!g_instance)
-        g_instance = new ProgressCounter;
-    return g_instance;
+    if (!g_installed)
+        g_installed = new ProgressCounter;
+    return g_installed;
 }
 
 void ProgressCounter::Arata(QWidget *caller)

@@ -35,6 +35,12 @@ public:
     // back to the window that showed it.
     void recover();
 
+    // The counter the long operations show: the program installs the one it
+    // creates with its windows (null uninstalls). A destroyed counter is
+    // uninstalled.
+    static void install(ProgressCounter *counter);
+    // The installed counter. Where none is (the tests of single windows,
+    // tools), one is created on first use and installed.
     static ProgressCounter *instance();
 
 private:
