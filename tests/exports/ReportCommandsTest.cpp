@@ -132,8 +132,13 @@ TEST_F(ReportCommands, TreasuryDialogByKeyboard)
     EXPECT_EQ(d->cancelButton()->text(), "Renunt");
     EXPECT_EQ(d->statusLine()->text(), "ESC - Iesire");
 
+    // A dialog made with the windows (perhaps days before) opens the first
+    // time on today's date.
+    d->transferDate->setDate(QDate(2001, 1, 1));
+    QDate shown;
     std::vector<QWidget *> order;
-    whenShown(d, [d, &order] {
+    whenShown(d, [d, &order, &shown] {
+        shown = d->transferDate->date();
         // KOVARA_SHOT_DIR: a picture of the dialog as shown, for a look by eye.
         if (qEnvironmentVariableIsSet("KOVARA_SHOT_DIR"))
             d->grab().save(qEnvironmentVariable("KOVARA_SHOT_DIR") + "/treasury-dialog.png");
@@ -147,6 +152,7 @@ TEST_F(ReportCommands, TreasuryDialogByKeyboard)
     EXPECT_FALSE(d->Ask());
     EXPECT_EQ(order, (std::vector<QWidget *>{d->startDate, d->endDate, d->transferDate, d->takeoverDate,
                                              d->paymentDate}));
+    EXPECT_EQ(shown, QDate::currentDate());
 
     // Confirmed dates stay for the next command; no check on their order.
     whenShown(d, [d] {

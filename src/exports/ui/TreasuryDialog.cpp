@@ -44,6 +44,13 @@ TreasuryDialog::TreasuryDialog(QWidget *parent)
 
 bool TreasuryDialog::Ask()
 {
+    // The dates start at the day the dialog is first opened, however long
+    // the program has been running; afterwards they stay as left.
+    if (!m_opened) {
+        m_opened = true;
+        for (DateField *field : {startDate, endDate, transferDate, takeoverDate, paymentDate})
+            field->setDate(QDate::currentDate());
+    }
     startDate->setFocus();
     return exec() == QDialog::Accepted;
 }

@@ -17,8 +17,8 @@ class TreasuryDialog : public SelectionDialog
 public:
     explicit TreasuryDialog(QWidget *parent = nullptr);
 
-    // The program keeps one, created with its windows: its dates stay as
-    // the user left them.
+    // The program keeps one, created with its windows: its dates start at
+    // the day of the first opening and then stay as the user left them.
 
     DateField *startDate;    // "incepand cu"
     DateField *endDate;      // "terminand cu"
@@ -33,6 +33,7 @@ public:
 
 private:
     void confirmClicked();
+    bool m_opened = false;
 };
 
 } // namespace kovara
