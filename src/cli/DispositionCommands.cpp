@@ -10,6 +10,7 @@
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"
 #include "engines/dbf/SqlEngine.h"
+#include "shell/SelectionChecks.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,6 +98,12 @@ int dispositionsDocument(const Context &ctx, QStringList words)
         ctx.err << "Folosire: kovara-cli [--data DOSAR] document dispozitii nn|trusou PRIMUL ULTIMUL "
                    "[--copies N] -o FISIER.rtf\n";
         return 2;
+    }
+    // The range dialog's own check: numbers from 1, not reversed.
+    const SelectionProblem range = CheckDispositionRange(first, last);
+    if (!range.ok()) {
+        ctx.err << range.text << "\n";
+        return 1;
     }
     const std::optional<Workspace> ws = dataFolder(ctx);
     if (!ws)

@@ -12,6 +12,7 @@
 #include "exports/TreasuryFile.h"
 #include "exports/Workbooks.h"
 #include "shell/Formats.h"
+#include "shell/SelectionChecks.h"
 #include "shell/TextHelpers.h"
 
 #include <QDir>
@@ -90,6 +91,17 @@ QString plain(QString text)
     return text.replace(LineBreak(), QStringLiteral("\n"));
 }
 
+// The period check of the selection dialog: a refusal is written with the
+// command's title, as the dialog shows it, and nothing is touched.
+bool periodAccepted(const Context &ctx, const QString &title, const QDate &from, const QDate &to)
+{
+    const SelectionProblem problem = CheckPeriod(from, to);
+    if (problem.ok())
+        return true;
+    ctx.err << title << ": " << problem.text << "\n";
+    return false;
+}
+
 // Runs an operation; a refusal is written with its title, exit code 1.
 template <typename F> int guarded(const Context &ctx, F run)
 {
@@ -112,6 +124,8 @@ int exportCentralizer(const Context &ctx, const Workspace &ws, const Words &w)
     const QDate from = dateArgument(w.positional.value(1)), to = dateArgument(w.positional.value(2));
     if (w.positional.size() != 3 || !from.isValid() || !to.isValid())
         return usage(ctx, QStringLiteral("Perioada trebuie data ca doua date zz.ll.aaaa."), kExportUsage);
+    if (!periodAccepted(ctx, QStringLiteral("Export Centralizator"), from, to))
+        return 1;
     return guarded(ctx, [&] {
         const QString file = ExportCentralizer(ws, from, to, outputFile(w.options.value("-o")));
         ctx.out << "Centralizatorul a fost scris in " << QDir::toNativeSeparators(file) << ".\n";
@@ -194,6 +208,8 @@ int financeCommand(const Context &ctx)
         return usage(ctx, QStringLiteral("Perioada trebuie data ca doua date zz.ll.aaaa."), kFinanceUsage);
     if (!w.options.contains("-o"))
         return usage(ctx, QStringLiteral("Lipseste dosarul ales (-o DOSAR)."), kFinanceUsage);
+    if (!periodAccepted(ctx, QStringLiteral("Raport Finante"), from, to))
+        return 1;
     const std::optional<Workspace> ws = openData(ctx);
     if (!ws)
         return 1;
@@ -300,6 +316,8 @@ int financeListCommand(const Context &ctx)
         !to.isValid() || !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return usage(ctx, QStringLiteral("Dati fisierul, nn sau trusou, perioada si -o FISIER.pdf."),
                      kFinanceListUsage);
+    if (!periodAccepted(ctx, QStringLiteral("Listare DBF Finante"), from, to))
+        return 1;
     const std::optional<Workspace> ws = openData(ctx);
     if (!ws)
         return 1;

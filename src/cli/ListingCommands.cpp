@@ -6,8 +6,9 @@
 #include "cli/Commands.h"
 #include "engines/report/ReportRender.h"
 #include "listings/Listings.h"
-#include "shell/TextHelpers.h"
 #include "shell/Formats.h"
+#include "shell/SelectionChecks.h"
+#include "shell/TextHelpers.h"
 
 #include <QDir>
 
@@ -60,8 +61,11 @@ int listingCommand(const Context &ctx)
         }
         const QDate start = dateArgument(args.at(0));
         const QDate end = dateArgument(args.at(1));
-        if (end < start)
-            throw Error(QStringLiteral("Interval incorect!"));
+        const SelectionProblem problem = CheckPeriod(start, end);
+        if (!problem.ok()) {
+            ctx.err << problem.text << "\n";
+            return 1;
+        }
         if (kind == QLatin1String("borderou") || kind == QLatin1String("borderou-handicap"))
             doc = BordereauListing(source, kind.endsWith(QLatin1String("handicap")), start, end);
         else if (kind == QLatin1String("stat-nn"))

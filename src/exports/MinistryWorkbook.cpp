@@ -126,6 +126,9 @@ void WriteMinistry(NativeXlsWriter &xls, Query &rows, int month, int year, const
 
 QString ExportMinistry(const Workspace &ws, int month, int year, const QString &file)
 {
+    // The workbook names the county by its code: without one it is refused
+    // before anything is read or written, as the treasury file is.
+    CountyNumber(ws.constants, kTitle);
     Query rows(ws.database());
     OpenMinistryRows(rows, ws.requestTable(), month, year);
     CheckCodes(rows);

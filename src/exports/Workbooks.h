@@ -29,7 +29,9 @@ QString ExportCentralizer(const Workspace &ws, const QDate &from, const QDate &t
 // `file` or to the first free XLS<N>.xls (N up to 1000; refused with
 // "Nu pot scrie in ...!", title "Generare XLS", when none is free). A
 // request whose CNP or CNP1 is not a number is refused by name (title
-// "Generare XLS") before any file is chosen or written.
+// "Generare XLS") before any file is chosen or written, and so is a
+// workspace whose constants name no county ("Judetul de la Administrare este
+// incorect !").
 QString ExportMinistry(const Workspace &ws, int month, int year, const QString &file = {});
 
 // The treasury annex 2 of a treasury file as a workbook, to `file` or to

@@ -3,10 +3,10 @@
 // made from the program's own models.
 
 #include "DocumentRows.h"
+#include "data/Workspace.h"
 #include "documents/Dispositions.h"
 #include "documents/Models.h"
 #include "documents/SemesterStatistics.h"
-#include "data/Workspace.h"
 
 #include <QFile>
 #include <QProcess>
@@ -96,6 +96,8 @@ TEST(DispositionCli, DocumentsAndRefusals)
         {{"document", "dispozitii", "trusou", "1", "9", "-o", folder.scratch.file("no/such/folder.rtf")},
          1,
          "Nu pot scrie pe harddisk!\n"},
+        {{"document", "dispozitii", "trusou", "0", "2", "-o", out}, 1, "Intervalul ales este incorect!\n"},
+        {{"document", "dispozitii", "nn", "9", "1", "-o", out}, 1, "Intervalul ales este incorect!\n"},
         {{"document", "dispozitii", "nn", "1", "9", "--copies", "10", "-o", out},
          2,
          "Numarul de exemplare trebuie sa fie intre 1 si 9.\n"},

@@ -87,6 +87,40 @@ TEST_F(ExportCli, RefusalsExitWithOneAndTouchNothing)
     }
 }
 
+// A period the dialog refuses is refused by the command line with the
+// dialog's words, before any file is touched: a good finance file stays.
+TEST_F(ExportCli, PeriodsTheDialogRefusesTouchNothing)
+{
+    CliRun r = run({"finance", "trusou", "01.03.2008", "31.03.2008", "-o", out("")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QString good = out("TRUSOU_NN/91234567.dbf");
+    const QByteArray before = readAll(good);
+    const struct
+    {
+        QStringList args;
+        const char *err;
+    } cases[] = {
+        {{"finance", "trusou", "31.03.2008", "01.03.2008", "-o", out("")},
+         "Raport Finante: Interval incorect!\n"},
+        {{"export", "centralizator", "31.03.2008", "01.03.2008", "-o", out("centr.xls")},
+         "Export Centralizator: Interval incorect!\n"},
+        {{"finance-list", good, "trusou", "31.03.2008", "01.03.2008", "-o", out("lista.pdf")},
+         "Listare DBF Finante: Interval incorect!\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        r = run(c.args);
+        EXPECT_EQ(r.code, 1);
+        // (the painting command may have Qt's own notes before it)
+        EXPECT_TRUE(r.err.endsWith(QLatin1String(c.err))) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString());
+    }
+    EXPECT_EQ(readAll(good), before);
+    EXPECT_FALSE(QFileInfo::exists(out("centr.xls")));
+    EXPECT_FALSE(QFileInfo::exists(out("lista.pdf")));
+    EXPECT_FALSE(QFileInfo::exists(scratch.file("E4.dbf")));
+}
+
 TEST_F(ExportCli, Workbooks)
 {
     CliRun r = run({"export", "ministru", "7.2007", "-o", out("min.xls")});

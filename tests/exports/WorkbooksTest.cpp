@@ -138,4 +138,21 @@ TEST_F(Workbooks, MinistryRefusesACodeThatIsNotANumber)
     EXPECT_EQ(filesIn(scratch.path()), before); // no workbook written
 }
 
+// Without a county the workbook has no code to name it by: refused as the
+// treasury file is, before anything is written.
+TEST_F(Workbooks, MinistryRefusedWithoutACounty)
+{
+    const QStringList before = filesIn(scratch.path());
+    Workspace ws = ProgramWorkspace();
+    ws.constants.JUDET.clear();
+    try {
+        ExportMinistry(ws, 7, 2007);
+        ADD_FAILURE() << "not refused";
+    } catch (const ReportRefusal &r) {
+        EXPECT_EQ(r.title(), "Generare XLS");
+        EXPECT_EQ(r.message(), "Judetul de la Administrare este incorect !");
+    }
+    EXPECT_EQ(filesIn(scratch.path()), before);
+}
+
 } // namespace

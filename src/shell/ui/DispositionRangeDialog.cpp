@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "data/Settings.h"
+#include "shell/SelectionChecks.h"
 #include "shell/ui/ErrorDisplay.h"
 #include "shell/ui/UiHelpers.h"
 #include "widgets/NumericEdit.h"
@@ -88,11 +89,12 @@ void DispositionRangeDialog::confirmClicked()
         if (field->text().isEmpty())
             field->setText(QStringLiteral("0"));
     // Disposition numbers start at 1: a range from 0 or below is refused.
-    if (last() < first() || first() < 1) {
+    const SelectionProblem problem = CheckDispositionRange(first(), last());
+    if (!problem.ok()) {
         // The clerk goes on typing where the balloon points.
         firstNumber->setFocus();
         firstNumber->selectAll();
-        ShowProblem(QStringLiteral("Intervalul ales este incorect!"), firstNumber);
+        ShowProblem(problem.text, firstNumber);
         return;
     }
     // A settings file that cannot be written costs only the remembered

@@ -1,5 +1,6 @@
 #include "shell/ui/PeriodDialog.h"
 
+#include "shell/SelectionChecks.h"
 #include "shell/ui/UiHelpers.h"
 #include "widgets/DateField.h"
 
@@ -51,16 +52,11 @@ QDate PeriodDialog::to() const
 
 void PeriodDialog::confirmClicked()
 {
-    for (DateField *field : {startDate, endDate}) {
-        if (!field->date().isValid()) {
-            field->setFocus();
-            ShowProblem(QStringLiteral("Data incorecta!"), field);
-            return;
-        }
-    }
-    if (to() < from()) {
-        endDate->setFocus();
-        ShowProblem(QStringLiteral("Interval incorect!"), endDate);
+    const SelectionProblem problem = CheckPeriod(from(), to());
+    if (!problem.ok()) {
+        DateField *field = problem.field == 0 ? startDate : endDate;
+        field->setFocus();
+        ShowProblem(problem.text, field);
         return;
     }
     accept();
