@@ -138,6 +138,26 @@ TEST(ReportEngine, AnEmptyQueryGivesOnePageWithTitleHeaderAndAZeroTotal)
     EXPECT_EQ(doc.rows, 0);
 }
 
+// A total of many amounts of four decimals shows their exact sum, with no
+// binary noise, however many rows it adds.
+TEST(ReportEngine, TotalsAreExactSumsOfTheAmounts)
+{
+    const struct
+    {
+        double amount;
+        int count;
+        const char *total;
+    } cases[] = {
+        {83.3333, 48, "3999.9984"}, {0.1, 3, "0.3"}, {33.3333, 17605, "586832.7465"}, {150, 4, "600"}};
+    for (const auto &c : cases) {
+        TableRows r({"NUME", "SUMA"});
+        for (int i = 0; i < c.count; ++i)
+            r.add({QStringLiteral("N"), c.amount});
+        const ReportDocument doc = Paginate(smallLayout(), r);
+        EXPECT_EQ(textsOn(doc.pages.back(), QString::fromLatin1(c.total)).size(), 1u) << c.total;
+    }
+}
+
 TEST(ReportEngine, AWrappedStretchingFieldGrowsItsBandAndPushesTheNextRowDown)
 {
     TableRows r({"NUME", "SUMA"});
