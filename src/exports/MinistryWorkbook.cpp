@@ -10,6 +10,7 @@
 #include "shell/TextHelpers.h"
 
 #include <QDir>
+#include <cmath>
 
 namespace kovara {
 namespace {
@@ -115,7 +116,13 @@ void WriteMinistry(NativeXlsWriter &xls, Query &rows, int month, int year, const
                              ? QVariant()
                              : QVariant(rows.date(QStringLiteral("CEREDATA"))));
         align(XlsAlignment::Right);
-        xls.writeInteger(row, 13, rows.integer(QStringLiteral("CUANTUM")));
+        // A whole amount as the integer cell the ministry expects; an amount
+        // with decimals keeps them (to four), as in every other output.
+        const double amount = Currency(rows.amount(QStringLiteral("CUANTUM")));
+        if (amount == std::floor(amount))
+            xls.writeInteger(row, 13, qint64(amount));
+        else
+            xls.writeNumber(row, 13, amount);
         align(XlsAlignment::Left);
         xls.writeText(row, 14, rows.text(QStringLiteral("ADRESA")));
     }

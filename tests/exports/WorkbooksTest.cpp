@@ -2,7 +2,10 @@
 
 #include "exports/Workbooks.h"
 #include "ExportFixture.h"
+#include "data/RequestTable.h"
 #include "data/Workspace.h"
+#include "engines/dbf/Dbf.h"
+#include "engines/dbf/SqlEngine.h"
 
 #include <QFileInfo>
 
@@ -60,8 +63,14 @@ TEST_F(Workbooks, CentralizerLinesPerChildWithTheTotal)
                                     "11,7 number 150.0 | Arial 10 | right | BR",
                                 }));
     EXPECT_TRUE(cells.contains("12,7 number 150.0 | Arial 10 | right | BR"));
-    for (int row : {13, 14, 15})
+    // 100 lei among three children: the last one takes the rest, so that the
+    // shares add up to the amount granted.
+    for (int row : {13, 14})
         EXPECT_TRUE(cells.contains(QStringLiteral("%1,7 number 33.3333 | Arial 10 | right | BR").arg(row)));
+    EXPECT_TRUE(cells.contains("15,7 number 33.3334 | Arial 10 | right | BR"));
+    // Amounts with decimals keep them, as in the finance and treasury files.
+    EXPECT_TRUE(cells.contains("16,7 number 200.5 | Arial 10 | right | BR"));
+    EXPECT_TRUE(cells.contains("18,7 number 150.5 | Arial 10 | right | BR"));
     // A disposition number above 65,535 is a number, not wrapped.
     EXPECT_TRUE(cells.contains(QString::fromUtf8("18,1 text ŞERBAN ŢINCA | Arial 10 | left | BLR")));
     EXPECT_TRUE(cells.contains("18,3 number 70000.0 | Arial 10 | right | BR"));
@@ -74,8 +83,9 @@ TEST_F(Workbooks, CentralizerLinesPerChildWithTheTotal)
                                     "19,4 blank '' | Arial 10 | right | B",
                                     "19,5 blank '' | Arial 10 | right | B",
                                     "19,6 text TOTAL | Arial 10 bold | left | B",
-                                    // 150 + 150 + 3 x 33.3333 + 200 + 150 + 150
-                                    "19,7 number 899.9999 | Arial 10 bold | right | BR",
+                                    // 150 + 150 + 100 + 200.5 + 150 + 150.5: the
+                                    // treasury file's total of the same month
+                                    "19,7 number 901.0 | Arial 10 bold | right | BR",
                                 }));
     EXPECT_TRUE(cells.contains("21,4 text PRIMAR, | Arial 10 bold | centre | -"));
     EXPECT_TRUE(cells.contains("22,4 text ION IONESCU | Arial 10 bold | centre | -"));
@@ -153,6 +163,29 @@ TEST_F(Workbooks, MinistryRefusedWithoutACounty)
         EXPECT_EQ(r.message(), "Judetul de la Administrare este incorect !");
     }
     EXPECT_EQ(filesIn(scratch.path()), before);
+}
+
+// An amount stored with decimals (older tables hold "204.5" in a whole
+// number column) keeps them in the ministry workbook, as everywhere else;
+// a whole amount stays the integer cell.
+TEST_F(Workbooks, MinistryKeepsTheDecimalsOfAnAmount)
+{
+    Database::shared().detachAll();
+    {
+        auto table = dbf::Table::open(RequestTablePath(), dbf::Mode::ReadWrite);
+        const dbf::Field &id = table->fields().at(table->fieldIndex("IDCERERE"));
+        const dbf::Field &amount = table->fields().at(table->fieldIndex("CUANTUM"));
+        for (qint64 r = 0; r < table->recordCount(); ++r) {
+            QByteArray record = table->readRecord(r);
+            if (record.mid(id.offset, id.length).trimmed() == "7") {
+                record.replace(amount.offset, amount.length, QByteArray(" 204.5"));
+                table->writeRecord(r, record);
+            }
+        }
+    }
+    const QStringList cells = xlsCells(ExportMinistry(ProgramWorkspace(), 7, 2007));
+    EXPECT_TRUE(cells.contains("2,13 number 204.5 | Arial 10 | right | TBLR"));
+    EXPECT_TRUE(cells.contains("3,13 number 70000.0 | Arial 10 | right | TBLR"));
 }
 
 } // namespace
