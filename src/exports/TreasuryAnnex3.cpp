@@ -33,10 +33,25 @@ QString MakeTreasuryAnnex3(const Workspace &ws, const QString &treasuryFile, con
         throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
                                        QDir::toNativeSeparators(ws.programDir) + QStringLiteral(" !"));
     rtf.setDestination(target);
-    if (!rtf.beginDocument())
-        throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
-                                       QDir::toNativeSeparators(QFileInfo(rtf.destination()).absolutePath()) +
-                                       QStringLiteral(" !"));
+    if (!rtf.beginDocument()) {
+        switch (rtf.beginFailure()) {
+        case RtfReplace::BeginFailure::NoParagraph:
+            throw ReportRefusal(title,
+                                QStringLiteral("Modelul Anexei 3, ") + QDir::toNativeSeparators(source) +
+                                    QStringLiteral(", nu are nici un paragraf de completat !") + LineBreak() +
+                                    QStringLiteral("Refaceti-l din Administrare, Modele de Listare, "
+                                                   "Anexa 3 Trezorerie, Refa modelul initial!"));
+        case RtfReplace::BeginFailure::TemplateUnreadable:
+            throw ReportRefusal(title, QStringLiteral("Modelul Anexei 3, ") +
+                                           QDir::toNativeSeparators(source) +
+                                           QStringLiteral(", nu poate fi citit !"));
+        default:
+            throw ReportRefusal(title,
+                                QStringLiteral("Nu am permisiunea sa scriu in ") +
+                                    QDir::toNativeSeparators(QFileInfo(rtf.destination()).absolutePath()) +
+                                    QStringLiteral(" !"));
+        }
+    }
     for (const auto &[key, value] : pairs)
         rtf.addPair(key, value);
     rtf.appendCopies(1);

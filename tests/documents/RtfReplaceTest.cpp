@@ -210,31 +210,43 @@ TEST(RtfLineMode, HeaderEndsBeforeTheFirstPard)
     EXPECT_EQ(balance(doc), 0);
 }
 
-TEST(RtfLineMode, BeginFailsWithoutAUsableTemplate)
+TEST(RtfLineMode, BeginFailsWithoutAUsableTemplateAndSaysWhy)
 {
     ScratchDir dir;
     writeAll(dir.file("empty.rtf"), "");
     writeAll(dir.file("nopard.rtf"), "{\\rtf1\\ansi text}\r\n");
     writeAll(dir.file("good.rtf"), templateWith({"\\pard a"}));
+    using Why = RtfReplace::BeginFailure;
     const struct
     {
         const char *name;
         QString source, destination;
+        Why why;
     } cases[] = {
-        {"no template named", "", dir.file("out.rtf")},
-        {"missing template", dir.file("absent.rtf"), dir.file("out.rtf")},
-        {"empty template", dir.file("empty.rtf"), dir.file("out.rtf")},
-        {"no \\pard", dir.file("nopard.rtf"), dir.file("out.rtf")},
-        {"destination folder missing", dir.file("good.rtf"), dir.file("none/out.rtf")},
+        {"no template named", "", dir.file("out.rtf"), Why::TemplateUnreadable},
+        {"missing template", dir.file("absent.rtf"), dir.file("out.rtf"), Why::TemplateUnreadable},
+        {"empty template", dir.file("empty.rtf"), dir.file("out.rtf"), Why::TemplateUnreadable},
+        {"no \\pard", dir.file("nopard.rtf"), dir.file("out.rtf"), Why::NoParagraph},
+        {"destination folder missing", dir.file("good.rtf"), dir.file("none/out.rtf"),
+         Why::DocumentUnwritable},
+        {"no destination named", dir.file("good.rtf"), "", Why::DocumentUnwritable},
     };
     for (const auto &c : cases) {
         RtfReplace rtf;
         rtf.setSource(c.source);
         rtf.setDestination(c.destination);
         EXPECT_FALSE(rtf.beginDocument()) << c.name;
-        EXPECT_FALSE(QFileInfo::exists(c.destination)) << c.name;
+        EXPECT_EQ(rtf.beginFailure(), c.why) << c.name;
+        if (!c.destination.isEmpty()) {
+            EXPECT_FALSE(QFileInfo::exists(c.destination)) << c.name;
+        }
         EXPECT_THROW(rtf.appendCopies(1), Error) << c.name;
     }
+    RtfReplace good;
+    good.setSource(dir.file("good.rtf"));
+    good.setDestination(dir.file("out.rtf"));
+    EXPECT_TRUE(good.beginDocument());
+    EXPECT_EQ(good.beginFailure(), Why::None);
 }
 
 TEST(RtfLineMode, UnfinishedDocumentLeavesNoFile)

@@ -142,7 +142,8 @@ bool RtfReplace::beginDocument()
     m_body.clear();
     m_lastLine.clear();
     clearPairs();
-    if (m_source.isEmpty() || !QFileInfo(m_source).isFile() || m_destination.isEmpty())
+    m_beginFailure = BeginFailure::TemplateUnreadable;
+    if (m_source.isEmpty() || !QFileInfo(m_source).isFile())
         return false;
     QFile in(m_source);
     if (!in.open(QIODevice::ReadOnly))
@@ -166,8 +167,10 @@ bool RtfReplace::beginDocument()
         first = i;
         break;
     }
-    if (first < 0)
-        return false; // no body: not a template this engine can use
+    if (first < 0) {
+        m_beginFailure = BeginFailure::NoParagraph; // not a template this engine can use
+        return false;
+    }
 
     // The body: from "\pard" on, to the line whose braces close the document.
     QByteArray current = lines[first].mid(lines[first].indexOf(kPard));
@@ -198,10 +201,14 @@ bool RtfReplace::beginDocument()
     }
     m_lastLine = trimControls(current);
 
+    m_beginFailure = BeginFailure::DocumentUnwritable;
+    if (m_destination.isEmpty())
+        return false;
     auto out = std::make_unique<QSaveFile>(m_destination);
     if (!out->open(QIODevice::WriteOnly) || out->write(header) != header.size())
         return false;
     m_out = std::move(out);
+    m_beginFailure = BeginFailure::None;
     return true;
 }
 

@@ -49,6 +49,16 @@ public:
     // or the document cannot be created. Empties the pair list.
     bool beginDocument();
 
+    // Why the last beginDocument() returned false, so that a caller says
+    // what is wrong rather than guessing.
+    enum class BeginFailure {
+        None,
+        TemplateUnreadable, // missing, unreadable or empty
+        NoParagraph,        // no "\pard": the template has no body to fill
+        DocumentUnwritable  // the document cannot be created
+    };
+    BeginFailure beginFailure() const { return m_beginFailure; }
+
     // One replacement for the next body copy (or for the whole file). The key
     // is the placeholder as written ("[JUDET]"); the value is the text as the
     // user typed it. It is made safe for RTF: "{" and "}" become "(" and ")",
@@ -102,7 +112,8 @@ private:
     QList<Pair> m_pairs;
     std::unique_ptr<QSaveFile> m_out; // the document of line mode, until endDocument
     QList<QByteArray> m_body;         // the template's body lines, ready for copying
-    QByteArray m_lastLine;            // the closing line up to the document's brace, trimmed
+    BeginFailure m_beginFailure = BeginFailure::None;
+    QByteArray m_lastLine; // the closing line up to the document's brace, trimmed
 };
 
 // Splits RTF text into lines at CR LF, LF or a lone CR.
