@@ -5,6 +5,7 @@
 #include "engines/report/Paginator.h"
 #include "exports/TreasuryFile.h"
 #include "listings/LayoutFonts.h"
+#include "listings/ListingPages.h"
 #include "listings/QueryRows.h"
 
 namespace kovara {
@@ -133,7 +134,7 @@ ReportDocument FinanceListingDocument(const Workspace &ws, const QString &file, 
     layout.setText(QStringLiteral("LaDataCD"), labels.period);
     layout.setText(QStringLiteral("PrimarCD"), labels.mayor);
     layout.setText(QStringLiteral("Persoane"), QString::number(rows.rowCount()));
-    ReportDocument doc = Paginate(layout, QueryRows(rows));
+    ReportDocument doc = PaginateListing(layout, QueryRows(rows));
     rows.close();
     return doc;
 }
@@ -151,7 +152,7 @@ ReportDocument Annex2ListingDocument(const Workspace &ws, const QString &treasur
     layout.setText(QStringLiteral("Unitate"), labels.unit);
     layout.setText(QStringLiteral("Data"), labels.date);
     layout.setText(QStringLiteral("Primar"), labels.mayor);
-    return Paginate(layout, rows);
+    return PaginateListing(layout, rows);
 }
 
 } // namespace kovara

@@ -10,6 +10,7 @@
 #include "engines/dbf/SqlEngine.h"
 #include "engines/report/Paginator.h"
 #include "listings/ListingLayouts.h"
+#include "listings/ListingPages.h"
 #include "listings/QueryRows.h"
 #include "listings/SharedRows.h"
 #include "shell/TextHelpers.h"
@@ -72,7 +73,7 @@ QString workPath(const ListingSource &source, const QString &name)
 ReportDocument run(const Layout &layout, Query &rows)
 {
     const report::QueryRows data(rows);
-    ReportDocument doc = report::Paginate(layout, data);
+    ReportDocument doc = PaginateListing(layout, data);
     rows.close();
     return doc;
 }

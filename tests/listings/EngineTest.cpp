@@ -140,6 +140,33 @@ TEST(ReportEngine, AnEmptyQueryGivesOnePageWithTitleHeaderAndAZeroTotal)
 
 // A total of many amounts of four decimals shows their exact sum, with no
 // binary noise, however many rows it adds.
+// Page numbers, when the layout asks for them, stand on every page below
+// the last band, centred, and count every page.
+TEST(ReportEngine, PageNumbersInTheBottomMarginOfEveryPage)
+{
+    Layout layout = smallLayout();
+    for (const Page &page : Paginate(layout, rows(60)).pages)
+        for (const PlacedText &t : page.texts)
+            EXPECT_FALSE(t.text.startsWith("Pagina")) << "no numbers unless asked for";
+
+    layout.pageNumberText = QStringLiteral("Pagina %1 din %2");
+    const ReportDocument doc = Paginate(layout, rows(60));
+    ASSERT_EQ(doc.pages.size(), 3u);
+    for (std::size_t i = 0; i < doc.pages.size(); ++i) {
+        const auto numbers = textsOn(doc.pages[i], QStringLiteral("Pagina %1 din 3").arg(i + 1));
+        ASSERT_EQ(numbers.size(), 1u) << i;
+        const PlacedText &n = *numbers[0];
+        EXPECT_GE(n.top, doc.pageHeight - layout.marginBottom);
+        EXPECT_LE(n.top + LineHeight(n.font), doc.pageHeight);
+        EXPECT_NEAR(n.left + n.width / 2, doc.pageWidth / 2, 1e-6);
+        for (const PlacedText &t : doc.pages[i].texts)
+            if (&t != &n) {
+                EXPECT_LE(t.top + LineHeight(t.font), doc.pageHeight - layout.marginBottom + 1e-6)
+                    << t.text.toStdString();
+            }
+    }
+}
+
 TEST(ReportEngine, TotalsAreExactSumsOfTheAmounts)
 {
     const struct

@@ -204,6 +204,7 @@ TEST_F(Listings, CentralizerSplitsEachAmountBetweenTheChildren)
     EXPECT_EQ(column(doc, 10 + 277, true), "150|150|33.3333|33.3333|33.3334|150|300");
     EXPECT_EQ(column(doc, 10 + 277, true, true), "ANEXA NR.2|la Instructiuni|850");
     EXPECT_TRUE(allTexts(doc).contains("ION PRIMARU"));
+    EXPECT_TRUE(allTexts(doc).contains("Pagina 1 din 1")); // every listing numbers its pages
     EXPECT_FALSE(QFileInfo::exists(workTable("S4")));
 }
 

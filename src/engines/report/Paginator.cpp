@@ -50,6 +50,7 @@ private:
     BandPlacement place(const Band &band);
     void put(const Band &band, const BandPlacement &placed);
     void newPage();
+    void numberPages();
 
     const Layout &m_layout;
     const ReportRows &m_rows;
@@ -186,6 +187,25 @@ void Runner::put(const Band &band, const BandPlacement &placed)
     m_y += placed.height;
 }
 
+void Runner::numberPages()
+{
+    if (m_layout.pageNumberText.isEmpty())
+        return;
+    const FontSpec font{8, false};
+    const double margin = m_layout.marginBottom;
+    const double top = m_layout.pageHeight() - margin + std::max(0.0, (margin - LineHeight(font)) / 2);
+    const QString pages = QString::number(m_doc.pages.size());
+    for (std::size_t i = 0; i < m_doc.pages.size(); ++i) {
+        PlacedText t;
+        t.text = m_layout.pageNumberText.arg(QString::number(i + 1), pages);
+        t.font = font;
+        t.width = TextWidth(font, t.text);
+        t.left = (m_layout.pageWidth() - t.width) / 2;
+        t.top = top;
+        m_doc.pages[i].texts.push_back(t);
+    }
+}
+
 void Runner::newPage()
 {
     m_doc.pages.emplace_back();
@@ -246,6 +266,7 @@ ReportDocument Runner::run()
     if (const Band *summary = m_layout.band(BandKind::Summary))
         body(*summary);
     m_doc.rows = m_number;
+    numberPages();
     return std::move(m_doc);
 }
 

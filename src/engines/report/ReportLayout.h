@@ -114,6 +114,10 @@ struct Layout
     double marginLeft = 10, marginTop = 10, marginRight = 10, marginBottom = 10;
     Zoom zoom = Zoom::Actual;
     std::vector<Band> bands;
+    // The page number of every page, centred in the bottom margin (outside
+    // every band) in 8 pt: the text with %1 the page and %2 the number of
+    // pages. Empty: no page numbers.
+    QString pageNumberText;
 
     double pageWidth() const { return orientation == Orientation::Portrait ? 210.0 : 297.0; } // A4
     double pageHeight() const { return orientation == Orientation::Portrait ? 297.0 : 210.0; }
