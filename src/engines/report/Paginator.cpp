@@ -251,6 +251,7 @@ ReportDocument Runner::run()
         m_sums.insert(c, 0);
 
     const Band *detail = m_layout.band(BandKind::Detail);
+    const Band *summary = m_layout.band(BandKind::Summary);
     const int count = m_rows.count();
     for (m_row = 0; m_row < count; ++m_row) {
         ++m_number;
@@ -259,11 +260,20 @@ ReportDocument Runner::run()
             if (!v.isNull())
                 m_sums[c] += std::llround(v.toDouble() * 10000.0);
         }
-        if (detail)
-            body(*detail);
+        if (!detail)
+            continue;
+        // The summary never stands alone on a page: when the last row would
+        // fit but the summary after it would not, the last row goes with the
+        // summary to the next page.
+        if (summary && m_row == count - 1 && m_bodyOnPage) {
+            const double row = place(*detail).height;
+            if (m_y + row <= bottom + kEpsilon && m_y + row + place(*summary).height > bottom + kEpsilon)
+                newPage();
+        }
+        body(*detail);
     }
     m_row = count > 0 ? count - 1 : -1;
-    if (const Band *summary = m_layout.band(BandKind::Summary))
+    if (summary)
         body(*summary);
     m_doc.rows = m_number;
     numberPages();
