@@ -218,6 +218,42 @@ TEST(ReportEngine, AWrappedStretchingFieldGrowsItsBandAndPushesTheNextRowDown)
     EXPECT_TRUE(lineAtBottom);
 }
 
+// A name a little too long for its element is drawn smaller, whole, rather
+// than cut; one that fits keeps its size.
+TEST(ReportEngine, TextTooWideIsDrawnSmallerBeforeItIsCut)
+{
+    const QString longName = QString::fromUtf8("ŞERBĂNESCU-ŢĂRĂNUŢĂ MĂRIOARA");
+    Layout l = smallLayout();
+    const double width = TextWidth(F10, longName) * 0.8;
+    l.bands[2].elements[1].box = {.width = width}; // no wrap
+    TableRows r({"NUME", "SUMA"});
+    r.add({longName, qint64(1)});
+    r.add({QStringLiteral("ION"), qint64(2)});
+    const ReportDocument doc = Paginate(l, r);
+    const auto name = textsOn(doc.pages[0], longName);
+    ASSERT_EQ(name.size(), 1u);
+    EXPECT_FALSE(name[0]->clipped);
+    EXPECT_LT(name[0]->font.points, 10);
+    EXPECT_GE(name[0]->font.points, 6);
+    EXPECT_LE(name[0]->width, width + 1e-6);
+    EXPECT_EQ(textsOn(doc.pages[0], "ION")[0]->font.points, 10);
+
+    // A wrapped element of fixed height takes all its lines in a smaller size.
+    const QString names = QStringLiteral("POPESCU MARIA ELENA IOANA ALEXANDRA");
+    Layout w = smallLayout();
+    w.bands[2].elements[1].box = {
+        .width = TextWidth(F10, names) * 0.4, .wrap = true, .height = 2 * LineHeight(F10)};
+    TableRows one({"NUME", "SUMA"});
+    one.add({names, qint64(1)});
+    const ReportDocument wrapped = Paginate(w, one);
+    QStringList lines;
+    for (const PlacedText &t : wrapped.pages[0].texts)
+        if (t.font.points < 10)
+            lines << t.text;
+    EXPECT_GE(lines.size(), 2);
+    EXPECT_EQ(lines.join(' '), names);
+}
+
 TEST(ReportEngine, TextWiderThanAFixedElementIsClippedAtItsEdge)
 {
     Layout l = smallLayout();
@@ -227,7 +263,8 @@ TEST(ReportEngine, TextWiderThanAFixedElementIsClippedAtItsEdge)
     const ReportDocument doc = Paginate(l, r);
     const auto name = textsOn(doc.pages[0], "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
     ASSERT_EQ(name.size(), 1u);
-    EXPECT_TRUE(name[0]->clipped);
+    EXPECT_TRUE(name[0]->clipped); // still too wide at the smallest size
+    EXPECT_EQ(name[0]->font.points, 6);
     EXPECT_NEAR(name[0]->clip.left(), 30, 1e-9);
     EXPECT_NEAR(name[0]->clip.right(), 45, 1e-9);
 

@@ -20,6 +20,8 @@ int TableRows::column(const QString &name) const
 namespace {
 
 constexpr double kEpsilon = 1e-6;
+// The smallest size a text is drawn in to fit its element.
+constexpr double kSmallestPoints = 6;
 
 // A band laid out on its own, positions relative to its top-left corner.
 struct BandPlacement
@@ -102,25 +104,35 @@ BandPlacement Runner::place(const Band &band)
         if (!e.visible)
             continue;
         const QString text = textOf(e);
-        const FontSpec &font = e.font;
-        const double lineHeight = LineHeight(font);
+        // A text that does not fit its element is drawn in a smaller size of
+        // the same font, down to kSmallestPoints, and only then cut.
+        FontSpec font = e.font;
         const bool autoSize = e.box.width <= 0;
         QStringList lines;
         double width = e.box.width;
         if (autoSize) {
             lines << text;
             width = TextWidth(font, text);
+        } else if (e.box.wrap && !e.box.stretch) {
+            const double room = e.box.height > 0 ? e.box.height : band.height - e.top;
+            const auto fitting = [&](const FontSpec &f) {
+                return std::max<qsizetype>(1, qsizetype(std::floor(room / LineHeight(f) + kEpsilon)));
+            };
+            lines = WrapText(font, text, width);
+            while (lines.size() > fitting(font) && font.points > kSmallestPoints) {
+                font.points = std::max(kSmallestPoints, font.points - 0.5);
+                lines = WrapText(font, text, width);
+            }
+            if (lines.size() > fitting(font))
+                lines = lines.mid(0, fitting(font));
         } else if (e.box.wrap) {
             lines = WrapText(font, text, width);
         } else {
+            while (TextWidth(font, text) > width + kEpsilon && font.points > kSmallestPoints)
+                font.points = std::max(kSmallestPoints, font.points - 0.5);
             lines << text;
         }
-        if (e.box.wrap && !e.box.stretch) {
-            const double room = e.box.height > 0 ? e.box.height : band.height - e.top;
-            const qsizetype fit = std::max<qsizetype>(1, qsizetype(std::floor(room / lineHeight + kEpsilon)));
-            if (lines.size() > fit)
-                lines = lines.mid(0, fit);
-        }
+        const double lineHeight = LineHeight(font);
         if (e.box.stretch)
             growth = std::max(growth, (lines.size() - 1) * lineHeight);
 
