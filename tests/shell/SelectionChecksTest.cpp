@@ -25,8 +25,9 @@ TEST(SelectionChecks, Periods)
         const SelectionProblem p = CheckPeriod(c.from, c.to);
         EXPECT_EQ(p.text, QString::fromUtf8(c.text)) << c.from.toString().toStdString();
         EXPECT_EQ(p.ok(), p.text.isEmpty());
-        if (!p.ok())
+        if (!p.ok()) {
             EXPECT_EQ(p.field, c.field);
+        }
     }
 }
 
@@ -40,8 +41,9 @@ TEST(SelectionChecks, DispositionRanges)
     for (const auto &c : cases) {
         const SelectionProblem p = CheckDispositionRange(c.first, c.last);
         EXPECT_EQ(p.ok(), c.ok) << c.first << ".." << c.last;
-        if (!c.ok)
+        if (!c.ok) {
             EXPECT_EQ(p.text, QStringLiteral("Intervalul ales este incorect!"));
+        }
     }
 }
 
