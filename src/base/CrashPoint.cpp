@@ -7,12 +7,12 @@ namespace kovara {
 
 void crashPoint(const char *point)
 {
-    const char *spec = std::getenv("KOVARA_CRASH_AFTER");
-    if (!spec)
+    const char *wanted = std::getenv("KOVARA_CRASH_AFTER");
+    if (!wanted)
         return;
-    const char *colon = std::strrchr(spec, ':');
+    const char *colon = std::strrchr(wanted, ':');
     const size_t length = std::strlen(point);
-    if (!colon || size_t(colon - spec) != length || std::strncmp(spec, point, length) != 0)
+    if (!colon || size_t(colon - wanted) != length || std::strncmp(wanted, point, length) != 0)
         return;
     static long passes = 0;
     if (++passes == std::strtol(colon + 1, nullptr, 10))

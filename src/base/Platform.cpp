@@ -21,4 +21,38 @@ bool commitReplacement(QSaveFile &file)
     return true;
 }
 
+bool MappedFile::map(qint64 offset, qint64 length)
+{
+    unmap();
+    const qint64 total = fileSize();
+    if (total < 0 || offset < 0 || offset >= total)
+        return false;
+    if (length < 0 || length > total - offset)
+        length = total - offset;
+    if (length == 0)
+        return false;
+    const qint64 start = offset - offset % viewAlignment();
+    const qint64 viewSize = length + (offset - start);
+    void *view = mapView(start, viewSize);
+    if (!view)
+        return false;
+    m_base = view;
+    m_baseSize = viewSize;
+    m_data = static_cast<const char *>(view) + (offset - start);
+    m_size = length;
+    m_offset = offset;
+    return true;
+}
+
+void MappedFile::unmap()
+{
+    if (m_base)
+        unmapView(m_base, m_baseSize);
+    m_base = nullptr;
+    m_baseSize = 0;
+    m_data = nullptr;
+    m_size = 0;
+    m_offset = 0;
+}
+
 } // namespace kovara::platform

@@ -108,6 +108,13 @@ public:
     void release(const char *from, const char *to) const;
 
 private:
+    // The operating system's side of map() and unmap(): where a view may
+    // start (the page size, or the allocation granularity on Windows), and a
+    // read-only view of `size` bytes from `start` (null when refused).
+    static qint64 viewAlignment();
+    void *mapView(qint64 start, qint64 size) const;
+    static void unmapView(void *view, qint64 size);
+
     qintptr m_handle = -1;  // the descriptor or HANDLE; -1 when closed
     void *m_base = nullptr; // the mapping, from a page boundary
     qint64 m_baseSize = 0;

@@ -116,38 +116,20 @@ qint64 MappedFile::fileSize() const
     return m_handle >= 0 && ::fstat(int(m_handle), &st) == 0 ? qint64(st.st_size) : -1;
 }
 
-bool MappedFile::map(qint64 offset, qint64 length)
+qint64 MappedFile::viewAlignment()
 {
-    unmap();
-    const qint64 total = fileSize();
-    if (total < 0 || offset < 0 || offset >= total)
-        return false;
-    if (length < 0 || length > total - offset)
-        length = total - offset;
-    if (length == 0)
-        return false;
-    const qint64 base = offset & ~qint64(pageSize() - 1);
-    const qint64 baseSize = length + (offset - base);
-    void *m = ::mmap(nullptr, size_t(baseSize), PROT_READ, MAP_SHARED, int(m_handle), off_t(base));
-    if (m == MAP_FAILED)
-        return false;
-    m_base = m;
-    m_baseSize = baseSize;
-    m_data = static_cast<const char *>(m) + (offset - base);
-    m_size = length;
-    m_offset = offset;
-    return true;
+    return qint64(pageSize());
 }
 
-void MappedFile::unmap()
+void *MappedFile::mapView(qint64 start, qint64 size) const
 {
-    if (m_base)
-        ::munmap(m_base, size_t(m_baseSize));
-    m_base = nullptr;
-    m_baseSize = 0;
-    m_data = nullptr;
-    m_size = 0;
-    m_offset = 0;
+    void *view = ::mmap(nullptr, size_t(size), PROT_READ, MAP_SHARED, int(m_handle), off_t(start));
+    return view == MAP_FAILED ? nullptr : view;
+}
+
+void MappedFile::unmapView(void *view, qint64 size)
+{
+    ::munmap(view, size_t(size));
 }
 
 bool MappedFile::readAt(qint64 pos, char *into, qint64 size) const

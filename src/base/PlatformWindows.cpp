@@ -157,45 +157,27 @@ qint64 MappedFile::fileSize() const
     return qint64(size.QuadPart);
 }
 
-bool MappedFile::map(qint64 offset, qint64 length)
+qint64 MappedFile::viewAlignment()
 {
-    unmap();
-    const qint64 total = fileSize();
-    if (total < 0 || offset < 0 || offset >= total)
-        return false;
-    if (length < 0 || length > total - offset)
-        length = total - offset;
-    if (length == 0)
-        return false;
-    // A view starts on a multiple of the allocation granularity.
-    const qint64 base = offset - offset % allocationGranularity();
-    const qint64 baseSize = length + (offset - base);
+    return allocationGranularity();
+}
+
+void *MappedFile::mapView(qint64 start, qint64 size) const
+{
     const HANDLE mapping =
         ::CreateFileMappingW(reinterpret_cast<HANDLE>(m_handle), nullptr, PAGE_READONLY, 0, 0, nullptr);
     if (!mapping)
-        return false;
-    void *view = ::MapViewOfFile(mapping, FILE_MAP_READ, DWORD(quint64(base) >> 32),
-                                 DWORD(quint64(base) & 0xFFFFFFFFu), SIZE_T(baseSize));
+        return nullptr;
+    void *view = ::MapViewOfFile(mapping, FILE_MAP_READ, DWORD(quint64(start) >> 32),
+                                 DWORD(quint64(start) & 0xFFFFFFFFu), SIZE_T(size));
     ::CloseHandle(mapping); // the view keeps the mapping
-    if (!view)
-        return false;
-    m_base = view;
-    m_baseSize = baseSize;
-    m_data = static_cast<const char *>(view) + (offset - base);
-    m_size = length;
-    m_offset = offset;
-    return true;
+    return view;
 }
 
-void MappedFile::unmap()
+void MappedFile::unmapView(void *view, qint64 size)
 {
-    if (m_base)
-        ::UnmapViewOfFile(m_base);
-    m_base = nullptr;
-    m_baseSize = 0;
-    m_data = nullptr;
-    m_size = 0;
-    m_offset = 0;
+    Q_UNUSED(size);
+    ::UnmapViewOfFile(view);
 }
 
 bool MappedFile::readAt(qint64 pos, char *into, qint64 size) const

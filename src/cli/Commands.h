@@ -1,8 +1,11 @@
 #pragma once
 
+#include "data/Workspace.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 namespace kovara::cli {
 
@@ -13,6 +16,12 @@ struct Context
     QTextStream &out; // results
     QTextStream &err; // messages
 };
+
+// False, said on err, when the data folder does not exist.
+bool dataFolderExists(const Context &ctx);
+// The data folder with its constants, and the program folder for what goes
+// beside the program; none (said on err) when the folder does not exist.
+std::optional<Workspace> openDataFolder(const Context &ctx);
 
 // Each command returns the process exit code: 0 on success.
 int sqlCommand(const Context &ctx);         // sql "SELECT ..."

@@ -69,17 +69,13 @@ QString onTerminal(QString text)
     return text;
 }
 
-QString requestTableIn(const QString &dataDir)
-{
-    return findFileNoCase(QDir(dataDir).filePath(QStringLiteral("Cereri.dbf")));
-}
-
 // The data folder of --data with the program folder; none (said) when the
 // folder has no request table.
 std::optional<Workspace> dataFolder(const Context &ctx)
 {
-    if (QFileInfo::exists(requestTableIn(ctx.dataDir)))
-        return FolderWorkspace(ctx.dataDir, ProgramDir());
+    const Workspace ws = FolderWorkspace(ctx.dataDir, ProgramDir());
+    if (QFileInfo::exists(ws.requestTablePath()))
+        return ws;
     ctx.err << "Nu exista tabela Cereri.dbf in dosarul " << QDir::toNativeSeparators(ctx.dataDir) << ".\n";
     return std::nullopt;
 }

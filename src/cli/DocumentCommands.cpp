@@ -26,15 +26,6 @@ QString takeOutput(QStringList &words)
     return QFileInfo(file).absoluteFilePath();
 }
 
-bool dataFolderExists(const Context &ctx)
-{
-    if (!QFileInfo(ctx.dataDir).isDir()) {
-        ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
-        return false;
-    }
-    return true;
-}
-
 // document cerere IDCERERE -o FILE.rtf
 int requestFormDocument(const Context &ctx, QStringList words)
 {
@@ -45,9 +36,10 @@ int requestFormDocument(const Context &ctx, QStringList words)
         ctx.err << "Folosire: kovara-cli [--data DOSAR] document cerere IDCERERE -o FISIER.rtf\n";
         return 2;
     }
-    if (!dataFolderExists(ctx))
+    const std::optional<Workspace> ws = openDataFolder(ctx);
+    if (!ws)
         return 1;
-    WriteRequestForm(ctx.dataDir, RequestFields(FolderWorkspace(ctx.dataDir, ProgramDir()), id), output);
+    WriteRequestForm(ws->dataDir, RequestFields(*ws, id), output);
     ctx.out << "Cererea " << id << " a fost scrisa in " << QDir::toNativeSeparators(output) << ".\n";
     return 0;
 }

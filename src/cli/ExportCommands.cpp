@@ -67,17 +67,6 @@ int usage(const Context &ctx, const QString &problem, const char *usageText)
     return 2;
 }
 
-// The data folder of the command line, with its constants; the outputs
-// that go beside the program go to the program folder.
-std::optional<Workspace> openData(const Context &ctx)
-{
-    if (!QFileInfo(ctx.dataDir).isDir()) {
-        ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
-        return std::nullopt;
-    }
-    return FolderWorkspace(ctx.dataDir, ProgramDir());
-}
-
 // The workbook named by -o, its folder made when missing.
 QString outputFile(const QString &given)
 {
@@ -187,7 +176,7 @@ int exportCommand(const Context &ctx)
         return usage(ctx, QStringLiteral("Exporturi: lista, centralizator, ministru."), kExportUsage);
     if (!w.options.contains("-o"))
         return usage(ctx, QStringLiteral("Lipseste fisierul rezultat (-o FISIER.xls)."), kExportUsage);
-    const std::optional<Workspace> ws = openData(ctx);
+    const std::optional<Workspace> ws = openDataFolder(ctx);
     if (!ws)
         return 1;
     return kind == QLatin1String("centralizator") ? exportCentralizer(ctx, *ws, w)
@@ -210,7 +199,7 @@ int financeCommand(const Context &ctx)
         return usage(ctx, QStringLiteral("Lipseste dosarul ales (-o DOSAR)."), kFinanceUsage);
     if (!periodAccepted(ctx, QStringLiteral("Raport Finante"), from, to))
         return 1;
-    const std::optional<Workspace> ws = openData(ctx);
+    const std::optional<Workspace> ws = openDataFolder(ctx);
     if (!ws)
         return 1;
     const FinanceKind kind =
@@ -240,7 +229,7 @@ int treasuryCommand(const Context &ctx)
                      kTreasuryUsage);
     if (!w.options.contains("-o"))
         return usage(ctx, QStringLiteral("Lipseste dosarul ales (-o DOSAR)."), kTreasuryUsage);
-    const std::optional<Workspace> ws = openData(ctx);
+    const std::optional<Workspace> ws = openDataFolder(ctx);
     if (!ws)
         return 1;
     return guarded(ctx, [&] {
@@ -264,7 +253,7 @@ int annex2Command(const Context &ctx)
     if (!pdf && !output.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
         return usage(ctx, QStringLiteral("Anexa 2 se scrie ca FISIER.pdf (listare) sau FISIER.xls."),
                      kAnnexUsage);
-    const std::optional<Workspace> ws = openData(ctx);
+    const std::optional<Workspace> ws = openDataFolder(ctx);
     if (!ws)
         return 1;
     return guarded(ctx, [&] {
@@ -292,7 +281,7 @@ int annex3Command(const Context &ctx)
         !output.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
         return usage(ctx, QStringLiteral("Dati fisierul trezoreriei, data virarii si -o FISIER.rtf."),
                      kAnnexUsage);
-    const std::optional<Workspace> ws = openData(ctx);
+    const std::optional<Workspace> ws = openDataFolder(ctx);
     if (!ws)
         return 1;
     return guarded(ctx, [&] {
@@ -318,7 +307,7 @@ int financeListCommand(const Context &ctx)
                      kFinanceListUsage);
     if (!periodAccepted(ctx, QStringLiteral("Listare DBF Finante"), from, to))
         return 1;
-    const std::optional<Workspace> ws = openData(ctx);
+    const std::optional<Workspace> ws = openDataFolder(ctx);
     if (!ws)
         return 1;
     const FinanceKind kind =

@@ -55,13 +55,11 @@ int exportListCommand(const Context &ctx)
         return usage(ctx, QStringLiteral("Anul %1 nu este valid.").arg(positional.value(1)));
     if (output.isEmpty())
         return usage(ctx, QStringLiteral("Lipseste fisierul rezultat (-o FISIER.xls)."));
-    if (!QFileInfo(ctx.dataDir).isDir()) {
-        ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
+    const std::optional<Workspace> ws = openDataFolder(ctx);
+    if (!ws)
         return 1;
-    }
-    const Workspace ws = FolderWorkspace(ctx.dataDir, ProgramDir());
-    Query list(ws.database());
-    OpenRequestList(list, ws.requestTable(), year, kind, sort);
+    Query list(ws->database());
+    OpenRequestList(list, ws->requestTable(), year, kind, sort);
     ExportRequestListTo(list, QDir(output).absolutePath());
     ctx.out << "Au fost exportate " << list.rowCount() << " cereri in "
             << QDir::toNativeSeparators(QDir(output).absolutePath()) << ".\n";

@@ -143,10 +143,8 @@ int sqlCommand(const Context &ctx)
         ctx.err << "Folosire: kovara-cli [--data DOSAR] sql [--timeout SECUNDE] \"SELECT ...\"\n";
         return 2;
     }
-    if (!QFileInfo(ctx.dataDir).isDir()) {
-        ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
+    if (!dataFolderExists(ctx))
         return 1;
-    }
     Database db;
     for (const QFileInfo &fi : tableFiles(ctx.dataDir)) {
         const QString name = fi.completeBaseName();
@@ -202,10 +200,8 @@ int checkCommand(const Context &ctx)
         ctx.err << "Folosire: kovara-cli [--data DOSAR] check\n";
         return 2;
     }
-    if (!QFileInfo(ctx.dataDir).isDir()) {
-        ctx.err << "Dosarul de date " << QDir::toNativeSeparators(ctx.dataDir) << " nu exista.\n";
+    if (!dataFolderExists(ctx))
         return 1;
-    }
     const QFileInfoList files = tableFiles(ctx.dataDir);
     if (files.isEmpty()) {
         ctx.out << "Nu exista tabele in dosarul " << QDir::toNativeSeparators(ctx.dataDir) << ".\n";

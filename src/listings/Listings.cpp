@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 #include "data/RequestKinds.h"
 #include "data/RequestTable.h"
+#include "data/Workspace.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 #include "engines/report/Paginator.h"
@@ -24,19 +25,24 @@ namespace kovara {
 using report::Layout;
 using report::ReportDocument;
 
+namespace {
+
+ListingSource sourceOf(const Workspace &ws)
+{
+    return {ws.requestTablePath(), ws.programDir, ws.constants};
+}
+
+} // namespace
+
 ListingSource ProgramListingSource()
 {
-    return {RequestTablePath(), ProgramDir(), Constants()};
+    return sourceOf(ProgramWorkspace());
 }
 
 ListingSource DataFolderListingSource(const QString &dataDir)
 {
-    const QDir dir(dataDir);
-    ListingSource s;
-    s.requestTable = findFileNoCase(dir.filePath(QStringLiteral("Cereri.dbf")));
-    s.workDir = QFileInfo(dir.absolutePath()).absolutePath();
-    s.constants = ReadConstants(findFileNoCase(dir.filePath(QStringLiteral("Kovara.ini"))));
-    return s;
+    // The work tables go to the folder that holds the data folder.
+    return sourceOf(FolderWorkspace(dataDir, QFileInfo(QDir(dataDir).absolutePath()).absolutePath()));
 }
 
 QString BordereauTitle()
