@@ -189,6 +189,36 @@ TEST(ReportEngine, TotalsAreExactSumsOfTheAmounts)
     }
 }
 
+// A large total grows leftwards towards its label: it is drawn smaller and
+// never touches it; with room to spare it keeps its size.
+TEST(ReportEngine, ATotalNeverTouchesItsLabel)
+{
+    const struct
+    {
+        double labelLeft;
+        bool smaller;
+    } cases[] = {{100, false}, {160, true}, {166, true}};
+    for (const auto &c : cases) {
+        Layout l = smallLayout();
+        l.bands[3].elements[0].place = L(c.labelLeft);
+        TableRows r({"NUME", "SUMA"});
+        for (int i = 0; i < 17605; ++i)
+            r.add({QStringLiteral("N"), 113.6378});
+        const Page &last = Paginate(l, r).pages.back();
+        const auto total = textsOn(last, "2000593.469");
+        const auto label = textsOn(last, "TOTAL :");
+        ASSERT_EQ(total.size(), 1u) << c.labelLeft;
+        ASSERT_EQ(label.size(), 1u) << c.labelLeft;
+        EXPECT_EQ(label[0]->font.points, 10);
+        EXPECT_NEAR(total[0]->left + total[0]->width, 200, 1e-6) << c.labelLeft; // margin 10
+        EXPECT_EQ(total[0]->font.points < 10, c.smaller) << c.labelLeft;
+        EXPECT_GE(total[0]->font.points, 6);
+        if (c.labelLeft < 166) {
+            EXPECT_GE(total[0]->left, label[0]->left + label[0]->width + 1.5 - 1e-6) << c.labelLeft;
+        }
+    }
+}
+
 TEST(ReportEngine, AWrappedStretchingFieldGrowsItsBandAndPushesTheNextRowDown)
 {
     TableRows r({"NUME", "SUMA"});

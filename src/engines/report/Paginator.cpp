@@ -22,6 +22,9 @@ namespace {
 constexpr double kEpsilon = 1e-6;
 // The smallest size a text is drawn in to fit its element.
 constexpr double kSmallestPoints = 6;
+// The least room kept between a text sized by its content and the text
+// beside it on the same line (a total and its "TOTAL :" label).
+constexpr double kNeighbourGap = 1.5;
 
 // A band laid out on its own, positions relative to its top-left corner.
 struct BandPlacement
@@ -29,6 +32,57 @@ struct BandPlacement
     double height = 0;
     std::vector<PlacedText> texts;
 };
+
+// A text whose width comes from its content, and the side it is anchored on.
+struct ContentSized
+{
+    std::size_t index;
+    Align align;
+};
+
+bool SameLine(const PlacedText &a, const PlacedText &b)
+{
+    return a.top < b.top + LineHeight(b.font) - kEpsilon && b.top < a.top + LineHeight(a.font) - kEpsilon;
+}
+
+double RightEdge(const PlacedText &t)
+{
+    return t.clipped ? std::min(t.left + t.width, t.clip.right()) : t.left + t.width;
+}
+
+// A value sized by its content grows away from its anchor (a right-aligned
+// total grows leftwards); labels stay as the layout has them. When it would come closer than kNeighbourGap to
+// a text beside it on the same line it is drawn smaller, down to kSmallestPoints, keeping its anchor.
+void KeepApart(std::vector<PlacedText> &texts, const std::vector<ContentSized> &sized)
+{
+    for (const ContentSized &s : sized) {
+        PlacedText &t = texts[s.index];
+        if (s.align == Align::Center)
+            continue;
+        const double right = t.left + t.width;
+        const double centre = t.left + t.width / 2;
+        double room = -1;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const PlacedText &o = texts[i];
+            if (i == s.index || !SameLine(t, o))
+                continue;
+            const double oCentre = o.left + o.width / 2;
+            if (s.align == Align::Right && oCentre < centre)
+                room = std::max(room, RightEdge(o) + kNeighbourGap);
+            else if (s.align == Align::Left && oCentre > centre)
+                room = room < 0 ? o.left - kNeighbourGap : std::min(room, o.left - kNeighbourGap);
+        }
+        if (room < 0)
+            continue;
+        const double available = s.align == Align::Right ? right - room : room - t.left;
+        while (t.width > available + kEpsilon && t.font.points > kSmallestPoints) {
+            t.font.points = std::max(kSmallestPoints, t.font.points - 0.5);
+            t.width = TextWidth(t.font, t.text);
+        }
+        if (s.align == Align::Right)
+            t.left = right - t.width;
+    }
+}
 
 class Runner
 {
@@ -99,6 +153,7 @@ QString Runner::textOf(const Element &e)
 BandPlacement Runner::place(const Band &band)
 {
     BandPlacement out;
+    std::vector<ContentSized> sized;
     double growth = 0;
     for (const Element &e : band.elements) {
         if (!e.visible)
@@ -173,10 +228,14 @@ BandPlacement Runner::place(const Band &band)
                 t.clipped = true;
                 t.clip = QRectF(boxLeft, t.top, width, lineHeight);
             }
-            if (!t.text.isEmpty())
-                out.texts.push_back(std::move(t));
+            if (t.text.isEmpty())
+                continue;
+            if (autoSize && e.kind != ElementKind::Label)
+                sized.push_back({out.texts.size(), e.place.align});
+            out.texts.push_back(std::move(t));
         }
     }
+    KeepApart(out.texts, sized);
     out.height = band.height + growth;
     return out;
 }
