@@ -45,6 +45,17 @@ QString ChildrenPhrase(const QStringList &names, const QStringList &codes)
     return phrase;
 }
 
+QString CapacityBeforeChildren(const QString &calitate)
+{
+    static const QStringList endings{QStringLiteral(" al copilului"), QStringLiteral(" a copilului"),
+                                     QStringLiteral(" al copiilor"), QStringLiteral(" a copiilor")};
+    const QString text = calitate.trimmed();
+    for (const QString &ending : endings)
+        if (text.endsWith(ending, Qt::CaseInsensitive))
+            return text.chopped(ending.size()).trimmed();
+    return calitate;
+}
+
 ApplicantWords ApplicantSexWords(const QString &cnp)
 {
     if (Sex(cnp.trimmed()) == QLatin1String("feminin"))
@@ -121,7 +132,7 @@ PlaceholderValues DispositionValues(DispositionKind kind, const Query &row, cons
         {QStringLiteral("[NUMIT]"), words.numit},
         {QStringLiteral("[SOLICITANT]"), row.text(QStringLiteral("SUBSEMN"))},
         {QStringLiteral("[CNP]"), applicant},
-        {QStringLiteral("[CALITATE]"), row.text(QStringLiteral("CALITATE"))},
+        {QStringLiteral("[CALITATE]"), CapacityBeforeChildren(row.text(QStringLiteral("CALITATE")))},
         {QStringLiteral("[COPII]"), ChildrenPhrase(names, codes)},
         {QStringLiteral("[DNEI]"), words.dnei},
         {QStringLiteral("[LOCALITATE]"), capitals(c.LOCALIT)},

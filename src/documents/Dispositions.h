@@ -29,6 +29,12 @@ using PlaceholderValues = QList<std::pair<QString, QString>>;
 // and, for each child, name + ", CNP " + code + ", ".
 QString ChildrenPhrase(const QStringList &names, const QStringList &codes);
 
+// The applicant's capacity as the layette sentence writes it before the
+// children phrase: "reprezentant legal al copilului" loses its last words,
+// which the children phrase says ("... reprezentant legal al copilului
+// POP ANA", never "al copilului al copilului"); other capacities as stored.
+QString CapacityBeforeChildren(const QString &calitate);
+
 // "numita"/"doamnei" for an applicant whose code says female, otherwise
 // (also for an empty code) "numitul"/"domnului"; by the sex rule of the
 // identity code (first digit 2, 6 or 8 female).

@@ -72,6 +72,25 @@ TEST(DispositionTexts, ChildrenPhraseForOneTwoAndThreeChildren)
         EXPECT_EQ(ChildrenPhrase(c.names, c.codes), c.phrase) << c.names.size();
 }
 
+// The capacity and the children phrase make one sentence: the words about
+// the child are written once.
+TEST(DispositionTexts, CapacityBeforeChildrenSaysTheChildOnce)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"parinte natural", "parinte natural"},
+        {"reprezentant legal al copilului", "reprezentant legal"},
+        {"Reprezentant legal al copilului ", "Reprezentant legal"},
+        {"persoana imputernicita", "persoana imputernicita"},
+        {"", ""},
+    };
+    for (const auto &[stored, written] : cases) {
+        EXPECT_EQ(CapacityBeforeChildren(stored), written) << stored;
+        const QString sentence =
+            CapacityBeforeChildren(stored) + " " + ChildrenPhrase({"POP ANA"}, {"6200312123451"});
+        EXPECT_EQ(sentence.count("copilului"), 1) << sentence.toStdString();
+    }
+}
+
 TEST(DispositionTexts, ApplicantWordsFollowTheSexOfTheCode)
 {
     const std::pair<const char *, bool> cases[] = {

@@ -25,6 +25,7 @@ struct DocRow
     QStringList children = {QStringLiteral("POPESCU ANA")};
     QStringList codes = {QStringLiteral("5200312123455")};
     double cuantum = 150;
+    QString calitate = QStringLiteral("mama");
 };
 
 class DocumentFolder
@@ -55,7 +56,7 @@ public:
                       {"NR", r.nr},
                       {"TIP", r.tip},
                       {"SUBSEMN", r.subsemn},
-                      {"CALITATE", QStringLiteral("mama")},
+                      {"CALITATE", r.calitate},
                       {"CNP", r.cnp},
                       {"CUANTUM", r.cuantum},
                       {"ALCATE", QStringLiteral("primul")},
