@@ -88,7 +88,10 @@ int templatesCommand(const Context &ctx)
         }
         ctx.out << "  intacte: " << joined(r.intact) << "\n";
         ctx.out << "  lipsa:   " << joined(r.missing) << "\n";
-        ctx.out << "  rupte:   " << joined(r.broken) << "\n";
+        QStringList broken;
+        for (const BrokenPlaceholder &b : r.broken)
+            broken << (b.count > 1 ? QStringLiteral("%1 (de %2 ori)").arg(b.key).arg(b.count) : b.key);
+        ctx.out << "  rupte:   " << joined(broken) << "\n";
         sound = sound && r.ok();
     }
     return sound ? 0 : 1;

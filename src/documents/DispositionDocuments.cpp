@@ -7,12 +7,14 @@
 #include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
 #include "documents/SemesterStatistics.h"
+#include "documents/TemplateCheck.h"
 #include "engines/rtf/RtfReplace.h"
 
 #include "shell/NumberedFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kovara {
 namespace {
@@ -37,6 +39,9 @@ int WriteDispositions(const DispositionRun &run)
         ExtractModels(run.workspace.dataDir);
         source = DispositionTemplate(run.workspace.dataDir, run.kind);
     }
+    const QString broken = BrokenTemplateText(QFileInfo(source).completeBaseName(), source);
+    if (!broken.isEmpty())
+        throw DocumentRefusal(DispositionsTitle(), broken);
     // Every value is ready before the document is begun: a row that cannot
     // be read stops the command with nothing written.
     const QList<PlaceholderValues> sets = DispositionValueSets(run);
@@ -64,6 +69,8 @@ QString WriteStatistics(const StatisticsRun &run)
     const QString source = StatisticsTemplate(run.workspace.dataDir);
     if (!QFile::exists(source))
         throw DocumentRefusal(StatisticsTitle(), StatisticsTemplateMissingText());
+    if (const QString broken = BrokenTemplateText(QStringLiteral("Statistic"), source); !broken.isEmpty())
+        throw DocumentRefusal(StatisticsTitle(), broken);
     RtfReplace rtf;
     rtf.setSource(source);
     const QString target = run.output.isEmpty() ? FreeNumberedFile(run.workspace.programDir, QString(),

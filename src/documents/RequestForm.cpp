@@ -5,7 +5,10 @@
 
 #include "base/Error.h"
 #include "data/RequestTable.h"
+#include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
+#include "documents/TemplateCheck.h"
+#include "documents/TemplateCommands.h"
 #include "engines/dbf/Query.h"
 #include "engines/dbf/SqlEngine.h"
 #include "engines/rtf/RtfReplace.h"
@@ -62,8 +65,11 @@ void AddRequestFormPairs(RtfReplace &rtf, const RowFields &fields)
 
 void WriteRequestForm(const QString &dataDir, const RowFields &fields, const QString &destination)
 {
+    const QString source = formTemplate(dataDir);
+    if (const QString broken = BrokenTemplateText(QStringLiteral("Cerere"), source); !broken.isEmpty())
+        throw DocumentRefusal(MissingFormTitle(), broken);
     RtfReplace rtf;
-    rtf.setSource(formTemplate(dataDir));
+    rtf.setSource(source);
     rtf.setDestination(destination);
     rtf.clearPairs();
     AddRequestFormPairs(rtf, fields);

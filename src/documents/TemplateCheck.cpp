@@ -1,26 +1,14 @@
 #include "documents/TemplateCheck.h"
 
 #include "documents/Models.h"
+#include "documents/TemplateCommands.h"
+#include "engines/rtf/RtfPlaceholders.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSet>
 
 namespace kovara {
-namespace {
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
 
 QStringList TemplatePlaceholders(const QString &name)
 {
@@ -42,62 +30,6 @@ QStringList TemplatePlaceholders(const QString &name)
     return {};
 }
 
-QByteArray VisibleText(const QByteArray &rtf)
-{
-    QByteArray out;
-    out.reserve(rtf.size() / 2);
-    const qsizetype n = rtf.size();
-    int skip = 0; // fallback characters still to leave out after "\uN"
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = rtf[i];
-        if (c == '{' || c == '}' || c == '\r' || c == '\n')
-            continue;
-        if (c != '\\') {
-            if (skip > 0)
-                --skip;
-            else
-                out += c;
-            continue;
-        }
-        if (i + 1 >= n)
-            break;
-        const char next = rtf[i + 1];
-        if (next == '\'') { // "\'xx": one character of the code page
-            if (skip > 0)
-                --skip;
-            else {
-                const QByteArray hex = QByteArray::fromHex(rtf.mid(i + 2, 2));
-                out += hex.isEmpty() ? '?' : hex.at(0);
-            }
-            i += 3;
-            continue;
-        }
-        if (!isLetter(next)) { // "\{", "\}", "\\", "\~" ...
-            if (next == '{' || next == '}' || next == '\\')
-                out += next;
-            ++i;
-            continue;
-        }
-        qsizetype j = i + 1;
-        while (j < n && isLetter(rtf[j]))
-            ++j;
-        const QByteArray word = rtf.mid(i + 1, j - i - 1);
-        const qsizetype numberStart = j;
-        if (j < n && (rtf[j] == '-' || isDigit(rtf[j])))
-            ++j;
-        while (j < n && isDigit(rtf[j]))
-            ++j;
-        if (word == "u" && j > numberStart)
-            skip = 1;
-        if (word == "par" || word == "line" || word == "tab" || word == "cell")
-            out += ' ';
-        if (j < n && rtf[j] == ' ')
-            ++j; // the delimiter belongs to the control word
-        i = j - 1;
-    }
-    return out;
-}
-
 TemplateReport CheckTemplate(const QString &name, const QByteArray &rtf)
 {
     TemplateReport report;
@@ -111,19 +43,36 @@ TemplateReport CheckTemplate(const QString &name, const QByteArray &rtf)
         else if (!visible.contains(k))
             report.missing.append(key);
     }
-    // Every bracketed word the reader shows that the file does not hold as
-    // one run is broken, expected or not.
-    static const QRegularExpression bracketed(QStringLiteral(R"(\[[A-Z][A-Z0-9]*\])"));
-    QSet<QString> seen;
-    auto it = bracketed.globalMatch(QString::fromLatin1(visible));
-    while (it.hasNext()) {
-        const QString key = it.next().captured(0);
-        if (seen.contains(key) || upper.contains(key.toLatin1()))
-            continue;
-        seen.insert(key);
-        report.broken.append(key);
-    }
+    report.broken = BrokenPlaceholders(rtf);
     return report;
+}
+
+QString BrokenTemplateText(const QString &name, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QList<BrokenPlaceholder> broken = BrokenPlaceholders(file.readAll());
+    if (broken.isEmpty())
+        return QString();
+    QStringList keys;
+    for (const BrokenPlaceholder &b : broken)
+        keys << b.key;
+    const bool one = keys.size() == 1;
+    QString text =
+        QStringLiteral("Modelul %1 are %2 %3 %4 de formatari: editorul de texte %5 scris pe bucati "
+                       "si programul nu %6 poate completa !")
+            .arg(QDir::toNativeSeparators(path), one ? QStringLiteral("campul") : QStringLiteral("campurile"),
+                 keys.join(QStringLiteral(", ")), one ? QStringLiteral("rupt") : QStringLiteral("rupte"),
+                 one ? QStringLiteral("l-a") : QStringLiteral("le-a"),
+                 one ? QStringLiteral("il") : QStringLiteral("le"));
+    const QString advice = RestoreAdvice(name);
+    text += QLatin1Char('\r');
+    if (!advice.isEmpty())
+        text += advice + QStringLiteral(", sau ");
+    text += (one ? QStringLiteral("scrieti campul din nou") : QStringLiteral("scrieti campurile din nou")) +
+            QStringLiteral(" dintr-o data, cu aceeasi formatare pentru tot textul dintre paranteze.");
+    return text;
 }
 
 QList<TemplateReport> CheckDataTemplates(const QString &dataDir)

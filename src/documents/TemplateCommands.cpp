@@ -38,6 +38,15 @@ QString RestoreQuestion(const TemplateMenuEntry &entry)
     return QStringLiteral("\rDoriti sa refaceti modelul ") + entry.questionName + QLatin1Char('?');
 }
 
+QString RestoreAdvice(const QString &templateName)
+{
+    for (const TemplateMenuEntry &entry : TemplateMenu())
+        if (entry.templateName.compare(templateName, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Refaceti-l din Administrare \u203a Modele de Listare \u203a %1 \u203a %2")
+                .arg(entry.submenu, entry.restoreAction);
+    return QString();
+}
+
 void EditTemplate(const QString &templateName)
 {
     const QString path = TemplatePath(DataDir(), templateName);

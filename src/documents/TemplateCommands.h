@@ -24,6 +24,11 @@ const QList<TemplateMenuEntry> &TemplateMenu();
 QString RestoreQuestionTitle();
 QString RestoreQuestion(const TemplateMenuEntry &entry);
 
+// What to do about a damaged template: restore its model from the
+// administration window ("Refaceti-l din Administrare › Modele de Listare ›
+// <submenu> › Refa modelul initial"); empty for a template without a menu.
+QString RestoreAdvice(const QString &templateName);
+
 // "Modifica model": writes the missing templates when this one is missing,
 // then opens it for editing (working folder DataDir).
 void EditTemplate(const QString &templateName);

@@ -2,6 +2,8 @@
 #include "base/FileNames.h"
 
 #include "base/Paths.h"
+#include "documents/TemplateCheck.h"
+#include "documents/TemplateCommands.h"
 #include "engines/rtf/RtfReplace.h"
 #include "exports/ReportCommon.h"
 #include "exports/TreasuryFile.h"
@@ -24,6 +26,8 @@ QString MakeTreasuryAnnex3(const Workspace &ws, const QString &treasuryFile, con
         throw ReportRefusal(title, QStringLiteral("Lipseste modelul Anexei 3, ") +
                                        QDir::toNativeSeparators(source) + QStringLiteral(" !") + LineBreak() +
                                        QLatin1String(UpdateAdvice));
+    if (const QString broken = BrokenTemplateText(QStringLiteral("Anx3"), source); !broken.isEmpty())
+        throw ReportRefusal(title, broken);
     RtfReplace rtf;
     rtf.setSource(source);
     const QString target = destination.isEmpty()
@@ -39,8 +43,7 @@ QString MakeTreasuryAnnex3(const Workspace &ws, const QString &treasuryFile, con
             throw ReportRefusal(title,
                                 QStringLiteral("Modelul Anexei 3, ") + QDir::toNativeSeparators(source) +
                                     QStringLiteral(", nu are nici un paragraf de completat !") + LineBreak() +
-                                    QStringLiteral("Refaceti-l din Administrare, Modele de Listare, "
-                                                   "Anexa 3 Trezorerie, Refa modelul initial!"));
+                                    RestoreAdvice(QStringLiteral("Anx3")) + QStringLiteral(" !"));
         case RtfReplace::BeginFailure::TemplateUnreadable:
             throw ReportRefusal(title, QStringLiteral("Modelul Anexei 3, ") +
                                            QDir::toNativeSeparators(source) +

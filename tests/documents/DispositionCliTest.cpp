@@ -7,6 +7,7 @@
 #include "documents/Dispositions.h"
 #include "documents/Models.h"
 #include "documents/SemesterStatistics.h"
+#include "engines/rtf/RtfPlaceholders.h"
 
 #include <QFile>
 #include <QProcess>
@@ -80,6 +81,21 @@ TEST(DispositionCli, DocumentsAndRefusals)
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(placeholdersLeft(readAll(out)), QStringList());
 
+    // A legal representative: the layette sentence names the child once.
+    folder.add({.nr = 4,
+                .tip = "4",
+                .nrdisp = 7,
+                .datadisp = QDate(year, 1, 10),
+                .children = {"C"},
+                .codes = {"5200312123455"},
+                .calitate = "reprezentant legal al copilului"});
+    r = runCli({"document", "dispozitii", "trusou", "7", "7", "-o", out});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray layette = VisibleText(readAll(out)).toUpper();
+    EXPECT_EQ(layette.count("REPREZENTANT LEGAL AL COPILULUI  C, CNP 5200312123455"), 2);
+    EXPECT_FALSE(layette.contains("AL COPILULUI AL COPILULUI"));
+    EXPECT_FALSE(layette.contains("AL COPILULUI  AL COPILULUI"));
+
     r = runCli({"document", "statistica", "1", QString::number(year), "-o", out});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(placeholdersLeft(readAll(out)), QStringList());
@@ -121,4 +137,42 @@ TEST(DispositionCli, DocumentsAndRefusals)
     r = runCli({"document", "statistica", "2", "2026", "-o", out});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Nu exista fisierul model Statistic.rtf!\nActualizati programul!\n");
+}
+
+// A key intact in one place and split by formatting codes in another would
+// print literally in a signed disposition: the template is refused, with
+// what to do, and no document is written. `templates` reports the split one.
+TEST(DispositionCli, ATemplateWithABrokenPlaceholderMakesNoDocument)
+{
+    DocumentFolder folder;
+    const int year = QDate::currentDate().year();
+    folder.add({.nr = 2, .tip = "3", .nrdisp = 5, .datadisp = QDate(year, 1, 10)});
+    ExtractModels(DataDir());
+    QByteArray disp3 = readAll(DataDir() + "/Disp3.rtf");
+    ASSERT_TRUE(disp3.contains("[SOLICITANT]"));
+    disp3.replace("[NRCERERE]", "[NRCERERE] [SOLI{\\rtlch\\fcs1 \\af0 CITANT}]");
+    writeAll(DataDir() + "/Disp3.rtf", disp3);
+    const QString out = folder.scratch.file("out.rtf");
+
+    CliResult r = runCli({"document", "dispozitii", "nn", "1", "9", "-o", out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(
+        r.err.startsWith("Modelul " + DataDir() + "/Disp3.rtf are campul [SOLICITANT] rupt de formatari"))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8(
+        "Administrare › Modele de Listare › Dispozitie Alocatie nou-nascuti › Refa modelul initial")))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("scrieti campul din nou dintr-o data")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+
+    r = runCli({"templates"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.contains("rupte:   [SOLICITANT]\n")) << r.out.toStdString();
+
+    // Put back in one run, the same template makes the disposition.
+    disp3.replace("[SOLI{\\rtlch\\fcs1 \\af0 CITANT}]", "[SOLICITANT]");
+    writeAll(DataDir() + "/Disp3.rtf", disp3);
+    r = runCli({"document", "dispozitii", "nn", "1", "9", "-o", out});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(placeholdersLeft(readAll(out)), QStringList());
 }

@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/Paths.h"
 #include "data/Workspace.h"
+#include "documents/DocumentRefusal.h"
 #include "documents/Models.h"
 #include "documents/TemplateCheck.h"
 #include "engines/rtf/RtfReplace.h"
@@ -57,9 +58,18 @@ TEST_F(RequestForm, MadeOnceThenReused)
     EXPECT_EQ(ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 17)), document(17));
     EXPECT_TRUE(QFileInfo::exists(DataDir() + "/Cerere.rtf")); // the template, written from its model
     const QByteArray made = readAll(document(17));
-    EXPECT_EQ(made.count("POPESCU"), 6);
-    EXPECT_EQ(made.count("MARIA IOANA"), 6);
-    EXPECT_EQ(made.count("2800101123456"), 6);
+    // Blocks A and C carry the applicant (each written twice: the text box
+    // and its plain-text fallback); the other parent's declaration (A1) keeps
+    // its dotted lines, for that parent to fill in by hand.
+    EXPECT_EQ(made.count("POPESCU"), 4);
+    EXPECT_EQ(made.count("MARIA IOANA"), 4);
+    EXPECT_EQ(made.count("2800101123456"), 4);
+    const qsizetype otherParent = made.indexOf("CELUILALT P");
+    ASSERT_GT(otherParent, 0);
+    const QByteArray a1 = made.mid(otherParent, made.indexOf("A1. Date", otherParent) - otherParent);
+    EXPECT_FALSE(a1.contains("POPESCU"));
+    EXPECT_FALSE(a1.contains("2800101123456"));
+    EXPECT_EQ(a1.count("Nume: ......"), 2);
     EXPECT_EQ(made.count("Str. Lunga \\\\ nr. 5"), 2);
     EXPECT_EQ(RtfReplace::braceBalance(made), 0);
     EXPECT_TRUE(CheckTemplate("Cerere", made).broken.isEmpty());
@@ -101,6 +111,24 @@ TEST_F(RequestForm, NamesAndEscapes)
         EXPECT_TRUE(doc.contains("C=POPESCU/ANA MARIA")) << c.name;
         EXPECT_EQ(RtfReplace::braceBalance(doc), 0) << c.name;
     }
+}
+
+TEST_F(RequestForm, ABrokenPlaceholderMakesNoForm)
+{
+    addRequest(30, "POPESCU MARIA");
+    writeAll(DataDir() + "/Cerere.rtf", "{\\rtf1 N=[NUME]; C=[C{\\b NP}]}");
+    try {
+        ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 30));
+        ADD_FAILURE() << "made a form from a broken template";
+    } catch (const DocumentRefusal &refusal) {
+        EXPECT_EQ(refusal.title(), "Listare cerere");
+        EXPECT_TRUE(refusal.message().contains("Cerere.rtf are campul [CNP] rupt"))
+            << refusal.message().toStdString();
+        EXPECT_TRUE(refusal.message().contains(
+            QString::fromUtf8("Modele de Listare › Cerere › Refa modelul initial")));
+    }
+    EXPECT_FALSE(QFileInfo::exists(document(30)));
+    EXPECT_TRUE(openseam::requests().isEmpty());
 }
 
 TEST_F(RequestForm, UnknownRequestFails)

@@ -1,4 +1,6 @@
-# The RTF template engine: placeholders filled, line and whole-file modes.
-add_library(kovara_rtf STATIC ${CMAKE_CURRENT_LIST_DIR}/RtfReplace.cpp)
+# The RTF template engine: placeholders filled, line and whole-file modes;
+# placeholders broken by a word processor found.
+add_library(kovara_rtf STATIC ${CMAKE_CURRENT_LIST_DIR}/RtfReplace.cpp
+                              ${CMAKE_CURRENT_LIST_DIR}/RtfPlaceholders.cpp)
 target_link_libraries(kovara_rtf PUBLIC kovara_base)
 target_link_libraries(kovara_core INTERFACE kovara_rtf)
