@@ -132,6 +132,12 @@ void RequestListExport::FillTemplate(Query &list, const std::function<void()> &a
             }
     }
 
+    // A long name or address is drawn smaller rather than cut at the
+    // template's fixed row height and column width.
+    for (const ColumnPlan &p : plan)
+        if (p.field >= 0)
+            m_book.ShrinkToFit(templateRow, p.column);
+
     RowKeeper keeper(list);
     const int count = list.rowCount();
     m_book.InsertRowCopies(templateRow, templateRow, templateRow, count - 1);

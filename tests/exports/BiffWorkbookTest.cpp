@@ -184,6 +184,45 @@ TEST(BiffWorkbook, WrittenValuesReadBackByTheEngineAndByXlrd)
     EXPECT_EQ(sheets[1].at(0, 0).value.toString(), QStringLiteral("a doua foaie"));
 }
 
+// Shrink-to-fit goes on a copy of the cell's format: cells that shared the
+// format without being asked keep it, two cells of one format share the
+// copy, a date stays a date, and the other sheets are still found.
+TEST(BiffWorkbook, ShrinkToFitOnACopyOfTheCellsFormat)
+{
+    kovara::test::ScratchDir dir;
+    const QString out = dir.file("micsorat.xls");
+    {
+        BiffWorkbook book;
+        book.OpenWorkbook(fixture("cells.xls"));
+        for (int c = 1; c <= 3; ++c)
+            book.SetCellValue(30, c, QStringLiteral("POPESCU-IONESCU MARIA MAGDALENA"));
+        book.ShrinkToFit(30, 1);
+        book.ShrinkToFit(30, 2);
+        book.ShrinkToFit(30, 2); // twice is once
+        book.ShrinkToFit(1, 4);  // a date
+        book.ShrinkToFit(40, 9); // no cell there: nothing
+        book.SaveWorkbookAs(out);
+    }
+    BiffWorkbook back;
+    back.OpenWorkbook(out);
+    EXPECT_EQ(back.CellValue(1, 4).toText(), QStringLiteral("31.10.2007"));
+    EXPECT_EQ(back.CellValue(40, 9).kind, Kind::Empty);
+
+    KOVARA_NEEDS(kovara::test::xlrdAvailable(), "python3-xlrd");
+    const auto sheets = kovara::test::readWithXlrd(out);
+    ASSERT_EQ(sheets.size(), 2);
+    const auto &s = sheets[0];
+    EXPECT_TRUE(s.at(29, 0).shrink);
+    EXPECT_TRUE(s.at(29, 1).shrink);
+    EXPECT_EQ(s.at(29, 0).xf, s.at(29, 1).xf);
+    EXPECT_FALSE(s.at(29, 2).shrink);
+    EXPECT_NE(s.at(29, 2).xf, s.at(29, 0).xf);
+    EXPECT_EQ(s.at(29, 0).value.toString(), QStringLiteral("POPESCU-IONESCU MARIA MAGDALENA"));
+    EXPECT_TRUE(s.at(0, 3).shrink);
+    EXPECT_EQ(s.at(0, 3).type, 3); // still a date
+    EXPECT_EQ(sheets[1].at(0, 0).value.toString(), QStringLiteral("a doua foaie"));
+}
+
 TEST(BiffWorkbook, OperationsWithoutAnOpenWorkbookFail)
 {
     BiffWorkbook book;

@@ -128,8 +128,16 @@ TEST_F(ListExport, ThreeRequestsFillRowsThreeToFive)
         EXPECT_EQ(s.at(r, 9).value.toString(), QString()); // the "#DBF" cell emptied
         for (int c = 0; c < 9; ++c)
             EXPECT_EQ(s.at(r, c).xf, s.at(2, c).xf) << "column " << c; // the template row's formats
+        // A long name is drawn smaller, on one line, not cut at the row's
+        // fixed height; the position column keeps its format.
+        for (int c = 1; c < 9; ++c) {
+            EXPECT_TRUE(s.at(r, c).shrink) << "column " << c;
+            EXPECT_FALSE(s.at(r, c).wrap) << "column " << c;
+        }
+        EXPECT_FALSE(s.at(r, 0).shrink);
     }
     EXPECT_EQ(s.at(4, 7).border, s.at(2, 7).border);
+    EXPECT_FALSE(s.at(0, 1).shrink); // the header as the template has it
 }
 
 TEST_F(ListExport, RowsFollowTheListsOrder)

@@ -71,7 +71,8 @@ TEST_F(ExportButton, ExportsTheListedRowsInTheWindowsOrderAndOpensTheResult)
     EXPECT_TRUE(seam::errorsShown().isEmpty()) << seam::errorsShown().value(0).toStdString();
     const QString dest = QDir(ProgramDir()).filePath(QStringLiteral("Dest0.xls"));
     ASSERT_EQ(openedPaths(), QStringList{dest});
-    EXPECT_EQ(openseam::requests()[0].workingDir, ProgramDir()); // the list export opens in the program folder
+    EXPECT_EQ(openseam::requests()[0].workingDir,
+              ProgramDir()); // the list export opens in the program folder
     EXPECT_EQ(current(), before);
     EXPECT_EQ(window->requestGrid->currentIndex().row(), 1);
     EXPECT_TRUE(window->isEnabled());

@@ -21,6 +21,8 @@ struct XlrdCell
     bool bold = false;
     QString font;
     QJsonArray border;
+    bool shrink = false; // the text is drawn smaller to fit its cell
+    bool wrap = false;
 };
 
 struct XlrdSheet
@@ -64,7 +66,7 @@ inline QList<XlrdSheet> readWithXlrd(const QString &path)
             s.cells.insert({co["r"].toInt(), co["c"].toInt()},
                            XlrdCell{co["type"].toInt(), co["value"], co["xf"].toInt(),
                                     co["format"].toString(), co["bold"].toBool(), co["font"].toString(),
-                                    co["border"].toArray()});
+                                    co["border"].toArray(), co["shrink"].toBool(), co["wrap"].toBool()});
         }
         sheets << s;
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Prints what Debian's xlrd reads in an .xls workbook, as JSON: for every
 sheet its name, size, merged areas, row heights and non-empty cells (type,
-value, XF index, number format, bold, border styles)."""
+value, XF index, number format, bold, border styles, shrink-to-fit and
+wrapping)."""
 import json
 import sys
 
@@ -25,6 +26,7 @@ for s in book.sheets():
                 "bold": book.font_list[xf.font_index].weight >= 700,
                 "font": book.font_list[xf.font_index].name,
                 "border": [b.left_line_style, b.right_line_style, b.top_line_style, b.bottom_line_style],
+                "shrink": bool(xf.alignment.shrink_to_fit), "wrap": bool(xf.alignment.text_wrapped),
             })
     sheets.append({
         "name": s.name, "nrows": s.nrows, "ncols": s.ncols,

@@ -196,3 +196,55 @@ std::vector<MergedRange> BiffWorkbook::mergedRanges() const
 }
 
 } // namespace kovara
+
+namespace kovara {
+
+void BiffWorkbook::ShrinkToFit(int row, int column)
+{
+    if (!d)
+        throw Error(NoOpenWorkbookText());
+    const Cell *cell = d->sheet().cell(row - 1, column - 1);
+    if (!cell || cell->data.size() < 6)
+        return;
+    const quint16 xf = cell->xf();
+    if (xf >= d->xfRecords.size())
+        return;
+    // BIFF8 XF: byte 6 holds the alignment with wrapping (bit 3), byte 8
+    // the indent (bits 0-3) and shrink-to-fit (bit 4); byte 9's bit 4 says
+    // a cell format sets its own alignment. A wrapped text is never shrunk
+    // (it takes more lines of the fixed height instead), so wrapping goes.
+    constexpr int kAlignByte = 6, kShrinkByte = 8, kUsedByte = 9;
+    constexpr char kWrap = 0x08, kShrink = 0x10, kOwnAlignment = 0x10;
+    const Record &own = d->globals[d->xfRecords[xf]];
+    if (own.data.size() < 10 || (own.data[kShrinkByte] & kShrink))
+        return;
+    auto known = d->shrunkXf.find(xf);
+    if (known == d->shrunkXf.end()) {
+        // A workbook holds at most 4050 formats; past that the text keeps its own.
+        if (d->xfRecords.size() >= 4050)
+            return;
+        Record copy = own;
+        copy.data[kAlignByte] = char(copy.data[kAlignByte] & ~kWrap);
+        copy.data[kShrinkByte] = char(copy.data[kShrinkByte] | kShrink);
+        copy.data[kUsedByte] = char(copy.data[kUsedByte] | kOwnAlignment);
+        const size_t at = d->xfRecords.back() + 1; // formats stay together, in order
+        d->globals.insert(d->globals.begin() + qsizetype(at), std::move(copy));
+        auto moved = [at](size_t &index) {
+            if (index != size_t(-1) && index >= at)
+                ++index;
+        };
+        moved(d->sstIndex);
+        moved(d->sstEnd);
+        moved(d->extSstIndex);
+        for (Impl::SheetEntry &e : d->sheets)
+            moved(e.boundSheet);
+        const quint16 added = quint16(d->xfRecords.size());
+        d->xfRecords.push_back(at);
+        d->dateXf.push_back(xf < d->dateXf.size() && d->dateXf[xf]);
+        d->globalsChanged = true;
+        known = d->shrunkXf.emplace(xf, added).first;
+    }
+    d->sheet().setCellFormat(row - 1, column - 1, known->second);
+}
+
+} // namespace kovara

@@ -202,6 +202,19 @@ void Sheet::setCell(int row, int column, quint16 type, const QByteArray &value)
     m_changed = true;
 }
 
+bool Sheet::setCellFormat(int row, int column, quint16 xf)
+{
+    auto r = m_rows.find(row);
+    if (r == m_rows.end())
+        return false;
+    auto c = r->second.cells.find(column);
+    if (c == r->second.cells.end() || c->second.data.size() < 6)
+        return false;
+    set16(c->second.data, 4, xf);
+    m_changed = true;
+    return true;
+}
+
 void Sheet::insertRowCopies(int first, int last, int destination, int count)
 {
     if (count <= 0)

@@ -49,6 +49,9 @@ public:
     // when the cell did not exist).
     void setCell(int row, int column, quint16 type, const QByteArray &value);
 
+    // Gives an existing cell the format `xf`; false when there is no cell.
+    bool setCellFormat(int row, int column, quint16 xf);
+
     // Inserts `count` copies of rows first..last at row `destination`,
     // moving the rows from there down.
     void insertRowCopies(int first, int last, int destination, int count);

@@ -96,6 +96,7 @@ void BiffWorkbook::Impl::parseStream(const QByteArray &stream)
         case rt::Xf:
             need(r.data, 4);
             xfFormats.push_back(u16(r.data, 2));
+            xfRecords.push_back(index);
             break;
         case rt::Format:
             need(r.data, 2);
@@ -158,7 +159,7 @@ void BiffWorkbook::Impl::parseStream(const QByteArray &stream)
 
 QByteArray BiffWorkbook::Impl::writeStream() const
 {
-    bool anyChange = sst.changed();
+    bool anyChange = sst.changed() || globalsChanged;
     quint32 labels = 0;
     for (const Substream &s : substreams)
         if (s.worksheet) {

@@ -59,6 +59,10 @@ public:
     void SetCellValue(int row, int column, const QString &text);
     void SetCellValue(int row, int column, qint32 value);
     void SetCellValue(int row, int column, double value);
+    // The cell's text is drawn smaller when it does not fit its column
+    // (the format's shrink-to-fit flag, on a copy of the cell's format so
+    // that other cells keep theirs). Nothing for a cell that does not exist.
+    void ShrinkToFit(int row, int column);
     // Inserts `count` copies of rows firstRow..lastRow (contents, formats,
     // heights) from `destinationRow` on, moving the rows below down; merged
     // areas move, stretch or are copied with their rows. A count of 0 or

@@ -6,6 +6,8 @@
 #include "engines/workbook/BiffWorkbook.h"
 #include "engines/workbook/CompoundFile.h"
 
+#include <map>
+
 namespace kovara {
 
 struct BiffWorkbook::Impl
@@ -32,7 +34,10 @@ struct BiffWorkbook::Impl
     QByteArray globalsOriginal;
     size_t sstIndex = size_t(-1), sstEnd = size_t(-1), extSstIndex = size_t(-1);
     biff::SharedStrings sst;
-    std::vector<bool> dateXf; // by XF index: shows numbers as dates
+    std::vector<bool> dateXf;            // by XF index: shows numbers as dates
+    std::vector<size_t> xfRecords;       // by XF index: its record among the globals
+    std::map<quint16, quint16> shrunkXf; // a format and its shrink-to-fit copy
+    bool globalsChanged = false;
     bool dates1904 = false;
 
     std::vector<Substream> substreams;
