@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -116,6 +117,38 @@ TEST(Mesaj, LaysTheButtonsOutEvenly)
     // One button in the middle of the 342-pixel row: (342 - 73) / 2.
     EXPECT_EQ(one.lefts, QList<int>({134}));
     EXPECT_EQ(two.lefts, QList<int>({65, 65 * 2 + 73}));
+}
+
+// A long message is shown whole, also by the dialog the program keeps and
+// has already shown a short one with: the text gets the height its lines
+// need at the dialog's width, and a short one after it gives it back.
+TEST(Mesaj, ALongMessageIsShownWhole)
+{
+    // The program runs with a style sheet (its tooltips), which changes how
+    // a wrapped label reports its size.
+    const QString sheet = qApp->styleSheet();
+    qApp->setStyleSheet(QStringLiteral("QToolTip { background-color: white; }"));
+    MessageDialog dialog;
+    const QString longText = QStringLiteral(
+        "Modelul /home/primaria/Kovara/Data/Disp3.rtf are campul [SOLICITANT] rupt de formatari: editorul "
+        "de texte l-a scris pe bucati si programul nu il poate completa !\rRefaceti-l din Administrare, "
+        "Modele de Listare, Dispozitie Alocatie nou-nascuti, Refa modelul initial, sau scrieti campul din "
+        "nou dintr-o data, cu aceeasi formatare pentru tot textul dintre paranteze.");
+    for (const QString &text : {QStringLiteral("M"), longText, QStringLiteral("M")}) {
+        dialog.prepare(QStringLiteral("Listare Dispozitii"), text, 1, 4);
+        // The size the dialog is shown at, before any later layout pass.
+        EXPECT_GE(dialog.height(), dialog.layout()->totalHeightForWidth(dialog.width())) << text.size();
+        dialog.show();
+        QApplication::processEvents();
+        QLabel *label = dialog.textLabel();
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << text.size();
+        EXPECT_LE(label->geometry().bottom(), dialog.height());
+        if (text.size() == 1) {
+            EXPECT_LT(dialog.height(), 300);
+        }
+        dialog.hide();
+    }
+    qApp->setStyleSheet(sheet);
 }
 
 TEST(Mesaj, NoButtonBitShowsNothingAndGivesTwo)

@@ -135,6 +135,12 @@ int MessageDialog::prepare(const QString &title, const QString &text, int kind, 
         visible.constFirst()->setDefault(true);
         visible.constFirst()->setFocus();
     }
+    // A wrapped label does not tell the dialog how tall it is at the
+    // dialog's fixed width: ask it, so that a long message is shown whole.
+    const int textWidth = MesajRowWidth + 8 - 32; // the body's margins
+    m_text->setMinimumHeight(std::max(60, m_text->heightForWidth(textWidth)));
+    const int titleWidth = MesajRowWidth + 8 - 20 - 48 - m_header->layout()->spacing();
+    m_title->setMinimumHeight(m_title->heightForWidth(titleWidth));
     adjustSize();
     return int(visible.size());
 }
