@@ -1,5 +1,6 @@
 #include "requests/RequestList.h"
 #include "base/FileNames.h"
+#include "shell/NumberedFile.h"
 
 #include "base/Error.h"
 #include "base/Paths.h"
@@ -108,11 +109,15 @@ QString RequestDocumentPath(qint64 id)
 
 void DeleteRequest(qint64 id)
 {
+    // The request's form still open in the word processor: nothing is
+    // deleted, so that the row and its form never part.
+    const QString doc = findFileNoCase(RequestDocumentPath(id));
+    if (QFile::exists(doc) && HeldOpen(doc))
+        throw Error(HeldOpenText(doc));
     Database::shared().exec(
         QStringLiteral("DELETE FROM ") + RequestTable() + QStringLiteral("\nWHERE IDCERERE = ?"), {id});
-    const QString doc = findFileNoCase(RequestDocumentPath(id));
-    if (QFile::exists(doc) && !QFile::remove(doc))
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(QDir::toNativeSeparators(doc)));
+    if (!RemoveOutput(doc))
+        throw Error(HeldOpenText(doc));
 }
 
 qint64 AddRequest(RequestRecord &record)

@@ -1,6 +1,7 @@
 #include "shell/OpenDocument.h"
 
 #include "base/Error.h"
+#include "shell/NumberedFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +42,7 @@ void OpenDocument(const QString &path, const QString &workingDir)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
+    NoteHandedToApplication(path);
     if (seamState().active) {
         seamState().requests.append({path, workingDir});
         return;
@@ -55,12 +57,14 @@ namespace openseam {
 
 void activate()
 {
+    ForgetHandedFiles();
     seamState() = SeamState{};
     seamState().active = true;
 }
 
 void deactivate()
 {
+    ForgetHandedFiles();
     seamState() = SeamState{};
 }
 

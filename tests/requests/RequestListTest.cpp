@@ -5,7 +5,9 @@
 #include "base/Error.h"
 #include "engines/dbf/Query.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace kovara;
 using kovara::test::Row;
@@ -124,6 +126,26 @@ TEST_F(RequestListData, DeleteRemovesRowAndItsDocument)
     Query q;
     OpenRequestList(q, 2024, 0);
     EXPECT_EQ(ids(q), (QList<qint64>{4, 5}));
+}
+
+// The request's form open in the word processor (its lock file beside it):
+// neither the row nor the form is deleted, and the message says why.
+TEST_F(RequestListData, AFormOpenInTheWordProcessorKeepsItsRequest)
+{
+    kovara::test::writeAll(RequestDocumentPath(3), "{\\rtf1}");
+    const QString lock = QFileInfo(RequestDocumentPath(3)).dir().filePath(".~lock.Cerere3.rtf#");
+    kovara::test::writeAll(lock, "lock");
+    try {
+        DeleteRequest(3);
+        ADD_FAILURE() << "deleted a request whose form is open";
+    } catch (const Error &e) {
+        EXPECT_TRUE(e.message().contains("este deschis in alt program")) << e.message().toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(RequestDocumentPath(3)));
+    Query q;
+    OpenRequestList(q, 2024, 0);
+    EXPECT_EQ(ids(q), (QList<qint64>{2, 3, 4, 5}));
+    QFile::remove(lock);
 }
 
 TEST_F(RequestListData, FailedDeleteKeepsRowAndDocument)

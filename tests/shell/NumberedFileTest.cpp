@@ -75,3 +75,50 @@ TEST_F(NumberedFileTest, NoFreeNameUpToTheLastGivesEmptyText)
 }
 
 } // namespace
+
+// On Linux a document open in LibreOffice or Word can be deleted: the lock
+// file the office program writes beside it keeps its name from being reused.
+TEST_F(NumberedFileTest, ANameWithAnOfficeLockFileBesideItIsSkipped)
+{
+    const struct
+    {
+        const char *document, *lock;
+    } cases[] = {
+        {"Dispozitie0.rtf", ".~lock.Dispozitie0.rtf#"}, // LibreOffice
+        {"Dispozitie0.rtf", "~$spozitie0.rtf"},         // Word drops the first two letters
+        {"Dispozitie0.rtf", "~$Dispozitie0.rtf"},       // ... or keeps a short name whole
+        {"Dispozitie0.rtf", ".~LOCK.DISPOZITIE0.RTF#"}, // any letter case
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.lock);
+        writeAll(file(c.document), "open in the word processor");
+        writeAll(file(c.lock), "lock");
+        EXPECT_TRUE(HeldOpen(file(c.document)));
+        EXPECT_EQ(choose("Dispozitie", ".rtf", -1), file("Dispozitie1.rtf"));
+        EXPECT_EQ(readAll(file(c.document)), "open in the word processor");
+        EXPECT_FALSE(RemoveOutput(file(c.document)));
+        // Closed: the lock goes, and the name is reused.
+        QFile::remove(file(c.lock));
+        EXPECT_FALSE(HeldOpen(file(c.document)));
+        EXPECT_EQ(choose("Dispozitie", ".rtf", -1), file("Dispozitie0.rtf"));
+        EXPECT_FALSE(QFileInfo::exists(file(c.document)));
+    }
+    // Another document's lock is not this one's.
+    writeAll(file("Dispozitie0.rtf"), "x");
+    writeAll(file(".~lock.Dispozitie10.rtf#"), "lock");
+    EXPECT_FALSE(HeldOpen(file("Dispozitie0.rtf")));
+}
+
+// A file this program handed to an application may be open before the
+// application has written its lock (a double click on "Exporta tabelul"):
+// its name is not reused while the program runs.
+TEST_F(NumberedFileTest, AFileHandedToAnApplicationKeepsItsName)
+{
+    ForgetHandedFiles();
+    writeAll(file("Dest0.xls"), "first export");
+    NoteHandedToApplication(file("Dest0.xls"));
+    EXPECT_EQ(choose("Dest"), file("Dest1.xls"));
+    EXPECT_EQ(readAll(file("Dest0.xls")), "first export");
+    ForgetHandedFiles();
+    EXPECT_EQ(choose("Dest"), file("Dest0.xls"));
+}

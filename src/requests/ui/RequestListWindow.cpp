@@ -1,5 +1,6 @@
 #include "requests/ui/RequestListWindow.h"
 #include "base/FileNames.h"
+#include "shell/NumberedFile.h"
 
 #include "base/Error.h"
 #include "data/Settings.h"
@@ -179,8 +180,8 @@ void RequestListWindow::ModiClick()
                                     KindConfirmare, BtnDa | BtnNu) == ResDa;
     UpdateRequest(record);
     reread(id);
-    if (dropDoc && !QFile::remove(doc))
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi sters.").arg(doc));
+    if (dropDoc && !RemoveOutput(doc))
+        throw Error(QStringLiteral("Modificarile au fost memorate. ") + HeldOpenText(doc));
 }
 
 void RequestListWindow::ListCerereClick()
