@@ -6,6 +6,7 @@
 #include "app/StartupWindow.h"
 #include "shell/Formats.h"
 #include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/Keyboard.h"
 #include "shell/ui/MessageDialog.h"
 #include "shell/ui/ProgressCounter.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
         return 0;
     QApplication::setApplicationName(kovara::ApplicationTitle());
     kovara::SetUpTooltips();
+    kovara::KeyboardRules::installEverywhere();
     kovara::FixDateFields();
     kovara::ApplyFixedFormats();
 

@@ -4,13 +4,17 @@
 #include "app/AdminWiring.h"
 #include "app/MainWindow.h"
 #include "base/Win1250.h"
+#include "shell/MesajRules.h"
+#include "shell/ui/Keyboard.h"
 #include "widgets/MaskedNumberEdit.h"
 #include "widgets/PictureButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QTest>
 
 using namespace kovara;
 using namespace kovara::test;
@@ -136,6 +140,7 @@ TEST_F(AdminWindowTest, TwoEmptyBoxesAskToRemoveThePassword)
         EXPECT_EQ(lastMesajText(), question);
         EXPECT_EQ(seam::mesajCalls().last().kind, 0);
         EXPECT_EQ(seam::mesajCalls().last().buttons, 3);
+        EXPECT_EQ(seam::mesajCalls().last().defaultButton, kovara::BtnNu); // one Enter never removes it
         EXPECT_EQ(ReadRegValue(Erori), stored) << "answer " << answer;
     }
     seam::pushMesajAnswer(6);
@@ -207,11 +212,42 @@ TEST_F(AdminWindowTest, LongFiscalCodeKeptAndPasswordsShowStars)
     Constants().CF = QStringLiteral("123456789012");
     form->loadFields();
     EXPECT_EQ(form->CodFiscal->text(), "123456789012");
-    for (QLineEdit *box : {form->newPassword, form->newPasswordAgain}) {
-        EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box), int('*'));
-    }
+    // What the box shows once the window is on screen (the platform's
+    // theme would have "●"), under the program's style sheet.
+    const QString sheet = qApp->styleSheet();
+    qApp->setStyleSheet(QStringLiteral("QToolTip { background-color: white; }"));
+    form->show();
     PasswordDialog prompt;
-    EXPECT_EQ(prompt.passwordEdit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
-                                                      prompt.passwordEdit),
-              int('*'));
+    prompt.show();
+    for (QLineEdit *box : {form->newPassword, form->newPasswordAgain, prompt.passwordEdit}) {
+        box->setText(QStringLiteral("abc"));
+        EXPECT_EQ(box->displayText(), QStringLiteral("***")) << qPrintable(box->objectName());
+    }
+    form->hide();
+    qApp->setStyleSheet(sheet);
+}
+
+// The window opens at its first field; Enter moves through the password
+// boxes onto "Schimba parola", and Enter there presses it. With both boxes
+// empty the question that removes the password comes with NU as its default.
+TEST_F(AdminWindowTest, KeyboardPathOfThePasswordBoxes)
+{
+    KeyboardRules::installEverywhere();
+    setPassword("Secret7", "Secret7");
+    const QString stored = ReadRegValue(Erori);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), form->newPassword);
+    QTest::keyClick(form->newPassword, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form->newPasswordAgain);
+    QTest::keyClick(form->newPasswordAgain, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form->SchimbaBut);
+    seam::pushMesajAnswer(7);
+    const qsizetype before = seam::mesajCalls().size();
+    QTest::keyClick(form->SchimbaBut, Qt::Key_Return);
+    ASSERT_EQ(seam::mesajCalls().size(), before + 1);
+    EXPECT_EQ(seam::mesajCalls().last().defaultButton, kovara::BtnNu);
+    EXPECT_EQ(ReadRegValue(Erori), stored);
+    form->hide();
 }

@@ -170,3 +170,51 @@ TEST(KeyboardRules, AttachIsIdempotentAndEscapeCanBeReplaced)
     EXPECT_EQ(escapes, 1);
     EXPECT_TRUE(window.isVisible());
 }
+
+// Enter on a focused button presses it, once, in any window (with rules or
+// without, a dialog whose buttons are not auto-default as the program's
+// are, with another button as its default);
+// Enter on a check box does not tick it; a disabled button stays unpressed.
+TEST(KeyboardRules, EnterOnAFocusedButtonPressesIt)
+{
+    KeyboardRules::installEverywhere();
+    for (bool withRules : {false, true}) {
+        SCOPED_TRACE(withRules ? "with rules" : "without rules");
+        QDialog window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *memoreaza = new QPushButton(QStringLiteral("Memoreaza"));
+        auto *renunt = new QPushButton(QStringLiteral("Renunt"));
+        auto *box = new QCheckBox(QStringLiteral("Handicap"));
+        auto *off = new QPushButton(QStringLiteral("Iesire"));
+        for (QWidget *w : {static_cast<QWidget *>(memoreaza), static_cast<QWidget *>(renunt),
+                           static_cast<QWidget *>(box), static_cast<QWidget *>(off)})
+            layout->addWidget(w);
+        for (QPushButton *b : {memoreaza, renunt, off})
+            b->setAutoDefault(false);
+        memoreaza->setDefault(true);
+        off->setEnabled(false);
+        int saved = 0, cancelled = 0, closed = 0;
+        QObject::connect(memoreaza, &QPushButton::clicked, [&] { ++saved; });
+        QObject::connect(renunt, &QPushButton::clicked, [&] { ++cancelled; });
+        QObject::connect(off, &QPushButton::clicked, [&] { ++closed; });
+        if (withRules)
+            KeyboardRules::attach(&window);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+        renunt->setFocus();
+        QTest::keyClick(renunt, Qt::Key_Return);
+        QTest::keyClick(renunt, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(cancelled, 2);
+        EXPECT_EQ(saved, 0); // not the dialog's default button
+
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_FALSE(box->isChecked());
+
+        EXPECT_FALSE(KeyboardRules::pressesButton(off, Qt::Key_Return, Qt::NoModifier));
+        EXPECT_EQ(closed, 0);
+        EXPECT_FALSE(KeyboardRules::pressesButton(renunt, Qt::Key_Return, Qt::ControlModifier));
+    }
+}

@@ -1,4 +1,5 @@
 #include "admin/ui/AdminWindow.h"
+#include "widgets/PasswordField.h"
 
 #include "admin/Password.h"
 #include "admin/ui/PasswordDialog.h"
@@ -29,11 +30,8 @@ namespace {
 
 QLineEdit *passwordBox(QWidget *parent, const char *name)
 {
-    auto *edit = new QLineEdit(parent);
+    QLineEdit *edit = NewPasswordField(parent, 32);
     edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(32);
-    edit->setEchoMode(QLineEdit::Password);
-    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     return edit;
 }
 
@@ -134,6 +132,9 @@ void AdminWindow::showEvent(QShowEvent *event)
 {
     loadFields();
     QDialog::showEvent(event);
+    // The window opens at its first field, never on a button that one more
+    // Enter would press.
+    newPassword->setFocus(Qt::OtherFocusReason);
 }
 
 void AdminWindow::loadFields()
@@ -195,7 +196,7 @@ void AdminWindow::SchimbaClick()
     if (newPassword->text().isEmpty()) {
         const QString question = QStringLiteral("ATENTIE !") + LineBreak() +
                                  QStringLiteral("Doriti sa dezactivati parola de administrator?");
-        if (Mesaj(title, question, KindAtentie, BtnDa | BtnNu) == ResDa)
+        if (Mesaj(title, question, KindAtentie, BtnDa | BtnNu, BtnNu) == ResDa)
             WriteRegValue(QStringLiteral("Erori"), QString());
         return;
     }

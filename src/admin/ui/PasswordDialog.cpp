@@ -1,4 +1,5 @@
 #include "admin/ui/PasswordDialog.h"
+#include "widgets/PasswordField.h"
 
 #include "shell/ui/Keyboard.h"
 #include "shell/ui/TestSeam.h"
@@ -19,11 +20,8 @@ PasswordDialog::PasswordDialog(QWidget *parent)
     setModal(true);
 
     promptLabel = new QLabel(this);
-    passwordEdit = new QLineEdit(this);
+    passwordEdit = NewPasswordField(this, 32);
     passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
-    passwordEdit->setEchoMode(QLineEdit::Password);
-    passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
-    passwordEdit->setMaxLength(32);
     VerificaBut = new QPushButton(QStringLiteral("Verifica"), this);
     RenuntBut = new QPushButton(QStringLiteral("Renunt"), this);
     VerificaBut->setAutoDefault(false);

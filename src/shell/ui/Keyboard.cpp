@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace kovara {
@@ -33,15 +34,19 @@ protected:
         QWidget *focus = QApplication::focusWidget();
         if (focus && widget != focus && widget->isAncestorOf(focus))
             return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (KeyboardRules::pressesButton(widget, key->key(), key->modifiers()))
+            return true;
         KeyboardRules *rules = KeyboardRules::of(widget->window());
         if (!rules)
             return false;
-        auto *key = static_cast<QKeyEvent *>(event);
         return rules->handleKey(widget, key->key(), key->modifiers());
     }
 };
 
-void installFilterOnce()
+} // namespace
+
+void KeyboardRules::installEverywhere()
 {
     static QPointer<KeyFilter> filter;
     if (!filter && qApp) {
@@ -49,6 +54,8 @@ void installFilterOnce()
         qApp->installEventFilter(filter);
     }
 }
+
+namespace {
 
 // A line edit inside a combo box or spin box stands for its owner.
 QWidget *ownerField(QWidget *widget)
@@ -70,7 +77,7 @@ KeyboardRules::KeyboardRules(QWidget *window)
 
 KeyboardRules *KeyboardRules::attach(QWidget *window)
 {
-    installFilterOnce();
+    installEverywhere();
     if (KeyboardRules *existing = of(window))
         return existing;
     return new KeyboardRules(window);
@@ -105,6 +112,24 @@ bool KeyboardRules::isEntryField(const QWidget *widget)
     return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QAbstractSpinBox *>(widget) ||
            qobject_cast<const QComboBox *>(widget) || qobject_cast<const QCheckBox *>(widget) ||
            qobject_cast<const QRadioButton *>(widget);
+}
+
+bool KeyboardRules::pressesButton(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (modifiers & ~Qt::KeypadModifier)
+        return false;
+    auto *button = qobject_cast<QAbstractButton *>(receiver);
+    if (!button || isEntryField(button) || !button->isEnabled() || !button->isVisible())
+        return false;
+    // A button with a menu opens it, as Space does.
+    if (auto *push = qobject_cast<QPushButton *>(button); push && push->menu()) {
+        push->showMenu();
+        return true;
+    }
+    button->click();
+    return true;
 }
 
 bool KeyboardRules::handleKey(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers)

@@ -5,7 +5,9 @@
 //  - Enter in an entry field moves the focus to the next control that takes
 //    it, and is consumed (no default button runs, no sound);
 //  - Enter in a window's last field runs its main button after the focus
-//    has moved.
+//    has moved;
+//  - Enter on a focused button presses it, as Space does, in every window
+//    of the program (with rules or not, Qt's own dialogs included).
 // The window sees each key before its controls do.
 //
 //   KeyboardRules::attach(this)->addLastField(Data2, AmAlesBut);
@@ -24,6 +26,15 @@ class KeyboardRules : public QObject
 {
     Q_OBJECT
 public:
+    // Sees every key of the program from now on: Enter on a focused button
+    // presses it everywhere; the windows' own rules apply where attached.
+    // attach() calls it too.
+    static void installEverywhere();
+
+    // Enter on a focused, enabled button (not a check box or radio button):
+    // pressed, or its menu opened; true when the key was used.
+    static bool pressesButton(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers);
+
     // Puts the rules on a window (idempotent) and returns them.
     static KeyboardRules *attach(QWidget *window);
     // The rules of a window, or null when none were attached.

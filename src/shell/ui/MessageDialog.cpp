@@ -104,7 +104,8 @@ MessageDialog *MessageDialog::instance()
     return g_installed;
 }
 
-int MessageDialog::prepare(const QString &title, const QString &text, int kind, int buttons)
+int MessageDialog::prepare(const QString &title, const QString &text, int kind, int buttons,
+                           int defaultButton)
 {
     m_result = ResRenunt;
     m_title->setText(title);
@@ -132,8 +133,12 @@ int MessageDialog::prepare(const QString &title, const QString &text, int kind, 
     for (int i = 0; i < visible.size(); ++i)
         visible[i]->setGeometry(lefts[size_t(i)], 4, MesajButtonWidth, 28);
     if (!visible.isEmpty()) {
-        visible.constFirst()->setDefault(true);
-        visible.constFirst()->setFocus();
+        QPushButton *chosen = (buttons & defaultButton) ? m_buttons.value(defaultButton) : nullptr;
+        if (!chosen)
+            chosen = visible.constFirst();
+        for (QPushButton *button : visible)
+            button->setDefault(button == chosen);
+        chosen->setFocus();
     }
     // A wrapped label does not tell the dialog how tall it is at the
     // dialog's fixed width: ask it, so that a long message is shown whole.
@@ -145,10 +150,10 @@ int MessageDialog::prepare(const QString &title, const QString &text, int kind, 
     return int(visible.size());
 }
 
-int MessageDialog::Mesaj(const QString &title, const QString &text, int kind, int buttons)
+int MessageDialog::Mesaj(const QString &title, const QString &text, int kind, int buttons, int defaultButton)
 {
-    seam::recordMesaj({title, text, kind, buttons});
-    if (prepare(title, text, kind, buttons) == 0)
+    seam::recordMesaj({title, text, kind, buttons, defaultButton});
+    if (prepare(title, text, kind, buttons, defaultButton) == 0)
         return ResRenunt;
     int answer = ResRenunt;
     if (seam::takeMesajAnswer(answer))
@@ -170,9 +175,9 @@ void MessageDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-int Mesaj(const QString &title, const QString &text, int kind, int buttons)
+int Mesaj(const QString &title, const QString &text, int kind, int buttons, int defaultButton)
 {
-    return MessageDialog::instance()->Mesaj(title, text, kind, buttons);
+    return MessageDialog::instance()->Mesaj(title, text, kind, buttons, defaultButton);
 }
 
 } // namespace kovara

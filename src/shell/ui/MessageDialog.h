@@ -24,7 +24,10 @@ public:
     // Shows the message modally and returns the result of the button
     // pressed (DA 6, NU 7, RENUNT 2, OK 1); Esc or the close box give 2,
     // and a set of bits without any button gives 2 without showing anything.
-    int Mesaj(const QString &title, const QString &text, int kind, int buttons);
+    // The focus and Enter go to `defaultButton` (one of the bits) when it is
+    // shown, otherwise to the first button: a question whose DA destroys
+    // something names BtnNu.
+    int Mesaj(const QString &title, const QString &text, int kind, int buttons, int defaultButton = 0);
 
     // The dialog Mesaj shows: the program installs the one it creates with
     // its windows (null uninstalls). A destroyed dialog is uninstalled.
@@ -43,7 +46,7 @@ public:
 
     // Prepares the dialog without showing it (steps before the modal loop);
     // returns the number of visible buttons.
-    int prepare(const QString &title, const QString &text, int kind, int buttons);
+    int prepare(const QString &title, const QString &text, int kind, int buttons, int defaultButton = 0);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -60,6 +63,6 @@ private:
 };
 
 // Shortcut to MessageDialog::instance()->Mesaj(...): the installed dialog.
-int Mesaj(const QString &title, const QString &text, int kind, int buttons);
+int Mesaj(const QString &title, const QString &text, int kind, int buttons, int defaultButton = 0);
 
 } // namespace kovara

@@ -99,4 +99,3 @@ void recordError(const QString &message)
 }
 
 } // namespace kovara::seam
-

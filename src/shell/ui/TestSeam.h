@@ -19,6 +19,7 @@ struct MesajCall
     QString text;
     int kind;
     int buttons;
+    int defaultButton = 0; // 0: the first button shown
 };
 
 struct ChooserCall
