@@ -243,6 +243,8 @@ TEST_F(AdminWindowTest, KeyboardPathOfThePasswordBoxes)
     EXPECT_EQ(QApplication::focusWidget(), form->newPasswordAgain);
     QTest::keyClick(form->newPasswordAgain, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), form->SchimbaBut);
+    // The button shows that it holds the focus, as after Tab.
+    EXPECT_TRUE(form->testAttribute(Qt::WA_KeyboardFocusChange));
     seam::pushMesajAnswer(7);
     const qsizetype before = seam::mesajCalls().size();
     QTest::keyClick(form->SchimbaBut, Qt::Key_Return);

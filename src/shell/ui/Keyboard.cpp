@@ -167,6 +167,9 @@ void KeyboardRules::moveFocusFrom(QWidget *field)
         if ((next->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !next->isEnabled() ||
             !next->isVisibleTo(m_window))
             continue;
+        // As after Tab: the style draws the focus mark only on a window
+        // whose focus the keyboard moved (a button has no other sign).
+        m_window->setAttribute(Qt::WA_KeyboardFocusChange, true);
         next->setFocus(Qt::TabFocusReason);
         return;
     }
