@@ -65,11 +65,14 @@ void OpenLookup(Query &lookup);
 // The applicant's most recent request (highest IDCERERE, of any kind).
 std::optional<RequestRecord> LatestRequestOf(const QString &cnp);
 
-// The message when another request of the same kind has the same number
-// on or after 1 January of today's year (the request `ownId` excluded when
-// it is not 0). The lookup's filter is cleared again.
+// The message when another request of the same kind has the same number:
+// for a new request (`ownId` 0), one dated on or after 1 January of today's
+// year; for a modified request (`ownId`, itself excluded), one dated in the
+// year of `requestDate`, so that a request of an earlier year can be
+// corrected although its number was given again this year. The lookup's
+// filter is cleared again.
 std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &nr, const QDate &today,
-                                       qint64 ownId);
+                                       qint64 ownId, const QDate &requestDate = QDate());
 
 // The question when the children of the request appear in other requests
 // of the kind (`ownId` excluded when not 0); the lookup's filter is cleared.

@@ -87,12 +87,17 @@ std::optional<RequestRecord> LatestRequestOf(const QString &cnp)
 }
 
 std::optional<QString> DuplicateNumber(Query &lookup, int kind, const QString &nr, const QDate &today,
-                                       qint64 ownId)
+                                       qint64 ownId, const QDate &requestDate)
 {
     using Op = Filter::Op;
     auto group = kindConditions(kind);
     group.push_back({"NR", Op::Equal, nr.trimmed().toLongLong()});
-    group.push_back({"DINDATA", Op::GreaterOrEqual, QDate(today.year(), 1, 1)});
+    if (ownId != 0 && requestDate.isValid()) {
+        group.push_back({"DINDATA", Op::GreaterOrEqual, QDate(requestDate.year(), 1, 1)});
+        group.push_back({"DINDATA", Op::LessOrEqual, QDate(requestDate.year(), 12, 31)});
+    } else {
+        group.push_back({"DINDATA", Op::GreaterOrEqual, QDate(today.year(), 1, 1)});
+    }
     if (ownId != 0)
         group.push_back({"IDCERERE", Op::NotEqual, ownId});
     FilterGuard guard{lookup};

@@ -130,6 +130,12 @@ TEST_F(SqlQuery, FiltersByValues)
         {"at least a number", Filter("NR", Op::GreaterOrEqual, 13), {4, 5}},
         {"at least a text", Filter("SUBSEMN", Op::GreaterOrEqual, "POPA"), {1, 4}},
         {"at least a date", Filter("DINDATA", Op::GreaterOrEqual, QDate(2024, 3, 9)), {3, 4, 5}},
+        {"at most a number", Filter("NR", Op::LessOrEqual, 12), {1, 2, 3}},
+        {"at most a date", Filter("DINDATA", Op::LessOrEqual, QDate(2024, 3, 8)), {1, 2}},
+        {"a year",
+         Filter("DINDATA", Op::GreaterOrEqual, QDate(2024, 3, 9))
+             .andWhere("DINDATA", Op::LessOrEqual, QDate(2024, 12, 31)),
+         {3, 4, 5}},
         {"a date typed dd.MM.yyyy", Filter("DINDATA", Op::Equal, "02.04.2024"), {4}},
         {"or", Filter("IDCERERE", Op::Equal, 1).orWhere("IDCERERE", Op::Equal, "3"), {1, 3}},
         {"and binds before or",

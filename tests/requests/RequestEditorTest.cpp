@@ -477,3 +477,46 @@ TEST_F(RequestEditorTest, NameBoxesAndCodeHintsAreWideEnough)
         }
     });
 }
+
+// A request of an earlier year is saved unchanged although its number was
+// given again this year; a new request with that number is still refused.
+TEST_F(RequestEditorTest, AnEarlierYearsRequestIsCorrectedThoughItsNumberCameAgain)
+{
+    const int year = QDate::currentDate().year();
+    RequestRecord old;
+    old.IDCERERE = 9;
+    old.TIP = "A";
+    old.NR = 2;
+    old.DINDATA = QDate(year - 1, 1, 3);
+    old.SUBSEMN = "IONESCU ANA";
+    old.CNP = parentCnp();
+    old.ADRESA = "Str. Mare 1";
+    old.JUDADR = "ALBA";
+    old.COPIL1 = "A B";
+    old.CNP1 = childCnp(1);
+    old.HANDI = "NU";
+    old.CUANTUM = 300;
+    old.BISERIA = "BV";
+    old.BINR = "1";
+    InsertRequest(old);
+    RequestRecord again = old;
+    again.IDCERERE = 10;
+    again.DINDATA = QDate(year, 1, 2);
+    again.SUBSEMN = "POPA ION";
+    again.CNP1 = childCnp(2);
+    InsertRequest(again);
+
+    Query q;
+    q.open("SELECT * FROM " + RequestTable() + " WHERE IDCERERE = 9");
+    RequestRecord stored = RequestFromQuery(q);
+    q.close();
+    EXPECT_TRUE(run(1, RequestEditor::Modify, stored, [this] {
+        f().MemoBut->click();
+        for (const seam::MesajCall &call : seam::mesajCalls())
+            ADD_FAILURE() << call.text.toStdString();
+        if (editor.isVisible() && ProblemBalloon())
+            ADD_FAILURE() << ProblemBalloon()->text().toStdString();
+    }));
+    EXPECT_EQ(stored.NR, 2);
+    EXPECT_EQ(stored.DINDATA, QDate(year - 1, 1, 3));
+}

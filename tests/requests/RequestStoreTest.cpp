@@ -101,6 +101,38 @@ TEST_F(RequestStore, DuplicateNumberOnlySameKindThisYearOtherRequests)
               "Exista deja cererea cu nr.17 / 01.01.2026 !\r\nNume solicitant : SOLICITANT 1.");
 }
 
+// A request of an earlier year is corrected although its number was given
+// again this year: a modified request is compared with the requests of its
+// own year; a new one keeps today's rule.
+TEST_F(RequestStore, AModifiedRequestIsComparedWithItsOwnYear)
+{
+    add(1, "3", 2, QDate(2025, 1, 3));
+    add(2, "3", 2, QDate(2026, 1, 2));
+    add(3, "3", 5, QDate(2025, 6, 1));
+    Query lookup;
+    OpenLookup(lookup);
+    const struct
+    {
+        const char *name;
+        const char *nr;
+        qint64 own;
+        QDate date;
+        bool found;
+    } cases[] = {
+        {"last year's request saved unchanged", "2", 1, QDate(2025, 1, 3), false},
+        {"this year's request saved unchanged", "2", 2, QDate(2026, 1, 2), false},
+        {"last year's renumbered onto another of its year", "5", 1, QDate(2025, 1, 3), true},
+        {"moved into this year onto a number given", "2", 1, QDate(2026, 1, 3), true},
+        {"a new request keeps today's rule", "2", 0, QDate(2026, 3, 1), true},
+        {"a new request ignores last year", "5", 0, QDate(2026, 3, 1), false},
+    };
+    for (const auto &c : cases) {
+        const auto message = DuplicateNumber(lookup, 2, QString::fromLatin1(c.nr), kToday, c.own, c.date);
+        EXPECT_EQ(message.has_value(), c.found) << c.name;
+        EXPECT_FALSE(lookup.isFiltered()) << c.name;
+    }
+}
+
 TEST_F(RequestStore, ChildrenInOtherRequestsPerKind)
 {
     add(1, "A", 1, QDate(2020, 5, 5), childCnp(1));

@@ -22,7 +22,7 @@ class Database;
 class Filter
 {
 public:
-    enum class Op { Equal, NotEqual, GreaterOrEqual, BeginsWith };
+    enum class Op { Equal, NotEqual, GreaterOrEqual, LessOrEqual, BeginsWith };
     struct Condition
     {
         QString column;

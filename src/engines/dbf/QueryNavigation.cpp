@@ -117,6 +117,8 @@ void Query::applyFilter()
                 return v != o.number;
             case Filter::Op::GreaterOrEqual:
                 return v >= o.number;
+            case Filter::Op::LessOrEqual:
+                return v <= o.number;
             case Filter::Op::BeginsWith:
                 return cell(row, o.column).toString().toUtf8().startsWith(o.text);
             }
@@ -136,6 +138,8 @@ void Query::applyFilter()
             return cellText != QByteArrayView(o.text);
         case Filter::Op::GreaterOrEqual:
             return sqlcodec::compareWin1250(n, p, int(o.text.size()), o.text.constData()) >= 0;
+        case Filter::Op::LessOrEqual:
+            return sqlcodec::compareWin1250(n, p, int(o.text.size()), o.text.constData()) <= 0;
         case Filter::Op::BeginsWith:
             return cellText.startsWith(QByteArrayView(o.text));
         }

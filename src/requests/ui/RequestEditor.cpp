@@ -201,7 +201,7 @@ void RequestEditor::save()
             ShowProblem(problem->message, pointed);
             return;
         }
-        if (auto message = DuplicateNumber(f.lookup, m_kind, in.CerereNr, today, ownId)) {
+        if (auto message = DuplicateNumber(f.lookup, m_kind, in.CerereNr, today, ownId, in.CerereData)) {
             Mesaj(QStringLiteral("Memorare cerere"), *message, KindEroare, BtnOk);
             return;
         }
