@@ -1,5 +1,7 @@
 #include "base/Dates.h"
 
+#include <utility>
+
 #include <QStringList>
 
 namespace kovara {
@@ -38,11 +40,19 @@ QDate ParseTypedDate(const QString &text)
     const QString t = text.trimmed();
     if (t.isEmpty())
         return {};
+    // One kind of separator: dots or slashes (day first), or dashes (year
+    // first when it has four digits, as ISO writes it).
+    QChar separator;
     for (QChar c : t) {
-        if (c != QLatin1Char('.') && (!c.isDigit() || c.unicode() > '9'))
+        if (c.isDigit() && c.unicode() <= '9')
+            continue;
+        if (c != QLatin1Char('.') && c != QLatin1Char('/') && c != QLatin1Char('-'))
             return {};
+        if (!separator.isNull() && c != separator)
+            return {};
+        separator = c;
     }
-    QStringList parts = t.split(QLatin1Char('.'));
+    QStringList parts = separator.isNull() ? QStringList{t} : t.split(separator);
     if (parts.size() == 1) {
         if (t.size() != 8 && t.size() != 6)
             return {};
@@ -50,6 +60,8 @@ QDate ParseTypedDate(const QString &text)
     }
     if (parts.size() != 3)
         return {};
+    if (separator == QLatin1Char('-') && parts[0].size() == 4)
+        std::swap(parts[0], parts[2]);
     const QString &d = parts[0], &m = parts[1], &y = parts[2];
     if (d.isEmpty() || d.size() > 2 || m.isEmpty() || m.size() > 2 || (y.size() != 4 && y.size() != 2))
         return {};

@@ -17,8 +17,10 @@ QString FormatDate(const QDate &date);
 QDate ParseDate(const QString &text);
 
 // A date as a clerk types it: day, month and year with dots ("5.3.2026",
-// "05.03.2026") or without ("05032026"); a two-digit year is 20yy. An
-// impossible date, or any other text, is an invalid date.
+// "05.03.2026"), slashes ("5/3/2026") or without ("05032026"), or year,
+// month and day with dashes ("2026-03-05"; "5-3-2026" is day first); a
+// two-digit year is 20yy. Separators of two kinds, an impossible date, or
+// any other text, is an invalid date.
 QDate ParseTypedDate(const QString &text);
 
 } // namespace kovara

@@ -12,7 +12,7 @@ DateField::DateField(QWidget *parent)
     : QLineEdit(parent)
 {
     setMaxLength(10);
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,10}")), this));
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9./-]{0,10}")), this));
     // Room for the whole date and a little more.
     setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 16);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The program's one date field: it takes the date as a clerk types it, with
-// or without dots ("05.03.2026", "05032026"), shows it as dd.MM.yyyy once
+// dots, slashes or dashes or without ("05.03.2026", "5/3/2026",
+// "2026-03-05", "05032026"), shows it as dd.MM.yyyy once
 // left, and gives exactly the date it shows. Text that is no date gives an
 // invalid date (the window then points at the field); it is never replaced
 // by another date.

@@ -6,12 +6,14 @@
 #include "shell/AccessState.h"
 #include "shell/Formats.h"
 #include "shell/ui/TestSeam.h"
+#include "widgets/DateField.h"
 #include "widgets/PictureButton.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -292,6 +294,44 @@ TEST(DateFields, DefaultFormatBecomesTheProgramsOwn)
     EXPECT_EQ(plain->displayFormat(), QStringLiteral("dd.MM.yyyy"));
     EXPECT_EQ(plain->text(), QStringLiteral("05.03.2008"));
     EXPECT_EQ(month->displayFormat(), QStringLiteral("MM.yyyy"));
+}
+
+// Dates typed with dots, slashes, dashes or no separator are the same date,
+// shown dd.MM.yyyy once the field is left; what is no date stays as typed.
+TEST(DateFields, TypedWithDotsSlashesOrDashes)
+{
+    QWidget window;
+    auto *field = new DateField(&window);
+    auto *next = new QLineEdit(&window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct
+    {
+        const char *typed;
+        QDate date;
+        const char *shown;
+    } cases[] = {
+        {"5.3.2026", QDate(2026, 3, 5), "05.03.2026"},
+        {"05032026", QDate(2026, 3, 5), "05.03.2026"},
+        {"5/3/2026", QDate(2026, 3, 5), "05.03.2026"},
+        {"05/03/26", QDate(2026, 3, 5), "05.03.2026"},
+        {"2026-03-05", QDate(2026, 3, 5), "05.03.2026"},
+        {"5-3-2026", QDate(2026, 3, 5), "05.03.2026"},
+        {"5/3.2026", QDate(), "5/3.2026"},
+        {"31/02/2026", QDate(), "31/02/2026"},
+        {"2026-13-05", QDate(), "2026-13-05"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        field->clear();
+        field->setFocus();
+        QTest::keyClicks(field, QString::fromLatin1(c.typed)); // through the field's validator
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(field->date(), c.date);
+        next->setFocus();
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.shown));
+    }
 }
 
 TEST(AboutBoxTest, ShowsTheTitleAndClosesWithContinuareOrEsc)
