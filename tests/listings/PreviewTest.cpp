@@ -4,12 +4,15 @@
 #include "PdfWords.h"
 #include "SampleData.h"
 #include "listings/Listings.h"
+#include "shell/MesajRules.h"
 #include "shell/ui/ListingRun.h"
 #include "shell/ui/TestSeam.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 using namespace kovara;
@@ -93,6 +96,67 @@ TEST_F(Preview, SavesTheSamePagesAsAPdf)
     ASSERT_EQ(pages.size(), doc.pages.size());
     for (const auto &page : pages)
         EXPECT_EQ(page.count("Nr.crt."), 1); // the column header on every page
+    preview.close();
+}
+
+} // namespace
+
+namespace {
+
+// An existing file (an earlier PDF, a backup archive) is replaced only after
+// DA to the question, NU being its default; after NU it is untouched.
+TEST_F(Preview, SavingOverAnExistingFileAsksFirst)
+{
+    const report::ReportDocument doc =
+        BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31));
+    ReportPreview preview(doc, ProgramPreviewServices());
+    preview.show();
+    QApplication::processEvents();
+    const QString victim = scratch.file("victim.kov");
+    test::writeAll(victim, "an archive");
+    seam::pushChoice(victim);
+    seam::pushMesajAnswer(ResNu);
+    preview.saveAsPdfAction()->trigger();
+    ASSERT_EQ(seam::mesajCalls().size(), 1);
+    EXPECT_EQ(seam::mesajCalls()[0].text,
+              QStringLiteral("Vreti sa inlocuiti fisierul %1?").arg(QDir::toNativeSeparators(victim)));
+    EXPECT_EQ(seam::mesajCalls()[0].defaultButton, BtnNu);
+    EXPECT_EQ(test::readAll(victim), "an archive");
+
+    seam::pushChoice(victim);
+    seam::pushMesajAnswer(ResDa);
+    preview.saveAsPdfAction()->trigger();
+    EXPECT_EQ(test::readPdf(victim).size(), doc.pages.size());
+    preview.close();
+}
+
+// "Tipareste" prints the pages and leaves the preview open: a second copy
+// needs no new run.
+TEST_F(Preview, PrintingLeavesThePreviewOpen)
+{
+    const report::ReportDocument doc =
+        BordereauListing(source(), false, QDate(2010, 3, 1), QDate(2010, 3, 31));
+    PreviewServices services = ProgramPreviewServices();
+    int asked = 0;
+    QString output;
+    services.choosePrinter = [&](QPrinter *printer, QWidget *) {
+        output = scratch.file(QStringLiteral("tiparit%1.pdf").arg(++asked));
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(output);
+        return true;
+    };
+    ReportPreview preview(doc, services);
+    preview.show();
+    QApplication::processEvents();
+    auto *print = preview.findChild<QAction *>(QStringLiteral("printAction"));
+    ASSERT_NE(print, nullptr);
+    for (int copy = 1; copy <= 2; ++copy) {
+        print->trigger();
+        QApplication::processEvents();
+        EXPECT_TRUE(preview.isVisible()) << copy;
+        EXPECT_EQ(asked, copy);
+        EXPECT_EQ(test::readPdf(output).size(), doc.pages.size()) << copy;
+    }
     preview.close();
 }
 

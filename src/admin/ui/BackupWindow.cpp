@@ -97,15 +97,11 @@ void BackupWindow::fail(const QString &message)
 
 void BackupWindow::SalveazaClick()
 {
-    const QString file =
-        ChooseSaveFile(this, QStringLiteral("Unde salvam arhiva ?"), kFilter, QStringLiteral("kov"));
-    if (file.isEmpty())
-        return;
     // The old archive is replaced only once the new one is complete.
-    if (QFileInfo::exists(file) &&
-        Mesaj(QStringLiteral("Atentionare"),
-              QStringLiteral("Vreti sa inlocuiti salvarea %1?").arg(NativePath(file)), KindAtentie,
-              BtnDa | BtnNu) != ResDa)
+    const QString file =
+        ChooseSaveFile(this, QStringLiteral("Unde salvam arhiva ?"), kFilter, QStringLiteral("kov"),
+                       QStringLiteral("Vreti sa inlocuiti salvarea %1?"));
+    if (file.isEmpty())
         return;
     try {
         ListFileDir(ProgramDir(), file);

@@ -74,7 +74,7 @@ void createFinanceFile(QWidget *main, PeriodDialog *period, FinanceKind kind, co
 {
     if (!period || !period->Ask(title))
         return;
-    const QString folder = ChooseFolder(main, QStringLiteral("Unde punem DBF-ul?"));
+    const QString folder = ChooseFolder(main, QStringLiteral("Unde punem DBF-ul?"), DesktopFolder());
     if (folder.isEmpty())
         return;
     refusable([&] {
@@ -98,7 +98,7 @@ void createTreasuryFile(QWidget *main, TreasuryDialog *dialog)
 {
     if (!dialog || !dialog->Ask())
         return;
-    const QString folder = ChooseFolder(main, QStringLiteral("Unde punem DBF-ul?"));
+    const QString folder = ChooseFolder(main, QStringLiteral("Unde punem DBF-ul?"), DesktopFolder());
     if (folder.isEmpty())
         return;
     refusable([&] {

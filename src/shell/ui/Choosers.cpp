@@ -1,9 +1,14 @@
 #include "shell/ui/Choosers.h"
 
+#include "shell/MesajRules.h"
+#include "shell/ui/MessageDialog.h"
 #include "shell/ui/TestSeam.h"
+
+#include <QDir>
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace kovara {
 namespace {
@@ -38,7 +43,7 @@ QString ChooseOpenFile(QWidget *parent, const QString &title, const QString &fil
 }
 
 QString ChooseSaveFile(QWidget *parent, const QString &title, const QString &filter,
-                       const QString &defaultSuffix)
+                       const QString &defaultSuffix, const QString &replaceQuestion)
 {
     bool fromSeam = false;
     QString path = answered(QStringLiteral("save"), title, fromSeam);
@@ -55,15 +60,24 @@ QString ChooseSaveFile(QWidget *parent, const QString &title, const QString &fil
     }
     if (!path.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + defaultSuffix;
+    if (!path.isEmpty() && QFileInfo::exists(path) &&
+        Mesaj(QStringLiteral("Atentionare"), replaceQuestion.arg(QDir::toNativeSeparators(path)), KindAtentie,
+              BtnDa | BtnNu, BtnNu) != ResDa)
+        return QString();
     return path;
 }
 
-QString ChooseFolder(QWidget *parent, const QString &title)
+QString DesktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString ChooseFolder(QWidget *parent, const QString &title, const QString &startDir)
 {
     bool fromSeam = false;
     QString path = answered(QStringLiteral("folder"), title, fromSeam);
     if (!fromSeam)
-        path = QFileDialog::getExistingDirectory(parent, title);
+        path = QFileDialog::getExistingDirectory(parent, title, startDir);
     return path;
 }
 

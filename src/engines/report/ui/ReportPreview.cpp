@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
@@ -35,6 +37,17 @@ ReportPreview::ReportPreview(report::ReportDocument doc, PreviewServices service
     m_preview = findChild<QPrintPreviewWidget *>();
     connect(this, &QPrintPreviewDialog::paintRequested, this, &ReportPreview::paintPages);
 
+    // Qt's print action closes the dialog once printed; ours prints and
+    // stays. It is known by its text, in whatever language Qt shows it.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : findChildren<QAction *>()) {
+        if (action->text() != printText)
+            continue;
+        action->setObjectName(QStringLiteral("printAction"));
+        action->disconnect(this);
+        connect(action, &QAction::triggered, this, &ReportPreview::printPages);
+        break;
+    }
     if (QToolBar *bar = findChild<QToolBar *>()) {
         bar->addSeparator();
         m_savePdf = bar->addAction(m_services.saveIcon, QStringLiteral("Salveaza PDF..."));
@@ -75,6 +88,22 @@ void ReportPreview::paintPages(QPrinter *target)
     target->setPageLayout(report::PageLayoutOf(m_doc));
     run([&] { report::PaintDocument(m_doc, target); });
     m_painted = int(m_doc.pages.size());
+}
+
+void ReportPreview::printPages()
+{
+    QPrinter *target = printer();
+    if (!target || !m_preview)
+        return;
+    bool chosen = false;
+    if (m_services.choosePrinter) {
+        chosen = m_services.choosePrinter(target, this);
+    } else {
+        QPrintDialog dialog(target, this);
+        chosen = dialog.exec() == QDialog::Accepted;
+    }
+    if (chosen)
+        m_preview->print();
 }
 
 void ReportPreview::saveAsPdf()

@@ -2,7 +2,8 @@
 
 // The preview of a listing: the pages drawn by the report engine, shown
 // maximized with the zoom the layout asks for; from it the user prints the
-// pages or saves them as a PDF file.
+// pages or saves them as a PDF file, as often as needed: printing leaves
+// the preview open.
 
 #include "engines/report/ReportPages.h"
 
@@ -12,6 +13,7 @@
 #include <functional>
 
 class QPrintPreviewWidget;
+class QPrinter;
 
 namespace kovara {
 
@@ -21,6 +23,9 @@ struct PreviewServices
     // The name of the PDF file to save (empty: the user cancelled). Without
     // it the preview asks with a plain file dialog.
     std::function<QString(QWidget *parent)> choosePdf;
+    // Lets the user pick the printer and copies for `printer` (false: the
+    // user cancelled). Without it the preview shows Qt's print dialog.
+    std::function<bool(QPrinter *printer, QWidget *parent)> choosePrinter;
     // Runs one step (painting, saving), showing its failure to the user.
     // Without it a failure is shown in a plain message box.
     std::function<void(const std::function<void()> &step)> run;
@@ -39,6 +44,10 @@ public:
     const report::ReportDocument &document() const { return m_doc; }
     // Pages painted into the preview so far (by the paint requests).
     int pagesPainted() const { return m_painted; }
+
+    // "Tipareste": the pages go to the printer and the preview stays open,
+    // so that a second copy or a PDF needs no new run.
+    void printPages();
 
 private:
     void paintPages(QPrinter *printer);
