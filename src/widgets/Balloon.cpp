@@ -9,7 +9,10 @@
 namespace kovara {
 
 Balloon::Balloon(QWidget *parent)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    // Clicks pass through it to the controls under it: a balloon never
+    // blocks the very box the clerk must untick.
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowTransparentForInput)
     , m_icon(new QLabel(this))
     , m_title(new QLabel(this))
     , m_text(new QLabel(this))
@@ -95,11 +98,6 @@ void Balloon::paintEvent(QPaintEvent *)
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
     painter.setBrush(QColor(0xFF, 0xFF, 0xE1));
     painter.drawPath(outline());
-}
-
-void Balloon::mousePressEvent(QMouseEvent *)
-{
-    hide();
 }
 
 } // namespace kovara

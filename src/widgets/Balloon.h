@@ -11,7 +11,8 @@ namespace kovara {
 
 // A hint shaped as a balloon: a pointer at its top-left towards the spot it
 // explains, an icon, a bold title and a text panel of fixed width. It does
-// not take the focus and closes by itself after its lifetime.
+// not take the focus, lets clicks through to what is under it, and closes
+// by itself after its lifetime.
 class Balloon : public QWidget
 {
     Q_OBJECT
@@ -38,7 +39,6 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QLabel *m_icon;

@@ -78,6 +78,35 @@ TEST(ShowProblem, PointsABalloonAtTheControlWithoutBlocking)
     EXPECT_FALSE(balloon->isVisible());
 }
 
+// On a tall control (the request grid) the balloon points near its top-left
+// corner, not at its far bottom; on a field it hangs below the field. It
+// never takes the clicks meant for the controls under it.
+TEST(ShowProblem, SitsByTheTopLeftCornerAndLetsClicksThrough)
+{
+    QWidget window;
+    auto *grid = new QLabel(&window);
+    grid->setGeometry(10, 10, 400, 300);
+    auto *field = new QLineEdit(&window);
+    field->move(10, 320);
+    window.resize(450, 400);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    ShowProblem(QStringLiteral("Nu aveti ce numerota!"), grid);
+    Balloon *balloon = ProblemBalloon();
+    EXPECT_EQ(balloon->tip(), grid->mapToGlobal(QPoint(10, 10)));
+    EXPECT_TRUE(balloon->windowFlags() & Qt::WindowTransparentForInput);
+
+    ShowProblem(QStringLiteral("Combinatie incorecta de ajutoare!"), field);
+    EXPECT_EQ(balloon->tip(), field->mapToGlobal(QPoint(10, field->height() - 1)));
+    const struct
+    {
+        int height, depth;
+    } depths[] = {{22, 21}, {48, 47}, {49, 10}, {300, 10}, {0, 0}};
+    for (const auto &d : depths)
+        EXPECT_EQ(BalloonTipDepth(d.height), d.depth) << d.height;
+}
+
 TEST(SelectComboText, SelectsIgnoringCaseOrNothing)
 {
     QComboBox combo;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyle>
+#include <algorithm>
 
 namespace kovara {
 namespace {
@@ -16,14 +17,23 @@ QPointer<Balloon> g_balloon;
 
 } // namespace
 
+int BalloonTipDepth(int controlHeight)
+{
+    constexpr int kTallestField = 48;
+    return controlHeight > kTallestField ? 10 : std::max(0, controlHeight - 1);
+}
+
 void ShowProblem(const QString &message, QWidget *control)
 {
     InitResources();
     if (!g_balloon)
         g_balloon = new Balloon;
-    // The tip just below the control's lower edge: the balloon hangs under
-    // the field and leaves it in sight.
-    const QPoint tip = control ? control->mapToGlobal(QPoint(10, control->height() - 1)) : QPoint(10, 10);
+    // The tip 10 pixels in from the control's left edge. Under a field (a
+    // line's height) it hangs from the lower edge and leaves the field in
+    // sight; on a tall control (the request grid) it points 10 pixels below
+    // the top-left corner, not at the far bottom.
+    const QPoint tip =
+        control ? control->mapToGlobal(QPoint(10, BalloonTipDepth(control->height()))) : QPoint(10, 10);
     const QPixmap icon = QPixmap(QStringLiteral(":/icons/dialog-error.png"));
     g_balloon->popup(tip, QStringLiteral("Problema !"), message,
                      icon.isNull() ? QApplication::style()->standardPixmap(QStyle::SP_MessageBoxCritical)

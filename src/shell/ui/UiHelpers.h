@@ -14,11 +14,16 @@ namespace kovara {
 class Balloon;
 
 // Shows, without blocking, an error balloon titled "Problema !" with the
-// message, its tip 10 pixels in from the control's left edge on its lower
-// edge (the balloon hangs below, the field stays in sight), 300 pixels of
-// text width; it closes by itself after 5000 ms. The cursor goes to the
+// message, its tip 10 pixels in from the control's left edge and
+// BalloonTipDepth below its top, 300 pixels of text width; it lets clicks
+// through and closes by itself after 5000 ms. The cursor goes to the
 // control. A new call replaces the balloon still on screen.
 void ShowProblem(const QString &message, QWidget *control);
+
+// How far below a control's top the balloon's tip is: on the lower edge of
+// a field of one line (the balloon hangs below and leaves it in sight), 10
+// pixels on a taller control (a grid), near its top-left corner.
+int BalloonTipDepth(int controlHeight);
 
 // The balloon of ShowProblem (null before the first call), for tests.
 Balloon *ProblemBalloon();
