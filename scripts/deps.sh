@@ -2,7 +2,7 @@
 # Sourced by scripts/run and scripts/test.
 KOVARA_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
   libsqlite3-dev zlib1g-dev libgsf-1-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2 poppler-utils python3 python3-dbfread python3-xlrd

@@ -9,6 +9,7 @@
 #include "shell/ui/Keyboard.h"
 #include "shell/ui/MessageDialog.h"
 #include "shell/ui/ProgressCounter.h"
+#include "shell/ui/Translation.h"
 
 int main(int argc, char **argv)
 {
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     if (!instance.claim())
         return 0;
     QApplication::setApplicationName(kovara::ApplicationTitle());
+    kovara::InstallQtRomanian();
     kovara::SetUpTooltips();
     kovara::KeyboardRules::installEverywhere();
     kovara::FixDateFields();

@@ -10,6 +10,9 @@ kovara_test(test_shell_ui UI
           ${CMAKE_CURRENT_LIST_DIR}/KeyboardTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/UiHelpersTest.cpp
   LIBS kovara_shell_ui Qt6::Test)
+kovara_test(test_shell_translation UI
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/TranslationTest.cpp
+  LIBS kovara_shell_ui Qt6::Test)
 kovara_test(test_main_window UI
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
   LIBS kovara_app Qt6::Test)
