@@ -120,6 +120,8 @@ TEST_F(RequestEditorTest, AddEachKindThroughTheKeyboard)
         EXPECT_EQ(f().Header->text(), "Cerere noua");
         typeCommon();
         EXPECT_EQ(focused(), f().Alocatie);
+        // Moved by the keyboard: the tick box shows its focus mark.
+        EXPECT_TRUE(editor.testAttribute(Qt::WA_KeyboardFocusChange));
         key(Qt::Key_Space);  // ticks
         key(Qt::Key_Return); // and Enter moves on, as in any field
         EXPECT_EQ(focused(), f().Indemnizatie);

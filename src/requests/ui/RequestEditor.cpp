@@ -6,6 +6,7 @@
 #include "requests/RequestChecks.h"
 #include "requests/ui/RequestEditorFields.h"
 #include "shell/ui/ErrorDisplay.h"
+#include "shell/ui/Keyboard.h"
 #include "shell/ui/MessageDialog.h"
 #include "shell/ui/UiHelpers.h"
 #include "widgets/CNPEdit.h"
@@ -239,7 +240,7 @@ void RequestEditor::focusNextInOrder(QWidget *from)
     const QList<QWidget *> order = f.common + f.page[m_kind - 1];
     const int i = order.indexOf(from);
     QWidget *next = i >= 0 && i + 1 < order.size() ? order[i + 1] : f.MemoBut;
-    next->setFocus(Qt::TabFocusReason);
+    KeyboardRules::focusByKeyboard(next);
 }
 
 bool RequestEditor::eventFilter(QObject *watched, QEvent *event)

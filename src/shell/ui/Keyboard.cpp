@@ -114,6 +114,16 @@ bool KeyboardRules::isEntryField(const QWidget *widget)
            qobject_cast<const QRadioButton *>(widget);
 }
 
+void KeyboardRules::focusByKeyboard(QWidget *next)
+{
+    if (!next)
+        return;
+    // The style draws the focus mark only on a window whose focus the
+    // keyboard moved.
+    next->window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
+    next->setFocus(Qt::TabFocusReason);
+}
+
 bool KeyboardRules::pressesButton(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
@@ -167,10 +177,7 @@ void KeyboardRules::moveFocusFrom(QWidget *field)
         if ((next->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !next->isEnabled() ||
             !next->isVisibleTo(m_window))
             continue;
-        // As after Tab: the style draws the focus mark only on a window
-        // whose focus the keyboard moved (a button has no other sign).
-        m_window->setAttribute(Qt::WA_KeyboardFocusChange, true);
-        next->setFocus(Qt::TabFocusReason);
+        focusByKeyboard(next);
         return;
     }
 }

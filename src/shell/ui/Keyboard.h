@@ -35,6 +35,10 @@ public:
     // pressed, or its menu opened; true when the key was used.
     static bool pressesButton(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers);
 
+    // Moves the focus to `next` as the keyboard does (as after Tab): its
+    // window then draws the focus mark, which a button has no other sign of.
+    static void focusByKeyboard(QWidget *next);
+
     // Puts the rules on a window (idempotent) and returns them.
     static KeyboardRules *attach(QWidget *window);
     // The rules of a window, or null when none were attached.
