@@ -16,6 +16,7 @@
 #include "widgets/DateField.h"
 #include "widgets/NumericEdit.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -561,4 +562,34 @@ TEST(NumberingDialogTest, DatesTypedWithDotsAreTheDatesShown)
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(dialog.fromDate->hasFocus());
     EXPECT_EQ(dialog.fromDate->text(), "30.02.2009");
+}
+
+// At the window's size on a 1024 x 768 screen the dates, numbers, names and
+// codes are all in sight, whole; only the disposition columns may scroll.
+TEST_F(RequestListWindowTest, NamesAndCodesFitWholeOnASmallScreen)
+{
+    add({{1, {Y, 1, 10}, 1, "3", QString::fromUtf8("DUMITRAŞCU-ŢĂRĂNUŢĂ MĂRIOARA"), "2800101000001"},
+         {2, {Y, 2, 10}, 2, "3", "POPA MARIA", "2800101000002"}});
+    open(2);
+    window->resize(1008, 720);
+    QApplication::processEvents();
+    QTableView *grid = window->requestGrid;
+    int used = 0;
+    for (int c = 0; c <= 5; ++c)
+        used += grid->columnWidth(c);
+    EXPECT_LE(used, grid->viewport()->width());
+    const QString longName = QString::fromUtf8("DUMITRAŞCU-ŢĂRĂNUŢĂ MĂRIOARA");
+    EXPECT_GE(grid->columnWidth(2), grid->fontMetrics().horizontalAdvance(longName));
+    EXPECT_FALSE(grid->isColumnHidden(6)); // the disposition columns are there, to scroll to
+}
+
+// The window opens at the size the clerk left it at.
+TEST_F(RequestListWindowTest, RemembersItsSize)
+{
+    open();
+    window->resize(700, 450);
+    window->hide();
+    auto again = std::make_unique<RequestListWindow>();
+    again->prepareOpen();
+    EXPECT_EQ(again->size(), QSize(700, 450));
 }

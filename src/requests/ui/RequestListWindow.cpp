@@ -20,13 +20,16 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -102,6 +105,7 @@ void RequestListWindow::prepareOpen()
     }
     m_order = QStringLiteral("IDCERERE");
     m_active = true; // the list is read once, for the kind chosen
+    restoreSize();
     RefreshList();
     restoreColumnWidths();
 }
@@ -327,8 +331,23 @@ bool isNameColumn(int c)
     return kColumnSamples[c][0] == 0;
 }
 const QString kWidthsKey = QStringLiteral("LatimiColoaneCereri");
+const QString kSizeKey = QStringLiteral("DimensiuneCereri");
 
 } // namespace
+
+int RequestListWindow::widestName(int column) const
+{
+    // The names of the list as they are, up to a few thousand rows; never
+    // narrower than a common name, never wider than the 32 letters a name
+    // can have.
+    const QFontMetrics cells = requestGrid->fontMetrics();
+    int widest = cells.horizontalAdvance(QStringLiteral("POPESCU MARIA ELENA"));
+    const int most = cells.horizontalAdvance(QString(32, QLatin1Char('M')));
+    const int rows = std::min(m_model->rowCount(), 3000);
+    for (int r = 0; r < rows && widest < most; ++r)
+        widest = std::max(widest, cells.horizontalAdvance(m_model->index(r, column).data().toString()));
+    return std::min(widest, most);
+}
 
 void RequestListWindow::fitColumns()
 {
@@ -341,8 +360,8 @@ void RequestListWindow::fitColumns()
         QList<int> names;
         for (int c = 0; c < columns; ++c) {
             const int title = titles.horizontalAdvance(CereriModel::columns().at(c).title) + 24;
-            const int content = isNameColumn(c) ? cells.averageCharWidth() * 16
-                                                : cells.horizontalAdvance(QLatin1String(kColumnSamples[c]));
+            const int content =
+                isNameColumn(c) ? widestName(c) : cells.horizontalAdvance(QLatin1String(kColumnSamples[c]));
             m_widths.append(qMax(title, content + 16));
             if (requestGrid->isColumnHidden(c))
                 continue;
@@ -378,6 +397,40 @@ void RequestListWindow::restoreColumnWidths()
             m_widths.append(qBound(20, part.toInt(), 2000));
     }
     fitColumns();
+}
+
+void RequestListWindow::restoreSize()
+{
+    // The size the clerk left it at, within the screen; at first the list's
+    // usual size, or the screen's when that is smaller (1024 x 768).
+    QSize size(1000, 600);
+    try {
+        const QStringList parts = ReadRegValue(kSizeKey).split(QLatin1Char(','));
+        if (parts.size() == 2 && parts[0].toInt() > 0 && parts[1].toInt() > 0)
+            size = QSize(parts[0].toInt(), parts[1].toInt());
+    } catch (const Error &) {
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(QSize(room.width() - 16, room.height() - 48));
+    }
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void RequestListWindow::saveSize()
+{
+    try {
+        WriteRegValue(kSizeKey, QStringLiteral("%1,%2").arg(width()).arg(height()));
+    } catch (const Error &) {
+        // Only the look of the window: it opens at its usual size next time.
+    }
+}
+
+void RequestListWindow::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        saveSize();
+    QDialog::hideEvent(event);
 }
 
 void RequestListWindow::saveColumnWidths()

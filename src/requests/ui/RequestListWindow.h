@@ -89,6 +89,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildUi();
@@ -99,6 +100,11 @@ private:
     // name columns, until the clerk sets a width; those are kept (program
     // registry key) between openings and runs.
     void fitColumns();
+    // The width of the widest name of a name column in the list.
+    int widestName(int column) const;
+    // The window's size, kept across starts.
+    void restoreSize();
+    void saveSize();
     void restoreColumnWidths();
     void saveColumnWidths();
 

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kovara {
 
@@ -33,7 +34,6 @@ void RequestListWindow::buildUi()
     setWindowTitle(ApplicationTitle());
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     setSizeGripEnabled(true);
-    resize(1000, 600);
 
     auto *outer = new QVBoxLayout(this);
     auto *header = new QLabel(QStringLiteral("Cereri"), this);
@@ -45,8 +45,12 @@ void RequestListWindow::buildUi()
 
     auto *body = new QHBoxLayout;
     outer->addLayout(body, 1);
-    auto *left = new QVBoxLayout;
-    body->addLayout(left);
+    // The buttons and selectors take the width of their widest text; the
+    // list has the rest.
+    auto *leftPanel = new QWidget(this);
+    auto *left = new QVBoxLayout(leftPanel);
+    left->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(leftPanel);
 
     left->addWidget(new QLabel(QStringLiteral("Tipul cererii"), this));
     kindSelector = new QComboBox(this);
@@ -77,6 +81,10 @@ void RequestListWindow::buildUi()
     left->addStretch();
     InchideBut = button(QStringLiteral("Inchide"), this);
     left->addWidget(InchideBut);
+    int panelWidth = 0;
+    for (QPushButton *b : {AddBut, ModiBut, DelBut, ListCerere, ExportBut, NumeroBut, InchideBut})
+        panelWidth = std::max(panelWidth, b->sizeHint().width());
+    leftPanel->setFixedWidth(panelWidth + 16);
 
     auto *right = new QVBoxLayout;
     body->addLayout(right, 1);
