@@ -87,7 +87,10 @@ QString MissingFormTitle()
 
 QString MissingFormText(const BlankForm &form)
 {
-    return QStringLiteral("Lipseste fisierul ") + ProgramDir() + form.messageName;
+    // The message names the file with the separators of the system, as
+    // every other message does ("C:\Kovara\cererenn.doc", "/opt/kovara/...").
+    return QStringLiteral("Lipseste fisierul ") + QDir::toNativeSeparators(ProgramDir()) + QDir::separator() +
+           form.messageName.mid(1);
 }
 
 bool OpenBlankForm(const BlankForm &form)

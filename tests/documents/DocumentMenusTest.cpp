@@ -15,6 +15,7 @@
 #include "shell/ui/TestSeam.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -125,7 +126,8 @@ TEST_F(DocumentMenus, BlankFormsOfTheMainWindow)
     form->trigger();
     ASSERT_EQ(seam::mesajCalls().size(), 1);
     EXPECT_EQ(seam::mesajCalls()[0].title, "Listare cerere");
-    EXPECT_EQ(seam::mesajCalls()[0].text, "Lipseste fisierul " + ProgramDir() + "\\CerereTR.doc !");
+    EXPECT_EQ(seam::mesajCalls()[0].text, "Lipseste fisierul " + QDir::toNativeSeparators(ProgramDir()) +
+                                              QDir::separator() + "CerereTR.doc !");
     EXPECT_EQ(seam::mesajCalls()[0].kind, KindEroare);
     EXPECT_EQ(seam::mesajCalls()[0].buttons, BtnOk);
     EXPECT_TRUE(opened().isEmpty());

@@ -87,8 +87,10 @@ TEST_F(TemplateCommands, BlankFormsOpenOrAreReportedMissing)
 {
     const QList<BlankForm> &forms = BlankForms();
     ASSERT_EQ(forms.size(), 3);
-    EXPECT_EQ(MissingFormText(forms[2]), "Lipseste fisierul " + ProgramDir() + "\\CerereTR.doc !");
-    EXPECT_EQ(MissingFormText(forms[1]), "Lipseste fisierul " + ProgramDir() + "\\cererenn.doc !");
+    // One separator style in the message: the system's.
+    const QString folder = QDir::toNativeSeparators(ProgramDir()) + QDir::separator();
+    EXPECT_EQ(MissingFormText(forms[2]), "Lipseste fisierul " + folder + "CerereTR.doc !");
+    EXPECT_EQ(MissingFormText(forms[1]), "Lipseste fisierul " + folder + "cererenn.doc !");
     EXPECT_FALSE(OpenBlankForm(forms[2]));
     EXPECT_TRUE(openseam::requests().isEmpty());
 

@@ -5,7 +5,9 @@
 #include "shell/ui/ProgressCounter.h"
 #include "shell/ui/TestSeam.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <exception>
 
 namespace kovara {
@@ -45,6 +47,11 @@ void ShowError(const QString &message)
     }
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message, QMessageBox::Ok,
                     QApplication::activeWindow());
+    // In the middle of the screen, as every message of the program: over the
+    // main window, a strip at the top, it would sit on the screen's edge.
+    box.adjustSize();
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        box.move(screen->availableGeometry().center() - box.rect().center());
     box.exec();
 }
 
