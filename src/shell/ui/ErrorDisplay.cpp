@@ -45,10 +45,11 @@ void ShowError(const QString &message)
         seam::recordError(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    // In the middle of the screen, as every message of the program: over the
-    // main window, a strip at the top, it would sit on the screen's edge.
+    // In the middle of the screen, as every message of the program: placed
+    // over the main window, a strip at the top, it would sit on the screen's
+    // edge. Without a parent it is modal to the whole program.
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
     box.adjustSize();
     if (QScreen *screen = QGuiApplication::primaryScreen())
         box.move(screen->availableGeometry().center() - box.rect().center());
