@@ -204,7 +204,8 @@ TEST(ReportEngine, ATotalNeverTouchesItsLabel)
         TableRows r({"NUME", "SUMA"});
         for (int i = 0; i < 17605; ++i)
             r.add({QStringLiteral("N"), 113.6378});
-        const Page &last = Paginate(l, r).pages.back();
+        const ReportDocument doc = Paginate(l, r);
+        const Page &last = doc.pages.back();
         const auto total = textsOn(last, "2000593.469");
         const auto label = textsOn(last, "TOTAL :");
         ASSERT_EQ(total.size(), 1u) << c.labelLeft;
