@@ -1,10 +1,46 @@
 // The parts of the platform calls that are the same everywhere.
 #include "base/Platform.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
+
 #include <QSaveFile>
+#include <algorithm>
 
 namespace kovara::platform {
+
+LockResult lockWithin(QFileDevice &file, LockKind kind, int timeoutMs, const std::function<void()> &waiting,
+                      LockSlot slot)
+{
+    QElapsedTimer clock;
+    clock.start();
+    bool told = false;
+    for (int pause = 1;; pause = std::min(pause * 2, 50)) {
+        const LockResult r = tryLock(file, kind, slot);
+        if (r != LockResult::Busy || clock.elapsed() >= timeoutMs)
+            return r;
+        if (!told && waiting) {
+            told = true;
+            waiting();
+        }
+        QThread::msleep(std::min<qint64>(pause, std::max<qint64>(1, timeoutMs - clock.elapsed())));
+    }
+}
+
+LockResult lockThroughGate(QFileDevice &file, LockKind kind, int timeoutMs,
+                           const std::function<void()> &waiting)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const LockResult gate = lockWithin(file, kind, timeoutMs, waiting, LockSlot::Gate);
+    if (gate != LockResult::Taken)
+        return gate == LockResult::Unsupported ? lockWithin(file, kind, timeoutMs, waiting) : gate;
+    const int left = int(std::max<qint64>(0, timeoutMs - clock.elapsed()));
+    const LockResult table = lockWithin(file, kind, left, waiting);
+    unlock(file, LockSlot::Gate);
+    return table;
+}
 
 void syncFolderOf(const QString &path)
 {

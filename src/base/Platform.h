@@ -6,7 +6,9 @@
 // on Windows; no other file of the program includes a system header for them.
 
 #include <QString>
+
 #include <QtGlobal>
+#include <functional>
 
 class QFileDevice;
 class QSaveFile;
@@ -20,6 +22,11 @@ namespace kovara::platform {
 // locks of Windows do not keep readers out.
 
 enum class LockKind { Shared, Exclusive };
+// Two locks per file, on two bytes far beyond its end: the table itself, and
+// the gate that a writer holds while it waits for the readers to leave, so
+// that a steady stream of readers never keeps a writer out (nor a writer
+// that changes again and again the readers).
+enum class LockSlot { Table, Gate };
 enum class LockResult {
     Taken,      // the lock is held
     Busy,       // another open of the file holds a lock that excludes it
@@ -27,10 +34,19 @@ enum class LockResult {
 };
 
 // Takes the lock if it can be had at once.
-LockResult tryLock(QFileDevice &file, LockKind kind);
+LockResult tryLock(QFileDevice &file, LockKind kind, LockSlot slot = LockSlot::Table);
 // Waits until the lock can be had. False when the file system keeps no locks.
-bool lock(QFileDevice &file, LockKind kind);
-void unlock(QFileDevice &file);
+bool lock(QFileDevice &file, LockKind kind, LockSlot slot = LockSlot::Table);
+// Waits at most `timeoutMs` for the lock: Taken, Busy when the time ran out,
+// Unsupported as tryLock. `waiting` is called once, the first time the lock
+// is not free at once (to tell the user what the program waits for).
+LockResult lockWithin(QFileDevice &file, LockKind kind, int timeoutMs,
+                      const std::function<void()> &waiting = {}, LockSlot slot = LockSlot::Table);
+// The table's lock taken through its gate (see LockSlot): the gate first,
+// then the table, then the gate is let go. Waits at most `timeoutMs` in all.
+LockResult lockThroughGate(QFileDevice &file, LockKind kind, int timeoutMs,
+                           const std::function<void()> &waiting = {});
+void unlock(QFileDevice &file, LockSlot slot = LockSlot::Table);
 
 // ---- Durable writes ----
 

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,9 +13,27 @@
 namespace kovara::platform {
 namespace {
 
-int lockOperation(LockKind kind)
+// Open-file-description locks on one byte far beyond any real file: they
+// belong to the open file (two opens exclude each other, even in one
+// process) and never keep a reader from the file's bytes.
+bool ofdLock(QFileDevice &file, short type, LockSlot slot, bool wait)
 {
-    return kind == LockKind::Exclusive ? LOCK_EX : LOCK_SH;
+    struct flock fl = {};
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = (off_t(0x7FFFFFFF) << 32) + off_t(0xFFFFFFF0u) + (slot == LockSlot::Gate ? 1 : 0);
+    fl.l_len = 1;
+    for (;;) {
+        if (::fcntl(file.handle(), wait ? F_OFD_SETLKW : F_OFD_SETLK, &fl) == 0)
+            return true;
+        if (errno != EINTR || !wait)
+            return false;
+    }
+}
+
+short lockType(LockKind kind)
+{
+    return kind == LockKind::Exclusive ? F_WRLCK : F_RDLCK;
 }
 
 quintptr pageSize()
@@ -27,27 +44,21 @@ quintptr pageSize()
 
 } // namespace
 
-LockResult tryLock(QFileDevice &file, LockKind kind)
+LockResult tryLock(QFileDevice &file, LockKind kind, LockSlot slot)
 {
-    if (::flock(file.handle(), lockOperation(kind) | LOCK_NB) == 0)
+    if (ofdLock(file, lockType(kind), slot, false))
         return LockResult::Taken;
-    return errno == EWOULDBLOCK || errno == EAGAIN || errno == EINTR ? LockResult::Busy
-                                                                     : LockResult::Unsupported;
+    return errno == EACCES || errno == EAGAIN || errno == EINTR ? LockResult::Busy : LockResult::Unsupported;
 }
 
-bool lock(QFileDevice &file, LockKind kind)
+bool lock(QFileDevice &file, LockKind kind, LockSlot slot)
 {
-    for (;;) {
-        if (::flock(file.handle(), lockOperation(kind)) == 0)
-            return true;
-        if (errno != EINTR)
-            return false;
-    }
+    return ofdLock(file, lockType(kind), slot, true);
 }
 
-void unlock(QFileDevice &file)
+void unlock(QFileDevice &file, LockSlot slot)
 {
-    ::flock(file.handle(), LOCK_UN);
+    ofdLock(file, F_UNLCK, slot, false);
 }
 
 bool syncFile(QFileDevice &file)

@@ -32,10 +32,10 @@ std::wstring wide(const QString &path)
 
 // The byte that is locked: far beyond any real file, so that the lock keeps
 // out other lockers and never a reader of the file's bytes.
-OVERLAPPED lockedByte()
+OVERLAPPED lockedByte(LockSlot slot)
 {
     OVERLAPPED ov = {};
-    ov.Offset = 0xFFFFFFF0u;
+    ov.Offset = 0xFFFFFFF0u + (slot == LockSlot::Gate ? 1u : 0u);
     ov.OffsetHigh = 0x7FFFFFFFu;
     return ov;
 }
@@ -54,32 +54,32 @@ qint64 allocationGranularity()
 
 } // namespace
 
-LockResult tryLock(QFileDevice &file, LockKind kind)
+LockResult tryLock(QFileDevice &file, LockKind kind, LockSlot slot)
 {
     const HANDLE h = osHandle(file);
     if (h == INVALID_HANDLE_VALUE)
         return LockResult::Unsupported;
-    OVERLAPPED ov = lockedByte();
+    OVERLAPPED ov = lockedByte(slot);
     if (::LockFileEx(h, lockFlags(kind) | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &ov))
         return LockResult::Taken;
     return ::GetLastError() == ERROR_LOCK_VIOLATION ? LockResult::Busy : LockResult::Unsupported;
 }
 
-bool lock(QFileDevice &file, LockKind kind)
+bool lock(QFileDevice &file, LockKind kind, LockSlot slot)
 {
     const HANDLE h = osHandle(file);
     if (h == INVALID_HANDLE_VALUE)
         return false;
-    OVERLAPPED ov = lockedByte();
+    OVERLAPPED ov = lockedByte(slot);
     return ::LockFileEx(h, lockFlags(kind), 0, 1, 0, &ov) != 0;
 }
 
-void unlock(QFileDevice &file)
+void unlock(QFileDevice &file, LockSlot slot)
 {
     const HANDLE h = osHandle(file);
     if (h == INVALID_HANDLE_VALUE)
         return;
-    OVERLAPPED ov = lockedByte();
+    OVERLAPPED ov = lockedByte(slot);
     ::UnlockFileEx(h, 0, 1, 0, &ov);
 }
 

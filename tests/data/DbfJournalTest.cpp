@@ -115,6 +115,7 @@ TEST_F(DbfJournal, NextOpenPutsBackAnInterruptedChange)
 
 TEST_F(DbfJournal, LiveJournalOfAnotherWriterIsLeftAlone)
 {
+    const kovara::test::ShortLockWait shortWait; // the refused writer gives up at once
     auto writer = dbf::Table::open(path, dbf::Mode::ReadWrite);
     writer->beginTransaction();
     change(*writer);

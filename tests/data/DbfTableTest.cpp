@@ -236,6 +236,7 @@ TEST_F(DbfTable, BlocksReadIntoAReusedBuffer)
 
 TEST_F(DbfTable, SecondWriterIsRefused)
 {
+    const kovara::test::ShortLockWait shortWait; // the refused writer gives up at once
     dbf::Table::create(path, sampleFields());
     {
         auto writer = dbf::Table::open(path, dbf::Mode::ReadWrite);

@@ -11,6 +11,15 @@
 
 namespace kovara::test {
 
+// A writer waiting for a table another holder keeps gives up after a
+// moment instead of the program's 30 s, for the tests of that refusal.
+struct ShortLockWait
+{
+    int saved = dbf::lockWait();
+    ShortLockWait() { dbf::setLockWait(200); }
+    ~ShortLockWait() { dbf::setLockWait(saved); }
+};
+
 // One field of every kind the program writes.
 QList<dbf::FieldDef> sampleFields();
 

@@ -116,9 +116,10 @@ protected:
 
     // The data folder's files before a restore, and an archive that
     // replaces them (three files out, three in).
-    const QMap<QString, QByteArray> oldFiles = {{QStringLiteral("Cereri.dbf"), randomBytes(6 << 20, 1)},
-                                                {QStringLiteral("Kovara.ini"), "[CONST]\r\nVERSIUNE=1.25\r\n"},
-                                                {QStringLiteral("Cerere12.rtf"), randomBytes(300000, 2)}};
+    const QMap<QString, QByteArray> oldFiles = {
+        {QStringLiteral("Cereri.dbf"), randomBytes(6 << 20, 1)},
+        {QStringLiteral("Kovara.ini"), "[CONST]\r\nVERSIUNE=1.25\r\n"},
+        {QStringLiteral("Cerere12.rtf"), randomBytes(300000, 2)}};
     QString restoreArchive()
     {
         const QString kov = scratch.file(QStringLiteral("salvare.kov"));

@@ -2,6 +2,7 @@
 // undo of failed statements, indexes and the old statement shapes.
 
 #include "engines/dbf/SqlEngine.h"
+#include "DbfTestSupport.h"
 #include "TestSupport.h"
 #include "base/Error.h"
 #include "base/Paths.h"
@@ -350,6 +351,7 @@ TEST_F(SqlEngine, NamedValuesAndAppendRow)
 
 TEST_F(SqlEngine, WorkTablesColumnsAndPack)
 {
+    const kovara::test::ShortLockWait shortWait; // the refused writer gives up at once
     const QString work = dir.file("B2.dbf");
     db.createTable(work, "IDCERERE DECIMAL(10,0), NUME CHAR(20), ZI DATE");
     EXPECT_TRUE(QFile::exists(work));

@@ -6,9 +6,12 @@
 #include "engines/dbf/DbfFormat.h"
 #include "engines/dbf/DbfJournal.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace kovara::dbf {
 
@@ -16,11 +19,21 @@ using namespace detail;
 
 namespace {
 
+int g_lockWait = 30000;
+
 // Takes the exclusive lock that keeps a second writer out. False when
 // another holder has it; a file system without locks is let through.
 bool lockExclusive(QFile &file)
 {
     return platform::tryLock(file, platform::LockKind::Exclusive) != platform::LockResult::Busy;
+}
+
+// The same, waiting for readers to finish (they hold the shared lock for
+// one statement at a time).
+bool lockExclusiveWaiting(QFile &file)
+{
+    return platform::lockThroughGate(file, platform::LockKind::Exclusive, g_lockWait) !=
+           platform::LockResult::Busy;
 }
 
 // A journal left by an interrupted change is put back before the table is
@@ -171,7 +184,7 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
         throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis%2.")
                         .arg(NativePath(path),
                              mode == Mode::ReadWrite ? QStringLiteral(" pentru scriere") : QString()));
-    if (mode == Mode::ReadWrite && !lockExclusive(p.file))
+    if (mode == Mode::ReadWrite && !lockExclusiveWaiting(p.file))
         throw Error(QStringLiteral("Tabelul %1 este deja deschis pentru modificare de alt program; "
                                    "incercati din nou dupa ce acesta il inchide.")
                         .arg(NativePath(path)));
@@ -388,6 +401,65 @@ bool Table::inTransaction() const
 const QByteArray &Table::headerBytes() const
 {
     return d->header.bytes;
+}
+
+int lockWait()
+{
+    return g_lockWait;
+}
+
+void setLockWait(int milliseconds)
+{
+    g_lockWait = std::max(0, milliseconds);
+}
+
+QString busyTableText(const QString &path, int waitedMs)
+{
+    return QStringLiteral("Tabelul %1 este modificat de alt program de mai mult de %2 secunde; nu a fost "
+                          "citit nimic. Incercati din nou dupa ce modificarea se termina.")
+        .arg(NativePath(path))
+        .arg((waitedMs + 999) / 1000);
+}
+
+std::unique_ptr<ReadLock> ReadLock::take(const QString &path, const std::function<void()> &waiting,
+                                         int timeoutMs)
+{
+    const int limit = timeoutMs < 0 ? g_lockWait : timeoutMs;
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<ReadLock> hold(new ReadLock);
+    for (;;) {
+        hold->m_file.setFileName(path);
+        if (!hold->m_file.open(QIODevice::ReadOnly))
+            throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(NativePath(path)));
+        const int left = int(std::max<qint64>(0, limit - clock.elapsed()));
+        const platform::LockResult r =
+            platform::lockThroughGate(hold->m_file, platform::LockKind::Shared, left, waiting);
+        if (r == platform::LockResult::Busy)
+            throw Error(busyTableText(path, limit));
+        if (r == platform::LockResult::Unsupported || !QFileInfo::exists(journalPathOf(path)))
+            return hold;
+        // A journal while no writer holds the table: a change that will
+        // never finish. It is rolled back under the writer's lock, then the
+        // reader's lock is taken again.
+        hold->m_file.close();
+        QFile rw(path);
+        if (!rw.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+            throw Error(QStringLiteral("Tabelul %1 are o modificare neterminata care nu poate fi anulata: "
+                                       "fisierul nu poate fi scris.")
+                            .arg(NativePath(path)));
+        const int rest = int(std::max<qint64>(0, limit - clock.elapsed()));
+        if (platform::lockWithin(rw, platform::LockKind::Exclusive, rest, waiting) ==
+            platform::LockResult::Busy)
+            throw Error(busyTableText(path, limit));
+        recoverJournal(path, rw);
+    }
+}
+
+ReadLock::~ReadLock()
+{
+    if (m_file.isOpen())
+        platform::unlock(m_file);
 }
 
 bool isInUse(const QString &path)

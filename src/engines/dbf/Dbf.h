@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -160,6 +161,36 @@ qint64 pack(const QString &path);
 // like pack(): blanks, or `fill` in every record not deleted, so the new
 // column is never seen half filled.
 void addColumn(const QString &path, const FieldDef &field, const QVariant &fill = {});
+
+// How long a writer waits for readers to finish, and a reader for a writer,
+// before giving up with a message (milliseconds; 30 s unless set).
+int lockWait();
+void setLockWait(int milliseconds);
+
+// A reader's hold on a table: while it lives no writer changes the table
+// (a writer holds the exclusive lock for its whole change, a reader the
+// shared one), so what is read is wholly the table before or after a
+// change. Taking it waits up to lockWait() for a running change to finish,
+// calling `waiting` once if it has to wait; a journal left by a change that
+// will never finish is rolled back first. Fails with kovara::Error when the
+// time runs out. A file system without locks is read without one.
+class ReadLock
+{
+public:
+    static std::unique_ptr<ReadLock> take(const QString &path, const std::function<void()> &waiting = {},
+                                          int timeoutMs = -1);
+    ~ReadLock();
+    ReadLock(const ReadLock &) = delete;
+    ReadLock &operator=(const ReadLock &) = delete;
+
+private:
+    ReadLock() = default;
+    QFile m_file;
+};
+
+// The message when a table stayed locked by a change for longer than a
+// reader or writer waits.
+QString busyTableText(const QString &path, int waitedMs);
 
 // True when another holder keeps the file open for writing (it holds the
 // lock a writer takes), or when the file cannot be opened for writing at all.

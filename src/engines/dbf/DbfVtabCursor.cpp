@@ -34,6 +34,8 @@ struct Cursor : sqlite3_vtab_cursor
     std::string text;
     // Records were read through the file's mapping.
     bool usedMap = false;
+    // The cursor counts among the table's readers (it holds the reader's lock).
+    bool reading = false;
 };
 
 } // namespace
@@ -50,8 +52,11 @@ static void letGo(Cursor *c);
 
 int dbfClose(sqlite3_vtab_cursor *cur)
 {
-    letGo(static_cast<Cursor *>(cur));
-    delete static_cast<Cursor *>(cur);
+    auto *c = static_cast<Cursor *>(cur);
+    letGo(c);
+    if (c->reading)
+        c->tab->endRead();
+    delete c;
     return SQLITE_OK;
 }
 
@@ -154,6 +159,10 @@ int dbfFilter(sqlite3_vtab_cursor *cur, int idxNum, const char *, int argc, sqli
     auto *c = static_cast<Cursor *>(cur);
     VTable *t = c->tab;
     return guarded(t, [&] {
+        if (!c->reading) {
+            t->beginRead();
+            c->reading = true;
+        }
         t->ensureFresh();
         c->eof = true;
         c->useList = false;

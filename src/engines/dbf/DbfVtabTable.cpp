@@ -93,16 +93,43 @@ void VTable::ensureFresh()
     dropIndexes();
 }
 
+void VTable::beginRead()
+{
+    if (readers++ > 0 || writable)
+        return;
+    readLock = dbf::ReadLock::take(path);
+}
+
+void VTable::endRead()
+{
+    if (readers > 0 && --readers == 0)
+        readLock.reset();
+}
+
+void VTable::resumeReading()
+{
+    if (readers > 0 && !writable && !readLock)
+        readLock = dbf::ReadLock::take(path);
+}
+
 void VTable::ensureWritable()
 {
     if (readOnly)
         throw Error(
             QStringLiteral("Tabela %1 este deschisa doar pentru citire.").arg(QFileInfo(path).fileName()));
-    ensureFresh();
-    if (writable)
-        return;
-    table = dbf::Table::open(path, dbf::Mode::ReadWrite);
-    writable = true;
+    // This connection's own reading gives way to its writing: the writer's
+    // lock excludes the reader's, even in one process.
+    readLock.reset();
+    try {
+        ensureFresh();
+        if (writable)
+            return;
+        table = dbf::Table::open(path, dbf::Mode::ReadWrite);
+        writable = true;
+    } catch (...) {
+        resumeReading();
+        throw;
+    }
 }
 
 // Back to reading only, so that the file is not held locked between statements.
@@ -118,6 +145,7 @@ void VTable::releaseWritable()
     // is mapped again.
     if (!reader.data() || stamp.size != reader.size())
         reopenReader();
+    resumeReading();
 }
 
 void VTable::dropIndexes()
@@ -243,6 +271,7 @@ void VTable::rollback()
     reopenReader();
     dropIndexes();
     stamp = platform::fileStamp(path);
+    resumeReading();
 }
 
 } // namespace kovara::sqlvtab

@@ -88,6 +88,17 @@ struct VTable : sqlite3_vtab
     qint64 headerLength = 0;
     void ensureWritable();
     void releaseWritable();
+
+    // The statements reading the table hold the reader's lock between
+    // them (dbf::ReadLock): a change of another process is seen whole or
+    // not at all. While this connection writes, it holds the writer's lock
+    // instead.
+    int readers = 0;
+    std::unique_ptr<dbf::ReadLock> readLock;
+    void beginRead();
+    void endRead();
+    // After a change: the readers still open take the reader's lock again.
+    void resumeReading();
     void buildIndexes();
     void dropIndexes();
     ColumnIndex *indexOf(int column);

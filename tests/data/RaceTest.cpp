@@ -1,0 +1,77 @@
+// Readers, backups and repairs raced against a writer in another process:
+// each sees (or saves) the table wholly before or wholly after a change,
+// never half of it.
+
+#include "DbfTestSupport.h"
+#include "KillFixture.h"
+#include "engines/dbf/Query.h"
+
+#include <QFile>
+#include <cstdio>
+#include <signal.h>
+#include <unistd.h>
+
+namespace kovara::test {
+namespace {
+
+constexpr int kRecords = 5000;
+
+// Sets CUANTUM of every row to 1, 2, 3 ... in one statement each, in a child
+// process, until killed.
+pid_t startWriter(const QString &path)
+{
+    Database::shared().detachAll();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            Database db;
+            db.attach(QStringLiteral("t"), path);
+            for (int k = 1;; ++k)
+                db.exec(QStringLiteral("UPDATE t SET CUANTUM = ?"), {k});
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    return child;
+}
+
+void stopWriter(pid_t child)
+{
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+}
+
+TEST_F(Kill, ReadersSeeAChangeWholeOrNotAtAll)
+{
+    const QString path = inData(QStringLiteral("Cereri.dbf"));
+    writeWideTable(path, kRecords, 0);
+    {
+        Database first;
+        first.attach(QStringLiteral("t"), path);
+        first.exec(QStringLiteral("UPDATE t SET CUANTUM = 0")); // one value in every row to begin with
+    }
+    const pid_t writer = startWriter(path);
+    Database db;
+    db.attach(QStringLiteral("t"), path);
+    int runs = 0, torn = 0, changed = 0;
+    qint64 last = -1;
+    for (; runs < 300; ++runs) {
+        ::usleep(2000); // a clerk's reads come one at a time
+        Query q(db);
+        q.open(QStringLiteral("SELECT MIN(CUANTUM) AS LO, MAX(CUANTUM) AS HI, COUNT(*) AS N FROM t"));
+        const qint64 lo = q.integer("LO"), hi = q.integer("HI");
+        EXPECT_EQ(q.integer("N"), kRecords);
+        torn += lo != hi;
+        changed += lo != last;
+        last = lo;
+    }
+    stopWriter(writer);
+    std::printf("readers raced against a writer: %d runs, %d saw a new change, %d torn\n", runs, changed,
+                torn);
+    EXPECT_EQ(torn, 0);
+    EXPECT_GT(changed, 10) << "the writer did not run beside the readers";
+}
+
+} // namespace
+} // namespace kovara::test
