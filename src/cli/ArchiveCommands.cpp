@@ -1,5 +1,6 @@
 // backup, verify and restore: the archive commands of kovara-cli.
 #include "cli/Commands.h"
+#include "data/TableBackup.h"
 #include "engines/archive/Archive.h"
 
 #include <QDir>
@@ -26,7 +27,13 @@ int backupCommand(const Context &ctx)
     if (archive.isEmpty())
         return 2;
     QStringList links;
-    const int count = backupDataDir(ctx.dataDir, archive, {}, &links);
+    // Each table is saved whole: a running change is waited for.
+    const QStringList files = WithoutTableJournals(listDataFiles(ctx.dataDir, archive, &links));
+    CompressFiles(files, archive, {}, TableReadHold([&ctx](const QString &path) {
+                      ctx.err << WaitingForTableText(path) << "\n";
+                      ctx.err.flush();
+                  }));
+    const int count = int(files.size());
     for (const QString &name : std::as_const(links))
         ctx.out << "Nu a fost salvat " << name << ": nu este un fisier obisnuit (legatura sau altceva).\n";
     if (count == 0)

@@ -10,6 +10,7 @@ target_link_libraries(kovara_settings PUBLIC kovara_base kovara_paths)
 # and the kinds of request (the TIP codes).
 add_library(kovara_requesttable STATIC ${CMAKE_CURRENT_LIST_DIR}/RequestTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RequestKinds.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Workspace.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Workspace.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TableBackup.cpp)
 target_link_libraries(kovara_requesttable PUBLIC kovara_sql kovara_settings kovara_paths)
 target_link_libraries(kovara_core INTERFACE kovara_settings kovara_requesttable)

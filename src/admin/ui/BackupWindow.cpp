@@ -1,4 +1,5 @@
 #include "admin/ui/BackupWindow.h"
+#include "data/TableBackup.h"
 
 #include "base/Paths.h"
 #include "engines/archive/Archive.h"
@@ -61,12 +62,18 @@ BackupWindow::BackupWindow(QWidget *parent)
 void BackupWindow::ListFileDir(const QString &folder, const QString &except)
 {
     skippedEntries.clear();
-    NumeFisiere = listDataFiles(folder + QStringLiteral("/Data"), except, &skippedEntries);
+    NumeFisiere =
+        WithoutTableJournals(listDataFiles(folder + QStringLiteral("/Data"), except, &skippedEntries));
 }
 
 void BackupWindow::CompressFiles(const QString &archive)
 {
-    kovara::CompressFiles(NumeFisiere, archive, counterProgress());
+    // Each table is saved whole: a running change is waited for, and the
+    // progress window says so.
+    kovara::CompressFiles(NumeFisiere, archive, counterProgress(), TableReadHold([](const QString &path) {
+                              ProgressCounter::instance()->Descr->setText(WaitingForTableText(path));
+                              QApplication::processEvents();
+                          }));
 }
 
 void BackupWindow::DecompressFiles(const QString &archive, const QString &target)

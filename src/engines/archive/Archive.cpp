@@ -156,7 +156,8 @@ QStringList ListFileDir(const QString &folder)
     return listDataFiles(folder + QStringLiteral("/Data"));
 }
 
-void CompressFiles(const QStringList &files, const QString &archivePath, const ArchiveProgress &progress)
+void CompressFiles(const QStringList &files, const QString &archivePath, const ArchiveProgress &progress,
+                   const ArchiveHold &hold)
 {
     if (files.isEmpty())
         return;
@@ -187,6 +188,7 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
     for (int i = 0; i < count; ++i) {
         if (progress)
             progress(i, count);
+        const std::shared_ptr<void> held = hold ? hold(files[i]) : nullptr;
         QFile in(files[i]);
         if (!in.open(QIODevice::ReadOnly))
             throw Error(QStringLiteral("Fisierul %1 nu poate fi deschis: %2")
@@ -206,10 +208,10 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
 }
 
 int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress,
-                  QStringList *skipped)
+                  QStringList *skipped, const ArchiveHold &hold)
 {
     const QStringList files = listDataFiles(dataDir, archivePath, skipped);
-    CompressFiles(files, archivePath, progress);
+    CompressFiles(files, archivePath, progress, hold);
     return int(files.size());
 }
 

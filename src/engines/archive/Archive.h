@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 namespace kovara {
 
@@ -40,11 +41,16 @@ QStringList ListFileDir(const QString &folder);
 QStringList listDataFiles(const QString &dataDir, const QString &except = QString(),
                           QStringList *links = nullptr);
 
+// Called before a file is read into the archive; what it returns is kept
+// until the file has been read (a reader's lock on a table, so that no
+// change is saved half done). It may throw to stop the backup.
+using ArchiveHold = std::function<std::shared_ptr<void>(const QString &path)>;
+
 // Writes the archive of the files. An empty list writes nothing. The archive
 // appears under its name only once complete; an older file of that name stays
 // untouched when anything fails.
 void CompressFiles(const QStringList &files, const QString &archivePath,
-                   const ArchiveProgress &progress = {});
+                   const ArchiveProgress &progress = {}, const ArchiveHold &hold = {});
 
 // Called with each entry once it has been read and found sound.
 using ArchiveEntrySeen = std::function<void(const ArchiveEntry &entry)>;
@@ -92,6 +98,6 @@ void FinishInterruptedRestore(const QString &dataDir);
 // (0: the folder holds no non-empty file and no archive was written). Links
 // are not followed: their names go into `skipped` when given.
 int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress = {},
-                  QStringList *skipped = nullptr);
+                  QStringList *skipped = nullptr, const ArchiveHold &hold = {});
 
 } // namespace kovara
