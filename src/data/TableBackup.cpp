@@ -34,7 +34,8 @@ QStringList WithoutTableJournals(const QStringList &files)
 
 QString WaitingForTableText(const QString &path)
 {
-    return QStringLiteral("Astept terminarea unei modificari a tabelului %1...").arg(QFileInfo(path).fileName());
+    return QStringLiteral("Astept terminarea unei modificari a tabelului %1...")
+        .arg(QFileInfo(path).fileName());
 }
 
 } // namespace kovara

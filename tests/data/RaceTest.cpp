@@ -130,3 +130,51 @@ TEST_F(Kill, BackupsSaveAChangeWholeOrNotAtAll)
 
 } // namespace
 } // namespace kovara::test
+
+namespace kovara::test {
+namespace {
+
+// A repair run while another process changes the table refuses, and leaves
+// the writer's journal alone; once the writer is killed half-way, the repair
+// rolls its change back: the table is whole, of before or after a change.
+TEST_F(Kill, RepairNeverCutsIntoAWriter)
+{
+    const QString path = inData(QStringLiteral("Cereri.dbf"));
+    writeWideTable(path, kRecords, 0);
+    {
+        Database first;
+        first.attach(QStringLiteral("t"), path);
+        first.exec(QStringLiteral("UPDATE t SET CUANTUM = 0"));
+    }
+    int refused = 0, sound = 0, other = 0;
+    for (int round = 0; round < 5; ++round) {
+        const pid_t writer = startWriter(path);
+        for (int i = 0; i < 10; ++i) {
+            ::usleep(3000);
+            try {
+                EXPECT_TRUE(dbf::repair(path).isEmpty()); // nothing to mend in a sound table
+                ++sound;
+            } catch (const Error &e) {
+                if (e.message().contains(QStringLiteral("este folosit acum de alt program")))
+                    ++refused;
+                else
+                    ADD_FAILURE() << ++other << e.message().toStdString();
+            }
+        }
+        stopWriter(writer); // killed wherever it was
+        dbf::repair(path);
+        EXPECT_FALSE(QFile::exists(dbf::journalPath(path)));
+        Database db;
+        db.attach(QStringLiteral("t"), path);
+        Query q(db);
+        q.open(QStringLiteral("SELECT MIN(CUANTUM) AS LO, MAX(CUANTUM) AS HI, COUNT(*) AS N FROM t"));
+        EXPECT_EQ(q.integer("LO"), q.integer("HI")) << "round " << round;
+        EXPECT_EQ(q.integer("N"), kRecords);
+    }
+    std::printf("repairs raced against a writer: %d refused, %d ran on a sound table, %d other\n", refused,
+                sound, other);
+    EXPECT_GT(refused, 0);
+}
+
+} // namespace
+} // namespace kovara::test

@@ -49,8 +49,8 @@ using ArchiveHold = std::function<std::shared_ptr<void>(const QString &path)>;
 // Writes the archive of the files. An empty list writes nothing. The archive
 // appears under its name only once complete; an older file of that name stays
 // untouched when anything fails.
-void CompressFiles(const QStringList &files, const QString &archivePath,
-                   const ArchiveProgress &progress = {}, const ArchiveHold &hold = {});
+void CompressFiles(const QStringList &files, const QString &archivePath, const ArchiveProgress &progress = {},
+                   const ArchiveHold &hold = {});
 
 // Called with each entry once it has been read and found sound.
 using ArchiveEntrySeen = std::function<void(const ArchiveEntry &entry)>;

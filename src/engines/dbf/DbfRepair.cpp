@@ -5,6 +5,7 @@
 #include "engines/dbf/Dbf.h"
 
 #include "base/Error.h"
+#include "base/Platform.h"
 #include "engines/dbf/DbfFormat.h"
 #include "engines/dbf/DbfJournal.h"
 
@@ -40,8 +41,24 @@ QString copyName(const QString &path)
 
 QStringList repair(const QString &path, QString *copy)
 {
-    // Opening for reading puts back an unfinished change first; a header
-    // that cannot be read says nothing that could be trusted.
+    // The repair holds the writers' lock from the first look to the last
+    // write: a change another program is making is never cut into, and its
+    // journal stays its own.
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        throw Error(QStringLiteral("Fisierul %1 nu exista.").arg(NativePath(path)));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw Error(QStringLiteral("Tabelul %1 nu poate fi deschis pentru scriere.").arg(NativePath(path)));
+    if (platform::tryLock(file, platform::LockKind::Exclusive) == platform::LockResult::Busy)
+        throw Error(QStringLiteral("Tabelul %1 este folosit acum de alt program, care il modifica sau il "
+                                   "citeste; repararea nu a inceput si nu a fost modificat nimic. Inchideti "
+                                   "celelalte programe Kovara si incercati din nou.")
+                        .arg(NativePath(path)));
+    // A journal left by a change that will never finish is rolled back
+    // first, under the lock; then the header is read. One that cannot be
+    // read says nothing that could be trusted.
+    if (QFileInfo::exists(journalPathOf(path)))
+        recoverJournal(path, file);
     try {
         Table::open(path, Mode::ReadOnly);
     } catch (const Error &e) {
@@ -49,9 +66,6 @@ QStringList repair(const QString &path, QString *copy)
             QStringLiteral("Tabelul %1 nu poate fi reparat fara a ghici. %2 Nu a fost modificat nimic.")
                 .arg(NativePath(path), e.message()));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        throw Error(QStringLiteral("Tabelul %1 nu poate fi deschis pentru scriere.").arg(NativePath(path)));
     const qint64 size = file.size();
     const Header h = readHeader(path, file, size);
     const Layout layout = inspectLayout(h, file, size);
