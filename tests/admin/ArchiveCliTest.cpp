@@ -102,3 +102,33 @@ TEST_F(ArchiveCli, UsageAndEmptyFolder)
 }
 
 } // namespace
+
+// A restore plan that names files outside the data folder (a crafted one)
+// is never carried out: every command refuses it, says why, leaves it in
+// place, and the files it names outside are untouched.
+TEST_F(ArchiveCli, ACraftedRestorePlanIsRefused)
+{
+    const QString outside = dir.file(QStringLiteral("outside"));
+    QDir().mkpath(outside);
+    writeAll(dir.file(QStringLiteral("victim.txt")), "victim");
+    writeAll(data + QStringLiteral("/x.txt"), "inside");
+    QDir().mkpath(data + QStringLiteral("/.kovara-restore-abc123/old"));
+    const QByteArray plans[] = {
+        "KOVARA-RESTORE 1\nstage .kovara-restore-abc123\nold ..%2Fvictim.txt\nnew "
+        "..%2Foutside%2Fpwned.txt\nend\n",
+        "KOVARA-RESTORE 1\nstage ..%2F..\nold x.txt\nend\n",
+        "KOVARA-RESTORE 1\nstage .kovara-restore-abc123\nold ..\nend\n",
+    };
+    for (const QByteArray &plan : plans) {
+        SCOPED_TRACE(plan.toStdString());
+        writeAll(data + QStringLiteral("/.kovara-restore-plan"), plan);
+        const CliRun r = cli({QStringLiteral("--data"), data, QStringLiteral("backup"), kov});
+        EXPECT_NE(r.code, 0);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("nu a fost urmat"))) << r.err.toStdString();
+        EXPECT_EQ(readAll(dir.file(QStringLiteral("victim.txt"))), "victim");
+        EXPECT_FALSE(QFileInfo::exists(outside + QStringLiteral("/pwned.txt")));
+        EXPECT_EQ(readAll(data + QStringLiteral("/x.txt")), "inside");
+        EXPECT_EQ(readAll(data + QStringLiteral("/.kovara-restore-plan")), plan); // left in place
+        EXPECT_FALSE(QFileInfo::exists(kov));
+    }
+}

@@ -80,7 +80,8 @@ bool present(const QString &path)
 
 bool rename(const QString &from, const QString &to)
 {
-    const bool moved = platform::renameFile(from, to, platform::Rename::KeepExisting); // never replace anything
+    const bool moved =
+        platform::renameFile(from, to, platform::Rename::KeepExisting); // never replace anything
     crashPoint("restore");
     return moved;
 }
@@ -106,7 +107,22 @@ void writePlan(const QString &dataDir, const Plan &plan)
                 .arg(NativePath(dataDir)));
 }
 
+// What is wrong with a name of a plan: every one must be a plain file name
+// inside the data folder (no separator, no "..", not a link), the scratch
+// folder one of the program's own. Empty when sound.
+QString planNameProblem(const QString &dataDir, const QString &name, bool stage)
+{
+    QString problem = archive::nameProblem(name);
+    if (problem.isEmpty() && stage && !name.startsWith(QStringLiteral(".kovara-restore-")))
+        problem = QStringLiteral("\"%1\" nu este un dosar de lucru al programului").arg(name);
+    if (problem.isEmpty() && QFileInfo(dataDir + QLatin1Char('/') + name).isSymLink())
+        problem = QStringLiteral("\"%1\" este o legatura").arg(name);
+    return problem;
+}
+
 // False when the file is absent or not a whole plan (then no rename was made).
+// A plan naming anything outside the data folder is refused: it stays where
+// it is and the refusal says why (kovara::Error), nothing is moved.
 bool readPlan(const QString &dataDir, Plan &plan)
 {
     QFile f(planPath(dataDir));
@@ -124,7 +140,21 @@ bool readPlan(const QString &dataDir, Plan &plan)
         else if (line.startsWith("new "))
             plan.targets << value;
     }
-    return !plan.stage.isEmpty() && archive::nameProblem(plan.stage).isEmpty();
+    if (plan.stage.isEmpty())
+        return false;
+    QStringList problems;
+    if (const QString p = planNameProblem(dataDir, plan.stage, true); !p.isEmpty())
+        problems << p;
+    for (const QStringList *names : {&plan.old, &plan.targets})
+        for (const QString &name : *names)
+            if (const QString p = planNameProblem(dataDir, name, false); !p.isEmpty())
+                problems << p;
+    if (!problems.isEmpty())
+        throw Error(QStringLiteral("Planul de restaurare %1 nu a fost urmat: %2. Planul a ramas pe loc si "
+                                   "nu a fost mutat sau sters niciun fisier; stergeti-l daca nu este al "
+                                   "unei restaurari facute de program.")
+                        .arg(NativePath(planPath(dataDir)), problems.join(QStringLiteral("; "))));
+    return true;
 }
 
 // Carries the plan through; returns the failure, or an empty text.
