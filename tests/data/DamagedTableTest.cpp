@@ -74,8 +74,13 @@ QList<Damage> damages()
         {"a record with a wrong deletion flag",
          [](QByteArray &b, int header, int length) { b[header + 7 * length] = 'X'; },
          "semnul de stergere gresit", kRecords, StartupOutcome::Stopped},
+        // A table cut short: the header counts records the file does not
+        // hold whole; repair keeps every whole record.
         {"header counts more than the file holds", [](QByteArray &b, int, int) { putCount(b, kRecords + 5); },
-         "trunchiat", -1, StartupOutcome::Stopped},
+         "trunchiat", kRecords, StartupOutcome::Stopped},
+        {"the file ends in the middle of a record",
+         [](QByteArray &b, int, int length) { b.chop(1 + length / 2); }, "trunchiat", kRecords - 1,
+         StartupOutcome::Stopped},
     };
 }
 

@@ -78,7 +78,7 @@ bool writableVersion(std::uint8_t version)
     return version == 0x03 || version == 0x83;
 }
 
-Header readHeader(const QString &path, QIODevice &file, qint64 fileSize)
+Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 *shortBy)
 {
     if (fileSize < kPrefixLength)
         throw Error(
@@ -159,11 +159,16 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize)
                                       .arg(h.recordLength)
                                       .arg(offset)));
     const qint64 present = (fileSize - h.headerLength) / h.recordLength;
-    if (h.recordCount > present)
-        throw Error(damaged(path, QStringLiteral("antetul numara %1 inregistrari, dar fisierul le contine "
-                                                 "intregi doar pe primele %2 (fisier trunchiat)")
-                                      .arg(h.recordCount)
-                                      .arg(present)));
+    if (shortBy)
+        *shortBy = std::max<qint64>(0, h.recordCount - present);
+    if (h.recordCount > present && !shortBy)
+        throw Error(
+            damaged(path, QStringLiteral("antetul numara %1 inregistrari, dar fisierul le contine "
+                                         "intregi doar pe primele %2 (fisier trunchiat)")
+                              .arg(h.recordCount)
+                              .arg(present)) +
+            QStringLiteral(" Nu a fost modificat nimic; tabelul poate fi reparat cu comanda kovara-cli "
+                           "repair, care pastreaza fiecare inregistrare intreaga."));
     return h;
 }
 

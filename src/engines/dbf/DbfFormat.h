@@ -42,7 +42,10 @@ struct Header
 
 // Reads and checks the header of `file` (an open file). `fileSize` is the
 // size of the whole file. Throws kovara::Error naming `path` for damage.
-Header readHeader(const QString &path, QIODevice &file, qint64 fileSize);
+// A header that counts more records than the file holds whole (a table cut
+// short) throws, unless `shortBy` is given: then it receives how many of the
+// counted records are missing and the header is returned.
+Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 *shortBy = nullptr);
 
 // Faults of a table whose header reads well but whose records do not sit
 // where the header says: whole records beyond the header's count, bytes

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace kovara::dbf {
 
@@ -37,6 +38,53 @@ QString copyName(const QString &path)
     return name;
 }
 
+// A table cut short: the header counts records the file does not hold. The
+// header's count becomes the number of whole records present, the partial
+// record is cut (it stays in the copy), the end mark is written.
+QStringList repairCutShort(const QString &path, QFile &file, const Header &h, QString *copy)
+{
+    const qint64 size = file.size();
+    const qint64 present = std::max<qint64>(0, (size - h.headerLength) / h.recordLength);
+    const qint64 dataEnd = h.headerLength + present * h.recordLength;
+    const QString saved = copyName(path);
+    if (!QFile::copy(path, saved))
+        throw Error(QStringLiteral("Copia tabelului %1 nu poate fi facuta; nu a fost modificat nimic.")
+                        .arg(NativePath(path)));
+    if (copy)
+        *copy = saved;
+    Journal journal(path, size);
+    auto writeAt = [&](qint64 pos, const char *data, qint64 n) {
+        journal.protect(file, pos, n);
+        if (!file.seek(pos) || file.write(data, n) != n)
+            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
+                            .arg(NativePath(path), file.errorString()));
+    };
+    char count[4];
+    putU32(count, quint32(present));
+    writeAt(kOffCount, count, 4);
+    if (size > dataEnd)
+        journal.protect(file, dataEnd, size - dataEnd);
+    const char mark = kEndOfFile;
+    writeAt(dataEnd, &mark, 1);
+    if (!file.resize(dataEnd + 1))
+        throw Error(
+            QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(NativePath(path), file.errorString()));
+    journal.commit(file);
+    QStringList done;
+    done << QStringLiteral(
+                "antetul numara %1 inregistrari, dar fisierul le contine intregi doar pe primele %2: "
+                "antetul numara acum %2")
+                .arg(h.recordCount)
+                .arg(present);
+    const qint64 partial = std::max<qint64>(0, size - dataEnd);
+    if (partial > 0)
+        done << QStringLiteral(
+                    "%1 octeti ai unei inregistrari neterminate au fost inlaturati (sunt in copie)")
+                    .arg(partial);
+    done << QStringLiteral("marcajul de sfarsit a fost scris");
+    return done;
+}
+
 } // namespace
 
 QStringList repair(const QString &path, QString *copy)
@@ -59,6 +107,19 @@ QStringList repair(const QString &path, QString *copy)
     // read says nothing that could be trusted.
     if (QFileInfo::exists(journalPathOf(path)))
         recoverJournal(path, file);
+    {
+        qint64 shortBy = 0;
+        Header h;
+        try {
+            h = readHeader(path, file, file.size(), &shortBy);
+        } catch (const Error &e) {
+            throw Error(QStringLiteral("Tabelul %1 nu poate fi reparat fara a ghici. %2 Nu a fost modificat "
+                                       "nimic.")
+                            .arg(NativePath(path), e.message()));
+        }
+        if (shortBy > 0)
+            return repairCutShort(path, file, h, copy);
+    }
     try {
         Table::open(path, Mode::ReadOnly);
     } catch (const Error &e) {
