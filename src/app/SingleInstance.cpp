@@ -1,7 +1,11 @@
 #include "app/SingleInstance.h"
 
+#include "base/Platform.h"
+
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -23,21 +27,18 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultKey()
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    if (user.isEmpty())
-        user = QString::number(qHash(QDir::homePath()), 16);
+    // One copy per user, as the system knows the user: whatever the
+    // environment the copy was started with (USER, TMPDIR).
     QString safe;
-    for (const QChar c : user)
+    for (const QChar c : platform::userIdentity())
         safe += (c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('_') ? c : QLatin1Char('_');
     return QStringLiteral("kovara-") + safe;
 }
 
 bool SingleInstance::claim()
 {
-    auto lock =
-        std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + m_key + QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(platform::sharedLockFolder() + QLatin1Char('/') + m_key +
+                                            QStringLiteral(".lock"));
     lock->setStaleLockTime(0); // a lock is stale only when its process is gone
     if (!lock->tryLock(0)) {
         notifyRunningCopy();
@@ -46,8 +47,8 @@ bool SingleInstance::claim()
     m_lock = std::move(lock);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(m_key); // left behind by a copy that crashed
-    m_server->listen(m_key);
+    QLocalServer::removeServer(platform::localServerName(m_key)); // left behind by a copy that crashed
+    m_server->listen(platform::localServerName(m_key));
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onConnection);
     return true;
 }
@@ -58,7 +59,7 @@ bool SingleInstance::notifyRunningCopy()
     QDeadlineTimer deadline(3000);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
-        socket.connectToServer(m_key);
+        socket.connectToServer(platform::localServerName(m_key));
         if (socket.waitForConnected(500)) {
             socket.write(ActivateMessage);
             socket.waitForBytesWritten(1000);

@@ -5,6 +5,7 @@
 // "activate" to the first one and ends, without creating a window or
 // writing anything.
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -26,7 +27,9 @@ public:
     // to come forward.
     bool claim();
 
-    // "kovara-" followed by the user's name, safe as a file name.
+    // "kovara-<user>": the user as the system knows it (never from the
+    // environment), safe as a file name. The lock and the local server live
+    // in platform::sharedLockFolder(), not in TMPDIR.
     static QString defaultKey();
 
 signals:

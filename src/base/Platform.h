@@ -48,6 +48,18 @@ LockResult lockThroughGate(QFileDevice &file, LockKind kind, int timeoutMs,
                            const std::function<void()> &waiting = {});
 void unlock(QFileDevice &file, LockSlot slot = LockSlot::Table);
 
+// ---- One running copy ----
+// A folder for the program's per-user lock that every copy finds, whatever
+// its environment (TMPDIR, TEMP): "/tmp" on Unix, the user's temporary
+// folder on Windows.
+QString sharedLockFolder();
+// The user the program runs as, as the system knows it (the user id on
+// Unix, the account name on Windows), never from the environment on Unix.
+QString userIdentity();
+// The name a local server of `key` listens on: a path in
+// sharedLockFolder() on Unix, a pipe name on Windows.
+QString localServerName(const QString &key);
+
 // ---- Durable writes ----
 
 // Puts the file's written bytes on disk (Qt's buffer, then the system's).

@@ -61,6 +61,21 @@ void unlock(QFileDevice &file, LockSlot slot)
     ofdLock(file, F_UNLCK, slot, false);
 }
 
+QString sharedLockFolder()
+{
+    return QStringLiteral("/tmp");
+}
+
+QString userIdentity()
+{
+    return QStringLiteral("uid%1").arg(::getuid());
+}
+
+QString localServerName(const QString &key)
+{
+    return sharedLockFolder() + QLatin1Char('/') + key + QStringLiteral(".socket");
+}
+
 bool syncFile(QFileDevice &file)
 {
     return file.flush() && ::fsync(file.handle()) == 0;

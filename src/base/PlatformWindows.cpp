@@ -83,6 +83,26 @@ void unlock(QFileDevice &file, LockSlot slot)
     ::UnlockFileEx(h, 0, 1, 0, &ov);
 }
 
+QString sharedLockFolder()
+{
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD n = ::GetTempPathW(MAX_PATH + 1, buffer);
+    return n > 0 ? QDir::fromNativeSeparators(QString::fromWCharArray(buffer, int(n))) : QDir::tempPath();
+}
+
+QString userIdentity()
+{
+    wchar_t buffer[257] = {};
+    DWORD n = 257;
+    return ::GetUserNameW(buffer, &n) && n > 1 ? QString::fromWCharArray(buffer, int(n - 1))
+                                               : QStringLiteral("utilizator");
+}
+
+QString localServerName(const QString &key)
+{
+    return key;
+}
+
 bool syncFile(QFileDevice &file)
 {
     if (!file.flush())
