@@ -77,12 +77,23 @@ TEST_F(ArchiveRestore, RestoreReplacesFilesButKeepsSubfolders)
     EXPECT_EQ(after.value("Cereri.dbf"), original);
 }
 
-TEST_F(ArchiveRestore, EmptyArchiveEmptiesTheFolder)
+// An archive without the request table (the 4-byte archive of no entry
+// included) would empty the data folder: it is refused and nothing changes.
+TEST_F(ArchiveRestore, AnArchiveWithoutTheTableIsRefused)
 {
     fillData();
-    writeAll(kov(), int32le(0));
-    EXPECT_TRUE(restoreDataDir(kov(), data()).isEmpty());
-    EXPECT_EQ(snapshot(data()).keys(), QStringList({"Modele", "Modele/Disp3.rtf"}));
+    const auto before = snapshot(data());
+    for (const QByteArray &archive : {int32le(0), handArchive({{"Data\\Kovara.ini", "[CONST]"}})}) {
+        writeAll(kov(), archive);
+        try {
+            restoreDataDir(kov(), data());
+            ADD_FAILURE() << "restored an archive without Cereri.dbf";
+        } catch (const Error &e) {
+            EXPECT_TRUE(e.message().startsWith(QStringLiteral("Arhiva nu contine tabelul cererilor")))
+                << e.message().toStdString();
+        }
+        EXPECT_EQ(snapshot(data()), before);
+    }
 }
 
 TEST_F(ArchiveRestore, ForeignArchivesAreRead)
@@ -107,17 +118,28 @@ TEST_F(ArchiveRestore, EmptyLockLeftByAKilledRestoreIsCleared)
 
 TEST_F(ArchiveRestore, LetterCaseFollowsTheFilesTheProgramOpens)
 {
-    // Existing spellings win; with none, the program's own names; names
-    // that differ only in case from each other stay as they are.
+    // Existing spellings win; with none, the program's own names.
     writeAll(inData("KOVARA.INI"), "vechi");
-    writeAll(kov(), handArchive({{"Data\\Kovara.ini", "nou"},
-                                 {"Data\\CERERI.DBF", "tabel"},
-                                 {"Data\\a.txt", "1"},
-                                 {"Data\\A.txt", "2"}}));
+    writeAll(kov(),
+             handArchive({{"Data\\Kovara.ini", "nou"}, {"Data\\CERERI.DBF", "tabel"}, {"Data\\a.txt", "1"}}));
     restoreDataDir(kov(), data());
     EXPECT_EQ(snapshot(data()),
-              (QMap<QString, QByteArray>{
-                  {"KOVARA.INI", "nou"}, {"Cereri.dbf", "tabel"}, {"a.txt", "1"}, {"A.txt", "2"}}));
+              (QMap<QString, QByteArray>{{"KOVARA.INI", "nou"}, {"Cereri.dbf", "tabel"}, {"a.txt", "1"}}));
+
+    // Two names that differ only in letter case are one file on the
+    // offices' Windows: such an archive is refused, by verify as well; so
+    // is a name of the program's own restore work.
+    const auto before = snapshot(data());
+    const QByteArray refused[] = {
+        handArchive({{"Data\\Cereri.dbf", "a"}, {"Data\\CERERI.DBF", "b"}}),
+        handArchive({{"Data\\Cereri.dbf", "a"}, {"Data\\.kovara-restore-plan", "x"}}),
+    };
+    for (const QByteArray &archive : refused) {
+        writeAll(kov(), archive);
+        EXPECT_THROW(VerifyArchive(kov()), Error);
+        EXPECT_THROW(restoreDataDir(kov(), data()), Error);
+        EXPECT_EQ(snapshot(data()), before);
+    }
 }
 
 TEST_F(ArchiveRestore, LinksAreReplacedNeverWrittenThrough)

@@ -115,9 +115,13 @@ public:
                 progress(i, count);
             ArchiveEntry e;
             e.name = readName(i);
-            if (names.contains(e.name))
-                throw bad(QStringLiteral("fisierul Data\\%1 apare de doua ori").arg(e.name));
-            names.insert(e.name);
+            // On the offices' Windows two names that differ only in letter
+            // case are one file.
+            if (names.contains(e.name.toLower()))
+                throw bad(QStringLiteral("fisierul Data\\%1 apare de doua ori (numele difera cel mult prin "
+                                         "litere mari si mici)")
+                              .arg(e.name));
+            names.insert(e.name.toLower());
             e.size = readInt32(QStringLiteral("dimensiunea fisierului Data\\") + e.name);
             if (m_in.remaining() < 8)
                 throw truncated(QStringLiteral("datele fisierului Data\\") + e.name);
@@ -171,6 +175,9 @@ private:
         const QString problem = nameProblem(name);
         if (!problem.isEmpty())
             throw bad(problem);
+        if (isRestoreWork(name))
+            throw bad(
+                QStringLiteral("numele \"%1\" este rezervat restaurarilor facute de program").arg(name));
         return name;
     }
 

@@ -11,10 +11,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -255,6 +257,14 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
         throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
                         .arg(NativePath(dataDir), stage.errorString()));
     const QList<ArchiveEntry> entries = archive::readArchiveInto(archivePath, stage.path(), progress);
+    // A data folder without its request table is no data folder: an archive
+    // without one (an empty one included) would empty the folder.
+    const bool hasTable = std::any_of(entries.begin(), entries.end(), [](const ArchiveEntry &e) {
+        return e.name.compare(QStringLiteral("Cereri.dbf"), Qt::CaseInsensitive) == 0;
+    });
+    if (!hasTable)
+        throw Error(QStringLiteral("Arhiva nu contine tabelul cererilor (Cereri.dbf) si nu a fost "
+                                   "restaurata. Dosarul de date a ramas neschimbat."));
 
     // The files now in the folder (not its subfolders, not the restore's own).
     QStringList existing;
