@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <memory>
 
 namespace kovara::dbf {
 
@@ -38,6 +39,59 @@ QString copyName(const QString &path)
     return name;
 }
 
+// The writes of a repair: a copy of the damaged file first (its path given
+// back in `copy`), then every change through the table's journal, so that
+// an interrupted repair leaves the table as it was.
+class RepairWrites
+{
+public:
+    RepairWrites(const QString &path, QFile &file, QString *copy)
+        : m_path(path)
+        , m_file(file)
+    {
+        const QString saved = copyName(path);
+        if (!QFile::copy(path, saved))
+            throw Error(QStringLiteral("Copia tabelului %1 nu poate fi facuta; nu a fost modificat nimic.")
+                            .arg(NativePath(path)));
+        if (copy)
+            *copy = saved;
+        m_journal = std::make_unique<Journal>(path, file.size());
+    }
+
+    void writeAt(qint64 pos, const char *data, qint64 n)
+    {
+        m_journal->protect(m_file, pos, n);
+        if (!m_file.seek(pos) || m_file.write(data, n) != n)
+            failed();
+    }
+
+    // The end mark at `dataEnd` and nothing after it; the bytes cut off stay
+    // in the journal until the end, and in the copy.
+    void endAt(qint64 dataEnd)
+    {
+        const qint64 size = m_file.size();
+        if (size > dataEnd)
+            m_journal->protect(m_file, dataEnd, size - dataEnd);
+        const char mark = kEndOfFile;
+        writeAt(dataEnd, &mark, 1);
+        if (!m_file.resize(dataEnd + 1))
+            failed();
+    }
+
+    void commit() { m_journal->commit(m_file); }
+
+private:
+    [[noreturn]] void failed()
+    {
+        throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
+                        .arg(NativePath(m_path), m_file.errorString()));
+    }
+
+    QString m_path;
+    QFile &m_file;
+    std::unique_ptr<Journal> m_journal;
+};
+
 // A table cut short: the header counts records the file does not hold. The
 // header's count becomes the number of whole records present, the partial
 // record is cut (it stays in the copy), the end mark is written.
@@ -46,30 +100,12 @@ QStringList repairCutShort(const QString &path, QFile &file, const Header &h, QS
     const qint64 size = file.size();
     const qint64 present = std::max<qint64>(0, (size - h.headerLength) / h.recordLength);
     const qint64 dataEnd = h.headerLength + present * h.recordLength;
-    const QString saved = copyName(path);
-    if (!QFile::copy(path, saved))
-        throw Error(QStringLiteral("Copia tabelului %1 nu poate fi facuta; nu a fost modificat nimic.")
-                        .arg(NativePath(path)));
-    if (copy)
-        *copy = saved;
-    Journal journal(path, size);
-    auto writeAt = [&](qint64 pos, const char *data, qint64 n) {
-        journal.protect(file, pos, n);
-        if (!file.seek(pos) || file.write(data, n) != n)
-            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
-                            .arg(NativePath(path), file.errorString()));
-    };
+    RepairWrites writes(path, file, copy);
     char count[4];
     putU32(count, quint32(present));
-    writeAt(kOffCount, count, 4);
-    if (size > dataEnd)
-        journal.protect(file, dataEnd, size - dataEnd);
-    const char mark = kEndOfFile;
-    writeAt(dataEnd, &mark, 1);
-    if (!file.resize(dataEnd + 1))
-        throw Error(
-            QStringLiteral("Scrierea in fisierul %1 a esuat: %2.").arg(NativePath(path), file.errorString()));
-    journal.commit(file);
+    writes.writeAt(kOffCount, count, 4);
+    writes.endAt(dataEnd);
+    writes.commit();
     QStringList done;
     done << QStringLiteral(
                 "antetul numara %1 inregistrari, dar fisierul le contine intregi doar pe primele %2: "
@@ -151,20 +187,8 @@ QStringList repair(const QString &path, QString *copy)
     if (layout.faults.isEmpty() && badAt.isEmpty())
         return {};
 
-    const QString saved = copyName(path);
-    if (!QFile::copy(path, saved))
-        throw Error(QStringLiteral("Copia tabelului %1 nu poate fi facuta; nu a fost modificat nimic.")
-                        .arg(NativePath(path)));
-    if (copy)
-        *copy = saved;
-
-    Journal journal(path, size);
-    auto writeAt = [&](qint64 pos, const char *data, qint64 n) {
-        journal.protect(file, pos, n);
-        if (!file.seek(pos) || file.write(data, n) != n)
-            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
-                            .arg(NativePath(path), file.errorString()));
-    };
+    RepairWrites writes(path, file, copy);
+    auto writeAt = [&](qint64 pos, const char *data, qint64 n) { writes.writeAt(pos, data, n); };
     QStringList done;
     for (qint64 r : badAt)
         writeAt(h.headerLength + r * h.recordLength, " ", 1);
@@ -181,20 +205,14 @@ QStringList repair(const QString &path, QString *copy)
                     .arg(total);
     }
     if (!layout.endMark || layout.extra > 0) {
-        // The bytes cut off stay in the journal until the end, and in the copy.
-        journal.protect(file, layout.dataEnd, size - layout.dataEnd);
-        char mark = kEndOfFile;
-        writeAt(layout.dataEnd, &mark, 1);
-        if (!file.resize(layout.dataEnd + 1))
-            throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
-                            .arg(NativePath(path), file.errorString()));
+        writes.endAt(layout.dataEnd);
         if (!layout.endMark)
             done << QStringLiteral("marcajul de sfarsit a fost scris");
         if (layout.extra > 0 || (!layout.endMark && size > layout.dataEnd))
             done << QStringLiteral("%1 octeti fara inregistrare intreaga de dupa date au fost inlaturati")
                         .arg(size - layout.dataEnd - (layout.endMark ? 1 : 0));
     }
-    journal.commit(file);
+    writes.commit();
     return done;
 }
 
