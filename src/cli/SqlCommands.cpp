@@ -4,6 +4,7 @@
 #include "base/Error.h"
 #include "cli/CnpCheck.h"
 #include "cli/Commands.h"
+#include "cli/SqlFormatGuard.h"
 #include "engines/dbf/Dbf.h"
 #include "engines/dbf/DbfCodec.h"
 #include "engines/dbf/SqlEngine.h"
@@ -171,6 +172,7 @@ int sqlCommand(const Context &ctx)
     db.setReadOnlyGuard(true);
     sqlite3_hard_heap_limit64(kHeapLimit);
     sqlite3_limit(db.handle(), SQLITE_LIMIT_LENGTH, kLengthLimit);
+    GuardFormatFunctions(db.handle(), kLengthLimit);
     Deadline deadline;
     deadline.limitMs = qint64(timeout) * 1000;
     deadline.timer.start();

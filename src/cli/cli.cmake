@@ -8,6 +8,7 @@ add_executable(kovara-cli
   ${CMAKE_CURRENT_LIST_DIR}/ExportCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListingCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqlCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SqlFormatGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CnpCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp)
 target_link_libraries(kovara-cli PRIVATE kovara_startup kovara_dispositions kovara_exports kovara_listexport

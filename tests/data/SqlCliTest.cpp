@@ -174,6 +174,13 @@ TEST_F(SqlCli, StatementsAreStoppedAtTheLimits)
           "SELECT COUNT(*) FROM n"},
          "limita de timp de 1 secunde"},
         {"a gigabyte value", {"sql", "SELECT length(randomblob(1000000000))"}, "limita de memorie"},
+        // printf() and format() of SQLite give NULL past the limit, not an error
+        {"printf past the limit",
+         {"sql", "SELECT printf('%.*c', 70000000, 'x')"},
+         "o valoare cel mult 64 MB"},
+        {"format past the limit",
+         {"sql", "SELECT length(format('%70000000s', 'x')) AS L"},
+         "limita de memorie"},
         {"a time limit that is not a number", {"sql", "--timeout", "abc", "SELECT 1"}, "numar intreg"},
     };
     for (const auto &c : cases) {
@@ -189,6 +196,12 @@ TEST_F(SqlCli, StatementsAreStoppedAtTheLimits)
     const CliRun ok = run({"sql", "SELECT COUNT(*) AS N FROM cereri"});
     EXPECT_EQ(ok.code, 0) << ok.err.toStdString();
     EXPECT_EQ(ok.out, "N\r\n26\r\n");
+    // Under the limit both give their text, and a NULL format its NULL.
+    const CliRun formatted =
+        run({"sql", "SELECT printf('%05d|%s', 42, 'ab') AS P, format('%.3f', 1.5) AS F, "
+                    "printf(NULL) IS NULL AS Z, length(printf('%.*c', 1000000, 'x')) AS L"});
+    EXPECT_EQ(formatted.code, 0) << formatted.err.toStdString();
+    EXPECT_EQ(formatted.out, "P,F,Z,L\r\n00042|ab,1.500,1,1000000\r\n");
 }
 
 } // namespace
