@@ -176,11 +176,56 @@ QByteArray quotedForWriting(QByteArray v)
     return v;
 }
 
+// A file saved as UTF-8 by an editor that writes no byte order mark: every
+// byte sequence is valid UTF-8 and at least one letter takes more than one
+// byte. Romanian text in Windows-1250 is never valid UTF-8 (a letter such as
+// "\xE3" is followed by a plain letter, not by a continuation byte).
+bool readsAsUtf8(const QByteArray &bytes)
+{
+    const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    bool multiByte = false;
+    for (qsizetype i = 0; i < n;) {
+        const uchar c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int more = 0;
+        char32_t code = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+            code = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            code = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            code = c & 0x07;
+        } else {
+            return false;
+        }
+        for (int k = 1; k <= more; ++k) {
+            if (i + k >= n || (p[i + k] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        // Overlong forms, UTF-16 halves and codes past U+10FFFF are not UTF-8.
+        if ((more == 2 && code < 0x800) || (more == 3 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += more + 1;
+    }
+    return multiByte;
+}
+
 } // namespace
 
 IniFile::IniFile(QByteArray bytes)
     : m_bytes(std::move(bytes))
-    , m_utf8(m_bytes.startsWith(kUtf8Bom))
+    , m_bom(m_bytes.startsWith(kUtf8Bom))
+    , m_utf8(m_bom || readsAsUtf8(m_bytes))
 {
 }
 
@@ -225,7 +270,7 @@ QString IniFile::decode(QByteArrayView bytes) const
 bool IniFile::contains(const QString &section, const QString &key) const
 {
     const QByteArray k = encode(key.trimmed());
-    return findKey(m_bytes, m_utf8 ? kUtf8Bom.size() : 0, encode(section.trimmed()),
+    return findKey(m_bytes, m_bom ? kUtf8Bom.size() : 0, encode(section.trimmed()),
                    [&](const Line &line) { return equalsFolded(nameOf(m_bytes, line), k); });
 }
 
@@ -233,7 +278,7 @@ QString IniFile::value(const QString &section, const QString &key) const
 {
     const QByteArray k = encode(key.trimmed());
     QByteArrayView found;
-    findKey(m_bytes, m_utf8 ? kUtf8Bom.size() : 0, encode(section.trimmed()), [&](const Line &line) {
+    findKey(m_bytes, m_bom ? kUtf8Bom.size() : 0, encode(section.trimmed()), [&](const Line &line) {
         if (!equalsFolded(nameOf(m_bytes, line), k))
             return false;
         if (line.valueStart >= 0)
@@ -260,7 +305,7 @@ void IniFile::setValue(const QString &section, const QString &key, const QString
     const QByteArray s = encode(section.trimmed());
     const QByteArray k = encode(key.trimmed());
     const QByteArray v = quotedForWriting(encode(value));
-    const qsizetype start = m_utf8 ? kUtf8Bom.size() : 0;
+    const qsizetype start = m_bom ? kUtf8Bom.size() : 0;
 
     Line existing;
     if (findKey(m_bytes, start, s, [&](const Line &line) {

@@ -30,7 +30,9 @@
 //   character set lacks are refused, rather than written changed.
 //
 // The file is Windows-1250 on disk; one that starts with the UTF-8 byte
-// order mark is read and written as UTF-8.
+// order mark, or whose bytes are all valid UTF-8 with at least one letter of
+// several bytes (an editor's "UTF-8" without the mark), is read and written
+// as UTF-8, and keeps the mark or its absence.
 
 #include <QByteArray>
 #include <QString>
@@ -64,7 +66,8 @@ private:
     QString decode(QByteArrayView bytes) const;
 
     QByteArray m_bytes;
-    bool m_utf8 = false;
+    bool m_bom = false;  // starts with the UTF-8 byte order mark (kept when written)
+    bool m_utf8 = false; // read and written as UTF-8
 };
 
 } // namespace kovara

@@ -51,6 +51,17 @@ TEST(IniFileRead, FindsValuesTheWayWindowsDoes)
          "\xEF\xBB\xBF[A]\r\nX=\xC8\x99"
          "a\r\n",
          "A", "X", QString::fromUtf8("șa")},
+        {"UTF-8 file without byte order mark",
+         "[CONSTANTE]\r\nPRIMARIA=PRIM\xC4\x82RIA \xC8\x98OIM\xC4\x82RI\r\n", "CONSTANTE", "PRIMARIA",
+         QString::fromUtf8("PRIMĂRIA ȘOIMĂRI")},
+        // Bytes that are not all UTF-8 stay Windows-1250: "\xC3" before a
+        // plain letter, a lone continuation byte, an overlong form.
+        {"Windows-1250 capital A breve before a letter", "[A]\r\nX=PRIM\xC3RIA\r\n", "A", "X",
+         QString::fromUtf8("PRIMĂRIA")},
+        {"Windows-1250 text with one UTF-8-like pair", "[A]\r\nX=\xC3\xAA \xE3\r\n", "A", "X",
+         QString::fromUtf8("ĂŞ ă")},
+        {"overlong form is not UTF-8", "[A]\r\nX=\xE0\x80\xAA\r\n", "A", "X", QString::fromUtf8("ŕ€Ş")},
+        {"letter cut at the end of the file", "[A]\r\nX=\xC8", "A", "X", QString::fromUtf8("Č")},
         {"empty file", "", "A", "X", ""},
     };
     for (const ReadCase &c : cases) {
@@ -112,6 +123,10 @@ TEST(IniFileWrite, ChangesOnlyWhatIsWritten)
          "\xEF\xBB\xBF[A]\r\nX=\xD0\x96\r\n"},
         {"UTF-8 file stays UTF-8", "\xEF\xBB\xBF[A]\r\nX=1\r\n", "A", "X", QString::fromUtf8("ș"),
          "\xEF\xBB\xBF[A]\r\nX=\xC8\x99\r\n"},
+        {"UTF-8 without the mark stays so", "[A]\r\nX=\xC4\x82\r\n", "A", "Y", QString::fromUtf8("ţ"),
+         "[A]\r\nX=\xC4\x82\r\nY=\xC5\xA3\r\n"},
+        {"plain ASCII file is written as Windows-1250", "[A]\r\nX=1\r\n", "A", "X", QString::fromUtf8("ă"),
+         "[A]\r\nX=\xE3\r\n"},
     };
     for (const WriteCase &c : cases) {
         SCOPED_TRACE(c.what);
