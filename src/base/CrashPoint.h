@@ -10,7 +10,8 @@
 // "dbf-write" (each row a statement changes, then the commit before the
 // journal goes), "numbering" (each request numbered, then the commit before
 // the work table goes), "settings" (the settings file written, not yet in
-// place).
+// place), "report-copy" (a finance or treasury file filled beside its name),
+// "export-work" (a list export written in its work folder).
 
 namespace kovara {
 

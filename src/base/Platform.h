@@ -60,6 +60,10 @@ QString userIdentity();
 // sharedLockFolder() on Unix, a pipe name on Windows.
 QString localServerName(const QString &key);
 
+// Whether a process of that number runs now (any user's). A number the
+// system gave again to a new process counts as running.
+bool processRunning(qint64 pid);
+
 // ---- Durable writes ----
 
 // Puts the file's written bytes on disk (Qt's buffer, then the system's).

@@ -5,6 +5,7 @@
 #include <QFileDevice>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -74,6 +75,13 @@ QString userIdentity()
 QString localServerName(const QString &key)
 {
     return sharedLockFolder() + QLatin1Char('/') + key + QStringLiteral(".socket");
+}
+
+bool processRunning(qint64 pid)
+{
+    if (pid <= 0 || pid != qint64(pid_t(pid)))
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
 bool syncFile(QFileDevice &file)

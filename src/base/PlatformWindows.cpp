@@ -103,6 +103,19 @@ QString localServerName(const QString &key)
     return key;
 }
 
+bool processRunning(qint64 pid)
+{
+    if (pid <= 0 || pid > 0xFFFFFFFFLL)
+        return false;
+    const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process)
+        return ::GetLastError() == ERROR_ACCESS_DENIED; // another user's process
+    DWORD code = 0;
+    const bool running = ::GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return running;
+}
+
 bool syncFile(QFileDevice &file)
 {
     if (!file.flush())

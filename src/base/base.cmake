@@ -8,6 +8,8 @@ add_library(kovara_base STATIC
   ${CMAKE_CURRENT_LIST_DIR}/NativePath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CrashPoint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SaveFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Leftovers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Platform.cpp)
 # The operating system's side of base/Platform.h.
 if(WIN32)

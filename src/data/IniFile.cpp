@@ -2,6 +2,7 @@
 
 #include "base/CrashPoint.h"
 #include "base/Error.h"
+#include "base/SaveFile.h"
 #include "base/Win1250.h"
 
 #include <QDir>
@@ -253,8 +254,9 @@ void IniFile::save(const QString &path) const
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) && file.write(m_bytes) == m_bytes.size();
     crashPoint("settings");
-    if (!written || !file.commit())
-        throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi scris.").arg(shown));
+    if (!written || !SaveWhole(file))
+        throw Error(QStringLiteral("Fisierul de setari %1 nu poate fi scris: %2.")
+                        .arg(shown, WriteFailureText(file)));
 }
 
 QByteArray IniFile::encode(QStringView text) const

@@ -3,6 +3,7 @@
 
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "base/SaveFile.h"
 #include "data/RequestTable.h"
 #include "engines/dbf/SqlEngine.h"
 
@@ -52,10 +53,10 @@ bool ExtractModel(const QString &model, const QString &file)
     if (QFileInfo::exists(file))
         return false;
     const QByteArray bytes = ModelBytes(model);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw Error(QStringLiteral("Modelul %1 nu poate fi scris: %2")
-                        .arg(QDir::toNativeSeparators(file), out.errorString()));
+    QString reason;
+    if (!SaveBytes(file, bytes, &reason))
+        throw Error(
+            QStringLiteral("Modelul %1 nu poate fi scris: %2.").arg(QDir::toNativeSeparators(file), reason));
     return true;
 }
 

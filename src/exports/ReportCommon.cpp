@@ -1,5 +1,8 @@
 #include "exports/ReportCommon.h"
+#include "base/CrashPoint.h"
 #include "base/FileNames.h"
+#include "base/Leftovers.h"
+#include "base/SaveFile.h"
 
 #include "base/Paths.h"
 #include "data/Settings.h"
@@ -81,7 +84,9 @@ void CheckReplaceable(const QString &path, const QString &title)
 void FillModelCopy(const QString &model, const QString &target, const QString &inUseTitle,
                    const std::function<void(dbf::Table &)> &fill)
 {
-    QTemporaryFile temp(target + QStringLiteral(".XXXXXX"));
+    // What a run killed half-way left beside the target goes first.
+    RemoveLeftoverCopies(target);
+    QTemporaryFile temp(PassingFileTemplate(target));
     QFile source(model);
     if (!temp.open() || !source.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Nu pot copia ") + QDir::toNativeSeparators(model) +
@@ -89,13 +94,14 @@ void FillModelCopy(const QString &model, const QString &target, const QString &i
                     QStringLiteral("."));
     const QByteArray bytes = source.readAll();
     if (temp.write(bytes) != bytes.size() || !temp.flush())
-        throw Error(QStringLiteral("Nu pot scrie fisierul ") + QDir::toNativeSeparators(temp.fileName()) +
-                    QStringLiteral(": ") + temp.errorString());
+        throw Error(QStringLiteral("Nu pot scrie fisierul ") + QDir::toNativeSeparators(target) +
+                    QStringLiteral(": ") + WriteFailureText(temp));
     temp.close();
     {
         std::unique_ptr<dbf::Table> table = dbf::Table::open(temp.fileName(), dbf::Mode::ReadWrite);
         fill(*table);
     }
+    crashPoint("report-copy");
     // The finished copy takes the target's name in one step.
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(temp.fileName()).toStdString(),

@@ -1,7 +1,10 @@
 #include "exports/RequestListExport.h"
 
+#include "base/CrashPoint.h"
 #include "base/Error.h"
+#include "base/Leftovers.h"
 #include "base/NativePath.h"
+#include "base/SaveFile.h"
 #include "engines/dbf/Query.h"
 #include "shell/NumberedFile.h"
 
@@ -71,10 +74,9 @@ bool ExtractListModel(const QString &path)
     if (QFileInfo::exists(path))
         return false;
     const QByteArray bytes = ListModelBytes();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw Error(
-            QStringLiteral("Sablonul %1 nu poate fi scris: %2.").arg(NativePath(path), f.errorString()));
+    QString reason;
+    if (!SaveBytes(path, bytes, &reason))
+        throw Error(QStringLiteral("Sablonul %1 nu poate fi scris: %2.").arg(NativePath(path), reason));
     return true;
 }
 
@@ -210,13 +212,22 @@ void ExportRequestListTo(Query &list, const QString &path)
     exporter.FillTemplate(list);
     // Written beside the file under a passing name, then put in its place.
     const QFileInfo target(path);
-    QTemporaryDir work(target.absolutePath() + QStringLiteral("/.kovara-export-XXXXXX"));
+    const QString workPrefix = QStringLiteral(".kovara-export-");
+    RemoveLeftoverWorkFolders(target.absolutePath(), workPrefix);
+    QTemporaryDir work(WorkFolderTemplate(target.absolutePath(), workPrefix));
     if (!work.isValid())
         throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: dosarul %2 nu permite scrierea.")
                         .arg(NativePath(path), NativePath(target.absolutePath())));
     const QString passing = work.filePath(target.fileName());
     exporter.setDestinationPath(passing);
-    exporter.FinishExport(false);
+    try {
+        exporter.FinishExport(false);
+    } catch (const Error &e) {
+        // The user knows the file by its own name, not by the passing one.
+        QString message = e.message();
+        throw Error(message.replace(NativePath(passing), NativePath(target.absoluteFilePath())));
+    }
+    crashPoint("export-work");
     std::error_code error;
     std::filesystem::rename(passing.toStdString(), target.absoluteFilePath().toStdString(), error);
     if (error)

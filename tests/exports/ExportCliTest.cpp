@@ -2,6 +2,7 @@
 
 #include "ExportFixture.h"
 #include "PdfWords.h"
+#include "base/CrashPoint.h"
 #include "documents/Models.h"
 
 #include <QFileInfo>
@@ -19,9 +20,14 @@ struct CliRun
 class ExportCli : public ExportData
 {
 protected:
-    CliRun run(const QStringList &args)
+    CliRun run(const QStringList &args, const QString &crashAfter = QString())
     {
         QProcess p;
+        if (!crashAfter.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("KOVARA_CRASH_AFTER", crashAfter);
+            p.setProcessEnvironment(env);
+        }
         p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
                 QStringList{"--data", kovara::DataDir()} + args);
         CliRun r;
@@ -59,6 +65,41 @@ TEST_F(ExportCli, FinanceAndTreasuryFiles)
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Anexa 2 Trezorerie: Fisierul ales nu este cel de raportat la Trezorerie!\n"));
     EXPECT_FALSE(QFileInfo::exists(out("alta.xls")));
+}
+
+// A run killed while its file is filled beside the target leaves that copy;
+// the next run removes it, and leaves alone a file that only looks alike.
+TEST_F(ExportCli, KilledRunsLeaveNothingForTheNext)
+{
+    const QStringList finance{"finance", "trusou", "01.03.2008", "31.03.2008", "-o", out("")};
+    const QStringList treasury{"treasury",   "01.03.2008", "31.03.2008", "--transfer",
+                               "05.03.2008", "--takeover", "06.03.2008", "--payment",
+                               "07.03.2008", "-o",         out("trz")};
+    const QString financeFolder = out("TRUSOU_NN"), treasuryFolder = out("trz");
+    const auto copies = [](const QString &folder) {
+        return QDir(folder).entryList({"*.kovara-*"}, QDir::Files | QDir::Dirs | QDir::Hidden);
+    };
+    EXPECT_EQ(run(finance, "report-copy:1").code, kovara::kCrashPointExitCode);
+    EXPECT_EQ(run(treasury, "report-copy:1").code, kovara::kCrashPointExitCode);
+    ASSERT_FALSE(copies(financeFolder).isEmpty());
+    ASSERT_FALSE(copies(treasuryFolder).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(out("TRUSOU_NN/91234567.dbf")));
+
+    // Someone's own file beside the target stays.
+    const QString own = out("TRUSOU_NN/91234567.dbf.backup");
+    QFile f(own);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+
+    CliRun r = run(finance);
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = run(treasury);
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(copies(financeFolder), QStringList());
+    EXPECT_EQ(copies(treasuryFolder), QStringList());
+    EXPECT_EQ(dbfRecords(out("TRUSOU_NN/91234567.dbf")).size(), 5);
+    EXPECT_EQ(dbfRecords(out("trz/091234567_05-03-2008.dbf")).size(), 5);
+    EXPECT_TRUE(QFileInfo::exists(own));
 }
 
 TEST_F(ExportCli, RefusalsExitWithOneAndTouchNothing)

@@ -1,6 +1,7 @@
 // kovara-cli export lista, run as the built program over a data folder.
 
 #include "ListExportFixture.h"
+#include "base/CrashPoint.h"
 
 #include <QFile>
 #include <QProcess>
@@ -54,9 +55,14 @@ protected:
         Database::shared().detachAll(); // the program reads the table on its own
     }
 
-    CliRun run(const QStringList &args)
+    CliRun run(const QStringList &args, const QString &crashAfter = QString())
     {
         QProcess p;
+        if (!crashAfter.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("KOVARA_CRASH_AFTER", crashAfter);
+            p.setProcessEnvironment(env);
+        }
         p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
                 QStringList{"--data", DataDir()} + args);
         CliRun r;
@@ -96,6 +102,24 @@ TEST_F(ListExportCli, ListsAKindAndYearInTheWindowsOrder)
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(applicants(scratch.file("trusou.xls")), QStringList{QStringLiteral("ZAHARIA DAN")});
     EXPECT_EQ(QDir(scratch.path()).entryList({"*.xls"}).size(), 2); // no template copies left about
+}
+
+// A run killed before its file takes its name leaves its work folder; the
+// next run removes it.
+TEST_F(ListExportCli, AKilledRunsWorkFolderGoesWithTheNextRun)
+{
+    const QString out = scratch.file("nn.xls");
+    const auto workFolders = [&] {
+        return QDir(scratch.path()).entryList({".kovara-export-*"}, QDir::Dirs | QDir::Hidden);
+    };
+    EXPECT_EQ(run({"export", "lista", "2", "2024", "-o", out}, "export-work:1").code,
+              kovara::kCrashPointExitCode);
+    EXPECT_EQ(workFolders().size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(out));
+    const CliRun r = run({"export", "lista", "2", "2024", "-o", out});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(workFolders(), QStringList());
+    EXPECT_TRUE(QFileInfo(out).size() > 0);
 }
 
 TEST_F(ListExportCli, RefusesWhatItCannotDo)

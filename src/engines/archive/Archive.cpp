@@ -2,6 +2,7 @@
 #include "engines/archive/Archive.h"
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/SaveFile.h"
 #include "base/Win1250.h"
 #include "engines/archive/ArchiveFormat.h"
 
@@ -62,8 +63,8 @@ bool listingOrder(const QFileInfo &a, const QFileInfo &b)
 void writeBytes(QSaveFile &out, const char *data, qint64 size)
 {
     if (out.write(data, size) != size)
-        throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2")
-                        .arg(NativePath(out.fileName()), out.errorString()));
+        throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2.")
+                        .arg(NativePath(out.fileName()), WriteFailureText(out)));
 }
 
 class Deflater
@@ -181,7 +182,7 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
     QSaveFile out(archivePath);
     if (!out.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("Arhiva %1 nu poate fi creata: %2")
-                        .arg(NativePath(archivePath), out.errorString()));
+                        .arg(NativePath(archivePath), WriteFailureText(out)));
     const int count = int(files.size());
     writeInt32(out, count);
     Deflater deflater;
@@ -202,9 +203,9 @@ void CompressFiles(const QStringList &files, const QString &archivePath, const A
         writeInt32(out, qint32(size));
         deflater.run(in, size, out);
     }
-    if (!out.commit())
-        throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2")
-                        .arg(NativePath(archivePath), out.errorString()));
+    if (!SaveWhole(out))
+        throw Error(QStringLiteral("Arhiva %1 nu poate fi scrisa: %2.")
+                        .arg(NativePath(archivePath), WriteFailureText(out)));
 }
 
 int backupDataDir(const QString &dataDir, const QString &archivePath, const ArchiveProgress &progress,

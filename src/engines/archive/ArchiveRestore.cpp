@@ -5,6 +5,7 @@
 #include "base/Error.h"
 #include "base/NativePath.h"
 #include "base/Platform.h"
+#include "base/SaveFile.h"
 #include "engines/archive/Archive.h"
 #include "engines/archive/ArchiveFormat.h"
 
@@ -246,16 +247,26 @@ QList<ArchiveEntry> restoreInto(const QString &archivePath, const QString &dataD
                                 const ArchiveProgress &progress)
 {
     QLockFile lock(lockPath(dataDir));
-    if (!lockRestore(lock))
+    if (!lockRestore(lock)) {
+        // The lock file cannot even be made: a full disk or a folder closed
+        // to writing, not another restore.
+        if (lock.error() != QLockFile::LockFailedError)
+            throw Error(QStringLiteral("Dosarul de date %1 nu poate fi restaurat: %2. Dosarul de date a "
+                                       "ramas neschimbat.")
+                            .arg(NativePath(dataDir), DiskFullAt(dataDir)
+                                                          ? DiskFullText()
+                                                          : QStringLiteral("nu se poate scrie in el")));
         throw Error(QStringLiteral("O alta restaurare a dosarului de date %1 este in curs. Dosarul de date a "
                                    "ramas neschimbat.")
                         .arg(NativePath(dataDir)));
+    }
     finishRestoreLocked(dataDir);
 
     QTemporaryDir stage(dataDir + QStringLiteral("/.kovara-restore-XXXXXX"));
     if (!stage.isValid())
-        throw Error(QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
-                        .arg(NativePath(dataDir), stage.errorString()));
+        throw Error(
+            QStringLiteral("In dosarul de date %1 nu se poate scrie: %2")
+                .arg(NativePath(dataDir), DiskFullAt(dataDir) ? DiskFullText() : stage.errorString()));
     const QList<ArchiveEntry> entries = archive::readArchiveInto(archivePath, stage.path(), progress);
     // A data folder without its request table is no data folder: an archive
     // without one (an empty one included) would empty the folder.

@@ -3,6 +3,7 @@
 #include "base/Error.h"
 #include "base/NativePath.h"
 #include "base/Platform.h"
+#include "base/SaveFile.h"
 #include "engines/dbf/DbfFormat.h"
 #include "engines/dbf/DbfJournal.h"
 
@@ -103,7 +104,7 @@ struct Table::Private
             journal->protect(file, pos, size);
         if (!file.seek(pos) || file.write(data, size) != size)
             throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
-                            .arg(NativePath(path), file.errorString()));
+                            .arg(NativePath(path), WriteFailureText(file)));
     }
 
     void checkWritable() const
@@ -231,10 +232,9 @@ void Table::create(const QString &path, const QList<FieldDef> &fields, std::uint
     bytes += kHeaderEnd;
     bytes += kEndOfFile;
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw Error(
-            QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(NativePath(path), out.errorString()));
+    QString reason;
+    if (!SaveBytes(path, bytes, &reason))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi creat: %2.").arg(NativePath(path), reason));
 }
 
 const QString &Table::path() const

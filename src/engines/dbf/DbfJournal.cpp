@@ -4,6 +4,7 @@
 #include "base/Error.h"
 #include "base/NativePath.h"
 #include "base/Platform.h"
+#include "base/SaveFile.h"
 #include "engines/dbf/DbfFormat.h"
 
 #include <algorithm>
@@ -71,15 +72,15 @@ void Journal::create()
 {
     m_file.setFileName(m_path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw failure(
-            m_tablePath,
-            QStringLiteral("nu poate fi creat (%1); tabelul nu a fost modificat").arg(m_file.errorString()));
+        throw failure(m_tablePath, QStringLiteral("nu poate fi creat (%1); tabelul nu a fost modificat")
+                                       .arg(WriteFailureText(m_file)));
     char head[kHeadLength];
     std::copy(std::begin(kMagic), std::end(kMagic), head);
     put64(head + 8, quint64(m_oldSize));
     put64(head + 16, checksum(head, 16));
     if (m_file.write(head, kHeadLength) != kHeadLength)
-        throw failure(m_tablePath, QStringLiteral("nu poate fi scris; tabelul nu a fost modificat"));
+        throw failure(m_tablePath, QStringLiteral("nu poate fi scris (%1); tabelul nu a fost modificat")
+                                       .arg(WriteFailureText(m_file)));
 }
 
 void Journal::append(QFile &table, qint64 firstChunk, qint64 chunks)
@@ -94,9 +95,8 @@ void Journal::append(QFile &table, qint64 firstChunk, qint64 chunks)
         throw failure(m_tablePath, QStringLiteral("nu poate citi tabelul; tabelul nu a fost modificat"));
     put64(p + 12, checksum(p + kEntryHead, size, checksum(p, 12)));
     if (m_file.write(entry) != entry.size())
-        throw failure(
-            m_tablePath,
-            QStringLiteral("nu poate fi scris (%1); tabelul nu a fost modificat").arg(m_file.errorString()));
+        throw failure(m_tablePath, QStringLiteral("nu poate fi scris (%1); tabelul nu a fost modificat")
+                                       .arg(WriteFailureText(m_file)));
     for (qint64 c = firstChunk; c < firstChunk + chunks; ++c)
         m_saved[size_t(c)] = true;
 }

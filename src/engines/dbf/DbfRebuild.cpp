@@ -6,6 +6,7 @@
 
 #include "base/Error.h"
 #include "base/Platform.h"
+#include "base/SaveFile.h"
 #include "engines/dbf/DbfFormat.h"
 
 #include <QDir>
@@ -27,14 +28,14 @@ public:
         m_out.setDirectWriteFallback(false);
         if (!m_out.open(QIODevice::WriteOnly))
             throw Error(QStringLiteral("In dosarul tabelului %1 nu se poate scrie: %2.")
-                            .arg(QDir::toNativeSeparators(path), m_out.errorString()));
+                            .arg(QDir::toNativeSeparators(path), WriteFailureText(m_out)));
     }
 
     void write(const char *data, qint64 size)
     {
         if (m_out.write(data, size) != size)
             throw Error(QStringLiteral("Scrierea copiei noi a tabelului %1 a esuat: %2.")
-                            .arg(QDir::toNativeSeparators(m_path), m_out.errorString()));
+                            .arg(QDir::toNativeSeparators(m_path), WriteFailureText(m_out)));
     }
     void write(const QByteArray &bytes) { write(bytes.constData(), bytes.size()); }
 
@@ -44,7 +45,7 @@ public:
     {
         if (!platform::commitReplacement(m_out))
             throw Error(QStringLiteral("Tabelul %1 nu poate fi inlocuit cu copia noua: %2.")
-                            .arg(QDir::toNativeSeparators(m_path), m_out.errorString()));
+                            .arg(QDir::toNativeSeparators(m_path), WriteFailureText(m_out)));
     }
 
 private:

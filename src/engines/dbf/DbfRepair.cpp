@@ -2,6 +2,7 @@
 // only what can be mended without guessing, after a copy of the file.
 
 #include "base/NativePath.h"
+#include "base/SaveFile.h"
 #include "engines/dbf/Dbf.h"
 
 #include "base/Error.h"
@@ -84,7 +85,7 @@ private:
     [[noreturn]] void failed()
     {
         throw Error(QStringLiteral("Scrierea in fisierul %1 a esuat: %2.")
-                        .arg(NativePath(m_path), m_file.errorString()));
+                        .arg(NativePath(m_path), WriteFailureText(m_file)));
     }
 
     QString m_path;

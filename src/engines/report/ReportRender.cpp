@@ -1,6 +1,7 @@
 #include "engines/report/ReportRender.h"
 
 #include "base/Error.h"
+#include "base/SaveFile.h"
 #include "engines/report/ReportText.h"
 
 #include <QDir>
@@ -75,8 +76,9 @@ void WritePdf(const ReportDocument &doc, const QString &path)
         writer.setPageLayout(PageLayoutOf(doc));
         PaintDocument(doc, &writer);
     }
-    if (!file.commit())
-        throw Error(QStringLiteral("Fisierul %1 nu poate fi scris.").arg(QDir::toNativeSeparators(path)));
+    if (!SaveWhole(file))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2.")
+                        .arg(QDir::toNativeSeparators(path), WriteFailureText(file)));
 }
 
 QImage RenderPage(const ReportDocument &doc, int page, double dotsPerInch)

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/SaveFile.h"
 #include "base/Win1250.h"
 
 #include <QDir>
@@ -218,7 +219,7 @@ void RtfReplace::write(const QByteArray &bytes)
         throw Error(QStringLiteral("Documentul %1 nu a fost inceput.").arg(NativePath(m_destination)));
     if (m_out->write(bytes) != bytes.size())
         throw Error(QStringLiteral("Documentul %1 nu poate fi scris: %2")
-                        .arg(NativePath(m_destination), m_out->errorString()));
+                        .arg(NativePath(m_destination), WriteFailureText(*m_out)));
 }
 
 QByteArray RtfReplace::replaceInLine(const QByteArray &source) const
@@ -270,8 +271,8 @@ void RtfReplace::endDocument()
 {
     clearPairs();
     write(QByteArrayLiteral("}") + kLineEnd);
-    const bool saved = m_out->commit();
-    const QString reason = m_out->errorString();
+    const bool saved = SaveWhole(*m_out);
+    const QString reason = WriteFailureText(*m_out);
     m_out.reset();
     if (!saved)
         throw Error(
@@ -333,9 +334,9 @@ void RtfReplace::writeWholeFile()
                                  : QByteArrayView(text).sliced(piece.begin, piece.end - piece.begin);
 
     QSaveFile out(m_destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(result) != result.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(result) != result.size() || !SaveWhole(out))
         throw Error(QStringLiteral("Documentul %1 nu poate fi scris: %2")
-                        .arg(NativePath(m_destination), out.errorString()));
+                        .arg(NativePath(m_destination), WriteFailureText(out)));
 }
 
 } // namespace kovara

@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -345,10 +346,9 @@ void BiffWorkbook::SaveWorkbookAs(const QString &path)
         throw Error(QStringLiteral("Fisierul %1 exista deja; registrul de calcul nu a fost salvat.")
                         .arg(NativePath(path)));
     const QByteArray bytes = fileBytes();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw Error(
-            QStringLiteral("Fisierul %1 nu poate fi scris: %2.").arg(NativePath(path), f.errorString()));
+    QString reason;
+    if (!SaveBytes(path, bytes, &reason))
+        throw Error(QStringLiteral("Fisierul %1 nu poate fi scris: %2.").arg(NativePath(path), reason));
 }
 
 } // namespace kovara

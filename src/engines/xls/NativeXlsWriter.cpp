@@ -2,6 +2,7 @@
 
 #include "base/Dates.h"
 #include "base/Error.h"
+#include "base/SaveFile.h"
 #include "base/Win1250.h"
 
 #include <QDateTime>
@@ -165,10 +166,10 @@ void NativeXlsWriter::saveToFile() const
     const QString shown = QDir::toNativeSeparators(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw Error(QStringLiteral("Nu pot crea fisierul ") + shown + QStringLiteral(": ") +
-                    file.errorString());
-    if (file.write(m_buffer) != m_buffer.size() || !file.commit())
+                    WriteFailureText(file));
+    if (file.write(m_buffer) != m_buffer.size() || !SaveWhole(file))
         throw Error(QStringLiteral("Nu pot scrie fisierul ") + shown + QStringLiteral(": ") +
-                    file.errorString());
+                    WriteFailureText(file));
 }
 
 void NativeXlsWriter::header(quint16 record, quint16 length)
