@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "engines/dbf/Dbf.h"
 #include "shell/AccessState.h"
 #include "shell/Formats.h"
 
@@ -12,12 +13,17 @@
 namespace kovara {
 namespace {
 
-// Runs one part of the work; on failure returns its message.
-template <class F> bool attempt(F &&work, QString &failure)
+// Runs one part of the work; on failure returns its message, and whether a
+// damaged table was the cause.
+template <class F> bool attempt(F &&work, QString &failure, bool *damage = nullptr)
 {
     try {
         work();
         return true;
+    } catch (const dbf::DamagedTable &e) {
+        failure = e.message();
+        if (damage)
+            *damage = true;
     } catch (const Error &e) {
         failure = e.message();
     } catch (const std::exception &e) {
@@ -58,6 +64,7 @@ StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view, Acce
         return StartupOutcome::Stopped;
     }
 
+    bool damage = false;
     const bool rest = attempt(
         [&] {
             view.setCaptions();
@@ -69,9 +76,13 @@ StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view, Acce
             view.stepProgress(50);
             view.processEvents();
         },
-        failure);
+        failure, &damage);
     if (!rest)
         view.showFailure(failure);
+    // A damaged table found on the way is no table to work on: the
+    // program goes no further than its message.
+    if (damage)
+        return StartupOutcome::Stopped;
     view.finish();
     view.processEvents();
     return rest ? StartupOutcome::Ready : StartupOutcome::ReadyAfterFailure;

@@ -44,7 +44,8 @@ enum class StartupOutcome {
 // Runs the work. It first locks the access state (when given). A failure
 // while preparing the data (folder, table, constants, upgrade) stops
 // everything; a failure afterwards (captions, registry, pack, progress)
-// skips the rest of those steps, but the main window is still shown.
+// skips the rest of those steps, but the main window is still shown, unless
+// the failure was a damaged table: then nothing more is shown.
 StartupOutcome RunStartupWork(const StartupSteps &steps, StartupView &view, AccessState *access);
 
 // Creates DataDir and its missing parents; fails with the folder's name.

@@ -5,6 +5,7 @@
 #include "cli/CnpCheck.h"
 #include "cli/Commands.h"
 #include "cli/SqlFormatGuard.h"
+#include "data/RequestTable.h"
 #include "engines/dbf/Dbf.h"
 #include "engines/dbf/DbfCodec.h"
 #include "engines/dbf/SqlEngine.h"
@@ -214,7 +215,10 @@ int checkCommand(const Context &ctx)
         try {
             auto table = dbf::Table::open(fi.absoluteFilePath(), dbf::Mode::ReadOnly);
             qint64 deleted = 0;
-            const QStringList faults = recordFaults(*table, deleted);
+            QStringList faults = recordFaults(*table, deleted);
+            // The request table must also have the columns the program works with.
+            if (fi.fileName().compare(QLatin1String("Cereri.dbf"), Qt::CaseInsensitive) == 0)
+                faults += RequestColumnFaults(*table);
             ctx.out << fi.fileName() << ": " << table->recordCount() << " inregistrari, " << deleted
                     << " sterse, " << table->fields().size() << " coloane";
             if (faults.isEmpty()) {

@@ -113,6 +113,77 @@ QList<dbf::FieldDef> RequestTableColumns()
     return parseColumnList(QString::fromLatin1(kRequestColumns));
 }
 
+namespace {
+
+QString kindOf(char type)
+{
+    switch (type) {
+    case 'C':
+        return QStringLiteral("C (text)");
+    case 'N':
+    case 'F':
+        return QStringLiteral("%1 (numar)").arg(QChar::fromLatin1(type));
+    case 'D':
+        return QStringLiteral("D (data)");
+    case 'L':
+        return QStringLiteral("L (da/nu)");
+    default:
+        return QStringLiteral("%1").arg(QChar::fromLatin1(type));
+    }
+}
+
+// N and F hold the same numbers in the same text form.
+bool sameKind(char a, char b)
+{
+    const auto numeric = [](char t) { return t == 'N' || t == 'F'; };
+    return a == b || (numeric(a) && numeric(b));
+}
+
+} // namespace
+
+QStringList RequestColumnFaults(const dbf::Table &table, bool typesOnly)
+{
+    QStringList faults;
+    for (const dbf::FieldDef &needed : RequestTableColumns()) {
+        const int at = table.fieldIndex(needed.name);
+        const QString name = QString::fromLatin1(needed.name);
+        if (at < 0) {
+            if (!typesOnly && name != QLatin1String("HANDI"))
+                faults << QStringLiteral("lipseste coloana %1").arg(name);
+            continue;
+        }
+        const char type = table.fields().at(at).type;
+        if (!sameKind(type, needed.type))
+            faults << QStringLiteral("coloana %1 are tipul %2, programul are nevoie de %3")
+                          .arg(name, kindOf(type), kindOf(needed.type));
+    }
+    return faults;
+}
+
+void CheckRequestTable(const QString &path)
+{
+    const auto table = dbf::Table::open(path, dbf::Mode::ReadOnly);
+    QStringList faults = table->layoutFaults();
+    if (faults.isEmpty()) {
+        qint64 first = 0;
+        if (const qint64 bad = table->badFlagCount(&first))
+            faults << dbf::badFlagsText(bad, first);
+    }
+    // A column of the wrong kind would be read wrong everywhere; one that
+    // is missing makes the statements that use it fail with their own
+    // message, and check lists it.
+    const QStringList columns = RequestColumnFaults(*table, true);
+    if (!faults.isEmpty())
+        throw dbf::DamagedTable(dbf::refusedWriteText(path, faults + columns, table->repairable()));
+    if (!columns.isEmpty())
+        // Not a matter of repair: the table is sound, but not the program's.
+        throw dbf::DamagedTable(
+            QStringLiteral("Tabelul %1 nu are coloanele asa cum le cere programul: %2. Nu a fost "
+                           "modificat nimic. Corectati structura tabelului (sau restaurati dosarul de date "
+                           "dintr-o salvare) inainte de a porni programul.")
+                .arg(QDir::toNativeSeparators(path), columns.join(QLatin1String("; "))));
+}
+
 void CreateRequestTable()
 {
     if (QFileInfo::exists(RequestTablePath()))
@@ -133,11 +204,7 @@ void UpgradeData()
 {
     // A damaged table is left exactly as it is: no upgrade, no version stamp.
     const QString path = RequestTablePath();
-    {
-        const auto table = dbf::Table::open(path, dbf::Mode::ReadOnly);
-        if (!table->layoutFaults().isEmpty())
-            throw Error(dbf::refusedWriteText(path, table->layoutFaults()));
-    }
+    CheckRequestTable(path);
 
     const qint64 stored = versionOf(ReadSetting(QStringLiteral("CONST"), QStringLiteral("VERSIUNE")));
     if (stored < kDataVersion) {

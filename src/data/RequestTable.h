@@ -26,6 +26,18 @@ QString RequestTableIn(Database &db, const QString &path);
 // The 27 columns of the table, in file order.
 QList<dbf::FieldDef> RequestTableColumns();
 
+// How the columns of an existing request table differ from those the
+// program needs, one text each ("coloana NR are tipul C (text), programul
+// are nevoie de N (numar)", "lipseste coloana NR"); empty when every needed
+// column is there with its kind of value. A missing HANDI is no fault: the
+// start adds it. With `typesOnly`, missing columns are not listed.
+QStringList RequestColumnFaults(const dbf::Table &table, bool typesOnly = false);
+
+// Every fault of the request table at `path` that forbids using it: where
+// its records sit, every record's deletion flag, a column of the wrong kind. Throws
+// dbf::DamagedTable with the whole message when there is one.
+void CheckRequestTable(const QString &path);
+
 // Creates the table with its 27 columns when the file is missing.
 void CreateRequestTable();
 // Adds the HANDI column, filled with "NU", to older tables and then stamps

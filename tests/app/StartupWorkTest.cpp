@@ -1,6 +1,7 @@
 #include "app/StartupWork.h"
 #include "base/Error.h"
 #include "base/Paths.h"
+#include "engines/dbf/Dbf.h"
 #include "shell/AccessState.h"
 #include "shell/Formats.h"
 
@@ -97,6 +98,16 @@ TEST(StartupWork, LaterFailureSkipsTheRestButOpensTheMainWindow)
                  << QStringLiteral("finish");
         EXPECT_EQ(view.log, expected);
     }
+}
+
+TEST(StartupWork, ADamagedTableFoundLaterStopsTheStart)
+{
+    RecordingView view;
+    StartupSteps steps;
+    steps.packTable = [] { throw dbf::DamagedTable(QStringLiteral("Tabelul este deteriorat")); };
+    EXPECT_EQ(RunStartupWork(steps, view, nullptr), StartupOutcome::Stopped);
+    EXPECT_TRUE(view.log.contains(QStringLiteral("failure:Tabelul este deteriorat")));
+    EXPECT_FALSE(view.log.contains(QStringLiteral("finish"))) << "the main window is not shown";
 }
 
 TEST(StartupWork, AnyExceptionCountsAsAFailure)

@@ -132,6 +132,13 @@ TEST_F(DamagedTable, StartupChangesNothingAndSaysWhy)
         const QString message = view.failures.first();
         EXPECT_TRUE(message.contains(QDir::toNativeSeparators(table()))) << message.toStdString();
         EXPECT_TRUE(message.contains(QLatin1String(d.says))) << message.toStdString();
+        // The message says what can be done: repair, or a backup when a
+        // repair would have to guess.
+        EXPECT_EQ(message.contains(QLatin1String("kovara-cli repair")), d.repairedCount >= 0)
+            << message.toStdString();
+        EXPECT_EQ(message.contains(QLatin1String("Restaurati dosarul de date dintr-o salvare")),
+                  d.repairedCount < 0)
+            << message.toStdString();
         if (d.repairedCount >= 0) {
             EXPECT_TRUE(message.contains(QLatin1String("Nu a fost modificat nimic")))
                 << message.toStdString();
@@ -191,6 +198,66 @@ TEST_F(DamagedTable, RepairKeepsEveryWholeRecordOrRefuses)
         EXPECT_EQ(code, 0);
         EXPECT_EQ(readAll(table()), repaired);
     }
+}
+
+// A wrong flag far from both ends: every writer refuses the table (an
+// UPDATE, an INSERT, a pack), and nothing is written.
+TEST_F(DamagedTable, AWrongFlagInTheMiddleStopsEveryWriter)
+{
+    QByteArray bytes = sound;
+    bytes[header + (kRecords / 2) * length] = 'X';
+    writeAll(table(), bytes);
+    Database &db = Database::shared();
+    const QString t = db.table(table());
+    const QString statements[] = {
+        QStringLiteral("UPDATE %1 SET CUANTUM = 7 WHERE IDCERERE = 3").arg(t),
+        QStringLiteral("INSERT INTO %1 (IDCERERE) VALUES (9999)").arg(t),
+    };
+    for (const QString &sql : statements) {
+        SCOPED_TRACE(sql.toStdString());
+        try {
+            db.exec(sql);
+            ADD_FAILURE() << "the statement ran";
+        } catch (const Error &e) {
+            EXPECT_TRUE(
+                e.message().contains(QLatin1String("1 inregistrari au semnul de stergere gresit (prima "
+                                                   "este a 101-a)")))
+                << e.message().toStdString();
+        }
+        EXPECT_EQ(readAll(table()), bytes);
+    }
+    db.detachAll();
+    EXPECT_THROW(dbf::Table::open(table(), dbf::Mode::ReadWrite), dbf::DamagedTable);
+    EXPECT_THROW(db.packTable(table()), dbf::DamagedTable);
+    EXPECT_EQ(readAll(table()), bytes);
+    EXPECT_NO_THROW(dbf::Table::open(table(), dbf::Mode::ReadOnly)); // readers still read it
+}
+
+// A column the program needs, of another kind: the start stops, check says
+// which, and nothing is written.
+TEST_F(DamagedTable, AColumnOfTheWrongKindIsNamed)
+{
+    QFile::remove(table());
+    dbf::Table::create(table(), {{"IDCERERE", 'N', 10, 0},
+                                 {"DINDATA", 'D', 8, 0},
+                                 {"NR", 'C', 9, 0},
+                                 {"TIP", 'C', 3, 0},
+                                 {"SUBSEMN", 'C', 32, 0},
+                                 {"HANDI", 'C', 2, 0}});
+    const QByteArray bytes = readAll(table());
+    RecordingView view;
+    EXPECT_EQ(RunStartupWork(DefaultStartupSteps(), view, nullptr), StartupOutcome::Stopped);
+    Database::shared().detachAll();
+    ASSERT_EQ(view.failures.size(), 1);
+    EXPECT_TRUE(view.failures.first().contains(
+        QLatin1String("coloana NR are tipul C (text), programul are nevoie de N (numar)")))
+        << view.failures.first().toStdString();
+    EXPECT_EQ(readAll(table()), bytes);
+    int code = 0;
+    const QString report = cli({QStringLiteral("--data"), DataDir(), QStringLiteral("check")}, code);
+    EXPECT_EQ(code, 1) << report.toStdString();
+    EXPECT_TRUE(report.contains(QLatin1String("coloana NR are tipul C (text)"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QLatin1String("lipseste coloana CNP"))) << report.toStdString();
 }
 
 TEST_F(DamagedTable, CheckFailsOnAFolderNamedLikeATable)

@@ -65,11 +65,23 @@ QString journalPath(const QString &tablePath)
     return journalPathOf(tablePath);
 }
 
-QString refusedWriteText(const QString &path, const QStringList &faults)
+QString badFlagsText(qint64 count, qint64 first)
 {
-    return QStringLiteral("Tabelul %1 este deteriorat: %2. Nu a fost modificat nimic; tabelul poate fi "
-                          "reparat cu comanda kovara-cli repair.")
-        .arg(NativePath(path), faults.join(QLatin1String("; ")));
+    return QStringLiteral("%1 inregistrari au semnul de stergere gresit (prima este a %2-a)")
+        .arg(count)
+        .arg(first + 1);
+}
+
+QString refusedWriteText(const QString &path, const QStringList &faults, bool repairable)
+{
+    const QString text = QStringLiteral("Tabelul %1 este deteriorat: %2. Nu a fost modificat nimic; ")
+                             .arg(NativePath(path), faults.join(QLatin1String("; ")));
+    if (repairable)
+        return text + QStringLiteral("tabelul poate fi reparat cu comanda kovara-cli repair.");
+    // Where the records start is in doubt: a repair would have to guess.
+    return text + QStringLiteral("programul nu il poate repara fara a ghici unde incep inregistrarile. "
+                                 "Restaurati dosarul de date dintr-o salvare (Administrare, Restaurare) "
+                                 "sau dati o copie a fisierului unui specialist.");
 }
 
 struct Table::Private
@@ -82,6 +94,7 @@ struct Table::Private
     bool endMarkOk = false; // the byte after the last record is 0x1A
     QDate stamped;          // date last written into the header
     QStringList faults;     // layoutFaults()
+    bool repairable = true; // repair() can mend the faults
     std::unique_ptr<Journal> journal;
 
     void load()
@@ -89,7 +102,9 @@ struct Table::Private
         const qint64 size = file.size();
         header = readHeader(path, file, size);
         count = header.recordCount;
-        faults = inspectLayout(header, file, size).faults;
+        const Layout layout = inspectLayout(header, file, size);
+        faults = layout.faults;
+        repairable = layout.repairable();
         const qint64 end = recordPos(count);
         char mark = 0;
         endMarkOk = end < size && file.seek(end) && file.read(&mark, 1) == 1 && mark == kEndOfFile;
@@ -194,8 +209,16 @@ std::unique_ptr<Table> Table::open(const QString &path, Mode mode)
     if (mode == Mode::ReadWrite && !writableVersion(p.header.version))
         throw Error(
             QStringLiteral("Tabelul %1 are un format dBase care poate fi doar citit.").arg(NativePath(path)));
+    if (mode == Mode::ReadWrite && p.faults.isEmpty()) {
+        // A writer looks at every record's flag: a table with a wrong one
+        // in the middle is damaged all the same, and packing it would lose
+        // that record.
+        qint64 first = 0;
+        if (const qint64 bad = countBadFlags(p.header, p.file, p.count, &first))
+            p.faults << badFlagsText(bad, first);
+    }
     if (mode == Mode::ReadWrite && !p.faults.isEmpty())
-        throw Error(refusedWriteText(path, p.faults));
+        throw DamagedTable(refusedWriteText(path, p.faults, p.repairable));
     return t;
 }
 
@@ -366,6 +389,16 @@ void scanRecords(const Table &table,
 const QStringList &Table::layoutFaults() const
 {
     return d->faults;
+}
+
+bool Table::repairable() const
+{
+    return d->repairable;
+}
+
+qint64 Table::badFlagCount(qint64 *first) const
+{
+    return countBadFlags(d->header, d->file, d->count, first);
 }
 
 void Table::beginTransaction()

@@ -7,6 +7,8 @@
 // bytes and a value are separate functions, so the SQL layer and the tools
 // decide what they need.
 
+#include "base/Error.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QFile>
@@ -81,6 +83,11 @@ public:
     // What is wrong with where the records sit (see layoutFaults() in the
     // format code); empty for a sound table. Read at open.
     const QStringList &layoutFaults() const;
+    // Whether repair() can mend the layout faults.
+    bool repairable() const;
+    // Records with a wrong deletion flag anywhere (every record's flag is
+    // read; a writer's open refuses such a table); the first in `*first`.
+    qint64 badFlagCount(qint64 *first = nullptr) const;
 
     // A change of several writes that completes wholly or not at all: the
     // old bytes of whatever the writes overwrite go to the table's journal
@@ -138,9 +145,22 @@ void encodeField(const Field &field, const QVariant &value, QByteArray &record);
 // The journal of a table's unfinished change: "<path>-jurnal".
 QString journalPath(const QString &tablePath);
 
-// A damaged table's message for a refused write: the file, the faults and
-// that nothing was changed.
-QString refusedWriteText(const QString &path, const QStringList &faults);
+// A damaged table's message for a refused write: the file, the faults, that
+// nothing was changed, and whether repair() can mend it or only a backup
+// can bring it back.
+QString refusedWriteText(const QString &path, const QStringList &faults, bool repairable = true);
+
+// What is thrown for a table whose bytes are damaged (not for one that is
+// busy, missing or unreadable): the caller may tell damage from the rest.
+class DamagedTable : public Error
+{
+public:
+    using Error::Error;
+};
+
+// The fault text for `count` records with a wrong deletion flag, the first
+// of them numbered from 0.
+QString badFlagsText(qint64 count, qint64 first);
 
 // Repairs what can be repaired without guessing: whole records beyond the
 // header's count are counted in, a missing end mark is written, bytes after

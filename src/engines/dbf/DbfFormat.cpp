@@ -1,6 +1,7 @@
 #include "engines/dbf/DbfFormat.h"
 
 #include "base/Error.h"
+#include "engines/dbf/Dbf.h"
 
 #include <QDir>
 
@@ -81,7 +82,7 @@ bool writableVersion(std::uint8_t version)
 Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 *shortBy)
 {
     if (fileSize < kPrefixLength)
-        throw Error(
+        throw DamagedTable(
             damaged(path, QStringLiteral("are doar %1 octeti, mai putin decat antetul de 32").arg(fileSize)));
     Header h;
     h.bytes.resize(kPrefixLength);
@@ -89,18 +90,19 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 
     const char *p = h.bytes.constData();
     h.version = static_cast<std::uint8_t>(p[kOffVersion]);
     if (!knownVersion(h.version))
-        throw Error(
+        throw DamagedTable(
             damaged(path, QStringLiteral("octetul de versiune %1 nu este cunoscut").arg(hexByte(h.version))));
     h.recordCount = getU32(p + kOffCount);
     h.headerLength = getU16(p + kOffHeaderLength);
     h.recordLength = getU16(p + kOffRecordLength);
     if (h.headerLength < kPrefixLength + kDescriptorLength + 1)
-        throw Error(
+        throw DamagedTable(
             damaged(path, QStringLiteral("lungimea antetului (%1) este prea mica").arg(h.headerLength)));
     if (h.headerLength > fileSize)
-        throw Error(damaged(path, QStringLiteral("lungimea antetului (%1) depaseste lungimea fisierului (%2)")
-                                      .arg(h.headerLength)
-                                      .arg(fileSize)));
+        throw DamagedTable(
+            damaged(path, QStringLiteral("lungimea antetului (%1) depaseste lungimea fisierului (%2)")
+                              .arg(h.headerLength)
+                              .arg(fileSize)));
 
     h.bytes.resize(h.headerLength);
     readExactly(path, file, kPrefixLength, h.bytes.data() + kPrefixLength, h.headerLength - kPrefixLength);
@@ -110,9 +112,10 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 
     int offset = 1;
     while (p[pos] != kHeaderEnd) {
         if (pos + kDescriptorLength >= h.headerLength)
-            throw Error(damaged(path, QStringLiteral("lista campurilor nu se incheie cu 0x0D unde arata "
-                                                     "lungimea antetului (%1)")
-                                          .arg(h.headerLength)));
+            throw DamagedTable(
+                damaged(path, QStringLiteral("lista campurilor nu se incheie cu 0x0D unde arata "
+                                             "lungimea antetului (%1)")
+                                  .arg(h.headerLength)));
         const char *d = p + pos;
         Field f;
         int nameLength = 0;
@@ -121,10 +124,10 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 
         f.name = QByteArray(d, nameLength);
         const int number = int(h.fields.size()) + 1;
         if (f.name.isEmpty())
-            throw Error(damaged(path, QStringLiteral("campul nr. %1 nu are nume").arg(number)));
+            throw DamagedTable(damaged(path, QStringLiteral("campul nr. %1 nu are nume").arg(number)));
         for (char c : f.name) {
             if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F)
-                throw Error(
+                throw DamagedTable(
                     damaged(path, QStringLiteral("numele campului nr. %1 nu este valid").arg(number)));
         }
         f.type = d[11] >= 'a' && d[11] <= 'z' ? char(d[11] - 'a' + 'A') : d[11];
@@ -134,35 +137,37 @@ Header readHeader(const QString &path, QIODevice &file, qint64 fileSize, qint64 
         f.decimals = f.type == 'N' ? static_cast<unsigned char>(d[17]) : 0;
         const QString fault = widthFault(f);
         if (!fault.isEmpty())
-            throw Error(damaged(path, fault));
+            throw DamagedTable(damaged(path, fault));
         f.offset = offset;
         offset += f.length;
         h.fields.append(f);
         if (h.fields.size() > kMaxFields)
-            throw Error(damaged(path, QStringLiteral("are mai mult de %1 campuri").arg(kMaxFields)));
+            throw DamagedTable(damaged(path, QStringLiteral("are mai mult de %1 campuri").arg(kMaxFields)));
         pos += kDescriptorLength;
     }
     h.terminatorAt = pos;
     if (h.fields.isEmpty())
-        throw Error(damaged(path, QStringLiteral("nu are niciun camp")));
+        throw DamagedTable(damaged(path, QStringLiteral("nu are niciun camp")));
     // After 0x0D a writer may leave one pad byte; Visual FoxPro keeps its
     // 263-byte back-link there. Any other gap would shift every record.
     const int trailer = h.headerLength - (pos + 1);
     const bool foxPro = h.version == 0x30 || h.version == 0x31;
     if (trailer > 1 && !(foxPro && (trailer == kFoxProBackLink || trailer == kFoxProBackLink + 1)))
-        throw Error(damaged(path, QStringLiteral("lungimea antetului (%1) nu corespunde celor %2 campuri")
-                                      .arg(h.headerLength)
-                                      .arg(h.fields.size())));
+        throw DamagedTable(
+            damaged(path, QStringLiteral("lungimea antetului (%1) nu corespunde celor %2 campuri")
+                              .arg(h.headerLength)
+                              .arg(h.fields.size())));
     if (h.recordLength != offset)
-        throw Error(damaged(path, QStringLiteral("lungimea inregistrarii (%1) nu este 1 + suma latimilor "
-                                                 "campurilor (%2)")
-                                      .arg(h.recordLength)
-                                      .arg(offset)));
+        throw DamagedTable(
+            damaged(path, QStringLiteral("lungimea inregistrarii (%1) nu este 1 + suma latimilor "
+                                         "campurilor (%2)")
+                              .arg(h.recordLength)
+                              .arg(offset)));
     const qint64 present = (fileSize - h.headerLength) / h.recordLength;
     if (shortBy)
         *shortBy = std::max<qint64>(0, h.recordCount - present);
     if (h.recordCount > present && !shortBy)
-        throw Error(
+        throw DamagedTable(
             damaged(path, QStringLiteral("antetul numara %1 inregistrari, dar fisierul le contine "
                                          "intregi doar pe primele %2 (fisier trunchiat)")
                               .arg(h.recordCount)
@@ -236,6 +241,29 @@ Layout inspectLayout(const Header &h, QIODevice &file, qint64 fileSize)
     if (l.extra > 0)
         l.faults << QStringLiteral("%1 octeti in plus dupa ultima inregistrare").arg(l.extra);
     return l;
+}
+
+qint64 countBadFlags(const Header &h, QIODevice &file, qint64 records, qint64 *first)
+{
+    constexpr qint64 kBlock = 1 << 20;
+    const qint64 perBlock = std::max<qint64>(1, kBlock / h.recordLength);
+    QByteArray block;
+    qint64 bad = 0;
+    for (qint64 r = 0; r < records; r += perBlock) {
+        const qint64 n = std::min(perBlock, records - r);
+        block.resize(n * h.recordLength);
+        if (!file.seek(h.headerLength + r * h.recordLength) ||
+            file.read(block.data(), block.size()) != block.size())
+            break; // a table cut short is reported by its header's check
+        for (qint64 i = 0; i < n; ++i) {
+            const char flag = block[i * h.recordLength];
+            if (flag != ' ' && flag != '*') {
+                if (bad++ == 0 && first)
+                    *first = r + i;
+            }
+        }
+    }
+    return bad;
 }
 
 FieldDef checkedDefinition(const FieldDef &def)

@@ -61,8 +61,15 @@ struct Layout
     bool endMark = false;  // 0x1A at dataEnd
     qint64 extra = 0;      // bytes after dataEnd and its end mark
     QStringList faults;    // the texts, in the order above
+    // Whether repair() can mend the faults: not when the records' places
+    // are in doubt.
+    bool repairable() const { return !shifted && !badFlags; }
 };
 Layout inspectLayout(const Header &header, QIODevice &file, qint64 fileSize);
+
+// The records among the first `records` whose first byte is neither ' ' nor
+// '*' (read in blocks, the flags only); the first of them in `*first`.
+qint64 countBadFlags(const Header &header, QIODevice &file, qint64 records, qint64 *first = nullptr);
 
 // True for a version byte whose layout matches dBase III.
 bool knownVersion(std::uint8_t version);

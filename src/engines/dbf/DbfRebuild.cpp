@@ -80,7 +80,7 @@ qint64 pack(const QString &path)
     });
     // Which of these records are deleted cannot be told; nothing is dropped.
     if (badFlags > 0)
-        throw Error(refusedWriteText(
+        throw DamagedTable(refusedWriteText(
             path, {QStringLiteral("%1 inregistrari au semnul de stergere gresit").arg(badFlags)}));
     if (deleted == 0)
         return 0;
@@ -155,7 +155,7 @@ void addColumn(const QString &path, const FieldDef &field, const QVariant &fill)
     });
     // The new copy is dropped: a damaged table is not rewritten.
     if (badFlags > 0)
-        throw Error(refusedWriteText(
+        throw DamagedTable(refusedWriteText(
             path, {QStringLiteral("%1 inregistrari au semnul de stergere gresit").arg(badFlags)}));
     out.write(&kEndOfFile, 1);
     releaseBeforeRename(table);
