@@ -197,6 +197,9 @@ TEST_F(DbfTable, BadCallsFailWithoutWriting)
         const QByteArray good = table->blankRecord();
         EXPECT_THROW(table->appendRecord(good + ' '), Error);
         EXPECT_THROW(table->writeRecord(0, good.left(3)), Error);
+        // A record that does not start with a deletion flag would damage the table.
+        EXPECT_THROW(table->appendRecord('X' + good.mid(1)), Error);
+        EXPECT_THROW(table->writeRecord(0, 'X' + good.mid(1)), Error);
         EXPECT_THROW(table->writeRecord(2, good), Error);
         EXPECT_THROW(table->writeRecord(-1, good), Error);
         EXPECT_THROW(table->setDeleted(5, true), Error);
