@@ -39,7 +39,16 @@ public:
     }
     void setStatus(const QString &text) override { m_form.Status->setText(text); }
     void stepProgress(int percent) override { m_form.StepProgress(percent); }
-    void showFailure(const QString &message) override { ShowError(message); }
+    void showFailure(const QString &message) override
+    {
+        // The window kept above the others while starting would hide the
+        // message: it stays, but no longer over everything.
+        if (m_form.isVisible() && m_form.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            m_form.setWindowFlag(Qt::WindowStaysOnTopHint, false);
+            m_form.show();
+        }
+        ShowError(message);
+    }
     void finish() override
     {
         m_form.unsetCursor();

@@ -67,6 +67,8 @@ QString journalPath(const QString &tablePath)
 
 QString badFlagsText(qint64 count, qint64 first)
 {
+    if (count == 1)
+        return QStringLiteral("inregistrarea a %1-a are semnul de stergere gresit").arg(first + 1);
     return QStringLiteral("%1 inregistrari au semnul de stergere gresit (prima este a %2-a)")
         .arg(count)
         .arg(first + 1);
