@@ -18,4 +18,14 @@ QString findFileNoCase(const QString &path)
     return path;
 }
 
+QString IndexCachePath(const QString &tablePath)
+{
+    return tablePath + QStringLiteral(".kovara-index");
+}
+
+bool IsIndexCacheName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".kovara-index"), Qt::CaseInsensitive);
+}
+
 } // namespace kovara

@@ -4,3 +4,4 @@ kovara_test(test_sql_request_table SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlRequestT
 kovara_test(test_sql_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/SqlCliTest.cpp LIBS kovara_sql)
 add_dependencies(test_sql_cli kovara-cli)
 kovara_test(test_workspace SOURCES ${CMAKE_CURRENT_LIST_DIR}/WorkspaceTest.cpp LIBS kovara_requesttable)
+kovara_test(test_index_cache SOURCES ${CMAKE_CURRENT_LIST_DIR}/IndexCacheTest.cpp LIBS kovara_sql kovara_archive)

@@ -1,6 +1,7 @@
 // Listing the data folder and writing backup archives.
 #include "engines/archive/Archive.h"
 #include "base/Error.h"
+#include "base/FileNames.h"
 #include "base/NativePath.h"
 #include "base/SaveFile.h"
 #include "base/Win1250.h"
@@ -134,7 +135,10 @@ QStringList listDataFiles(const QString &dataDir, const QString &except, QString
     QStringList files;
     for (const QFileInfo &fi : infos) {
         const QString path = dataDir + QLatin1Char('/') + fi.fileName();
-        if ((!except.isEmpty() && sameFile(path, except)) || isRestoreWork(fi.fileName()))
+        // The restore's own work and the tables' index caches are the
+        // program's, not the office's.
+        if ((!except.isEmpty() && sameFile(path, except)) || isRestoreWork(fi.fileName()) ||
+            IsIndexCacheName(fi.fileName()))
             continue;
         // Only the folder's own files: a link may lead anywhere.
         if (fi.isSymLink() || !fi.isFile()) {

@@ -1,6 +1,7 @@
 #include "engines/dbf/DbfVtabTable.h"
 
 #include "base/Error.h"
+#include "engines/dbf/DbfIndexCache.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -44,7 +45,20 @@ int keyOf(const Column &c, const char *record, qint64 &key)
     return sqlcodec::parseReal(p, c.length, real) ? -1 : 0;
 }
 
-VTable::~VTable() = default;
+VTable::~VTable()
+{
+    // Indexes this connection kept up to date through its own changes are
+    // saved for the next process, when the table is still as this
+    // connection's last change left it.
+    if (!indexesBuilt || !indexesChanged || !table || committedStamp.size < 0)
+        return;
+    try {
+        if (platform::fileStamp(path) == committedStamp)
+            SaveIndexCache(path, CacheKeyOf(*table, committedStamp), columns, indexes);
+    } catch (...) {
+        // only an aid
+    }
+}
 
 void VTable::reopenReader()
 {
@@ -152,6 +166,7 @@ void VTable::dropIndexes()
 {
     indexes.clear();
     indexesBuilt = false;
+    indexesChanged = false;
 }
 
 ColumnIndex *VTable::indexOf(int column)
@@ -166,6 +181,14 @@ void VTable::buildIndexes()
 {
     if (indexesBuilt)
         return;
+    indexesChanged = false;
+    // The table cannot change under this connection while it reads: the
+    // cache of the state it reads is found, or written once built.
+    const CacheKey key = CacheKeyOf(*table, stamp);
+    if (LoadIndexCache(path, key, columns, indexedColumns, indexes)) {
+        indexesBuilt = true;
+        return;
+    }
     indexes.clear();
     for (int c : indexedColumns) {
         ColumnIndex ix;
@@ -185,6 +208,8 @@ void VTable::buildIndexes()
     for (ColumnIndex &ix : indexes)
         std::sort(ix.entries.begin(), ix.entries.end());
     indexesBuilt = true;
+    if (stamp == platform::fileStamp(path))
+        SaveIndexCache(path, key, columns, indexes);
 }
 
 void VTable::indexAdd(qint64 recno, const char *record)
@@ -251,6 +276,10 @@ void VTable::commit()
     inTransaction = false;
     if (table && table->inTransaction())
         table->commit();
+    // The state this connection's indexes now describe, taken while the
+    // writer's lock still keeps every other writer out.
+    committedStamp = platform::fileStamp(path);
+    indexesChanged = indexesChanged || indexesBuilt;
     releaseWritable();
     stamp = platform::fileStamp(path);
 }

@@ -62,6 +62,10 @@ struct VTable : sqlite3_vtab
     std::vector<int> indexedColumns;
     std::vector<ColumnIndex> indexes;
     bool indexesBuilt = false;
+    // The indexes follow changes this connection made (to be saved in the
+    // table's index cache), and the file's state after its last change.
+    bool indexesChanged = false;
+    platform::FileStamp committedStamp;
 
     // A transaction is running: the writable table keeps the old bytes of
     // every change in its journal on disk until commit or rollback.

@@ -16,6 +16,7 @@ add_library(kovara_sql STATIC
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtabCursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtabOrder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtabTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DbfIndexCache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfVtabWrite.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqlColumns.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqlEngine.cpp
@@ -23,5 +24,5 @@ add_library(kovara_sql STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Query.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QueryNavigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QueryStore.cpp)
-target_link_libraries(kovara_sql PUBLIC kovara_dbf SQLite::SQLite3)
+target_link_libraries(kovara_sql PUBLIC kovara_dbf SQLite::SQLite3 PRIVATE ZLIB::ZLIB)
 target_link_libraries(kovara_core INTERFACE kovara_dbf kovara_sql)

@@ -1,0 +1,222 @@
+#include "engines/dbf/DbfIndexCache.h"
+
+#include "base/FileNames.h"
+#include "base/SaveFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+#include <zlib.h>
+
+namespace kovara::sqlvtab {
+namespace {
+
+constexpr char kMagic[8] = {'K', 'O', 'V', 'I', 'D', 'X', '0', '2'};
+constexpr qint64 kSamples = 64;
+// Entries are kept as they are in memory (key, record number, four zero
+// bytes; little-endian), so that a section is read in one piece.
+constexpr int kEntryBytes = 16;
+static_assert(sizeof(ColumnIndex::Entry) == kEntryBytes && alignof(ColumnIndex::Entry) == 8);
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
+constexpr int kNameBytes = 11;
+
+// Fixed-width little-endian fields, written and read in one place.
+class Writer
+{
+public:
+    void bytes(const void *p, qint64 n) { m_out.append(static_cast<const char *>(p), n); }
+    void u32(quint32 v)
+    {
+        char b[4];
+        for (int i = 0; i < 4; ++i)
+            b[i] = char((v >> (8 * i)) & 0xFF);
+        bytes(b, 4);
+    }
+    void i64(qint64 v)
+    {
+        u32(quint32(quint64(v) & 0xFFFFFFFFu));
+        u32(quint32(quint64(v) >> 32));
+    }
+    QByteArray &out() { return m_out; }
+
+private:
+    QByteArray m_out;
+};
+
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &in)
+        : m_in(in)
+    {
+    }
+    bool has(qint64 n) const { return n >= 0 && m_at + n <= m_in.size(); }
+    const char *take(qint64 n)
+    {
+        if (!has(n)) {
+            m_bad = true;
+            return nullptr;
+        }
+        const char *p = m_in.constData() + m_at;
+        m_at += n;
+        return p;
+    }
+    quint32 u32()
+    {
+        const char *p = take(4);
+        if (!p)
+            return 0;
+        quint32 v = 0;
+        for (int i = 0; i < 4; ++i)
+            v |= quint32(uchar(p[i])) << (8 * i);
+        return v;
+    }
+    qint64 i64()
+    {
+        const quint64 low = u32();
+        return qint64(low | (quint64(u32()) << 32));
+    }
+    bool bad() const { return m_bad; }
+    bool atEnd() const { return m_at == m_in.size(); }
+
+private:
+    const QByteArray m_in; // shares the caller's bytes
+    qint64 m_at = 0;
+    bool m_bad = false;
+};
+
+void writeKey(Writer &w, const CacheKey &k)
+{
+    w.i64(k.size);
+    w.i64(k.mtimeNs);
+    w.i64(k.records);
+    w.i64(k.recordLength);
+    w.u32(k.headerSum);
+    w.u32(k.sampleSum);
+}
+
+CacheKey readKey(Reader &r)
+{
+    CacheKey k;
+    k.size = r.i64();
+    k.mtimeNs = r.i64();
+    k.records = r.i64();
+    k.recordLength = r.i64();
+    k.headerSum = r.u32();
+    k.sampleSum = r.u32();
+    return k;
+}
+
+// What a section must describe: the column's name and place in the record.
+QByteArray columnName(const Column &c)
+{
+    QByteArray name = c.name.left(kNameBytes);
+    name.append(QByteArray(kNameBytes - name.size(), '\0'));
+    return name;
+}
+
+} // namespace
+
+CacheKey CacheKeyOf(const dbf::Table &table, const platform::FileStamp &stamp)
+{
+    CacheKey k;
+    k.size = stamp.size;
+    k.mtimeNs = stamp.mtimeNs;
+    k.records = table.recordCount();
+    k.recordLength = table.recordLength();
+    const QByteArray &header = table.headerBytes();
+    k.headerSum =
+        quint32(adler32(1, reinterpret_cast<const Bytef *>(header.constData()), uInt(header.size())));
+    uLong sum = adler32(0, nullptr, 0);
+    if (k.records > 0) {
+        QByteArray record;
+        for (qint64 i = 0; i <= kSamples; ++i) {
+            const qint64 recno = (k.records - 1) * i / kSamples; // the first, the last, and between
+            record = table.readRecord(recno);
+            sum = adler32(sum, reinterpret_cast<const Bytef *>(record.constData()), uInt(record.size()));
+        }
+    }
+    k.sampleSum = quint32(sum);
+    return k;
+}
+
+bool LoadIndexCache(const QString &tablePath, const CacheKey &key, const std::vector<Column> &columns,
+                    const std::vector<int> &indexed, std::vector<ColumnIndex> &indexes)
+{
+    QFile file(IndexCachePath(tablePath));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    Reader r(bytes);
+    const char *magic = r.take(sizeof kMagic);
+    if (!magic || std::memcmp(magic, kMagic, sizeof kMagic) != 0 || !(readKey(r) == key) ||
+        r.u32() != quint32(indexed.size()))
+        return false;
+    std::vector<ColumnIndex> loaded;
+    for (int column : indexed) {
+        const Column &c = columns[size_t(column)];
+        const char *name = r.take(kNameBytes);
+        const quint32 offset = r.u32(), length = r.u32();
+        const qint64 entries = r.u32(), odd = r.u32();
+        const quint32 sum = r.u32();
+        if (r.bad() || !name || QByteArray(name, kNameBytes) != columnName(c) ||
+            offset != quint32(c.offset) || length != quint32(c.length) || entries > key.records ||
+            odd > key.records)
+            return false;
+        const char *data = r.take(entries * kEntryBytes + odd * 4);
+        if (!data || quint32(adler32(1, reinterpret_cast<const Bytef *>(data),
+                                     uInt(entries * kEntryBytes + odd * 4))) != sum)
+            return false;
+        ColumnIndex ix;
+        ix.column = column;
+        ix.entries.resize(size_t(entries));
+        std::memcpy(static_cast<void *>(ix.entries.data()), data, size_t(entries * kEntryBytes));
+        ix.odd.resize(size_t(odd));
+        std::memcpy(ix.odd.data(), data + entries * kEntryBytes, size_t(odd * 4));
+        // The checksum vouches for the bytes; the record numbers must also
+        // lie inside the table, as every use of them expects.
+        const auto outside = [&](qint32 recno) { return recno < 0 || recno >= key.records; };
+        if (std::any_of(ix.entries.begin(), ix.entries.end(),
+                        [&](const ColumnIndex::Entry &e) { return outside(e.recno); }) ||
+            std::any_of(ix.odd.begin(), ix.odd.end(), outside))
+            return false;
+        loaded.push_back(std::move(ix));
+    }
+    if (!r.atEnd())
+        return false;
+    indexes = std::move(loaded);
+    return true;
+}
+
+void SaveIndexCache(const QString &tablePath, const CacheKey &key, const std::vector<Column> &columns,
+                    const std::vector<ColumnIndex> &indexes)
+{
+    Writer w;
+    w.bytes(kMagic, sizeof kMagic);
+    writeKey(w, key);
+    w.u32(quint32(indexes.size()));
+    for (const ColumnIndex &ix : indexes) {
+        const Column &c = columns[size_t(ix.column)];
+        Writer data;
+        data.out().reserve(qsizetype(ix.entries.size() * kEntryBytes + ix.odd.size() * 4));
+        for (const ColumnIndex::Entry &e : ix.entries) {
+            data.i64(e.key);
+            data.u32(quint32(e.recno));
+            data.u32(0);
+        }
+        for (qint32 recno : ix.odd)
+            data.u32(quint32(recno));
+        w.bytes(columnName(c).constData(), kNameBytes);
+        w.u32(quint32(c.offset));
+        w.u32(quint32(c.length));
+        w.u32(quint32(ix.entries.size()));
+        w.u32(quint32(ix.odd.size()));
+        w.u32(quint32(
+            adler32(1, reinterpret_cast<const Bytef *>(data.out().constData()), uInt(data.out().size()))));
+        w.bytes(data.out().constData(), data.out().size());
+    }
+    SaveBytes(IndexCachePath(tablePath), w.out()); // an aid only: a failure leaves the table's own speed
+}
+
+} // namespace kovara::sqlvtab
