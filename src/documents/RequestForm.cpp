@@ -50,6 +50,8 @@ void AddRequestFormPairs(RtfReplace &rtf, const RowFields &fields)
 {
     for (const auto &[column, text] : fields) {
         const QString name = column.toUpper();
+        if (name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(']')))
+            continue; // no placeholder can name such a column
         rtf.addPair(QLatin1Char('[') + name + QLatin1Char(']'), text);
         if (name == QLatin1String("SUBSEMN")) {
             rtf.addPair(QStringLiteral("[NUME]"), FirstWord(text));

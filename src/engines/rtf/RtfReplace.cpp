@@ -5,8 +5,6 @@
 #include "base/SaveFile.h"
 #include "base/Win1250.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -15,28 +13,9 @@ namespace {
 
 const QByteArray kPard = QByteArrayLiteral("\\pard");
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
-const QByteArray kFiller = QByteArrayLiteral("..........");
-
-char asciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-
-QByteArray asciiUpper(QByteArrayView text)
-{
-    QByteArray out(text.data(), text.size());
-    for (char &c : out)
-        c = asciiUpper(c);
-    return out;
-}
-
-bool hasSmallLetter(QByteArrayView text)
-{
-    for (char c : text)
-        if (c >= 'a' && c <= 'z')
-            return true;
-    return false;
-}
+const QByteArray kCopyBreak = QByteArrayLiteral("\\page\r\n");
+const QByteArray kRecordBreak = QByteArrayLiteral("\\par \\page\r\n");
+const QByteArray kEnd = QByteArrayLiteral("}\r\n");
 
 // Blanks and control characters (codes up to 32) removed from both ends.
 QByteArray trimControls(QByteArrayView text)
@@ -47,15 +26,6 @@ QByteArray trimControls(QByteArrayView text)
     while (end > begin && uchar(text[end - 1]) <= ' ')
         --end;
     return QByteArray(text.data() + begin, end - begin);
-}
-
-QByteArray readTemplate(const QString &path)
-{
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        throw Error(
-            QStringLiteral("Modelul %1 nu poate fi deschis: %2").arg(NativePath(path), in.errorString()));
-    return in.readAll();
 }
 
 } // namespace
@@ -129,7 +99,13 @@ QByteArray RtfReplace::escapeValue(const QString &value, bool capitals)
 void RtfReplace::addPair(const QString &key, const QString &value)
 {
     const QByteArray bytes = toWin1250(key);
-    m_pairs.append({bytes, asciiUpper(bytes), value});
+    if (bytes.isEmpty())
+        return;
+    if (!IsRtfSlot(bytes))
+        throw Error(QStringLiteral("Campul \"%1\" nu poate fi completat: un camp se scrie intre paranteze "
+                                   "drepte, fara alte paranteze in el (\"[NUME]\").")
+                        .arg(key));
+    m_pairs.append({bytes, AsciiCapitals(bytes), value});
 }
 
 void RtfReplace::clearPairs()
@@ -137,20 +113,24 @@ void RtfReplace::clearPairs()
     m_pairs.clear();
 }
 
-bool RtfReplace::beginDocument()
+bool RtfReplace::loadTemplate()
 {
-    m_out.reset();
-    m_body.clear();
-    m_lastLine.clear();
-    clearPairs();
+    m_loaded = false;
+    m_header.clear();
+    m_body = RtfSlotText();
     m_beginFailure = BeginFailure::TemplateUnreadable;
     if (m_source.isEmpty() || !QFileInfo(m_source).isFile())
         return false;
-    QFile in(m_source);
-    if (!in.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    bool tooLarge = false;
+    QString why;
+    if (!readTemplate(m_source, bytes, tooLarge, why)) {
+        if (tooLarge)
+            m_beginFailure = BeginFailure::TemplateTooLarge;
         return false;
-    const QList<QByteArray> lines = RtfLines(in.readAll());
-    in.close();
+    }
+    const QList<QByteArray> lines = RtfLines(bytes);
+    bytes.clear();
     if (lines.isEmpty())
         return false;
 
@@ -174,12 +154,13 @@ bool RtfReplace::beginDocument()
     }
 
     // The body: from "\pard" on, to the line whose braces close the document.
+    QByteArray body;
     QByteArray current = lines[first].mid(lines[first].indexOf(kPard));
     int depth = braceBalance(current) + 1;
     qsizetype next = first + 1;
     while (next < lines.size() && depth != 0) {
         if (!current.isEmpty())
-            m_body.append(current);
+            body += current + kLineEnd;
         current = lines[next++];
         depth += braceBalance(current);
     }
@@ -200,143 +181,125 @@ bool RtfReplace::beginDocument()
         }
         current.truncate(cut);
     }
-    m_lastLine = trimControls(current);
+    const QByteArray last = trimControls(current);
+    if (!last.isEmpty())
+        body += last + kLineEnd;
 
-    m_beginFailure = BeginFailure::DocumentUnwritable;
-    if (m_destination.isEmpty())
-        return false;
-    auto out = std::make_unique<QSaveFile>(m_destination);
-    if (!out->open(QIODevice::WriteOnly) || out->write(header) != header.size())
-        return false;
-    m_out = std::move(out);
+    m_header = std::move(header);
+    m_body = RtfSlotText(std::move(body));
+    m_loadedSource = m_source;
+    m_loaded = true;
     m_beginFailure = BeginFailure::None;
     return true;
 }
 
-void RtfReplace::write(const QByteArray &bytes)
+bool RtfReplace::beginDocument()
+{
+    abandon();
+    clearPairs();
+    if (!templateLoaded() && !loadTemplate())
+        return false;
+    m_beginFailure = BeginFailure::DocumentUnwritable;
+    if (m_destination.isEmpty())
+        return false;
+    auto out = std::make_unique<QSaveFile>(m_destination);
+    if (!out->open(QIODevice::WriteOnly) || out->write(m_header) != m_header.size())
+        return false;
+    m_out = std::move(out);
+    m_writer = std::make_unique<RtfWriter>(*m_out, m_destination);
+    m_beginFailure = BeginFailure::None;
+    return true;
+}
+
+qint64 RtfReplace::copiesBytes(int count) const
+{
+    if (count <= 0)
+        return 0;
+    const qint64 copy = m_body.fill(m_pairs, RtfFillMode::Lines).bytes();
+    return count * copy + (count - 1) * kCopyBreak.size();
+}
+
+qint64 RtfReplace::documentBytes(const QList<RtfRecord> &records, int copies)
+{
+    clearPairs();
+    if (!templateLoaded() && !loadTemplate())
+        return -1;
+    qint64 total = m_header.size() + kEnd.size();
+    if (records.size() > 1)
+        total += (records.size() - 1) * kRecordBreak.size();
+    for (const RtfRecord &record : records) {
+        for (const auto &[key, value] : record)
+            addPair(key, value);
+        total += copiesBytes(copies);
+        clearPairs();
+    }
+    return total;
+}
+
+void RtfReplace::write(QByteArrayView bytes, bool closing)
+{
+    reserve(bytes.size(), closing);
+    m_writer->append(bytes);
+}
+
+void RtfReplace::reserve(qint64 bytes, bool closing)
 {
     if (!m_out)
         throw Error(QStringLiteral("Documentul %1 nu a fost inceput.").arg(NativePath(m_destination)));
-    if (m_out->write(bytes) != bytes.size())
-        throw Error(QStringLiteral("Documentul %1 nu poate fi scris: %2")
-                        .arg(NativePath(m_destination), WriteFailureText(*m_out)));
+    // The closing brace must fit too: the finished document stays within the limit.
+    const qint64 total = m_header.size() + m_writer->written() + bytes + (closing ? 0 : kEnd.size());
+    if (total <= documentLimit())
+        return;
+    abandon();
+    throw Error(QStringLiteral("Documentul %1 ar avea peste %2 MB, limita unui document, si nu a fost scris.")
+                    .arg(NativePath(m_destination))
+                    .arg((documentLimit() + (qint64(1) << 20) - 1) >> 20));
 }
 
-QByteArray RtfReplace::replaceInLine(const QByteArray &source) const
+void RtfReplace::abandon()
 {
-    QByteArray line = source;
-    QByteArray upper = asciiUpper(line);
-    for (const Pair &pair : m_pairs) {
-        if (pair.upper.isEmpty())
-            continue;
-        qsizetype from = 0;
-        for (;;) {
-            const qsizetype at = upper.indexOf(pair.upper, from);
-            if (at < 0)
-                break;
-            const QByteArrayView matched = QByteArrayView(line).sliced(at, pair.key.size());
-            const bool capitals = matched.size() > 4 && !hasSmallLetter(matched);
-            const QByteArray value = pair.value.isEmpty() ? kFiller : escapeValue(pair.value, capitals);
-            line.replace(at, pair.key.size(), value);
-            upper.replace(at, pair.key.size(), asciiUpper(value));
-            from = at + value.size();
-        }
-    }
-    return line;
+    m_writer.reset();
+    if (m_out)
+        m_out->cancelWriting();
+    m_out.reset();
 }
 
 void RtfReplace::appendCopies(int count)
 {
-    QByteArray text;
+    const RtfFill fill = m_body.fill(m_pairs, RtfFillMode::Lines);
+    clearPairs();
+    if (count <= 0 || !m_out) {
+        if (!m_out)
+            reserve(0); // says no document was begun
+        return;
+    }
+    reserve(count * fill.bytes() + (count - 1) * kCopyBreak.size());
     for (int copy = 1; copy <= count; ++copy) {
         if (copy > 1)
-            text += QByteArrayLiteral("\\page") + kLineEnd;
-        for (const QByteArray &line : std::as_const(m_body))
-            text += replaceInLine(line) + kLineEnd;
-        if (!m_lastLine.isEmpty())
-            text += replaceInLine(m_lastLine) + kLineEnd;
+            m_writer->append(kCopyBreak);
+        fill.write(*m_writer);
     }
-    clearPairs();
-    if (!text.isEmpty() || !m_out)
-        write(text);
 }
 
 void RtfReplace::appendPageBreak()
 {
     clearPairs();
-    write(QByteArrayLiteral("\\par \\page") + kLineEnd);
+    write(kRecordBreak);
 }
 
 void RtfReplace::endDocument()
 {
     clearPairs();
-    write(QByteArrayLiteral("}") + kLineEnd);
+    write(kEnd, true);
+    m_writer->flush();
+    m_writer.reset();
     const bool saved = SaveWhole(*m_out);
     const QString reason = WriteFailureText(*m_out);
     m_out.reset();
+    m_loaded = false; // the next document reads its template again
     if (!saved)
         throw Error(
             QStringLiteral("Documentul %1 nu poate fi scris: %2").arg(NativePath(m_destination), reason));
-}
-
-void RtfReplace::writeWholeFile()
-{
-    const QList<QByteArray> lines = RtfLines(readTemplate(m_source));
-    QByteArray text;
-    qsizetype size = 0;
-    for (const QByteArray &line : lines)
-        size += line.size() + 2;
-    text.reserve(size);
-    for (const QByteArray &line : lines)
-        text += line + kLineEnd;
-    const QByteArray upper = asciiUpper(text);
-
-    // The text as pieces: ranges of the template (searched) and inserted values (never searched).
-    struct Piece
-    {
-        qsizetype begin = 0, end = 0; // range of the template when value is null
-        QByteArray value;
-        bool inserted = false;
-    };
-    QList<Piece> pieces{{0, text.size(), {}, false}};
-    for (const Pair &pair : std::as_const(m_pairs)) {
-        if (pair.upper.isEmpty())
-            continue;
-        const QByteArray value = escapeValue(pair.value);
-        QList<Piece> next;
-        next.reserve(pieces.size());
-        for (const Piece &piece : std::as_const(pieces)) {
-            if (piece.inserted) {
-                next.append(piece);
-                continue;
-            }
-            const QByteArrayView range = QByteArrayView(upper).sliced(piece.begin, piece.end - piece.begin);
-            qsizetype from = 0;
-            for (;;) {
-                const qsizetype at = range.indexOf(pair.upper, from);
-                if (at < 0)
-                    break;
-                if (at > from)
-                    next.append({piece.begin + from, piece.begin + at, {}, false});
-                next.append({0, 0, value, true});
-                from = at + pair.upper.size();
-            }
-            if (from < range.size())
-                next.append({piece.begin + from, piece.end, {}, false});
-        }
-        pieces = std::move(next);
-    }
-
-    QByteArray result;
-    result.reserve(text.size() + 1024);
-    for (const Piece &piece : std::as_const(pieces))
-        result += piece.inserted ? QByteArrayView(piece.value)
-                                 : QByteArrayView(text).sliced(piece.begin, piece.end - piece.begin);
-
-    QSaveFile out(m_destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(result) != result.size() || !SaveWhole(out))
-        throw Error(QStringLiteral("Documentul %1 nu poate fi scris: %2")
-                        .arg(NativePath(m_destination), WriteFailureText(out)));
 }
 
 } // namespace kovara
