@@ -1,5 +1,6 @@
 kovara_test(test_documents_engine
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/RtfReplaceTest.cpp ${CMAKE_CURRENT_LIST_DIR}/RtfEngineLimitsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/RtfStructureTest.cpp
   LIBS kovara_documents)
 kovara_test(test_documents_models SOURCES ${CMAKE_CURRENT_LIST_DIR}/ModelsTest.cpp LIBS kovara_documents)
 kovara_test(test_documents_request_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/RequestFormTest.cpp LIBS kovara_documents)
