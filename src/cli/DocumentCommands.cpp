@@ -86,12 +86,19 @@ int templatesCommand(const Context &ctx)
             sound = false;
             continue;
         }
+        if (r.tooLarge) {
+            ctx.out << "  stricat: " << r.fault << "\n";
+            sound = false;
+            continue;
+        }
         ctx.out << "  intacte: " << joined(r.intact) << "\n";
         ctx.out << "  lipsa:   " << joined(r.missing) << "\n";
         QStringList broken;
         for (const BrokenPlaceholder &b : r.broken)
             broken << (b.count > 1 ? QStringLiteral("%1 (de %2 ori)").arg(b.key).arg(b.count) : b.key);
         ctx.out << "  rupte:   " << joined(broken) << "\n";
+        if (!r.fault.isEmpty())
+            ctx.out << "  stricat: " << r.fault << "\n";
         sound = sound && r.ok();
     }
     return sound ? 0 : 1;

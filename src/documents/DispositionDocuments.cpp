@@ -49,6 +49,13 @@ int WriteDispositions(const DispositionRun &run)
     RtfReplace rtf;
     rtf.setSource(source);
     rtf.setDestination(run.output);
+    // So is a document too large to be written (a template that cannot be
+    // read fails again at beginDocument).
+    const QString tooLarge =
+        DocumentSizeText(rtf.documentBytes(sets, run.copies),
+                         QStringLiteral("alegeti mai putine dispozitii sau mai putine exemplare"));
+    if (!tooLarge.isEmpty())
+        throw DocumentRefusal(DispositionsTitle(), tooLarge);
     if (!rtf.beginDocument())
         throw DocumentRefusal(DispositionsTitle(), CannotWriteText());
     for (qsizetype i = 0; i < sets.size(); ++i) {
@@ -79,11 +86,17 @@ QString WriteStatistics(const StatisticsRun &run)
     if (target.isEmpty())
         throw DocumentRefusal(StatisticsTitle(), StatisticsNoFreeNameText(run.workspace.programDir));
     rtf.setDestination(target);
-    // The document is begun only once the figures are known; one that cannot
-    // be started is said so, not left to fail half-way.
+    // The document is begun only once the figures are known and its size is
+    // within the limit; one that cannot be started is said so, not left to
+    // fail half-way.
+    const PlaceholderValues values =
+        StatisticsValues(run.workspace.constants.PRIMARIA, run.semester, run.year, figures);
+    if (const QString tooLarge = DocumentSizeText(rtf.documentBytes({values}, 1), ManyFieldsCure(source));
+        !tooLarge.isEmpty())
+        throw DocumentRefusal(StatisticsTitle(), tooLarge);
     if (!rtf.beginDocument())
         throw DocumentRefusal(StatisticsTitle(), CannotWriteText());
-    addValues(rtf, StatisticsValues(run.workspace.constants.PRIMARIA, run.semester, run.year, figures));
+    addValues(rtf, values);
     rtf.appendCopies(1);
     rtf.endDocument();
     return rtf.destination();

@@ -75,6 +75,9 @@ void WriteRequestForm(const QString &dataDir, const RowFields &fields, const QSt
     rtf.setDestination(destination);
     rtf.clearPairs();
     AddRequestFormPairs(rtf, fields);
+    if (const QString tooLarge = DocumentSizeText(rtf.wholeFileBytes(), ManyFieldsCure(source));
+        !tooLarge.isEmpty())
+        throw DocumentRefusal(MissingFormTitle(), tooLarge);
     rtf.writeWholeFile();
 }
 

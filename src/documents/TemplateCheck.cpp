@@ -3,6 +3,8 @@
 #include "documents/Models.h"
 #include "documents/TemplateCommands.h"
 #include "engines/rtf/RtfPlaceholders.h"
+#include "engines/rtf/RtfReplace.h"
+#include "engines/rtf/RtfStructure.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,15 +46,43 @@ TemplateReport CheckTemplate(const QString &name, const QByteArray &rtf)
             report.missing.append(key);
     }
     report.broken = BrokenPlaceholders(rtf);
+    report.fault = RtfStructureFaultText(CheckRtfStructure(rtf));
     return report;
+}
+
+QString TemplateCure(const QString &name)
+{
+    const QString advice = RestoreAdvice(name);
+    return advice.isEmpty() ? QStringLiteral("Actualizati programul !") : advice + QStringLiteral(" !");
+}
+
+QString DocumentSizeText(qint64 bytes, const QString &cure)
+{
+    const QString fault = RtfReplace::documentSizeFault(bytes);
+    return fault.isEmpty() ? fault : fault + QStringLiteral(": ") + cure + QStringLiteral(" !");
+}
+
+QString ManyFieldsCure(const QString &path)
+{
+    return QStringLiteral("modelul %1 are prea multe campuri de completat")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString BrokenTemplateText(const QString &name, const QString &path)
 {
+    // A file far larger than any template is not read at all.
+    if (const QString size = RtfReplace::templateSizeFault(path); !size.isEmpty())
+        return QStringLiteral("Modelul %1 %2 !").arg(QDir::toNativeSeparators(path), size) +
+               QLatin1Char('\r') + TemplateCure(name);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    const QList<BrokenPlaceholder> broken = BrokenPlaceholders(file.readAll());
+    const QByteArray rtf = file.readAll();
+    if (const RtfStructureFault fault = CheckRtfStructure(rtf); !fault.ok())
+        return QStringLiteral("Modelul %1 %2 !")
+                   .arg(QDir::toNativeSeparators(path), RtfStructureFaultText(fault)) +
+               QLatin1Char('\r') + TemplateCure(name);
+    const QList<BrokenPlaceholder> broken = BrokenPlaceholders(rtf);
     if (broken.isEmpty())
         return QString();
     QStringList keys;
@@ -85,7 +115,11 @@ QList<TemplateReport> CheckDataTemplates(const QString &dataDir)
         const QString path = TemplatePath(dataDir, name);
         QFile file(path);
         TemplateReport report;
-        if (file.open(QIODevice::ReadOnly)) {
+        if (const QString size = RtfReplace::templateSizeFault(path); !size.isEmpty()) {
+            report.name = name;
+            report.fault = size;
+            report.tooLarge = true;
+        } else if (file.open(QIODevice::ReadOnly)) {
             report = CheckTemplate(name, file.readAll());
         } else {
             report.name = name;

@@ -37,8 +37,15 @@ QString MakeTreasuryAnnex3(const Workspace &ws, const QString &treasuryFile, con
         throw ReportRefusal(title, QStringLiteral("Nu am permisiunea sa scriu in ") +
                                        QDir::toNativeSeparators(ws.programDir) + QStringLiteral(" !"));
     rtf.setDestination(target);
+    // Its size known before a byte is written (a template that cannot be
+    // read fails again at beginDocument, which says why).
+    if (const QString tooLarge = DocumentSizeText(rtf.documentBytes({pairs}, 1), ManyFieldsCure(source));
+        !tooLarge.isEmpty())
+        throw ReportRefusal(title, tooLarge);
     if (!rtf.beginDocument()) {
         switch (rtf.beginFailure()) {
+        case RtfReplace::BeginFailure::TemplateTooLarge:
+            throw ReportRefusal(title, BrokenTemplateText(QStringLiteral("Anx3"), source));
         case RtfReplace::BeginFailure::NoParagraph:
             throw ReportRefusal(title,
                                 QStringLiteral("Modelul Anexei 3, ") + QDir::toNativeSeparators(source) +

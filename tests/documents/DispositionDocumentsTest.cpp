@@ -7,8 +7,10 @@
 #include "documents/Dispositions.h"
 #include "documents/DocumentRefusal.h"
 #include "documents/SemesterStatistics.h"
+#include "engines/rtf/RtfReplace.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -224,4 +226,84 @@ TEST_F(DispositionDocuments, StatisticsDocumentAndItsRefusals)
         EXPECT_EQ(refusal.message(), "Nu pot scrie in " + QDir::toNativeSeparators(ProgramDir()) +
                                          "!\rSalvati, dezinstalati si reinstalati programul in alta parte!");
     }
+}
+
+// A template too large or broken, or a document over the engine's limit, is
+// refused before anything is written: an earlier document at the
+// destination stays as it was.
+TEST_F(DispositionDocuments, LimitsAndBrokenTemplatesRefuseBeforeWriting)
+{
+    folder.add({.nr = 2, .nrdisp = 7, .datadisp = QDate(2026, 3, 1)});
+    folder.add({.nr = 1, .nrdisp = 3, .datadisp = QDate(2026, 2, 1)});
+    const QString disp3 = QDir(DataDir()).filePath("Disp3.rtf");
+    const QString advice = QString::fromUtf8(
+        "\rRefaceti-l din Administrare › Modele de Listare › Dispozitie Alocatie nou-nascuti › "
+        "Refa modelul initial !");
+    const QByteArray small = kSmallTemplate;
+    QByteArray large = small;
+    large.insert(large.lastIndexOf('}'), QByteArray(kRtfTemplateLimit, ' '));
+    QByteArray extraBrace = small;
+    extraBrace.replace("[NR]", "[NR]}");
+    // The limit: a document of one copy of each, exactly.
+    writeAll(disp3, small);
+    WriteDispositions(run(DispositionKind::NewbornAllowance, 1, 10, 1));
+    const qint64 oneCopy = QFileInfo(folder.scratch.file("out.rtf")).size();
+    const struct
+    {
+        const char *name;
+        QByteArray tmpl;
+        qint64 limit; // 0: the engine's own
+        int copies;
+        QString text; // empty: written
+    } cases[] = {
+        {"exactly at the limit", small, oneCopy, 1, {}},
+        {"over the limit", small, oneCopy, 2,
+         "Documentul ar avea 1 MB, peste limita de 1 MB: alegeti mai putine dispozitii sau mai putine "
+         "exemplare !"},
+        {"template too large", large, 0, 1,
+         "Modelul " + QDir::toNativeSeparators(disp3) +
+             " are 9 MB; un model de document poate avea cel mult 8 MB !" + advice},
+        {"a brace too many", extraBrace, 0, 1,
+         "Modelul " + QDir::toNativeSeparators(disp3) +
+             " are o acolada } in plus: documentul se inchide pe linia 2, inainte de sfarsitul "
+             "fisierului !" +
+             advice},
+    };
+    for (const auto &c : cases) {
+        writeAll(disp3, c.tmpl);
+        RtfReplace::setDocumentLimit(c.limit);
+        const DispositionRun r = run(DispositionKind::NewbornAllowance, 1, 10, c.copies);
+        writeAll(r.output, "earlier");
+        try {
+            EXPECT_EQ(WriteDispositions(r), 2) << c.name;
+            EXPECT_TRUE(c.text.isEmpty()) << c.name;
+            EXPECT_EQ(skeleton(readAll(r.output)), QStringList({"BODY 3", "\\par \\page", "BODY 7", "}"}));
+        } catch (const DocumentRefusal &refusal) {
+            EXPECT_EQ(refusal.title(), "Listare Dispozitii") << c.name;
+            EXPECT_EQ(refusal.message(), c.text) << c.name;
+            EXPECT_EQ(readAll(r.output), "earlier") << c.name;
+        }
+        RtfReplace::setDocumentLimit(0);
+    }
+    EXPECT_EQ(QDir(folder.scratch.path()).entryList(QDir::Files), QStringList{"out.rtf"});
+
+    // The statistics: one record, over the limit only by a template of many fields.
+    writeAll(QDir(DataDir()).filePath("Statistic.rtf"), kStatisticsTemplate);
+    StatisticsRun stats;
+    stats.semester = 1;
+    stats.year = 2026;
+    stats.output = folder.scratch.file("stat.rtf");
+    stats.workspace = ProgramWorkspace();
+    RtfReplace::setDocumentLimit(64);
+    try {
+        WriteStatistics(stats);
+        ADD_FAILURE() << "statistics over the limit";
+    } catch (const DocumentRefusal &refusal) {
+        EXPECT_EQ(refusal.title(), "Statistica");
+        EXPECT_TRUE(refusal.message().endsWith("Statistic.rtf are prea multe campuri de completat !"))
+            << refusal.message().toStdString();
+    }
+    RtfReplace::setDocumentLimit(0);
+    EXPECT_FALSE(QFile::exists(stats.output));
+    EXPECT_EQ(WriteStatistics(stats), stats.output);
 }

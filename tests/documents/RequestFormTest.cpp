@@ -9,6 +9,7 @@
 #include "engines/rtf/RtfReplace.h"
 #include "shell/OpenDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -101,7 +102,8 @@ TEST_F(RequestForm, NamesAndEscapes)
         {"diacritics", QString::fromUtf8("ŢEPEŞ ŞTEFANIA"), "\\u354?EPE\\u350?", "\\u350?TEFANIA"},
     };
     qint64 id = 20;
-    writeAll(DataDir() + "/Cerere.rtf", "{\\rtf1 N=[NUME]; P=[PRENUME]; C=[NUME1]/[PRENUME1]; S=[subsemn]}");
+    writeAll(DataDir() + "/Cerere.rtf",
+             "{\\rtf1 N=[NUME]; P=[PRENUME]; C=[NUME1]/[PRENUME1]; S=[subsemn]\\par}");
     for (const auto &c : cases) {
         addRequest(++id, c.subsemn);
         ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), id));
@@ -116,7 +118,7 @@ TEST_F(RequestForm, NamesAndEscapes)
 TEST_F(RequestForm, ABrokenPlaceholderMakesNoForm)
 {
     addRequest(30, "POPESCU MARIA");
-    writeAll(DataDir() + "/Cerere.rtf", "{\\rtf1 N=[NUME]; C=[C{\\b NP}]}");
+    writeAll(DataDir() + "/Cerere.rtf", "{\\rtf1 N=[NUME]; C=[C{\\b NP}]\\par}");
     try {
         ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 30));
         ADD_FAILURE() << "made a form from a broken template";
@@ -128,6 +130,45 @@ TEST_F(RequestForm, ABrokenPlaceholderMakesNoForm)
             QString::fromUtf8("Modele de Listare › Cerere › Refa modelul initial")));
     }
     EXPECT_FALSE(QFileInfo::exists(document(30)));
+    EXPECT_TRUE(openseam::requests().isEmpty());
+}
+
+// An empty or foreign Cerere.rtf, or a form over the engine's limit, makes
+// no form: the refusal says what is wrong and how to mend it.
+TEST_F(RequestForm, ABrokenTemplateOrAFormTooLargeMakesNoForm)
+{
+    addRequest(31, "POPESCU MARIA");
+    const QString cure =
+        QString::fromUtf8("\rRefaceti-l din Administrare › Modele de Listare › Cerere › Refa "
+                          "modelul initial !");
+    const QString tmpl = QDir::toNativeSeparators(DataDir() + "/Cerere.rtf");
+    const struct
+    {
+        const char *name;
+        QByteArray rtf;
+        qint64 limit;
+        QString text;
+    } cases[] = {
+        {"empty", "", 0, "Modelul " + tmpl + " este gol !" + cure},
+        {"junk", QByteArray("PK\x03\x04\0\0junk", 10), 0,
+         "Modelul " + tmpl + " nu este un document RTF (nu incepe cu {\\rtf) !" + cure},
+        {"too large", ModelBytes("CERERE"), 1024,
+         "Documentul ar avea 1 MB, peste limita de 1 MB: modelul " + tmpl +
+             " are prea multe campuri de completat !"},
+    };
+    for (const auto &c : cases) {
+        writeAll(DataDir() + "/Cerere.rtf", c.rtf);
+        RtfReplace::setDocumentLimit(c.limit);
+        try {
+            ListRequestForm(DataDir(), RequestFields(ProgramWorkspace(), 31));
+            ADD_FAILURE() << c.name;
+        } catch (const DocumentRefusal &refusal) {
+            EXPECT_EQ(refusal.title(), "Listare cerere") << c.name;
+            EXPECT_EQ(refusal.message().toStdString(), c.text.toStdString()) << c.name;
+        }
+        RtfReplace::setDocumentLimit(0);
+        EXPECT_FALSE(QFileInfo::exists(document(31))) << c.name;
+    }
     EXPECT_TRUE(openseam::requests().isEmpty());
 }
 

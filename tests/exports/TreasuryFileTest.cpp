@@ -4,6 +4,10 @@
 #include "exports/TreasuryFile.h"
 #include "ExportFixture.h"
 #include "data/Workspace.h"
+#include "documents/Models.h"
+#include "engines/rtf/RtfReplace.h"
+#include "exports/ReportCommon.h"
+#include "exports/TreasuryAnnex3.h"
 #include "exports/Workbooks.h"
 
 #include <QFileInfo>
@@ -197,6 +201,45 @@ TEST_F(TreasuryFile, Annex3ValuesComeFromTheFileAndTheTransferDate)
         {"[DATA]", "09.03.2008"},
     };
     EXPECT_EQ(pairs, expected);
+}
+
+// The annex refuses a template that is no sound RTF, and a document over
+// the engine's limit, before anything is written.
+TEST_F(TreasuryFile, Annex3RefusesABrokenTemplateOrADocumentTooLarge)
+{
+    CreateTreasuryFile(ProgramWorkspace(), folder(), march());
+    const QString file = folder() + "/091234567_05-03-2008.dbf";
+    const QString tmpl = ProgramWorkspace().dataFile("Anx3.rtf");
+    const QString out = scratch.file("anexa3.rtf");
+    const QByteArray model = ModelBytes("ANX3");
+    const struct
+    {
+        const char *name;
+        QByteArray rtf;
+        qint64 limit;
+        QString text;
+    } cases[] = {
+        {"a brace too many at the end", model + "}", 0,
+         "are o acolada } in plus: documentul se inchide pe linia "},
+        {"a brace lost", model.left(model.lastIndexOf('}')), 0, "are o acolada { fara pereche"},
+        {"too large", model, 1024, "Documentul ar avea 1 MB, peste limita de 1 MB: modelul "},
+    };
+    for (const auto &c : cases) {
+        writeAll(tmpl, c.rtf);
+        RtfReplace::setDocumentLimit(c.limit);
+        try {
+            MakeTreasuryAnnex3(ProgramWorkspace(), file, QDate(2008, 3, 9), out);
+            ADD_FAILURE() << c.name;
+        } catch (const ReportRefusal &refusal) {
+            EXPECT_EQ(refusal.title(), "Anexa 3") << c.name;
+            EXPECT_TRUE(refusal.message().contains(c.text))
+                << c.name << ": " << refusal.message().toStdString();
+        }
+        RtfReplace::setDocumentLimit(0);
+        EXPECT_FALSE(QFileInfo::exists(out)) << c.name;
+    }
+    writeAll(tmpl, model);
+    EXPECT_EQ(MakeTreasuryAnnex3(ProgramWorkspace(), file, QDate(2008, 3, 9), out), out);
 }
 
 } // namespace
