@@ -45,8 +45,8 @@ namespace kovara {
 // pictures and all, stays far below; a larger file is not one, and reading
 // it would only fill the memory.
 inline constexpr qint64 kRtfTemplateLimit = qint64(8) << 20;
-// The largest document written: 512 MiB, some 200,000 dispositions of the
-// program's models; past that a word processor cannot open it anyway.
+// The largest document written: 512 MiB, some 200,000 pages of the
+// program's dispositions; past that a word processor cannot open it anyway.
 inline constexpr qint64 kRtfDocumentLimit = qint64(512) << 20;
 
 // The pairs of one record, in their order.

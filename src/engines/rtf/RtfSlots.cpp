@@ -46,7 +46,6 @@ RtfWriter::RtfWriter(QIODevice &out, QString path)
     : m_out(out)
     , m_path(std::move(path))
 {
-    m_buffer.reserve(kBlock + 4096);
 }
 
 void RtfWriter::flush()

@@ -61,9 +61,23 @@ bool RtfReplace::readTemplate(const QString &path, QByteArray &bytes, bool &tooL
         why = in.errorString();
         return false;
     }
-    bytes = in.read(kRtfTemplateLimit + 1);
-    tooLarge = bytes.size() > kRtfTemplateLimit; // grown since it was measured
-    return !tooLarge;
+    // In blocks, so that a file grown since it was measured is stopped at the limit.
+    bytes.clear();
+    bytes.reserve(in.size());
+    char block[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(block, sizeof block);
+        if (n < 0) {
+            why = in.errorString();
+            return false;
+        }
+        if (n == 0)
+            return true;
+        bytes.append(block, n);
+        tooLarge = bytes.size() > kRtfTemplateLimit;
+        if (tooLarge)
+            return false;
+    }
 }
 
 void RtfReplace::loadWholeFile()
