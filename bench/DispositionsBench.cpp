@@ -2,6 +2,12 @@
 // copies each, into one document, from the models the program carries.
 // Counters: dispositions, bytes of the document.
 //
+// The template engine next to a plain peer in the same run: the 1,000
+// newborn dispositions' values, once read, written by the engine and by
+// bench/dispositions_peer.py (str.replace of each placeholder over the
+// body, per record). Counters: the peer's time, ours over the peer's, and
+// whether both documents are the same bytes.
+//
 //   bench_dispositions [--keep DIR]   keeps the data folder and documents in DIR
 #include "base/Paths.h"
 #include "data/RequestTable.h"
@@ -10,11 +16,17 @@
 #include "documents/Dispositions.h"
 #include "documents/Models.h"
 #include "engines/dbf/SqlEngine.h"
+#include "engines/rtf/RtfReplace.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -105,8 +117,84 @@ void Dispositions(benchmark::State &state, DispositionKind kind)
     state.counters["bytes"] = double(QFileInfo(run.output).size());
 }
 
+// What WriteDispositions does once the values are read: size, header,
+// records, closing brace.
+void writeWithEngine(const QString &source, const QString &output, const QList<PlaceholderValues> &sets)
+{
+    RtfReplace rtf;
+    rtf.setSource(source);
+    rtf.setDestination(output);
+    if (rtf.documentBytes(sets, 2) < 0 || !rtf.beginDocument())
+        std::abort();
+    for (qsizetype i = 0; i < sets.size(); ++i) {
+        if (i > 0)
+            rtf.appendPageBreak();
+        for (const auto &[key, value] : sets[i])
+            rtf.addPair(key, value);
+        rtf.appendCopies(2);
+    }
+    rtf.endDocument();
+}
+
+// The peer's own time for the same document, in seconds.
+double writeWithPeer(const QString &source, const QString &values, const QString &output)
+{
+    QProcess peer;
+    peer.start(QStringLiteral("python3"),
+               {QStringLiteral(KOVARA_BENCH_DIR "/dispositions_peer.py"), source, values, output});
+    if (!peer.waitForFinished(120000) || peer.exitCode() != 0)
+        std::abort();
+    return peer.readAllStandardOutput().trimmed().toDouble();
+}
+
+void EngineAndPeer(benchmark::State &state)
+{
+    DispositionRun run;
+    run.first = 1;
+    run.last = 1000;
+    run.copies = 2;
+    run.workspace = ProgramWorkspace();
+    const QList<PlaceholderValues> sets = DispositionValueSets(run);
+    QJsonArray records;
+    for (const PlaceholderValues &set : sets) {
+        QJsonArray record;
+        for (const auto &[key, value] : set)
+            record.append(QJsonArray{key, value});
+        records.append(record);
+    }
+    const QString values = QDir(ProgramDir()).filePath("values.json");
+    QFile json(values);
+    if (!json.open(QIODevice::WriteOnly) || json.write(QJsonDocument(records).toJson()) < 0)
+        std::abort();
+    json.close();
+    const QString source = DispositionTemplate(DataDir(), DispositionKind::NewbornAllowance);
+    const QString ours = QDir(ProgramDir()).filePath("engine.rtf");
+    const QString theirs = QDir(ProgramDir()).filePath("peer.rtf");
+    double engine = 0, peer = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        writeWithEngine(source, ours, sets);
+        const double t = double(timer.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(t);
+        engine += t;
+        peer += writeWithPeer(source, values, theirs);
+    }
+    QFile a(ours), b(theirs);
+    a.open(QIODevice::ReadOnly);
+    b.open(QIODevice::ReadOnly);
+    state.counters["peer_ms"] = 1000 * peer / double(state.iterations());
+    state.counters["ratio_to_peer"] = engine / peer;
+    state.counters["same_bytes"] = a.readAll() == b.readAll() ? 1 : 0;
+    state.counters["dispositions"] = double(sets.size());
+}
+
 } // namespace
 
+BENCHMARK(EngineAndPeer)
+    ->Name("engine_vs_peer/newborn_1000x2")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Dispositions, newborn_1000x2, DispositionKind::NewbornAllowance)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Dispositions, layette_1000x2, DispositionKind::Layette)->Unit(benchmark::kMillisecond);
