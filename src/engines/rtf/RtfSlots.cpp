@@ -2,9 +2,10 @@
 
 #include "base/Error.h"
 #include "base/NativePath.h"
+#include "base/SaveFile.h"
 #include "engines/rtf/RtfReplace.h"
 
-#include <QIODevice>
+#include <QFileDevice>
 
 namespace kovara {
 namespace {
@@ -42,7 +43,7 @@ bool IsRtfSlot(QByteArrayView key)
     return !inside.contains('[') && !inside.contains(']');
 }
 
-RtfWriter::RtfWriter(QIODevice &out, QString path)
+RtfWriter::RtfWriter(QFileDevice &out, QString path)
     : m_out(out)
     , m_path(std::move(path))
 {
@@ -54,7 +55,7 @@ void RtfWriter::flush()
         return;
     if (m_out.write(m_buffer) != m_buffer.size())
         throw Error(QStringLiteral("Documentul %1 nu poate fi scris: %2")
-                        .arg(NativePath(m_path), m_out.errorString()));
+                        .arg(NativePath(m_path), WriteFailureText(m_out)));
     m_written += m_buffer.size();
     m_buffer.resize(0); // keeps its capacity
 }

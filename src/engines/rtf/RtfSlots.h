@@ -14,7 +14,7 @@
 #include <QString>
 #include <array>
 
-class QIODevice;
+class QFileDevice;
 
 namespace kovara {
 
@@ -40,11 +40,12 @@ enum class RtfFillMode {
 };
 
 // Bytes on their way to a file, written in blocks. Fails with kovara::Error
-// naming `path` when the file refuses them.
+// naming `path` and why (WriteFailureText: a full disk said so) when the
+// file refuses them.
 class RtfWriter
 {
 public:
-    RtfWriter(QIODevice &out, QString path);
+    RtfWriter(QFileDevice &out, QString path);
     void append(QByteArrayView bytes)
     {
         m_buffer.append(bytes);
@@ -57,7 +58,7 @@ public:
 
 private:
     static constexpr qsizetype kBlock = 1 << 20;
-    QIODevice &m_out;
+    QFileDevice &m_out;
     QString m_path;
     QByteArray m_buffer;
     qint64 m_written = 0;
