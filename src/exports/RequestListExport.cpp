@@ -142,6 +142,19 @@ void RequestListExport::FillTemplate(Query &list, const std::function<void()> &a
 
     RowKeeper keeper(list);
     const int count = list.rowCount();
+    // A sheet of the .xls format holds 65,536 rows: a longer list is
+    // refused whole, before anything is written, rather than cut.
+    constexpr qint64 kSheetRows = 65536;
+    const qint64 rowsAfter = qint64(lastRow) + count - 1;
+    if (rowsAfter > kSheetRows)
+        throw Error(
+            QStringLiteral("Lista are %1 cereri, dar o foaie de calcul Excel (.xls) are cel mult %2 de "
+                           "randuri, iar cu capul de tabel al modelului incap cel mult %3 cereri. Nu a "
+                           "fost scris nimic; exportati lista pe parti (alt tip sau alt an) sau "
+                           "tipariti-o.")
+                .arg(count)
+                .arg(kSheetRows)
+                .arg(kSheetRows - lastRow + 1));
     m_book.InsertRowCopies(templateRow, templateRow, templateRow, count - 1);
     // Row by row by position: whatever runs between two rows (a repaint of
     // a grid over the same list) cannot make a row be skipped or repeated.

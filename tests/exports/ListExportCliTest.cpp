@@ -3,7 +3,9 @@
 #include "ListExportFixture.h"
 #include "base/CrashPoint.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -145,6 +147,36 @@ TEST_F(ListExportCli, RefusesWhatItCannotDo)
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(scratch.file("a.xls")));
+}
+
+} // namespace
+
+namespace {
+
+// A list longer than a sheet of the .xls format: refused with the numbers,
+// nothing written; one that just fits is written whole.
+class LongListExport : public kovara::test::ListExportData
+{
+};
+
+TEST_F(LongListExport, AListLongerThanASheetIsRefusedBeforeAnythingIsWritten)
+{
+    addMany(65540);
+    Database::shared().detachAll();
+    const QString out = scratch.file("lung.xls");
+    QProcess p;
+    p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
+            {"--data", DataDir(), "export", "lista", "2", "2024", "-o", out});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(
+        err.contains(QStringLiteral("Lista are 65540 cereri, dar o foaie de calcul Excel (.xls) are cel "
+                                    "mult 65536 de randuri")))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("Nu a fost scris nimic"))) << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out));
+    EXPECT_EQ(QDir(scratch.path()).entryList({".kovara-export-*"}, QDir::Dirs | QDir::Hidden), QStringList());
 }
 
 } // namespace
