@@ -58,6 +58,19 @@ protected:
         return out;
     }
 
+    // How many requests are dated from `from` on, through the date index.
+    int datesFrom(const QDate &from)
+    {
+        Database db;
+        db.setIndexedColumns(path, {"IDCERERE", "DINDATA"});
+        Query q(db);
+        q.open(
+            QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DINDATA >= ? AND DINDATA < ?").arg(db.table(path)),
+            {from.toString(Qt::ISODate), QStringLiteral("2100-01-01")});
+        q.first();
+        return q.value(0).toInt();
+    }
+
     QString cache() const { return IndexCachePath(path); }
     // Tells a rewritten cache from the one that was there.
     static ino_t fileNumber(const QString &p)
@@ -171,6 +184,9 @@ TEST_F(IndexCache, ADamagedCacheIsIgnored)
         writeAll(cache(), d.bytes);
         for (qint64 id : {qint64(1), qint64(42), qint64(250), qint64(kRows)})
             EXPECT_EQ(lookup(id), QStringList{QStringLiteral("NUME %1").arg(id)});
+        // The byte changed is among the dates: the entries of a lookup are
+        // checked as it reads them, and a range over every date reads them all.
+        EXPECT_EQ(datesFrom(QDate(2000, 1, 1)), kRows);
         EXPECT_EQ(readAll(cache()), good) << "the cache was not written anew";
     }
 }

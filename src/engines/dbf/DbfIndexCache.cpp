@@ -12,7 +12,7 @@
 namespace kovara::sqlvtab {
 namespace {
 
-constexpr char kMagic[8] = {'K', 'O', 'V', 'I', 'D', 'X', '0', '2'};
+constexpr char kMagic[8] = {'K', 'O', 'V', 'I', 'D', 'X', '0', '3'};
 constexpr qint64 kSamples = 64;
 // Entries are kept as they are in memory (key, record number, four zero
 // bytes; little-endian), so that a section is read in one piece.
@@ -54,6 +54,8 @@ public:
     bool has(qint64 n) const { return n >= 0 && m_at + n <= m_in.size(); }
     const char *take(qint64 n)
     {
+        if (n == 0 && has(0))
+            return m_in.constData() + m_at;
         if (!has(n)) {
             m_bad = true;
             return nullptr;
@@ -79,6 +81,8 @@ public:
     }
     bool bad() const { return m_bad; }
     bool atEnd() const { return m_at == m_in.size(); }
+    // The bytes up to the next 8-byte boundary.
+    qint64 padding() const { return (8 - m_at % 8) % 8; }
 
 private:
     const QByteArray m_in; // shares the caller's bytes
@@ -144,10 +148,12 @@ CacheKey CacheKeyOf(const dbf::Table &table, const platform::FileStamp &stamp)
 bool LoadIndexCache(const QString &tablePath, const CacheKey &key, const std::vector<Column> &columns,
                     const std::vector<int> &indexed, std::vector<ColumnIndex> &indexes)
 {
-    QFile file(IndexCachePath(tablePath));
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = std::make_shared<platform::MappedFile>();
+    if (!file->open(IndexCachePath(tablePath)) || !file->map())
         return false;
-    const QByteArray bytes = file.readAll();
+    // The mapping read as bytes: sections are found and checked here, the
+    // entries themselves only as lookups touch them.
+    const QByteArray bytes = QByteArray::fromRawData(file->data(), file->size());
     Reader r(bytes);
     const char *magic = r.take(sizeof kMagic);
     if (!magic || std::memcmp(magic, kMagic, sizeof kMagic) != 0 || !(readKey(r) == key) ||
@@ -159,28 +165,34 @@ bool LoadIndexCache(const QString &tablePath, const CacheKey &key, const std::ve
         const char *name = r.take(kNameBytes);
         const quint32 offset = r.u32(), length = r.u32();
         const qint64 entries = r.u32(), odd = r.u32();
-        const quint32 sum = r.u32();
+        const quint32 oddSum = r.u32();
+        const qint64 blocks =
+            (entries + qint64(ColumnIndex::kBlockEntries) - 1) / qint64(ColumnIndex::kBlockEntries);
         if (r.bad() || !name || QByteArray(name, kNameBytes) != columnName(c) ||
             offset != quint32(c.offset) || length != quint32(c.length) || entries > key.records ||
             odd > key.records)
             return false;
-        const char *data = r.take(entries * kEntryBytes + odd * 4);
-        if (!data || quint32(adler32(1, reinterpret_cast<const Bytef *>(data),
-                                     uInt(entries * kEntryBytes + odd * 4))) != sum)
+        const char *sums = r.take(blocks * 4);
+        r.take(r.padding());
+        const char *data = r.take(entries * kEntryBytes);
+        const char *oddData = r.take(odd * 4);
+        if (r.bad() || !oddData ||
+            quint32(adler32(1, reinterpret_cast<const Bytef *>(oddData), uInt(odd * 4))) != oddSum)
             return false;
         ColumnIndex ix;
         ix.column = column;
-        ix.entries.resize(size_t(entries));
-        std::memcpy(static_cast<void *>(ix.entries.data()), data, size_t(entries * kEntryBytes));
         ix.odd.resize(size_t(odd));
-        std::memcpy(ix.odd.data(), data + entries * kEntryBytes, size_t(odd * 4));
-        // The checksum vouches for the bytes; the record numbers must also
-        // lie inside the table, as every use of them expects.
-        const auto outside = [&](qint32 recno) { return recno < 0 || recno >= key.records; };
-        if (std::any_of(ix.entries.begin(), ix.entries.end(),
-                        [&](const ColumnIndex::Entry &e) { return outside(e.recno); }) ||
-            std::any_of(ix.odd.begin(), ix.odd.end(), outside))
+        std::memcpy(ix.odd.data(), oddData, size_t(odd * 4));
+        if (std::any_of(ix.odd.begin(), ix.odd.end(), [&](qint32 n) { return n < 0 || n >= key.records; }))
             return false;
+        ColumnIndex::InPlace in;
+        in.file = file;
+        in.begin = reinterpret_cast<const ColumnIndex::Entry *>(data);
+        in.count = size_t(entries);
+        in.sums = sums;
+        in.records = key.records;
+        in.checked.assign(size_t(blocks), 0);
+        ix.inPlace = std::move(in);
         loaded.push_back(std::move(ix));
     }
     if (!r.atEnd())
@@ -197,24 +209,36 @@ void SaveIndexCache(const QString &tablePath, const CacheKey &key, const std::ve
     writeKey(w, key);
     w.u32(quint32(indexes.size()));
     for (const ColumnIndex &ix : indexes) {
+        if (ix.inPlace)
+            return; // read from the cache, which is there already
         const Column &c = columns[size_t(ix.column)];
         Writer data;
-        data.out().reserve(qsizetype(ix.entries.size() * kEntryBytes + ix.odd.size() * 4));
+        data.out().reserve(qsizetype(ix.entries.size() * kEntryBytes));
         for (const ColumnIndex::Entry &e : ix.entries) {
             data.i64(e.key);
             data.u32(quint32(e.recno));
             data.u32(0);
         }
+        Writer odd;
         for (qint32 recno : ix.odd)
-            data.u32(quint32(recno));
+            odd.u32(quint32(recno));
         w.bytes(columnName(c).constData(), kNameBytes);
         w.u32(quint32(c.offset));
         w.u32(quint32(c.length));
         w.u32(quint32(ix.entries.size()));
         w.u32(quint32(ix.odd.size()));
         w.u32(quint32(
-            adler32(1, reinterpret_cast<const Bytef *>(data.out().constData()), uInt(data.out().size()))));
+            adler32(1, reinterpret_cast<const Bytef *>(odd.out().constData()), uInt(odd.out().size()))));
+        for (size_t b = 0; b < ix.entries.size(); b += ColumnIndex::kBlockEntries) {
+            const size_t n = std::min(ColumnIndex::kBlockEntries, ix.entries.size() - b);
+            w.u32(
+                quint32(adler32(1, reinterpret_cast<const Bytef *>(data.out().constData() + b * kEntryBytes),
+                                uInt(n * kEntryBytes))));
+        }
+        // The entries start on an 8-byte boundary, to be used in place.
+        w.out().append(QByteArray((8 - w.out().size() % 8) % 8, '\0'));
         w.bytes(data.out().constData(), data.out().size());
+        w.bytes(odd.out().constData(), odd.out().size());
     }
     SaveBytes(IndexCachePath(tablePath), w.out()); // an aid only: a failure leaves the table's own speed
 }

@@ -222,10 +222,14 @@ int dbfFilter(sqlite3_vtab_cursor *cur, int idxNum, const char *, int argc, sqli
                 if (!none) {
                     t->buildIndexes();
                     const ColumnIndex *ix = t->indexOf(col);
-                    auto first = std::lower_bound(ix->entries.begin(), ix->entries.end(),
-                                                  ColumnIndex::Entry{lo, std::numeric_limits<qint32>::min()});
-                    for (auto it = first; it != ix->entries.end() && it->key <= hi; ++it)
-                        c->list.push_back(it->recno);
+                    if (!ix->range(lo, hi, c->list)) {
+                        // A damaged index cache: the table itself answers.
+                        c->list.clear();
+                        t->dropIndexes();
+                        t->buildIndexes(true);
+                        ix = t->indexOf(col);
+                        ix->range(lo, hi, c->list);
+                    }
                     c->list.insert(c->list.end(), ix->odd.begin(), ix->odd.end());
                     std::sort(c->list.begin(), c->list.end());
                 }

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <limits>
+#include <zlib.h>
 
 namespace kovara::sqlvtab {
 namespace {
@@ -12,6 +14,74 @@ namespace {
 constexpr qint64 kBlockBytes = 64 * 1024;
 
 } // namespace
+
+namespace {
+
+quint32 getSum(const char *p)
+{
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v |= quint32(uchar(p[i])) << (8 * i);
+    return v;
+}
+
+} // namespace
+
+bool ColumnIndex::range(qint64 lo, qint64 hi, std::vector<qint32> &out) const
+{
+    const Entry probe{lo, std::numeric_limits<qint32>::min()};
+    if (!inPlace) {
+        auto first = std::lower_bound(entries.begin(), entries.end(), probe);
+        for (auto it = first; it != entries.end() && it->key <= hi; ++it)
+            out.push_back(it->recno);
+        return true;
+    }
+    const InPlace &p = *inPlace;
+    const auto sound = [&p](size_t i) {
+        const size_t block = i / kBlockEntries;
+        if (p.checked[block])
+            return true;
+        const size_t n = std::min(kBlockEntries, p.count - block * kBlockEntries);
+        const auto *bytes = reinterpret_cast<const Bytef *>(p.begin + block * kBlockEntries);
+        if (quint32(adler32(1, bytes, uInt(n * sizeof(Entry)))) != getSum(p.sums + 4 * block))
+            return false;
+        p.checked[block] = 1;
+        return true;
+    };
+    size_t low = 0, high = p.count;
+    while (low < high) {
+        const size_t mid = low + (high - low) / 2;
+        if (!sound(mid))
+            return false;
+        if (p.begin[mid] < probe)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    for (size_t i = low; i < p.count; ++i) {
+        if (!sound(i))
+            return false;
+        const Entry &e = p.begin[i];
+        if (e.key > hi)
+            break;
+        if (e.recno < 0 || e.recno >= p.records)
+            return false;
+        out.push_back(e.recno);
+    }
+    return true;
+}
+
+bool ColumnIndex::materialize()
+{
+    if (!inPlace)
+        return true;
+    std::vector<qint32> all;
+    if (!range(std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), all))
+        return false;
+    entries.assign(inPlace->begin, inPlace->begin + inPlace->count);
+    inPlace.reset();
+    return true;
+}
 
 void ColumnIndex::insert(qint64 key, qint32 recno)
 {
@@ -136,6 +206,14 @@ void VTable::ensureWritable()
     readLock.reset();
     try {
         ensureFresh();
+        // A change is made to indexes of this connection's own memory: those
+        // read in place from the cache are copied first (or, when the cache
+        // fails its checks, built again when next needed).
+        for (ColumnIndex &ix : indexes)
+            if (!ix.materialize()) {
+                dropIndexes();
+                break;
+            }
         if (writable)
             return;
         table = dbf::Table::open(path, dbf::Mode::ReadWrite);
@@ -177,7 +255,7 @@ ColumnIndex *VTable::indexOf(int column)
     return nullptr;
 }
 
-void VTable::buildIndexes()
+void VTable::buildIndexes(bool fromTable)
 {
     if (indexesBuilt)
         return;
@@ -185,7 +263,7 @@ void VTable::buildIndexes()
     // The table cannot change under this connection while it reads: the
     // cache of the state it reads is found, or written once built.
     const CacheKey key = CacheKeyOf(*table, stamp);
-    if (LoadIndexCache(path, key, columns, indexedColumns, indexes)) {
+    if (!fromTable && LoadIndexCache(path, key, columns, indexedColumns, indexes)) {
         indexesBuilt = true;
         return;
     }

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 #include <unordered_map>
 #include <vector>
@@ -40,6 +41,29 @@ struct ColumnIndex
     };
     std::vector<Entry> entries;
     std::vector<qint32> odd;
+
+    // Entries read in place from the table's index cache (DbfIndexCache.h)
+    // until the first change: only the blocks a lookup touches are read,
+    // each checked against its checksum the first time.
+    static constexpr size_t kBlockEntries = 4096;
+    struct InPlace
+    {
+        std::shared_ptr<const platform::MappedFile> file;
+        const Entry *begin = nullptr;
+        size_t count = 0;
+        const char *sums = nullptr; // one Adler-32 per block, little-endian
+        qint64 records = 0;         // every record number lies below
+        mutable std::vector<char> checked;
+    };
+    std::optional<InPlace> inPlace;
+
+    // The records whose key lies in [lo, hi], appended to `out`; false when
+    // a block of the cache fails its checksum (the indexes must then be
+    // built from the table).
+    bool range(qint64 lo, qint64 hi, std::vector<qint32> &out) const;
+    // Copies entries read in place into `entries`, every block checked;
+    // false when one fails.
+    bool materialize();
 
     void insert(qint64 key, qint32 recno);
     void erase(qint64 key, qint32 recno);
@@ -103,7 +127,9 @@ struct VTable : sqlite3_vtab
     void endRead();
     // After a change: the readers still open take the reader's lock again.
     void resumeReading();
-    void buildIndexes();
+    // From the index cache when it matches the table, else from the table
+    // (always from the table with `fromTable`).
+    void buildIndexes(bool fromTable = false);
     void dropIndexes();
     ColumnIndex *indexOf(int column);
 
