@@ -6,6 +6,7 @@
 #include "base/SaveFile.h"
 #include "base/Win1250.h"
 #include "engines/archive/ArchiveFormat.h"
+#include "engines/archive/ParallelDeflate.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +14,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <limits>
-#include <vector>
-#include <zlib.h>
 
 namespace kovara {
 namespace archive {
@@ -68,54 +67,25 @@ void writeBytes(QSaveFile &out, const char *data, qint64 size)
                         .arg(NativePath(out.fileName()), WriteFailureText(out)));
 }
 
+// Each file as one zlib stream; a large one compressed on every core.
 class Deflater
 {
 public:
-    Deflater()
-        : m_in(kBufferSize)
-        , m_out(kBufferSize)
-    {
-    }
-
     // Compresses exactly `size` bytes of `in` as one zlib stream into `out`.
     void run(QFile &in, qint64 size, QSaveFile &out)
     {
-        z_stream zs{};
-        if (deflateInit(&zs, Z_BEST_COMPRESSION) != Z_OK)
-            throw Error(QStringLiteral("Compresia nu poate fi pornita (memorie insuficienta)."));
-        struct End
-        {
-            z_stream *zs;
-            ~End() { deflateEnd(zs); }
-        } end{&zs};
-
-        qint64 left = size;
-        int flush = Z_NO_FLUSH;
-        do {
-            const qint64 want = std::min<qint64>(left, kBufferSize);
-            const qint64 got = want > 0 ? in.read(m_in.data(), want) : 0;
-            if (got != want)
+        const auto read = [&in](char *dst, qint64 want) {
+            if (in.read(dst, want) != want)
                 throw Error(
                     QStringLiteral("Fisierul %1 nu poate fi citit (s-a modificat in timpul salvarii?).")
                         .arg(NativePath(in.fileName())));
-            left -= got;
-            flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
-            zs.next_in = reinterpret_cast<Bytef *>(m_in.data());
-            zs.avail_in = uInt(got);
-            do {
-                zs.next_out = reinterpret_cast<Bytef *>(m_out.data());
-                zs.avail_out = uInt(m_out.size());
-                deflate(&zs, flush); // cannot fail with valid buffers
-                const qint64 produced = qint64(m_out.size()) - zs.avail_out;
-                if (produced > 0)
-                    writeBytes(out, m_out.data(), produced);
-            } while (zs.avail_out == 0);
-        } while (flush != Z_FINISH);
+        };
+        const auto write = [&out](const char *data, qint64 n) { writeBytes(out, data, n); };
+        m_deflate.run(size, read, write);
     }
 
 private:
-    std::vector<char> m_in;
-    std::vector<char> m_out;
+    ParallelDeflate m_deflate;
 };
 
 void writeInt32(QSaveFile &out, qint32 value)

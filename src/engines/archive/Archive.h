@@ -9,6 +9,8 @@
 // The compressed length is not stored: an entry ends where its stream ends.
 //
 // Every file is streamed through fixed buffers; no file is held in memory.
+// A large file is compressed in blocks on every core and still written as
+// one zlib stream (ParallelDeflate.h).
 
 #include "base/Error.h"
 
