@@ -3,9 +3,12 @@
 #include "base/Error.h"
 #include "base/Win1250.h"
 #include "engines/archive/Archive.h"
+#include "engines/archive/ParallelDeflate.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
+#include <new>
 
 using namespace kovara;
 using namespace kovara::test;
@@ -70,6 +73,71 @@ TEST_F(ArchiveWrite, TwoFileExampleToTheByte)
     EXPECT_EQ(a.sliced(second + 4, 15), QByteArray("Data\\Kovara.ini"));
     EXPECT_EQ(a.sliced(second + 19, 4), int32le(qint32(ini.size())));
     EXPECT_EQ(a.sliced(second + 23), zlibStream(ini, 9)); // and nothing after it
+}
+
+TEST_F(ArchiveWrite, ALargeFileIsOneStreamThatEveryReaderRestores)
+{
+    // Over two blocks, so compressed on every core; the small file after it
+    // keeps the single stream.
+    const qint64 block = archive::kDeflateBlockSize;
+    const QByteArray cereri = recordBytes(3 * block + 12345, 21) + randomBytes(block / 2, 21);
+    const QByteArray ini = "[CONSTANTE]\r\nPRIMARIA=Primaria Brasov\r\n";
+    writeAll(inData("Cereri.dbf"), cereri);
+    writeAll(inData("Kovara.ini"), ini);
+    ASSERT_EQ(backupDataDir(data(), kov()), 2);
+
+    const QByteArray a = readAll(kov());
+    QByteArray inflated;
+    const qsizetype len = streamLength(a.sliced(27), &inflated);
+    ASSERT_GT(len, 0);
+    EXPECT_EQ(inflated, cereri);
+    EXPECT_EQ(a.sliced(27 + len + 23), zlibStream(ini, 9));
+
+    const QString restored = dir.file(QStringLiteral("Restaurat"));
+    QDir().mkpath(restored);
+    restoreDataDir(kov(), restored);
+    EXPECT_EQ(readAll(restored + QStringLiteral("/Cereri.dbf")), cereri);
+    EXPECT_EQ(readAll(restored + QStringLiteral("/Kovara.ini")), ini);
+
+    const QString python = QStringLiteral("/usr/bin/python3");
+    KOVARA_NEEDS(QFileInfo::exists(python), "python3");
+    const QString unpacked = dir.file(QStringLiteral("python"));
+    QDir().mkpath(unpacked);
+    QProcess p;
+    p.start(python, {sourcePath(QStringLiteral("tests/admin/kov_unpack.py")), kov(), unpacked});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(p.readAllStandardOutput(), QByteArray("Cereri.dbf\nKovara.ini\n"));
+    EXPECT_EQ(readAll(unpacked + QStringLiteral("/1")), cereri);
+    EXPECT_EQ(readAll(unpacked + QStringLiteral("/2")), ini);
+}
+
+TEST_F(ArchiveWrite, AFailureOnACompressingThreadKeepsTheOldArchive)
+{
+    if (archive::deflateThreads() < 2)
+        GTEST_SKIP() << "one core: every file is compressed on the calling thread";
+    const QByteArray old = "arhiva veche";
+    writeAll(kov(), old);
+    writeAll(inData("Cereri.dbf"), recordBytes(4 * archive::kDeflateBlockSize, 2));
+    struct Hook
+    {
+        Hook()
+        {
+            archive::ParallelDeflate::setBlockHook([](qint64 i) {
+                if (i == 2)
+                    throw std::bad_alloc();
+            });
+        }
+        ~Hook() { archive::ParallelDeflate::setBlockHook({}); }
+    } hook;
+    try {
+        backupDataDir(data(), kov());
+        ADD_FAILURE() << "saved";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Compresia nu poate fi pornita (memorie insuficienta)."));
+    }
+    EXPECT_EQ(readAll(kov()), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("salvare.kov")});
 }
 
 TEST_F(ArchiveWrite, NothingToSaveWritesNoArchive)

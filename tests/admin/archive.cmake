@@ -1,5 +1,6 @@
 kovara_test(test_archive
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ArchiveWriteTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ArchiveRestoreTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ParallelDeflateTest.cpp
   LIBS kovara_archive ZLIB::ZLIB)
 
 # Runs the built kovara-cli.
