@@ -1,11 +1,14 @@
-// Backup and restore of a 100 MB data folder, next to gzip -9 and gzip -d on
-// the same bytes in the same run. Counters: ratio to gzip, peak memory.
+// Backup and restore of a 100 MB data folder, next to gzip -9, pigz -9 -p 2
+// and gzip -d on the same bytes in the same run. Counters: times and sizes
+// and their ratios, peak memory; the block size of the parallel compressor.
 #include "engines/archive/Archive.h"
+#include "engines/archive/ParallelDeflate.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -57,11 +60,13 @@ struct Folder
     QString kov = root.filePath(QStringLiteral("b.kov"));
     QString restored = root.filePath(QStringLiteral("Restaurat"));
     QString gz = root.filePath(QStringLiteral("gz"));
+    QString pigz = root.filePath(QStringLiteral("pigz"));
 
     Folder()
     {
         QDir().mkpath(data);
         QDir().mkpath(gz);
+        QDir().mkpath(pigz);
         writeTable(data + QStringLiteral("/Cereri.dbf"), 100LL * 1024 * 1024 - 200 * 1024);
         QFile ini(data + QStringLiteral("/Kovara.ini"));
         ini.open(QIODevice::WriteOnly);
@@ -96,16 +101,26 @@ int shell(const QString &command)
     return std::system(command.toLocal8Bit().constData());
 }
 
-// gzip over the same files, one by one, as the archive holds them.
-void gzipAll(const char *options, bool decompress)
+// gzip (or pigz) over the same files, one by one, as the archive holds them.
+void gzipAll(const char *options, bool decompress, const char *tool = "gzip")
 {
     Folder &f = folder();
+    const QString packedDir = QLatin1String(tool) == QLatin1String("pigz") ? f.pigz : f.gz;
     for (const QString &name : QDir(f.data).entryList(QDir::Files)) {
         const QString plain = QStringLiteral("'%1/%2'").arg(decompress ? f.restored : f.data, name);
-        const QString packed = QStringLiteral("'%1/%2.gz'").arg(f.gz, name);
-        shell(QStringLiteral("gzip %1 -c %2 > %3")
-                  .arg(QLatin1String(options), decompress ? packed : plain, decompress ? plain : packed));
+        const QString packed = QStringLiteral("'%1/%2.gz'").arg(packedDir, name);
+        shell(QStringLiteral("%1 %2 -c %3 > %4")
+                  .arg(QLatin1String(tool), QLatin1String(options), decompress ? packed : plain,
+                       decompress ? plain : packed));
     }
+}
+
+double folderMb(const QString &dir)
+{
+    qint64 bytes = 0;
+    for (const QFileInfo &fi : QDir(dir).entryInfoList(QDir::Files))
+        bytes += fi.size();
+    return double(bytes) / 1048576.0;
 }
 
 double peakMb()
@@ -115,21 +130,74 @@ double peakMb()
     return double(u.ru_maxrss) / 1024.0;
 }
 
+// Processor time of this process, every thread.
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
 void BM_Backup(benchmark::State &state)
 {
     Folder &f = folder();
-    double ours = 0, gzip = 0;
+    const bool pigz = !QStandardPaths::findExecutable(QStringLiteral("pigz")).isEmpty();
+    double ours = 0, oursCpu = 0, gzip = 0, pigzTime = 0;
     for (auto _ : state) {
+        const double cpu = cpuSeconds();
         const double t = seconds([&] { backupDataDir(f.data, f.kov); });
+        oursCpu += cpuSeconds() - cpu;
         state.SetIterationTime(t);
         ours += t;
         gzip += seconds([] { gzipAll("-9", false); });
+        if (pigz)
+            pigzTime += seconds([] { gzipAll("-9 -p 2", false, "pigz"); });
     }
-    state.counters["gzip9_s"] = gzip / double(state.iterations());
+    const double n = double(state.iterations());
+    const double archiveMb = double(QFile(f.kov).size()) / 1048576.0;
+    state.counters["threads"] = archive::deflateThreads();
+    state.counters["cpu_s"] = oursCpu / n;
+    state.counters["gzip9_s"] = gzip / n;
     state.counters["ratio_to_gzip9"] = ours / gzip;
-    state.counters["archive_MB"] = double(QFile(f.kov).size()) / 1048576.0;
+    state.counters["archive_MB"] = archiveMb;
+    state.counters["gzip9_MB"] = folderMb(f.gz);
+    state.counters["size_to_gzip9"] = archiveMb / folderMb(f.gz);
+    if (pigz) {
+        state.counters["pigz_p2_s"] = pigzTime / n;
+        state.counters["ratio_to_pigz"] = ours / pigzTime;
+        state.counters["pigz_MB"] = folderMb(f.pigz);
+        state.counters["size_to_pigz"] = archiveMb / folderMb(f.pigz);
+    } else {
+        state.SetLabel("pigz missing");
+    }
     state.counters["peak_rss_MB"] = peakMb();
     state.SetBytesProcessed(state.iterations() * 100LL * 1024 * 1024);
+}
+
+// The parallel compressor alone on the 100 MB table, by block size (KiB):
+// time, and size against gzip -9 of the same file.
+void BM_BlockSize(benchmark::State &state)
+{
+    Folder &f = folder();
+    const QString table = f.data + QStringLiteral("/Cereri.dbf");
+    const QString gz = f.gz + QStringLiteral("/Cereri.dbf.gz");
+    if (!QFile::exists(gz))
+        gzipAll("-9", false);
+    qint64 compressed = 0;
+    for (auto _ : state) {
+        QFile in(table);
+        in.open(QIODevice::ReadOnly);
+        compressed = 0;
+        archive::ParallelDeflate deflater(archive::deflateThreads(), state.range(0) * 1024);
+        state.SetIterationTime(seconds([&] {
+            deflater.run(
+                in.size(), [&](char *dst, qint64 size) { in.read(dst, size); },
+                [&](const char *, qint64 size) { compressed += size; });
+        }));
+    }
+    state.counters["size_to_gzip9"] = double(compressed) / double(QFile(gz).size());
+    state.SetBytesProcessed(state.iterations() * QFile(table).size());
 }
 
 void BM_Restore(benchmark::State &state)
@@ -155,4 +223,12 @@ void BM_Restore(benchmark::State &state)
 
 BENCHMARK(BM_Backup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Restore)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_BlockSize)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Arg(128)
+    ->Arg(256)
+    ->Arg(512)
+    ->Arg(1024);
 BENCHMARK_MAIN();

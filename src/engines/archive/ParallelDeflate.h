@@ -34,7 +34,12 @@ namespace kovara::archive {
 
 struct DeflateBlock; // a block, its dictionary, its output (in the .cpp)
 
-// The size of the blocks compressed in parallel.
+// The size of the blocks compressed in parallel. Each cut costs a few bytes
+// and the matches that would have crossed it: on a 100 MB table the stream
+// is 0.23% larger than one stream with 128 KiB blocks, 0.13% with 512 KiB,
+// 0.10% with 1 MiB (bench_archive, BM_BlockSize). 512 KiB keeps that small
+// while a 5 MB table still makes ten blocks to share out, and holds about
+// 2 x 1.1 MB per thread.
 constexpr qint64 kDeflateBlockSize = 512 * 1024;
 
 // The number of compressing threads: one per core, 1 to 8.
