@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <system_error>
 #include <zlib.h>
 
@@ -198,8 +199,12 @@ void ParallelDeflate::runBlocks(qint64 size, const Source &read, const Sink &wri
     for (qint64 offset = 0; offset < size; offset += m_blockSize, ++index) {
         std::unique_ptr<DeflateBlock> b;
         if (spare.empty()) {
-            b = std::make_unique<DeflateBlock>();
-            b->in.resize(size_t(kWindow + m_blockSize));
+            try {
+                b = std::make_unique<DeflateBlock>();
+                b->in.resize(size_t(kWindow + m_blockSize));
+            } catch (const std::bad_alloc &) {
+                throw noMemory();
+            }
         } else {
             b = std::move(spare.back());
             spare.pop_back();
