@@ -156,6 +156,10 @@ int sqlCommand(const Context &ctx)
             continue;
         }
         try {
+            // The request table is looked up by the columns the program
+            // indexes, with the index cache beside it.
+            if (fi.fileName().compare(QLatin1String("Cereri.dbf"), Qt::CaseInsensitive) == 0)
+                db.setIndexedColumns(fi.absoluteFilePath(), RequestIndexedColumns());
             db.attach(name, fi.absoluteFilePath(), true);
         } catch (const Error &e) {
             ctx.err << "Tabela " << fi.fileName() << " nu poate fi folosita: " << e.message() << "\n";
