@@ -144,7 +144,7 @@ void RequestListExport::FillTemplate(Query &list, const std::function<void()> &a
     const int count = list.rowCount();
     // A sheet of the .xls format holds 65,536 rows: a longer list is
     // refused whole, before anything is written, rather than cut.
-    constexpr qint64 kSheetRows = 65536;
+    constexpr qint64 kSheetRows = kBiffSheetRows;
     const qint64 rowsAfter = qint64(lastRow) + count - 1;
     if (rowsAfter > kSheetRows)
         throw Error(

@@ -2,6 +2,7 @@
 // menus, the same messages, exit status 1 on a refusal; and the documents
 // made from the program's own models.
 
+#include "DocumentCli.h"
 #include "DocumentRows.h"
 #include "data/Workspace.h"
 #include "documents/Dispositions.h"
@@ -18,22 +19,6 @@ using namespace kovara;
 using namespace kovara::test;
 
 namespace {
-
-struct CliResult
-{
-    int status;
-    QString out, err;
-};
-
-CliResult runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
-            QStringList{"--data", DataDir()} + args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 // Every "[KEY]" left in a document.
 QStringList placeholdersLeft(const QByteArray &document)

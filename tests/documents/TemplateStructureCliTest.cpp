@@ -3,6 +3,7 @@
 // template, the fault and the cure said, nothing written; `templates`
 // reports it and exits with 1. The same template mended makes its document.
 
+#include "DocumentCli.h"
 #include "DocumentRows.h"
 #include "documents/Models.h"
 
@@ -14,22 +15,6 @@ using namespace kovara;
 using namespace kovara::test;
 
 namespace {
-
-struct CliResult
-{
-    int status;
-    QString out, err;
-};
-
-CliResult runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QString::fromLocal8Bit(qgetenv("KOVARA_BIN_DIR")) + "/kovara-cli",
-            QStringList{"--data", DataDir()} + args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray replaced(QByteArray text, const char *before, const char *after)
 {

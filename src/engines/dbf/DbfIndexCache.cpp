@@ -2,6 +2,7 @@
 
 #include "base/FileNames.h"
 #include "base/SaveFile.h"
+#include "engines/dbf/DbfFormat.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -29,8 +30,7 @@ public:
     void u32(quint32 v)
     {
         char b[4];
-        for (int i = 0; i < 4; ++i)
-            b[i] = char((v >> (8 * i)) & 0xFF);
+        dbf::detail::putU32(b, v);
         bytes(b, 4);
     }
     void i64(qint64 v)
@@ -69,10 +69,7 @@ public:
         const char *p = take(4);
         if (!p)
             return 0;
-        quint32 v = 0;
-        for (int i = 0; i < 4; ++i)
-            v |= quint32(uchar(p[i])) << (8 * i);
-        return v;
+        return dbf::detail::getU32(p);
     }
     qint64 i64()
     {

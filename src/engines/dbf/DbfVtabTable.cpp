@@ -1,6 +1,7 @@
 #include "engines/dbf/DbfVtabTable.h"
 
 #include "base/Error.h"
+#include "engines/dbf/DbfFormat.h"
 #include "engines/dbf/DbfIndexCache.h"
 
 #include <QFileInfo>
@@ -12,18 +13,6 @@ namespace kovara::sqlvtab {
 namespace {
 
 constexpr qint64 kBlockBytes = 64 * 1024;
-
-} // namespace
-
-namespace {
-
-quint32 getSum(const char *p)
-{
-    quint32 v = 0;
-    for (int i = 0; i < 4; ++i)
-        v |= quint32(uchar(p[i])) << (8 * i);
-    return v;
-}
 
 } // namespace
 
@@ -43,7 +32,7 @@ bool ColumnIndex::range(qint64 lo, qint64 hi, std::vector<qint32> &out) const
             return true;
         const size_t n = std::min(kBlockEntries, p.count - block * kBlockEntries);
         const auto *bytes = reinterpret_cast<const Bytef *>(p.begin + block * kBlockEntries);
-        if (quint32(adler32(1, bytes, uInt(n * sizeof(Entry)))) != getSum(p.sums + 4 * block))
+        if (quint32(adler32(1, bytes, uInt(n * sizeof(Entry)))) != dbf::detail::getU32(p.sums + 4 * block))
             return false;
         p.checked[block] = 1;
         return true;

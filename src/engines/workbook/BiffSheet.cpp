@@ -1,13 +1,14 @@
 #include "engines/workbook/BiffSheet.h"
 
 #include "base/Error.h"
+#include "engines/workbook/BiffWorkbook.h"
 
 #include <algorithm>
 
 namespace kovara::biff {
 namespace {
 
-constexpr int kMaxRows = 65536;
+constexpr int kMaxRows = kBiffSheetRows;
 constexpr int kMaxColumns = 256;
 constexpr int kMergedPerRecord = 1026;
 

@@ -17,6 +17,9 @@
 
 namespace kovara {
 
+// The rows a sheet of the .xls (BIFF8) format can hold.
+constexpr int kBiffSheetRows = 65536;
+
 struct WorkbookValue
 {
     enum class Kind { Empty, Text, Number, DateTime, Boolean, Error };
